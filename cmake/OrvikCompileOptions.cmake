@@ -1,0 +1,18 @@
+# Warnings and sanitizers shared by every Orvik target.
+add_library(orvik_options INTERFACE)
+target_compile_options(orvik_options INTERFACE -Wall -Wextra -Wpedantic -Wno-packed-bitfield-compat)
+target_compile_definitions(orvik_options INTERFACE QT_NO_KEYWORDS)
+
+if(ORVIK_SANITIZE)
+  target_compile_options(orvik_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                 -fno-sanitize-recover=undefined)
+  target_link_options(orvik_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# orvik_add_library(<name> SOURCES ... DEPENDS ...): a QtCore-only logic library of one subsystem.
+function(orvik_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC orvik_options Qt6::Core ${ARG_DEPENDS})
+endfunction()

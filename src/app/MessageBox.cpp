@@ -1,0 +1,18 @@
+#include "app/MessageBox.h"
+
+namespace orvik {
+
+MessageAnswer stoppingAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Cancel;
+}
+
+} // namespace orvik
