@@ -47,7 +47,9 @@ void MissingReferenceList::add(FreqIndex index) {
         m_indices.append(index);
 }
 
-void MissingReferenceList::clear() { m_indices.clear(); }
+void MissingReferenceList::clear() {
+    m_indices.clear();
+}
 
 QStringList MissingReferenceList::labels() const {
     QStringList result;

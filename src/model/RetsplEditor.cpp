@@ -31,9 +31,13 @@ void RetsplEditor::setField(int index, float value) {
         m_fields[static_cast<std::size_t>(index)] = value;
 }
 
-void RetsplEditor::setFieldText(int index, const QString& text) { setField(index, numberOrZero(text.toLatin1())); }
+void RetsplEditor::setFieldText(int index, const QString& text) {
+    setField(index, numberOrZero(text.toLatin1()));
+}
 
-QString RetsplEditor::fieldText(float value) { return QString::number(value); }
+QString RetsplEditor::fieldText(float value) {
+    return QString::number(value);
+}
 
 void RetsplEditor::resetToDefaults() {
     EarphoneBlock defaults = m_slot;

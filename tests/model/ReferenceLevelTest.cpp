@@ -1,6 +1,6 @@
+#include "model/ReferenceLevel.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
-#include "model/ReferenceLevel.h"
 
 #include <gtest/gtest.h>
 

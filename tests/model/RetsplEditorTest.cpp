@@ -1,6 +1,6 @@
+#include "model/RetsplEditor.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
-#include "model/RetsplEditor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
