@@ -1,5 +1,7 @@
 #include "model/ConditionsCheck.h"
 
+#include <limits>
+
 namespace orvik {
 
 namespace {
@@ -24,7 +26,11 @@ std::optional<double> plainNumber(const QString& typed) {
         return std::nullopt;
     QString normalised = text;
     normalised.replace(u',', u'.');
-    return normalised.toDouble();
+    const double value = normalised.toDouble();
+    // Hundreds of digits are not a reading; refuse what a stored float cannot hold.
+    if (value > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return value;
 }
 
 ConditionsCheck refuse(ConditionsField field, const QString& message, bool closesDialog = false) {

@@ -3,6 +3,8 @@
 #include "model/ReferenceTables.h"
 #include "model/Transducer.h"
 
+#include <cmath>
+
 namespace orvik {
 
 namespace {
@@ -61,7 +63,10 @@ QStringList MissingReferenceList::labels() const {
 float getReferenceLevel(const TestSetup& setup, const ReferenceQuery& query, MissingReferenceList* missing) {
     if (!isTransducerKind(query.transducer) || !isFreqIndex(query.frequency))
         return 0.f;
+    // A stored block may hold anything; a value that is not a finite number is no reference either.
     float level = rawReference(setup, query);
+    if (!std::isfinite(level))
+        level = 0.f;
     if (missing && reportsMissing(query) && level <= MissingThreshold)
         missing->add(query.frequency);
     if (query.test == ReferenceTestKind::Speech)

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QList>
 
+#include <cmath>
+
 namespace orvik {
 
 namespace {
@@ -19,7 +21,7 @@ RetsplEditor::Fields fieldsOf(const EarphoneBlock& block) {
 float numberOrZero(QByteArrayView text) {
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
-    return ok ? value : 0.f;
+    return ok && std::isfinite(value) ? value : 0.f;
 }
 } // namespace
 

@@ -38,6 +38,10 @@ TEST(ConditionsCheck, BoundariesAndOrder) {
             EXPECT_EQ(check.problem->closesDialog, *c.failing == F::Pressure);
         }
     }
+    const QString hugePressure(400, u'9');
+    const auto huge = checkConditions({QStringLiteral("23"), QStringLiteral("50"), hugePressure});
+    ASSERT_TRUE(huge.problem);
+    EXPECT_EQ(huge.problem->field, F::Pressure);
 }
 
 TEST(ConditionsCheck, MessagesAndAcceptedValues) {
