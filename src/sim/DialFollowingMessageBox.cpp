@@ -89,6 +89,13 @@ bool DialFollowingMessageBox::follow(const QString& text) {
             a.channel = channelOf(match.captured(u"ear"));
         if (shape.transducer)
             a.transducer = *shape.transducer;
+        // Speech prompts end in the bone vibrator's placement or the speakers' incidence angle.
+        if (shape.signal == SignalType::Speech || shape.signal == SignalType::WhiteNoise) {
+            if (text.endsWith(QLatin1String("Mastoid")) || text.endsWith(QLatin1String("Forehead")))
+                a.transducer = BoneVibrator;
+            else if (text.endsWith(QChar(0x00B0)))
+                a.transducer = Speakers;
+        }
         a.earphoneOnCoupler = -1;
         m_scene.calibrator().active = false;
         m_scene.touch();

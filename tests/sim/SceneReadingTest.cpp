@@ -1,5 +1,6 @@
 #include "SimHost.h"
 #include "model/DefaultRetspl.h"
+#include "model/ReferenceLevel.h"
 #include "sim/ModelReferenceLevels.h"
 #include "sim/SimBlocks.h"
 
@@ -67,6 +68,19 @@ TEST(SceneReading, ToneThroughTdh39ReadsItsReferenceAboveTheDial) {
     prepare(host, 0);
     setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
     EXPECT_NEAR(bandLevel(host, 19), 77.0, 0.05);
+}
+
+TEST(SceneReading, NarrowBandNoiseFillsItsOwnBand) {
+    SimHost host;
+    host.simulator.scene().setReferenceLevels(modelReferenceLevels(tdh39Setup()));
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::NarrowBand, 60, 1000.0);
+    orvik::ReferenceQuery query;
+    query.frequency = 12; // 1000 Hz
+    query.test = orvik::ReferenceTestKind::NarrowBand;
+    const double reference = orvik::getReferenceLevel(tdh39Setup(), query);
+    EXPECT_NEAR(bandLevel(host, 19), 60.0 + reference, 0.05);
+    EXPECT_LT(bandLevel(host, 18), 60.0 + reference - 20.0) << "little spills into the band below";
 }
 
 TEST(SceneReading, BandLevelFollowsTheChainOfCorrections) {
