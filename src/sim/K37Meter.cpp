@@ -36,6 +36,7 @@ constexpr std::array<const char*, 3> ModeNames{"SLM/RTA", "FFT", "Pulse/FM"};
 constexpr std::array<const char*, 3> WeightingLetters{"A", "C", "Z"};
 constexpr std::array<const char*, 3> WindowNames{"RECT", "HANN", "FLAT"};
 constexpr int AudInstrument = 7;
+constexpr int ModeSlmRta = 0;
 constexpr int ModeFft = 1;
 constexpr int ModePulseFm = 2;
 
@@ -117,8 +118,10 @@ void K37Meter::run(qint64 nowMs, bool alternative) {
 
 void K37Meter::halt(RunState state) {
     m_run = state;
-    if (state == RunState::Reset)
+    if (state == RunState::Reset) {
         m_heldSpectrum = {};
+        m_heldTone = {};
+    }
 }
 
 void K37Meter::delayReady(qint64 nowMs, int settleMs) { m_readyAt = std::max(m_readyAt, nowMs + settleMs); }
@@ -205,12 +208,12 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
 }
 
 MeterResponse K37Meter::analysisValue(int item, qint64 nowMs) {
-    const MeterAnalyser::ToneAnalysis& a = m_latched;
+    // The values are live: they follow the bandwidth in force; a stopped meter keeps showing its last ones.
+    if (measuring(nowMs))
+        m_heldTone = m_analyser.analyseTone(fftSpanHz(m_bandwidth));
+    const MeterAnalyser::ToneAnalysis& a = m_heldTone;
     switch (item) {
-    case 512:
-        // Takes one coherent snapshot of the FFT analysis for the reads that follow.
-        if (measuring(nowMs))
-            m_latched = m_analyser.analyseTone();
+    case 512: // selects the harmonic analysis display
         return {};
     case 0:
         return reply(number(a.frequencyHz, 1));
@@ -404,8 +407,11 @@ std::uint8_t K37Meter::blockState(qint64 nowMs, bool overload) const {
 }
 
 QByteArray K37Meter::spectrumBlock(qint64 nowMs) {
-    // A stopped meter keeps showing its last spectrum; a reset one shows nothing.
-    if (measuring(nowMs))
+    // A stopped meter keeps showing its last spectrum; a reset one shows nothing, and the audiometer
+    // application analyses third octaves only in its SLM/RTA mode.
+    if (audLoaded() && m_mode != ModeSlmRta)
+        m_heldSpectrum = {};
+    else if (measuring(nowMs))
         m_heldSpectrum = m_analyser.spectrum(nowMs);
     SpectrumBlock block{};
     block.blockId = 1;

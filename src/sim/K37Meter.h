@@ -127,7 +127,7 @@ private:
     qint64 m_keysBusyUntil = 0;
     int m_pulseFmView = -1;
     MeterAnalyser::Spectrum m_heldSpectrum;
-    MeterAnalyser::ToneAnalysis m_latched;
+    MeterAnalyser::ToneAnalysis m_heldTone;
 };
 
 } // namespace orvik::sim

@@ -95,12 +95,13 @@ double MeterAnalyser::overallLevel(int weighting, qint64 nowMs) {
     return settle(target, noiseFloorDb(), nowMs) + noise(sd);
 }
 
-MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone() {
+MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone(double spanHz) {
     const SoundField field = m_scene.field();
     ToneAnalysis analysis;
     const SoundField::Tone* fundamental = nullptr;
+    // The FFT sees nothing above its span: a tone up there is no tone to it, and neither are its harmonics.
     for (const SoundField::Tone& tone : field.tones())
-        if (!fundamental || tone.spl > fundamental->spl)
+        if (tone.frequencyHz < spanHz && (!fundamental || tone.spl > fundamental->spl))
             fundamental = &tone;
     const double floor = noiseFloorDb();
     if (!fundamental || fundamental->spl + m_behaviour.sensitivityErrorDb < floor + ToneDetectionMarginDb)
@@ -117,7 +118,7 @@ MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone() {
     for (const SoundField::Tone& tone : field.tones()) {
         const double order = tone.frequencyHz / f;
         const int k = static_cast<int>(std::lround(order));
-        if (k < 2 || std::abs(order - k) > 0.01)
+        if (k < 2 || std::abs(order - k) > 0.01 || tone.frequencyHz >= spanHz)
             continue;
         const double relative = std::max(tone.spl, floor - 10.0) - fundamental->spl;
         if (k <= 5)

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <array>
+#include <limits>
 #include <optional>
 #include <random>
 
@@ -48,7 +49,8 @@ public:
         double aboveFourthRelativeDb = 0.0;          // everything from the 5th harmonic up, together
         bool harmonicsKnown = false;
     };
-    ToneAnalysis analyseTone();
+    // The strongest tone below the span and its harmonics; the frequency counter has no span.
+    ToneAnalysis analyseTone(double spanHz = std::numeric_limits<double>::infinity());
 
     struct PulseFm {
         bool pulseFound = false;

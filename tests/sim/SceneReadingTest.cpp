@@ -24,9 +24,10 @@ Block decode(const QByteArray& bytes) {
 }
 
 // A meter on the audiometer application, in the given mode, running and settled.
-void prepare(SimHost& host, int mode) {
+void prepare(SimHost& host, int mode, int bandwidth = 3) {
     host.exchange("&I2,AudTest.AUD", 8000);
     host.exchange("S143," + QByteArray::number(mode));
+    host.exchange("S145," + QByteArray::number(bandwidth));
     host.exchange("M3");
     host.wait(600);
 }
@@ -189,7 +190,7 @@ TEST(SceneReading, CrossTalkReachesTheCouplerAttenuated) {
 
 TEST(SceneReading, FftAnalysisGivesFrequencyAndHarmonics) {
     SimHost host;
-    prepare(host, 1);
+    prepare(host, 1, 6); // 20 kHz, so that every harmonic of 1000 Hz is in view
     VirtualAudiometer& a = host.simulator.scene().audiometer();
     a.frequencyErrorPercent = 1.0;
     a.harmonicsDb = {-34.0, -55.5, -80.0, -120.0};
@@ -209,13 +210,37 @@ TEST(SceneReading, FftAnalysisGivesFrequencyAndHarmonics) {
     EXPECT_EQ(host.exchange("R241,258"), " --- ") << "too quiet for harmonics";
 }
 
-TEST(SceneReading, WhiteNoiseFftIsFlatOverTheMaskingRange) {
+TEST(SceneReading, TheFftSeesOnlyWhatLiesBelowItsSpan) {
+    struct Case {
+        double hz;
+        int bandwidth;
+        const char* frequency;
+        const char* fourth; // 4th harmonic, 60 dB down when resolved
+    };
+    const Case cases[] = {{4000.0, 3, "0.0", " --- "},
+                          {4000.0, 6, "4000.0", "-60.0"},
+                          {630.0, 3, "630.0", "-92.0"}, // 2520 Hz is beyond 2 kHz: the floor, 92 dB down
+                          {630.0, 6, "630.0", "-60.0"}};
+    for (const Case& c : cases) {
+        SimHost host;
+        prepare(host, 1, c.bandwidth);
+        host.simulator.scene().audiometer().harmonicsDb = {-40.0, -50.0, -60.0, -70.0};
+        setTone(host.simulator.scene(), SignalType::Tone, 100, c.hz);
+        EXPECT_EQ(host.exchange("R241,0"), QByteArray(c.frequency)) << c.hz << " Hz, bandwidth " << c.bandwidth;
+        EXPECT_EQ(host.exchange("R241,260"), QByteArray(c.fourth)) << c.hz << " Hz, bandwidth " << c.bandwidth;
+    }
+}
+
+TEST(SceneReading, TheAudiometerApplicationAnalysesThirdOctavesOnlyInSlmRtaMode) {
     SimHost host;
     prepare(host, 1);
-    host.exchange("M4");
-    host.exchange("S145,5");
-    host.exchange("M3");
-    host.wait(600);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
+    EXPECT_EQ(bandLevel(host, 19), 0.0);
+}
+
+TEST(SceneReading, WhiteNoiseFftIsFlatOverTheMaskingRange) {
+    SimHost host;
+    prepare(host, 1, 5);
     setTone(host.simulator.scene(), SignalType::WhiteNoise, 80, 1000.0);
     const auto block = decode<FftBlock>(host.download("&R6", sizeof(FftBlock)));
     EXPECT_EQ(decodeCount(block.lineCount), 401);

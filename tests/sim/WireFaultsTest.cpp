@@ -109,15 +109,6 @@ TEST(WireFaults, AMeterThatNeverStabilisesSpreadsWiderThanADecibel) {
     }
 }
 
-TEST(WireFaults, IdentityAndFirmwareComeFromTheProfile) {
-    K37Profile profile;
-    profile.identity = "Veltan-Quirn K35 S/N 1";
-    profile.firmware = "1.95";
-    SimHost host(profile);
-    EXPECT_EQ(host.exchange("R1"), "Veltan-Quirn K35 S/N 1");
-    EXPECT_EQ(host.exchange("R90"), "1.95");
-}
-
 TEST(WireFaults, OnlyTheMeterPortExists) {
     orvik::test::VirtualClock clock;
     K37Simulator simulator;
