@@ -140,6 +140,7 @@ void K37Meter::resetSettings() {
 MeterResponse K37Meter::handle(const MeterCommand& command, qint64 nowMs) {
     if (!m_poweredOn)
         return silence();
+    m_analyser.followScene(nowMs);
     switch (command.verb) {
     case '@':
         return {};

@@ -32,6 +32,9 @@ public:
     // The analysers start over (run started, meter reset): readings rise from the noise floor again.
     void restart(qint64 nowMs);
     void setGainDb(int gainDb) { m_gainDb = gainDb; }
+    // The analysers run all the time; looking at the scene whenever the meter is spoken to dates a change
+    // close to when it happened, so settling starts then and not at the next reading.
+    void followScene(qint64 nowMs);
 
     struct Spectrum {
         std::array<double, 33> bands{};
@@ -72,7 +75,6 @@ public:
 private:
     double noise(double sd);
     double settle(double target, double from, qint64 nowMs) const;
-    void followScene(qint64 nowMs);
     double withinRange(double level, bool& overload) const;
 
     const AcousticScene& m_scene;

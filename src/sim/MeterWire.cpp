@@ -163,7 +163,11 @@ void MeterWire::hostBreak() {
     m_meter.lineBreak();
 }
 
-void MeterWire::disconnect() {
+int MeterWire::connect() { return ++m_connection; }
+
+void MeterWire::disconnect(int connection) {
+    if (connection != m_connection)
+        return;
     m_line.clear();
     m_overflow = false;
     m_outgoing.clear();

@@ -30,8 +30,11 @@ public:
     int hostUnsent(qint64 nowMs) const;
     void hostFlushReceived(qint64 nowMs);
     void hostBreak();
-    // The port closed: a half-received line and bytes still in flight are gone.
-    void disconnect();
+    // A port opened on the line; the number identifies it to disconnect().
+    int connect();
+    // The port closed: a half-received line and bytes still in flight are gone. A handle that was replaced by a
+    // newer connection closes nothing.
+    void disconnect(int connection);
 
     int replyDelayMs = 10;
     bool paceBytes = true;
@@ -59,6 +62,7 @@ private:
     double m_sendFreeAt = 0.0; // when the meter's transmitter is free again
     double m_hostSendDoneAt = 0.0;
     int m_lastHostBaud = 9600;
+    int m_connection = 0;
     std::deque<Scheduled> m_outgoing;
     std::vector<Exchange> m_transcript;
 };

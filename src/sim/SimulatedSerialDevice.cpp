@@ -18,12 +18,13 @@ int SimulatedSerialDevice::open(int, int) {
     if (!m_wire)
         return PortNotAvailable;
     m_open = true;
+    m_connection = m_wire->connect();
     return 0;
 }
 
 void SimulatedSerialDevice::close() {
     if (m_open && m_wire)
-        m_wire->disconnect();
+        m_wire->disconnect(m_connection);
     m_open = false;
 }
 

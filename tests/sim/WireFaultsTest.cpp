@@ -131,4 +131,16 @@ TEST(WireFaults, ClosingThePortLosesBytesInFlight) {
     EXPECT_EQ(host.device.rxCount(), 0);
 }
 
+TEST(WireFaults, ALateCloseOfAReplacedHandleLeavesTheNewConnectionAlone) {
+    SimHost host;
+    SimulatedSerialDevice stale(&host.simulator.wire(), host.clock);
+    stale.open(32000, 4000);
+    host.device.close();
+    host.device.open(32000, 4000);
+    host.device.write("R90" + QByteArray(1, commandChecksum("R90")) + "\r\n");
+    stale.close();
+    host.wait(100);
+    EXPECT_EQ(host.device.rxCount(), 8);
+}
+
 } // namespace
