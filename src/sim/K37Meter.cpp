@@ -70,7 +70,9 @@ MeterResponse baudChange(int baud) {
     return response;
 }
 
-QByteArray number(double value, int decimals) { return QByteArray::number(value, 'f', decimals); }
+QByteArray number(double value, int decimals) {
+    return QByteArray::number(value, 'f', decimals);
+}
 
 // Relative harmonic levels have two integer digits on the meter's display; a level 100 dB or more down
 // keeps only the last two, which is why "-05.3" means -105.3 dB.
@@ -105,7 +107,9 @@ K37Meter::RunState K37Meter::runState(qint64 nowMs) const {
     return m_run;
 }
 
-bool K37Meter::measuring(qint64 nowMs) const { return runState(nowMs) == RunState::Running; }
+bool K37Meter::measuring(qint64 nowMs) const {
+    return runState(nowMs) == RunState::Running;
+}
 
 void K37Meter::run(qint64 nowMs, bool alternative) {
     m_alternativeRun = alternative;
@@ -124,7 +128,9 @@ void K37Meter::halt(RunState state) {
     }
 }
 
-void K37Meter::delayReady(qint64 nowMs, int settleMs) { m_readyAt = std::max(m_readyAt, nowMs + settleMs); }
+void K37Meter::delayReady(qint64 nowMs, int settleMs) {
+    m_readyAt = std::max(m_readyAt, nowMs + settleMs);
+}
 
 void K37Meter::resetSettings() {
     m_mode = 0;
@@ -173,7 +179,8 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
         return reply(m_profile.firmware);
     case 3: {
         if (command.argument == "2")
-            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I") : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
+            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I")
+                                                  : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
         static const char Letters[] = {'O', 'S', 'W', 'R'};
         char letter = Letters[static_cast<int>(runState(nowMs))];
         if (letter == 'R' && m_alternativeRun)

@@ -18,7 +18,8 @@ class MeterWire {
 public:
     struct Exchange {
         QByteArray command; // command text without checksum
-        QByteArray reply;   // reply text without checksum, BEL included; empty when unanswered
+        QByteArray reply;   // reply text without checksum, BEL included
+        bool answered = true;
     };
 
     explicit MeterWire(K37Meter& meter);
@@ -41,6 +42,9 @@ public:
     WireFaults& faults() { return m_faults; }
     const std::vector<Exchange>& transcript() const { return m_transcript; }
     void clearTranscript() { m_transcript.clear(); }
+    // One exchange a line, "command -> reply", control characters as <BEL>, <XON>..., an unanswered command as
+    // "command -> (no reply)": the form of golden transcripts.
+    static QByteArray formatTranscript(const std::vector<Exchange>& exchanges);
 
 private:
     struct Scheduled {

@@ -18,7 +18,9 @@ namespace {
 // How often the loop looks at the clock when nothing arrives: replies are due on milliseconds.
 constexpr int PollMs = 2;
 
-QString systemError(const char* what) { return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno))); }
+QString systemError(const char* what) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+}
 } // namespace
 
 PtyServer::PtyServer(MeterWire& wire, Clock& clock) : m_wire(wire), m_clock(clock) {}

@@ -1,5 +1,5 @@
-#include "ScriptedMessageBox.h"
 #include "sim/DialFollowingMessageBox.h"
+#include "ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,9 @@ TEST(DialFollowingMessageBox, SetsTheAudiometerForEveryPromptShape) {
         AcousticScene scene;
         DialFollowingMessageBox box(inner, scene);
         const int before = scene.version();
-        EXPECT_EQ(box.show(QString::fromUtf8(text), MessageButtons::OkCancel, QStringLiteral("Orvik")), MessageAnswer::Ok) << text;
+        EXPECT_EQ(box.show(QString::fromUtf8(text), MessageButtons::OkCancel, QStringLiteral("Orvik")),
+                  MessageAnswer::Ok)
+            << text;
         const VirtualAudiometer& a = scene.audiometer();
         EXPECT_EQ(a.signal, expected.signal) << text;
         EXPECT_EQ(a.dialHl, expected.dialHl) << text;

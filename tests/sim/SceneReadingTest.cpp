@@ -15,8 +15,7 @@ using orvik::sim::test::SimHost;
 
 namespace {
 
-template <typename Block>
-Block decode(const QByteArray& bytes) {
+template <typename Block> Block decode(const QByteArray& bytes) {
     Block block{};
     EXPECT_EQ(bytes.size(), static_cast<qsizetype>(sizeof(Block)));
     if (bytes.size() == static_cast<qsizetype>(sizeof(Block)))
@@ -112,7 +111,7 @@ TEST(SceneReading, BandLevelFollowsTheChainOfCorrections) {
 }
 
 TEST(SceneReading, TestFrequenciesFallIntoTheirOneThirdOctaveBands) {
-    const std::pair<double, int> table[] = {{31.5, 4}, {750.0, 18}, {1500.0, 21}, {3000.0, 24}, {6000.0, 27},
+    const std::pair<double, int> table[] = {{31.5, 4},    {750.0, 18},   {1500.0, 21},  {3000.0, 24},  {6000.0, 27},
                                             {9000.0, 29}, {11200.0, 29}, {14000.0, 30}, {17000.0, 31}, {20000.0, 32}};
     for (const auto& [hz, band] : table) {
         SimHost host;

@@ -101,7 +101,8 @@ TEST(WireFaults, AMeterThatNeverStabilisesSpreadsWiderThanADecibel) {
         double high = -1000.0;
         for (int i = 0; i < 5; ++i) {
             const QByteArray block = host.download("&R1", 69);
-            const double level = static_cast<unsigned char>(block.at(41)) + static_cast<unsigned char>(block.at(42)) / 256.0;
+            const double level =
+                static_cast<unsigned char>(block.at(41)) + static_cast<unsigned char>(block.at(42)) / 256.0;
             low = std::min(low, level);
             high = std::max(high, level);
         }
