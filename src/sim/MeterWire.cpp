@@ -96,7 +96,8 @@ void MeterWire::answerLine(const QByteArray& line, double atMs) {
         return;
     // The reply echoes the checksum as it arrived, so the program can always verify what it gets.
     const QByteArray reply = respond(text, received, response);
-    const double start = atMs + replyDelayMs + response.extraDelayMs;
+    const double late = takeFault(m_faults.lateReplies, text) ? m_faults.lateByMs : 0.0;
+    const double start = atMs + replyDelayMs + response.extraDelayMs + late;
     send(reply, start, byteMs(m_meter.baudRate()));
     if (!response.block.isEmpty()) {
         QByteArray block = response.block;

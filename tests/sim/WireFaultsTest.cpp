@@ -36,6 +36,15 @@ TEST(WireFaults, CountedFaultsStrikeExactlyNTimes) {
     }
 }
 
+TEST(WireFaults, ALateReplyMissesItsExchangeAndIsLeftForTheNext) {
+    SimHost host;
+    host.simulator.wire().faults().lateReplies = 1;
+    EXPECT_TRUE(host.exchangeRaw("R90", 2000).isEmpty());
+    host.wait(1100);
+    EXPECT_EQ(host.device.rxCount(), 8) << "the late reply is there to be flushed";
+    EXPECT_EQ(host.exchange("R1"), "Veltan-Quirn K37 S/N 04172");
+}
+
 TEST(WireFaults, FaultsCanBeAimedAtOneCommand) {
     SimHost host;
     host.simulator.wire().faults().onlyFor = "&R1";
