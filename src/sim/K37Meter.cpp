@@ -125,6 +125,7 @@ void K37Meter::halt(RunState state) {
     if (state == RunState::Reset) {
         m_heldSpectrum = {};
         m_heldTone = {};
+        m_heldOverall = 0.0;
     }
 }
 
@@ -188,7 +189,9 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
         return reply(QByteArray(" ") + letter);
     }
     case 4:
-        return reply(number(m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset(), 1));
+        if (measuring(nowMs))
+            m_heldOverall = m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset();
+        return reply(number(m_heldOverall, 1));
     case 86: {
         const double percent = std::clamp((m_profile.batteryVolts - 4.4) / (6.0 - 4.4) * 100.0, 0.0, 100.0);
         return reply(QByteArray::number(std::lround(percent)));

@@ -128,6 +128,7 @@ private:
     int m_pulseFmView = -1;
     MeterAnalyser::Spectrum m_heldSpectrum;
     MeterAnalyser::ToneAnalysis m_heldTone;
+    double m_heldOverall = 0.0;
 };
 
 } // namespace orvik::sim

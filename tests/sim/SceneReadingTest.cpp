@@ -308,11 +308,14 @@ TEST(SceneReading, AResetMeterSendsAnEmptySpectrumAndAStoppedOneHoldsItsLast) {
     prepare(host, 0);
     setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
     EXPECT_NEAR(bandLevel(host, 19), 70.0, 0.05);
+    const QByteArray overall = host.exchange("R4,0");
     host.exchange("M4");
     setTone(host.simulator.scene(), SignalType::Tone, 40, 1000.0);
     EXPECT_NEAR(bandLevel(host, 19), 70.0, 0.05);
+    EXPECT_EQ(host.exchange("R4,0"), overall);
     host.exchange("S1,1");
     EXPECT_EQ(bandLevel(host, 19), 0.0);
+    EXPECT_EQ(host.exchange("R4,0"), "0.0");
 }
 
 } // namespace
