@@ -89,6 +89,8 @@ bool DialFollowingMessageBox::follow(const QString& text) {
             a.frequencyHz = match.captured(u"hz").toDouble();
         if (!match.captured(u"ear").isEmpty())
             a.channel = channelOf(match.captured(u"ear"));
+        else if (shape.transducer == Speakers)
+            a.channel = 2; // the binaural page plays both speakers
         if (shape.transducer)
             a.transducer = *shape.transducer;
         // Speech prompts end in the bone vibrator's placement or the speakers' incidence angle.

@@ -25,7 +25,7 @@ struct K37Profile {
     int gainSettleMs = 1500;       // a gain change within the same range
     int gainRangeSettleMs = 12000; // a gain change between the low settings (0, 1) and the others
     int transducerSettleMs = 4000; // polarisation of a new transducer setting
-    int keyMs = 60;                // one simulated key press
+    int keyMs = 40;                // one simulated key press
     bool neverReady = false;       // the run state never reaches 'R'
 };
 

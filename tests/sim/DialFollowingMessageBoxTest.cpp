@@ -34,8 +34,8 @@ TEST(DialFollowingMessageBox, SetsTheAudiometerForEveryPromptShape) {
         {"Set Mic 55 dBHL Mastoid", {SignalType::Speech, 55, 1000.0, 0, 1}},
         {"Set Speech Noise 45 dBHL 45\u00b0", {SignalType::Speech, 45, 1000.0, 0, 2}},
         {"Set ***FM*** 40 dBHL Both at 500 Hz", {SignalType::Warble, 40, 500.0, 2, 2}},
-        {"Set  ***FM*** 40 dBHL at 750 Hz", {SignalType::Warble, 40, 750.0, 0, 2}},
-        {"Set NB 40 dBHL at 2000 Hz", {SignalType::NarrowBand, 40, 2000.0, 0, 2}},
+        {"Set  ***FM*** 40 dBHL at 750 Hz", {SignalType::Warble, 40, 750.0, 2, 2}},
+        {"Set NB 40 dBHL at 2000 Hz", {SignalType::NarrowBand, 40, 2000.0, 2, 2}},
         {"Set 20 dBHL at 250.0 Hz", {SignalType::Tone, 20, 250.0, 0, 1}},
     };
     for (const auto& [text, expected] : table) {
