@@ -33,7 +33,7 @@ PtyServer::~PtyServer() {
 }
 
 bool PtyServer::open(QString& error) {
-    m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (m_master < 0) {
         error = systemError("posix_openpt");
         return false;
@@ -76,9 +76,12 @@ bool PtyServer::pass(int readyEvents) {
     qsizetype written = 0;
     while (written < due.size()) {
         const ssize_t n = ::write(m_master, due.constData() + written, static_cast<size_t>(due.size() - written));
-        if (n < 0 && errno != EINTR && errno != EAGAIN)
+        if (n >= 0)
+            written += n;
+        else if (errno == EAGAIN)
+            break; // nobody reads the port: what the meter sends is lost, as on an unplugged cable
+        else if (errno != EINTR)
             return false;
-        written += std::max<ssize_t>(n, 0);
     }
     return true;
 }
