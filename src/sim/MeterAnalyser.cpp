@@ -48,8 +48,7 @@ void MeterAnalyser::followScene(qint64 nowMs) {
     m_sceneVersion = m_scene.version();
 }
 
-double MeterAnalyser::withinRange(double level, bool& overload) const {
-    const double floor = noiseFloorDb();
+double MeterAnalyser::withinRange(double level, double floor, bool& overload) const {
     level = addLevels(level, floor);
     if (level > overloadDb()) {
         overload = true;
@@ -66,7 +65,8 @@ MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
     const double swing = m_behaviour.neverStable ? ((m_wander++ % 2) ? 1.5 : -1.5) : 0.0;
     const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
     for (int band = 0; band < 33; ++band) {
-        const double target = withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, result.overload);
+        const double target =
+            withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), result.overload);
         m_last[band] = settle(target, m_from[band], nowMs);
         result.bands[band] = m_last[band] + swing + noise(sd);
     }
@@ -81,7 +81,8 @@ std::array<double, 401> MeterAnalyser::fftLines(double spanHz, qint64 nowMs) {
     bool overload = false;
     for (int k = 0; k < 401; ++k) {
         const double level = field.lineLevel(k * width, width) + m_behaviour.sensitivityErrorDb;
-        lines[k] = withinRange(level, overload) - 10.0 + noise(m_behaviour.readingNoiseDb);
+        // A line is narrower than a third-octave band, so less of the meter's own noise falls into it.
+        lines[k] = withinRange(level, noiseFloorDb() - 10.0, overload) + noise(m_behaviour.readingNoiseDb);
     }
     return lines;
 }
@@ -90,7 +91,7 @@ double MeterAnalyser::overallLevel(int weighting, qint64 nowMs) {
     followScene(nowMs);
     bool overload = false;
     const double target =
-        withinRange(m_scene.field().overallLevel(weighting) + m_behaviour.sensitivityErrorDb, overload);
+        withinRange(m_scene.field().overallLevel(weighting) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), overload);
     const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
     return settle(target, noiseFloorDb(), nowMs) + noise(sd);
 }

@@ -75,7 +75,7 @@ public:
 private:
     double noise(double sd);
     double settle(double target, double from, qint64 nowMs) const;
-    double withinRange(double level, bool& overload) const;
+    double withinRange(double level, double floor, bool& overload) const;
 
     const AcousticScene& m_scene;
     AnalyserBehaviour& m_behaviour;

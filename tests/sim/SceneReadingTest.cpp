@@ -249,6 +249,8 @@ TEST(SceneReading, WhiteNoiseFftIsFlatOverTheMaskingRange) {
     EXPECT_EQ(decodeCount(block.lineCount), 401);
     EXPECT_EQ(block.spanHz[2] * 256 + block.spanHz[3], 10000);
     const double at1k = decodeLevel(block.lines[40]);
+    // 80 dB of noise from 20 Hz to 12 kHz spread over 25 Hz lines.
+    EXPECT_NEAR(at1k, 80.0 - 10.0 * std::log10((12000.0 - 20.0) / 25.0), 0.1);
     for (int k = 10; k <= 200; ++k) // 250 Hz to 5000 Hz, 25 Hz apart
         EXPECT_NEAR(decodeLevel(block.lines[k]), at1k, 0.1) << k * 25 << " Hz";
 }
