@@ -159,6 +159,26 @@ TEST(SceneReading, DefaultReadingsSettleWithinAStableWindowAndRepeatWithTheSeed)
     EXPECT_EQ(levels, series()) << "the same seed gives the same readings";
 }
 
+TEST(SceneReading, AChangeSettlesFromWhereTheDisplayStood) {
+    AnalyserBehaviour behaviour = SimHost::quietBehaviour();
+    behaviour.settlingTauMs = 250.0;
+    SimHost host({}, behaviour);
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
+    host.wait(100);
+    host.exchange("@"); // the meter notices the change here
+    host.wait(3000);
+    EXPECT_NEAR(bandLevel(host, 19), 70.0, 0.01);
+    setTone(host.simulator.scene(), SignalType::Tone, 60, 1000.0);
+    host.exchange("@");
+    host.wait(100);
+    const double first = bandLevel(host, 19); // about 60 + 10 e^(-0.4)
+    EXPECT_GT(first, 65.0) << "not from silence";
+    EXPECT_LT(first, 68.0);
+    host.wait(2000);
+    EXPECT_NEAR(bandLevel(host, 19), 60.0, 0.01);
+}
+
 TEST(SceneReading, CalibratorAloneIsHeardWhileActive) {
     SimHost host({}, [] {
         AnalyserBehaviour b = SimHost::quietBehaviour();
