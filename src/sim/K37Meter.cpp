@@ -1,5 +1,6 @@
 #include "sim/K37Meter.h"
 
+#include "sim/MeterErrors.h"
 #include "sim/SimBlocks.h"
 
 #include <QString>
@@ -10,11 +11,10 @@
 namespace orvik::sim {
 
 namespace {
-const QByteArray UnknownCommand = "\aUnknown Command";
-const QByteArray NotAvailable = "\aNot Available";
-const QByteArray OutOfRange = "\aOut Of Range";
-const QByteArray MeterRunning = "\aMeter Running";
-const QByteArray FileNotFound = "\aFile Not Found";
+using meter_error::FileNotFound;
+using meter_error::NotAvailable;
+using meter_error::OutOfRange;
+using meter_error::UnknownCommand;
 
 struct InstrumentFile {
     const char* code;
@@ -36,6 +36,7 @@ constexpr std::array<const char*, 3> ModeNames{"SLM/RTA", "FFT", "Pulse/FM"};
 constexpr std::array<const char*, 3> WeightingLetters{"A", "C", "Z"};
 constexpr std::array<const char*, 3> WindowNames{"RECT", "HANN", "FLAT"};
 constexpr int AudInstrument = 7;
+constexpr int ModeSlmRta = 0;
 constexpr int ModeFft = 1;
 constexpr int ModePulseFm = 2;
 
@@ -69,7 +70,9 @@ MeterResponse baudChange(int baud) {
     return response;
 }
 
-QByteArray number(double value, int decimals) { return QByteArray::number(value, 'f', decimals); }
+QByteArray number(double value, int decimals) {
+    return QByteArray::number(value, 'f', decimals);
+}
 
 // Relative harmonic levels have two integer digits on the meter's display; a level 100 dB or more down
 // keeps only the last two, which is why "-05.3" means -105.3 dB.
@@ -104,7 +107,9 @@ K37Meter::RunState K37Meter::runState(qint64 nowMs) const {
     return m_run;
 }
 
-bool K37Meter::measuring(qint64 nowMs) const { return runState(nowMs) == RunState::Running; }
+bool K37Meter::measuring(qint64 nowMs) const {
+    return runState(nowMs) == RunState::Running;
+}
 
 void K37Meter::run(qint64 nowMs, bool alternative) {
     m_alternativeRun = alternative;
@@ -117,11 +122,16 @@ void K37Meter::run(qint64 nowMs, bool alternative) {
 
 void K37Meter::halt(RunState state) {
     m_run = state;
-    if (state == RunState::Reset)
+    if (state == RunState::Reset) {
         m_heldSpectrum = {};
+        m_heldTone = {};
+        m_heldOverall = 0.0;
+    }
 }
 
-void K37Meter::delayReady(qint64 nowMs, int settleMs) { m_readyAt = std::max(m_readyAt, nowMs + settleMs); }
+void K37Meter::delayReady(qint64 nowMs, int settleMs) {
+    m_readyAt = std::max(m_readyAt, nowMs + settleMs);
+}
 
 void K37Meter::resetSettings() {
     m_mode = 0;
@@ -137,6 +147,7 @@ void K37Meter::resetSettings() {
 MeterResponse K37Meter::handle(const MeterCommand& command, qint64 nowMs) {
     if (!m_poweredOn)
         return silence();
+    m_analyser.followScene(nowMs);
     switch (command.verb) {
     case '@':
         return {};
@@ -169,7 +180,8 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
         return reply(m_profile.firmware);
     case 3: {
         if (command.argument == "2")
-            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I") : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
+            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I")
+                                                  : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
         static const char Letters[] = {'O', 'S', 'W', 'R'};
         char letter = Letters[static_cast<int>(runState(nowMs))];
         if (letter == 'R' && m_alternativeRun)
@@ -177,7 +189,9 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
         return reply(QByteArray(" ") + letter);
     }
     case 4:
-        return reply(number(m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset(), 1));
+        if (measuring(nowMs))
+            m_heldOverall = m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset();
+        return reply(number(m_heldOverall, 1));
     case 86: {
         const double percent = std::clamp((m_profile.batteryVolts - 4.4) / (6.0 - 4.4) * 100.0, 0.0, 100.0);
         return reply(QByteArray::number(std::lround(percent)));
@@ -205,12 +219,12 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
 }
 
 MeterResponse K37Meter::analysisValue(int item, qint64 nowMs) {
-    const MeterAnalyser::ToneAnalysis& a = m_latched;
+    // The values are live: they follow the bandwidth in force; a stopped meter keeps showing its last ones.
+    if (measuring(nowMs))
+        m_heldTone = m_analyser.analyseTone(fftSpanHz(m_bandwidth));
+    const MeterAnalyser::ToneAnalysis& a = m_heldTone;
     switch (item) {
-    case 512:
-        // Takes one coherent snapshot of the FFT analysis for the reads that follow.
-        if (measuring(nowMs))
-            m_latched = m_analyser.analyseTone();
+    case 512: // selects the harmonic analysis display
         return {};
     case 0:
         return reply(number(a.frequencyHz, 1));
@@ -281,7 +295,7 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
     // The meter takes no new set-up while it measures.
     const RunState state = runState(nowMs);
     if (state == RunState::Running || state == RunState::Starting)
-        return reply(MeterRunning);
+        return reply(meter_error::Running);
     switch (p) {
     case 143: {
         if (!audLoaded())
@@ -325,7 +339,7 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
         const std::optional<double> value = command.numberArgument();
         const double limit = p == 227 ? 99.99 : 300.0;
         if (!value || std::abs(*value) > limit || (p == 41 && *value <= 0.0))
-            return reply(NotAvailable);
+            return reply(meter_error::ValueNotAvailable);
         (p == 227 ? m_profile.calibrationOffsetDb : p == 41 ? m_profile.calibrationLevelDb : m_bias) = *value;
         return {};
     }
@@ -387,7 +401,7 @@ MeterResponse K37Meter::keys(const MeterCommand& command, qint64 nowMs) {
 
 MeterResponse K37Meter::loadInstrument(const MeterCommand& command) {
     if (m_run == RunState::Starting || m_run == RunState::Running)
-        return reply(MeterRunning);
+        return reply(meter_error::Running);
     for (int type = 1; type <= 10; ++type) {
         if (command.argument == Instruments[type - 1].file) {
             m_instrument = type;
@@ -404,8 +418,11 @@ std::uint8_t K37Meter::blockState(qint64 nowMs, bool overload) const {
 }
 
 QByteArray K37Meter::spectrumBlock(qint64 nowMs) {
-    // A stopped meter keeps showing its last spectrum; a reset one shows nothing.
-    if (measuring(nowMs))
+    // A stopped meter keeps showing its last spectrum; a reset one shows nothing, and the audiometer
+    // application analyses third octaves only in its SLM/RTA mode.
+    if (audLoaded() && m_mode != ModeSlmRta)
+        m_heldSpectrum = {};
+    else if (measuring(nowMs))
         m_heldSpectrum = m_analyser.spectrum(nowMs);
     SpectrumBlock block{};
     block.blockId = 1;
@@ -470,9 +487,9 @@ MeterResponse K37Meter::download(const MeterCommand& command, qint64 nowMs) {
     case 1:
         return blockReply(spectrumBlock(nowMs));
     case 6:
-        return audLoaded() ? blockReply(fftBlock(nowMs)) : reply(NotAvailable);
+        return audLoaded() ? blockReply(fftBlock(nowMs)) : reply(meter_error::DownloadRefused);
     case 7:
-        return audLoaded() ? blockReply(pulseFmBlock(nowMs)) : reply(NotAvailable);
+        return audLoaded() ? blockReply(pulseFmBlock(nowMs)) : reply(meter_error::DownloadRefused);
     }
     return reply(UnknownCommand);
 }
