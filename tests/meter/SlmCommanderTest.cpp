@@ -33,14 +33,6 @@ TEST_F(Commander, PercentChecksumPutsExactlyOnePercent) {
     EXPECT_EQ(device.written, "R 3%\r\n");
 }
 
-TEST_F(Commander, LineFeedAloneIsFollowedByTheRealReply) {
-    device.responder = [](const QByteArray& line) { return "\n" + meterReply(line, "2.105"); };
-    QByteArray reply;
-    ASSERT_EQ(commander.SendCommand("R90", &reply, 50, 1), 0);
-    EXPECT_EQ(reply, "2.105");
-    EXPECT_EQ(device.lines.size(), 1);
-}
-
 TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {
     const struct {
         int wrong;
@@ -70,7 +62,10 @@ TEST_F(Commander, SilenceEndsTheExchangeWithoutRetry) {
 
 TEST_F(Commander, FlowControlIsRemovedAndBelKeptAsErrorText) {
     device.responder = [](const QByteArray& line) {
-        return line.startsWith("Q41") ? meterReply(line, "\x11" "94.\x13" "0") : meterReply(line, "\aBad value");
+        return line.startsWith("Q41") ? meterReply(line, "\x11"
+                                                         "94.\x13"
+                                                         "0")
+                                      : meterReply(line, "\aBad value");
     };
     QByteArray reply;
     ASSERT_EQ(commander.SendCommand("S41,225.48", &reply, 30), 0);
@@ -152,8 +147,8 @@ TEST_F(Commander, QueriesReadTheirReplies) {
 TEST_F(Commander, LoadInstrumentStopsResetsAndLoadsTheSetupFile) {
     meter.scripted["R 3,1"] = {" R", " O", " O"};
     EXPECT_EQ(commander.loadInstrument(7), 1);
-    EXPECT_EQ(meter.commands, QByteArrayList({"M4", "R 3,1", "R 3,1", "M7,1", "R 3,1", "&I2,AudTest.AUD", "M9,1",
-                                              "R 3,1"}));
+    EXPECT_EQ(meter.commands,
+              QByteArrayList({"M4", "R 3,1", "R 3,1", "M7,1", "R 3,1", "&I2,AudTest.AUD", "M9,1", "R 3,1"}));
     meter.commands.clear();
     EXPECT_EQ(commander.loadInstrument(11), 0);
     EXPECT_FALSE(meter.commands.join().contains("&I2"));
