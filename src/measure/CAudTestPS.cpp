@@ -54,6 +54,16 @@ int humidityShown(quint16 humidity) {
 }
 } // namespace
 
+QString sheetDateLabel(const QDate& date) {
+    return QString::asprintf("%02d/%02d/%d", date.month(), date.day(), date.year());
+}
+
+QString sheetTimeLabel(const QTime& time) {
+    // Midnight and noon read 12, as on any 12-hour clock.
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QString::asprintf("%02d:%02d %s", hour, time.minute(), time.hour() < 12 ? "AM" : "PM");
+}
+
 TestStatus combinedStatus(const QList<PageVerdict>& verdicts) {
     if (verdicts.contains(PageVerdict::AnyFails))
         return TestStatus::Fail;

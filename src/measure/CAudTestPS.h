@@ -3,6 +3,8 @@
 #include "measure/CMeasHLFreqPP.h"
 #include "measure/TestCatalogue.h"
 
+#include <QDate>
+#include <QTime>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -74,6 +76,10 @@ private:
     bool m_changed = false;
     bool m_readOnly = false;
 };
+
+// The view's clock labels: "%02d/%02d/%d" (month/day/year) and "%02d:%02d %s" on a 12-hour clock.
+QString sheetDateLabel(const QDate& date);
+QString sheetTimeLabel(const QTime& time);
 
 // The verdict of a test from its pages' verdicts: any failing page fails it, otherwise any passing page passes it.
 TestStatus combinedStatus(const QList<PageVerdict>& verdicts);

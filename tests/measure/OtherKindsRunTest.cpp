@@ -66,6 +66,37 @@ TEST_F(KindRun, FmWithAConfiguredRateOf3HzFailsEveryPoint) {
     EXPECT_TRUE(t.messages.texts().isEmpty()) << t.messages.texts().join('\n').toStdString();
 }
 
+TEST_F(KindRun, CancelledFmReadingKeepsOrRestoresAsTheTechnicianSays) {
+    record.setup.fmRate = 5.0f;
+    record.setup.fmDeviation = 10.0f;
+    const FmEntry earlier{111.0f, 5.0f, 100.0f, 120.0f, 0, 0};
+    // Cancel while the second of the three readings of the first point (125 Hz) runs.
+    bool armed = false;
+    t.clock.onPump([&] {
+        if (armed && !t.progress.statusTexts.isEmpty() && t.progress.statusTexts.last().startsWith("Measuring 2 of 3")) {
+            armed = false;
+            t.progress.cancelNow();
+        }
+    });
+    const struct {
+        MessageAnswer save;
+        bool kept;
+    } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
+    for (const auto& c : cases) {
+        record.results.fm[0][0][2] = earlier;
+        CMeasHLFreqPP p = page(HLFreqKind::Fm);
+        t.messages.clear();
+        t.messages.answer("Do you wish to save your new readings?", c.save, 1);
+        t.messages.answer("Start 'Measure All' from the beginning (Yes), or after 125 Hz?", MessageAnswer::Yes, 1);
+        t.progress.statusTexts.clear();
+        armed = true;
+        EXPECT_EQ(p.MeasureAll(), MeasurementCancelled);
+        EXPECT_EQ(t.messages.count("Do you wish to save your new readings?"), 1);
+        EXPECT_EQ(p.blocks().fm[2].carrier != earlier.carrier, c.kept) << int(c.save);
+        EXPECT_EQ(p.blocks().fm[5].carrier, 0.0f); // the run ended at the cancelled point
+    }
+}
+
 TEST_F(KindRun, NarrowBandNeverPromptsFrom9000Hz) {
     for (float hz : {9000.f, 10000.f, 20000.f})
         record.setup.frequencySelected[freqIndexOf(hz)] = 1;

@@ -132,3 +132,14 @@ TEST_F(TestSheet, InstrumentLabels) {
     sheet->chooseTransducer(1);
     EXPECT_EQ(sheet->instrumentLabel(), "Left Speaker SPL-1, Right Speaker SPR-1, Mic 55103");
 }
+
+TEST(SheetClock, DateAndTimeLabels) {
+    EXPECT_EQ(sheetDateLabel(QDate(2026, 3, 7)), "03/07/2026");
+    const struct {
+        int hour;
+        int minute;
+        const char* label;
+    } cases[] = {{0, 5, "12:05 AM"}, {9, 30, "09:30 AM"}, {12, 0, "12:00 PM"}, {23, 59, "11:59 PM"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sheetTimeLabel(QTime(c.hour, c.minute)), c.label);
+}
