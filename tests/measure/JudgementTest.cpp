@@ -78,10 +78,12 @@ TEST(ToneFrequency, ReadingCases) {
         {"740 discarded at 1000", 1000, {740.0, 1000.1, 1000.2, 1000.3}, 1000.3, 3},
         {"most frequent of seven", 1000, {1001.5, 1000.1, 1002.0, 1000.5, 1003.0, 1000.9, 1004.0}, 1000.1, 7},
         {"none three times", 1000, {1001, 1002, 1003, 1004, 1005, 1006, 1007}, 0.0, 7},
+        {"silent counter agrees on 0", 1000, QList<double>(30, 0.0), 0.0, 3},
     };
     for (const auto& c : cases) {
         const ToneFrequencyResult r = settle(c.nominal, c.readings);
         EXPECT_DOUBLE_EQ(r.hz, c.result) << c.name;
+        EXPECT_EQ(r.consistent(), std::string(c.name) != "none three times") << c.name;
         EXPECT_EQ(r.kept.size(), c.kept) << c.name;
     }
 }

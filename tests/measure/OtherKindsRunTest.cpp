@@ -42,6 +42,36 @@ TEST_F(KindRun, FrequencyAccuracyJudgesByTheAudiometerType) {
     EXPECT_EQ(technician.followed().front(), "Set 80 dBHL (or max level) Left at 125 Hz");
 }
 
+TEST_F(KindRun, SilentToneIsAFrequencyTooLow) {
+    const QString dial = " 80 dBHL (or max level) Left at 125 Hz";
+    const struct {
+        bool selectedRun;
+        QString question;
+    } cases[] = {
+        {false, "Measured frequency was too low (0 Hz).\n\nWould you like to measure again at 125 Hz?\n(Please check the "
+                "audiometer to make sure the signal is on\nand that it is set to" + dial +
+                    ".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure at this "
+                    "frequency.\nClick No to go on to the next frequency (if there is one).\nClick Cancel to cancel the "
+                    "measurement."},
+        {true, "Measured frequency was too low (0 Hz).\n\nWould you like to measure again at 125 Hz?\n(Please check the "
+               "audiometer to make sure the signal is on\nand that it is set to " + dial +
+                   ".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure at this "
+                   "frequency.\nClick No to cancel the measurement."},
+    };
+    for (const auto& c : cases) {
+        t.messages.clear();
+        t.messages.answer("Measured frequency was too low", MessageAnswer::Cancel, 1);
+        CMeasHLFreqPP p = page(HLFreqKind::Frequency);
+        p.fillList();
+        // The technician follows the prompt, but the audiometer gives no sound at 125 Hz.
+        audiometer().levelErrorDb.insert(125.0, -200.0);
+        EXPECT_EQ(c.selectedRun ? p.MeasureSelected({0}) : p.MeasureAll(), MeasurementCancelled);
+        ASSERT_EQ(t.messages.texts().size(), 1);
+        EXPECT_EQ(t.messages.texts().front(), c.question);
+        EXPECT_EQ(p.blocks().tone[2].frequency, 0.0f);
+    }
+}
+
 TEST_F(KindRun, FmWithAConfiguredRateOf3HzFailsEveryPoint) {
     record.setup.fmDeviation = 10.0f; // the simulated audiometer sweeps 5 % each side
     const struct {
