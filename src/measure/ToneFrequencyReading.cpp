@@ -13,7 +13,9 @@ constexpr int MaximumKept = 7;
 constexpr int DiscardLimit = 20;
 constexpr int Agreeing = 3;
 
-long wholeHz(double hz) { return long(std::trunc(hz)); }
+long wholeHz(double hz) {
+    return long(std::trunc(hz));
+}
 
 bool insideWindow(double hz, double nominalHz) {
     const double ratio = hz / nominalHz;
@@ -28,9 +30,8 @@ bool lastThreeAgree(const QList<double>& kept) {
 
 std::optional<double> mostFrequentFirst(const QList<double>& kept) {
     for (double hz : kept) {
-        const auto same = std::count_if(kept.begin(), kept.end(), [&](double other) {
-            return wholeHz(other) == wholeHz(hz);
-        });
+        const auto same =
+            std::count_if(kept.begin(), kept.end(), [&](double other) { return wholeHz(other) == wholeHz(hz); });
         if (same >= Agreeing)
             return hz;
     }
