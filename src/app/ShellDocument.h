@@ -18,7 +18,6 @@ class ShellDocument {
 public:
     virtual ~ShellDocument() = default;
 
-    // Start-up: reads the preferences, waits, opens the database and loads the lists. False: no database.
     virtual bool hasDatabase() const = 0;
     virtual bool equipmentDefined() const = 0;
     virtual bool hasInstrument(RequiredInstrument kind) const = 0;
@@ -38,6 +37,12 @@ public:
 
     virtual Preferences& preferences() = 0;
     virtual void writePreferences() = 0;
+
+    // Status of a test (summary row 0..9) for a transducer column 0..4: 1 pass, -1 fail, 99 n/a, else not run.
+    virtual int testStatus(int test, int transducerColumn) const = 0;
+    // The measurements ticked in the status grid (rows 0..11, columns 0..4).
+    virtual bool measurementSelected(int row, int column) const = 0;
+    virtual void setMeasurementSelected(int row, int column, bool selected) = 0;
 
     // Most recent first.
     virtual QStringList technicians() const = 0;

@@ -13,6 +13,8 @@ public:
     // Negative: the connection failed and the reason has been shown.
     virtual int connect() = 0;
     virtual void closePort() = 0;
+    virtual void checkBattery() = 0;
+    virtual void turnOff() = 0;
 };
 
 // The meter calibration check that runs once per document before the first test sheet.

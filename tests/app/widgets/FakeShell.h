@@ -27,6 +27,8 @@ public:
     int preferenceWrites = 0;
     Preferences prefs;
     QStringList techs;
+    int statuses[10][5] = {};
+    bool selection[12][5] = {};
     std::unique_ptr<AudiometerRecord> rec = std::make_unique<AudiometerRecord>();
 
     bool hasDatabase() const override { return database; }
@@ -44,6 +46,9 @@ public:
     void changeDatabase() override { ++databaseChanges; }
     Preferences& preferences() override { return prefs; }
     void writePreferences() override { ++preferenceWrites; }
+    int testStatus(int test, int column) const override { return statuses[test][column]; }
+    bool measurementSelected(int row, int column) const override { return selection[row][column]; }
+    void setMeasurementSelected(int row, int column, bool on) override { selection[row][column] = on; }
     QStringList technicians() const override { return techs; }
     void addTechnician(const QString& name) override { techs.prepend(name); }
 };
@@ -68,6 +73,8 @@ public:
         ++closes;
         open = false;
     }
+    void checkBattery() override {}
+    void turnOff() override {}
 };
 
 class FakeCalibration final : public CalibrationCheck {
