@@ -1,0 +1,49 @@
+#include "measure/WaitForMeterReady.h"
+
+#include "app/PumpWait.h"
+
+namespace orvik {
+
+namespace {
+constexpr int PollLimit = 60;
+constexpr int RunRequestLimit = 10;
+constexpr int ChecksumRetryLimit = 5;
+constexpr double PollPauseSeconds = 1.0;
+} // namespace
+
+int WaitForMeterReady(SlmCommander& meter, bool alternative) {
+    const char expected = alternative ? 'V' : 'R';
+    int runRequests = 0;
+    const auto askToRun = [&] {
+        if (runRequests >= RunRequestLimit)
+            return;
+        ++runRequests;
+        if (alternative)
+            meter.SendCommand("M5", nullptr, 30, 1);
+        else
+            meter.run();
+    };
+    int checksumRetries = 0;
+    for (int polls = 0;;) {
+        QByteArray state;
+        const int result = meter.SendCommand("R 3,1", &state, 8, 1);
+        if (result < 0 && result != SlmCommander::ChecksumNeverMatched)
+            return result;
+        // A garbled reply may still be a blank-led run state worth reading; anything else is asked again.
+        if (result < 0 && !state.startsWith(' ')) {
+            if (++checksumRetries > ChecksumRetryLimit)
+                return result;
+            continue;
+        }
+        if (state.size() > 1 && state[0] == ' ' && state[1] == expected)
+            return result;
+        askToRun();
+        if (++polls >= PollLimit)
+            return MeterNotReady;
+        PumpWait(meter.port().clock(), PollPauseSeconds);
+        if (!alternative)
+            askToRun();
+    }
+}
+
+} // namespace orvik

@@ -1,0 +1,372 @@
+#include "meter/SlmCommander.h"
+
+#include "app/PumpWait.h"
+#include "meter/MeterLog.h"
+#include "meter/MeterProtocol.h"
+
+#include <array>
+#include <cctype>
+
+namespace orvik {
+
+using namespace meter;
+
+namespace {
+constexpr int ReadMaximum = SlmCommander::ReplyBufferSize - 1;
+constexpr int PingMaximum = 8;
+constexpr int PingTimeout = 3;
+constexpr int RunStateMaximum = 8;
+constexpr int RunStateTimeout = 1;
+constexpr int RunStatePolls = 5;
+constexpr int Rounds = 3;
+constexpr int BreakMs = 300;
+constexpr int BlockReplyMaximum = 4;
+constexpr int BlockArrivalChecks = 30;
+// A line that keeps sending would otherwise hold the exchange forever; a few stale lines are normal.
+constexpr int StaleLineLimit = 10;
+
+struct Instrument {
+    const char* type;
+    const char* setupFile;
+};
+constexpr std::array<Instrument, 10> Instruments{{{"SSA", "SLM&RTA.SSA"},
+                                                  {"ISM", "SLM.ISM"},
+                                                  {"LOG", "Logging.LOG"},
+                                                  {"ENV", "Env.ENV"},
+                                                  {"RTA", "RT60-A"},
+                                                  {"FFT", "FFT.FFT"},
+                                                  {"AUD", "AudTest.AUD"},
+                                                  {"INT", "Int.INT"},
+                                                  {"VIB", "Vib.VIB"},
+                                                  {"TAL", "TA-LARM.TAL"}}};
+
+constexpr std::array<int, 8> BaudRates{300, 1200, 2400, 9600, 19200, 28800, 57600, 115200};
+
+QByteArray withNumber(const char* prefix, int value) { return QByteArray(prefix) + QByteArray::number(value); }
+
+bool secondIs(const QByteArray& reply, char c) { return reply.size() > 1 && reply[1] == c; }
+} // namespace
+
+SlmCommander::SlmCommander(ComPort& port, MessageBox& messages) : m_port(port), m_messages(messages) {}
+
+void SlmCommander::emptyQueues() {
+    m_port.rxFlush();
+    m_port.txFlush();
+}
+
+int SlmCommander::SendCommand(const QByteArray& command, QByteArray* reply, int maximum, int timeout) {
+    QByteArray scratch;
+    QByteArray& out = reply ? *reply : scratch;
+    emptyQueues();
+    m_lastResult = 0;
+    const char checksum = commandChecksum(command);
+    QByteArray line = command + checksum;
+    if (checksum == '%')
+        line += '%'; // the port's formatted write turns the pair back into one
+    line += "\r\n";
+    out.clear();
+    if (timeout != 0)
+        m_port.setTimeout(timeout);
+
+    int result = ChecksumNeverMatched;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (attempt > 0)
+            PumpWait(m_port.clock(), 0.1);
+        for (int stale = 0; stale < StaleLineLimit && m_port.rxCount() != 0; ++stale) {
+            QByteArray discarded;
+            m_port.SerialReadLine(discarded, ReadMaximum);
+            emptyQueues();
+            PumpWait(m_port.clock(), 0.1);
+        }
+        result = m_port.SerialPrintf(line);
+        if (result < 0)
+            break;
+        result = readCheckedReply(checksum, out, maximum);
+        if (result <= 0)
+            break;
+        qCDebug(lcMeterProtocol) << "checksum mismatch on" << command << "attempt" << attempt + 1;
+        result = ChecksumNeverMatched;
+    }
+    if (result == 0) {
+        out = withoutFlowControl(out);
+        keepErrorText(out, 0);
+    }
+    return m_lastResult = result;
+}
+
+// 0 on a matching checksum, a negative read error, or 1 for an attempt that must be repeated.
+int SlmCommander::readCheckedReply(char checksum, QByteArray& reply, int maximum) {
+    int result = m_port.SerialReadLine(reply, maximum);
+    if (result < 0)
+        return result;
+    if (reply == "\n") {
+        result = m_port.SerialReadLine(reply, maximum);
+        if (result < 0) {
+            reply.clear();
+            return result;
+        }
+    }
+    const ReplyLine line = splitReplyLine(reply);
+    reply = line.text;
+    if (!line.hasChecksum)
+        return 1;
+    return line.checksum == replyChecksum(checksum, line.text) ? 0 : 1;
+}
+
+void SlmCommander::keepErrorText(const QByteArray& reply, qsizetype skip) {
+    if (reply.contains(Bel))
+        m_errorText = reply.mid(skip).left(ErrorTextSize - 1);
+    else
+        m_errorText.clear();
+}
+
+int SlmCommander::ping() {
+    int result = send("@", PingMaximum, PingTimeout);
+    if (result < 0) {
+        PumpWait(m_port.clock(), 1.0);
+        result = send("@", PingMaximum, PingTimeout);
+    }
+    return result;
+}
+
+int SlmCommander::rawPing() {
+    int result = m_port.SerialWriteSlow("@@", false);
+    if (result == 0)
+        result = m_port.SerialReadLine(m_reply, ReadMaximum);
+    if (result == 0 && m_reply.trimmed().isEmpty())
+        result = ComPort::NoReply;
+    return m_lastResult = result;
+}
+
+bool SlmCommander::meterAnswered() {
+    for (int i = 0; i < 3; ++i) {
+        m_port.sendBreak(BreakMs);
+        PumpWait(m_port.clock(), 0.25);
+    }
+    rawPing();
+    return send("R1", 200, 1) == 0 && m_reply.startsWith("Veltan");
+}
+
+int SlmCommander::baudCode(int& rate) {
+    for (int code = 0; code < int(BaudRates.size()); ++code) {
+        if (BaudRates[code] == rate)
+            return code;
+    }
+    rate = 9600;
+    return 3;
+}
+
+void SlmCommander::setMeterBaud(int rate) {
+    m_port.setBaud(9600);
+    bool answered = false;
+    for (int round = 0; round < Rounds && !answered; ++round)
+        answered = meterAnswered();
+    if (!answered) {
+        qCDebug(lcMeterProtocol) << "meter did not answer at 9600 baud; rate left at 9600";
+        return;
+    }
+    const int code = baudCode(rate);
+    SendCommand(withNumber("S2283,", code));
+    m_port.setBaud(rate);
+    m_baudRate = rate;
+    PumpWait(m_port.clock(), 0.1);
+    SendCommand(withNumber("S9,", code));
+    emptyQueues();
+}
+
+int SlmCommander::runState() { return send("R 3,1", RunStateMaximum, RunStateTimeout); }
+
+int SlmCommander::waitStoppedAfter(const QByteArray& command) {
+    int result = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        result = SendCommand(command);
+        for (int poll = 0; poll < RunStatePolls; ++poll) {
+            runState();
+            if (m_reply.contains('O'))
+                return m_lastResult = result;
+        }
+    }
+    return m_lastResult = result;
+}
+
+int SlmCommander::stop() {
+    int result = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        result = SendCommand("M4");
+        for (int poll = 0; poll < RunStatePolls; ++poll) {
+            runState();
+            if (!m_reply.isEmpty() && !secondIs(m_reply, 'R'))
+                return m_lastResult = result;
+        }
+    }
+    return m_lastResult = result;
+}
+
+int SlmCommander::run() {
+    runState();
+    if (secondIs(m_reply, 'R'))
+        return m_lastResult = 0;
+    int result = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        result = SendCommand("M3");
+        for (int poll = 0; poll < RunStatePolls; ++poll) {
+            runState();
+            PumpWait(m_port.clock(), 0.25);
+            if (m_reply.startsWith(" R"))
+                break;
+        }
+        if (m_reply.contains('R'))
+            break;
+    }
+    return m_lastResult = result;
+}
+
+bool SlmCommander::isRunning() { return runState() >= 0 && secondIs(m_reply, 'R'); }
+
+int SlmCommander::getInstrument(int& type) {
+    type = 0;
+    if (send("R180", 25, 1) < 0)
+        return -1;
+    for (int i = 0; i < int(Instruments.size()); ++i) {
+        if (m_reply.startsWith(Instruments[i].type)) {
+            type = i + 1;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int SlmCommander::loadInstrument(int type) {
+    stop();
+    waitStoppedAfter("M7,1");
+    if (type < 1 || type > int(Instruments.size()))
+        return 0;
+    send(QByteArray("&I2,") + Instruments[type - 1].setupFile, 25, 8);
+    send("M9,1", 8, 1);
+    runState();
+    if (!m_reply.contains('R'))
+        run();
+    return 1;
+}
+
+int SlmCommander::getMode(int& mode) {
+    mode = 0;
+    if (send("Q143", 25, 1) < 0)
+        return 0;
+    static constexpr std::array<const char*, 3> Modes{"SLM/RTA", "FFT", "Pulse/FM"};
+    for (int i = 0; i < int(Modes.size()); ++i) {
+        if (m_reply.contains(Modes[i])) {
+            mode = i + 1;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int SlmCommander::setMode(int mode) {
+    if (mode < 1 || mode > 3)
+        return 0;
+    send(QByteArray("S143,") + char('0' + mode - 1), 8, 3);
+    return 1;
+}
+
+int SlmCommander::getWeighting(int& weighting) {
+    const int result = send("Q46", 8, 3);
+    if (result < 0)
+        return result;
+    const char first = m_reply.isEmpty() ? '\0' : m_reply[0];
+    if (std::isalpha(static_cast<unsigned char>(first))) {
+        weighting = first == 'A' ? 0 : first == 'C' ? 1 : 2;
+    } else {
+        const int number = replyInteger(m_reply);
+        weighting = number == 0 || number == 1 ? number : 2;
+    }
+    return result;
+}
+
+int SlmCommander::setWeighting(int weighting) {
+    waitStoppedAfter("S1,1");
+    return send(withNumber("S46,", weighting), 8, 3);
+}
+
+int SlmCommander::setWeightingCompanion(int weighting) { return send(withNumber("S135,", weighting), 8, 3); }
+
+int SlmCommander::setDetectorSettings(int setting) {
+    const int first = waitStoppedAfter(withNumber("S45,", setting));
+    const int second = waitStoppedAfter(withNumber("S149,", setting));
+    return m_lastResult = first < 0 ? first : second;
+}
+
+int SlmCommander::setHighPass(int setting) { return send(withNumber("S134,", setting), 8, 3); }
+
+bool SlmCommander::fftWindowIsHanning() { return send("Q147", 8, 3) >= 0 && m_reply.startsWith('H'); }
+
+int SlmCommander::setFftWindow(int window) { return send(withNumber("S147,", window), 8, 3); }
+
+int SlmCommander::getBandwidth() { return send("Q145,32", 40, 2) < 0 ? -1 : replyInteger(m_reply); }
+
+int SlmCommander::setBandwidth(int index) {
+    if (index < 0 || index > 6)
+        return m_lastResult = -1;
+    return send(withNumber("S145,", index), 40, 2);
+}
+
+float SlmCommander::readLevel() { return send("R4,0", 7, 2) < 0 ? 0.0f : float(replyNumber(m_reply)); }
+
+bool SlmCommander::transmitFlush() {
+    m_port.txFlush();
+    return true;
+}
+
+int SlmCommander::exchangeSlowly(const QByteArray& command, QByteArray& reply) {
+    const char checksum = commandChecksum(command);
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (attempt > 0)
+            PumpWait(m_port.clock(), 0.1);
+        int result = m_port.SerialWriteSlow(command + checksum, true);
+        if (result == 0)
+            result = readCheckedReply(checksum, reply, BlockReplyMaximum);
+        if (result == 0) {
+            reply = withoutFlowControl(reply);
+            keepErrorText(reply, 1); // the error reply's first character is the download marker
+        }
+        if (result <= 0)
+            return result;
+    }
+    return ChecksumNeverMatched;
+}
+
+int SlmCommander::downloadBlock(const QByteArray& command, int blockSize, QByteArray& block, int timeout) {
+    block.clear();
+    m_port.setTimeout(timeout);
+    const auto blockArrived = [&] {
+        if (m_port.rxCount() >= blockSize)
+            return true;
+        for (int check = 0; check < BlockArrivalChecks; ++check) {
+            PumpWait(m_port.clock(), 0.2);
+            if (m_port.rxCount() >= blockSize)
+                return true;
+        }
+        return false;
+    };
+    for (;;) {
+        for (int tries = 0; tries < DownloadTriesPerQuestion; ++tries) {
+            QByteArray reply;
+            const int result = exchangeSlowly(command, reply);
+            m_lastResult = result;
+            if (result == 0 && reply.startsWith('!') && blockArrived())
+                return m_lastResult = m_port.SerialReadBlock(block, blockSize);
+            qCDebug(lcMeterProtocol) << "download of" << command << "failed:" << result << reply;
+            PumpWait(m_port.clock(), 0.2);
+            emptyQueues();
+        }
+        const QString question = QString::asprintf("Could not download data from K37 after %d tries!\n Verify that "
+                                                   "the K37 is powered on, stable, and connected to the PC.\nThen "
+                                                   "press OK!",
+                                                   DownloadTriesPerQuestion);
+        if (m_messages.show(question, MessageButtons::OkCancel) != MessageAnswer::Ok)
+            return m_lastResult = ComPort::BlockTimeout;
+    }
+}
+
+} // namespace orvik

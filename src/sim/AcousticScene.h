@@ -1,0 +1,111 @@
+#pragma once
+
+#include "sim/SoundField.h"
+
+#include <QMap>
+#include <array>
+#include <functional>
+
+namespace orvik::sim {
+
+enum class SignalType { Off, Tone, Warble, Pulsed, NarrowBand, WhiteNoise, Speech };
+
+// The sound pressure level that 0 dB HL of a signal means for a transducer at a frequency (RETSPL, RETFL or
+// the sound-field reference, with the offsets of narrow-band noise and speech). Supplied from outside so the
+// scene carries no table of its own; NaN for "not defined".
+using ReferenceLevelSource = std::function<double(int transducer, double frequencyHz, SignalType signal)>;
+
+struct PulseTiming {
+    double riseMs = 30.0;
+    double fallMs = 30.0;
+    double onMs = 225.0;
+    double offMs = 225.0;
+    double plateauMs = 195.0;
+    double offLevelBelowOnDb = 30.0; // how far the tone drops in the off time
+};
+
+struct FmSettings {
+    double rateHz = 5.0;
+    double deviationPercent = 5.0; // each side of the carrier
+};
+
+// The audiometer under test as the technician has set it, with the faults it may have.
+struct VirtualAudiometer {
+    SignalType signal = SignalType::Off;
+    int dialHl = 0;
+    double frequencyHz = 1000.0;
+    int channel = 0;    // 0 Left, 1 Right, 2 Both
+    int transducer = 0; // 0 supra-aural, 1 bone vibrator, 2 speakers, 3 insert, 4 circumaural
+
+    // Cross talk: which earphone sits on the coupler (-1: the playing channel's) and which channels play.
+    int earphoneOnCoupler = -1;
+    bool leftOn = true;
+    bool rightOn = true;
+
+    // Errors of the audiometer: output error by frequency (Hz → dB, nearest entry within 1 %), frequency error,
+    // harmonics relative to the fundamental (2nd to 5th), attenuation of the channel away from the coupler, the
+    // residual output with the tone off, and the width of its narrow-band noise.
+    QMap<double, double> levelErrorDb;
+    double frequencyErrorPercent = 0.0;
+    std::array<double, 4> harmonicsDb{-60.0, -66.0, -72.0, -78.0};
+    double crossTalkAttenuationDb = 85.0;
+    double residualSpl = -20.0;
+    double narrowBandOctaves = 0.5;
+    PulseTiming pulse;
+    FmSettings fm;
+
+    double actualFrequencyHz() const { return frequencyHz * (1.0 + frequencyErrorPercent / 100.0); }
+    double levelErrorAt(double frequencyHz) const;
+};
+
+// An acoustic calibrator on the microphone: while it is active the microphone hears nothing else.
+struct VirtualCalibrator {
+    bool active = false;
+    double frequencyHz = 1000.0;
+    double spl = 114.0;
+};
+
+// Everything behind the meter's microphone: the audiometer through its transducer and coupler, the booth's
+// own noise, or a calibrator; then the coupler microphone's response.
+class AcousticScene {
+public:
+    AcousticScene();
+
+    VirtualAudiometer& audiometer() { return m_audiometer; }
+    const VirtualAudiometer& audiometer() const { return m_audiometer; }
+    VirtualCalibrator& calibrator() { return m_calibrator; }
+    const VirtualCalibrator& calibrator() const { return m_calibrator; }
+    // Booth noise per one-third-octave band (33 levels, dB SPL).
+    std::array<double, 33>& boothNoise() { return m_booth; }
+    // The coupler microphone's response relative to flat, by frequency (Hz → dB), interpolated on log frequency.
+    QMap<double, double>& microphoneResponse() { return m_microphone; }
+    void setReferenceLevels(ReferenceLevelSource source) { m_reference = std::move(source); }
+    // The microphone sits in a coupler or on a mastoid, which keeps most of the booth noise out; for a booth
+    // test or a sound field it stands in the open.
+    void setMicrophoneInCoupler(bool inCoupler) { m_inCoupler = inCoupler; }
+    double couplerIsolationDb = 25.0;
+
+    // The sound pressure level the transducer produces for the current setting (before the microphone).
+    double outputSpl() const;
+    // What the meter's microphone turns into signal, booth noise included.
+    SoundField field() const;
+    // Counts every change made through touch(); the meter restarts its settling on a change.
+    int version() const { return m_version; }
+    void touch() { ++m_version; }
+
+    double microphoneResponseAt(double frequencyHz) const;
+
+private:
+    SoundField audiometerField() const;
+    SoundField channelField(double spl) const;
+
+    VirtualAudiometer m_audiometer;
+    VirtualCalibrator m_calibrator;
+    std::array<double, 33> m_booth{};
+    QMap<double, double> m_microphone;
+    ReferenceLevelSource m_reference;
+    bool m_inCoupler = true;
+    int m_version = 0;
+};
+
+} // namespace orvik::sim

@@ -1,0 +1,480 @@
+#include "sim/K37Meter.h"
+
+#include "sim/SimBlocks.h"
+
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace orvik::sim {
+
+namespace {
+const QByteArray UnknownCommand = "\aUnknown Command";
+const QByteArray NotAvailable = "\aNot Available";
+const QByteArray OutOfRange = "\aOut Of Range";
+const QByteArray MeterRunning = "\aMeter Running";
+const QByteArray FileNotFound = "\aFile Not Found";
+
+struct InstrumentFile {
+    const char* code;
+    const char* file;
+};
+// Applications the meter can load, by instrument number 1 to 10.
+constexpr std::array<InstrumentFile, 10> Instruments{{{"SSA", "SLM&RTA.SSA"},
+                                                      {"ISM", "SLM.ISM"},
+                                                      {"LOG", "Logging.LOG"},
+                                                      {"ENV", "Env.ENV"},
+                                                      {"RTA", "RT60-A"},
+                                                      {"FFT", "FFT.FFT"},
+                                                      {"AUD", "AudTest.AUD"},
+                                                      {"INT", "Int.INT"},
+                                                      {"VIB", "Vib.VIB"},
+                                                      {"TAL", "TA-LARM.TAL"}}};
+constexpr std::array<int, 8> BaudRates{300, 1200, 2400, 9600, 19200, 28800, 57600, 115200};
+constexpr std::array<const char*, 3> ModeNames{"SLM/RTA", "FFT", "Pulse/FM"};
+constexpr std::array<const char*, 3> WeightingLetters{"A", "C", "Z"};
+constexpr std::array<const char*, 3> WindowNames{"RECT", "HANN", "FLAT"};
+constexpr int AudInstrument = 7;
+constexpr int ModeFft = 1;
+constexpr int ModePulseFm = 2;
+
+MeterResponse reply(QByteArray text) {
+    MeterResponse response;
+    response.text = std::move(text);
+    return response;
+}
+
+MeterResponse blockReply(QByteArray block) {
+    MeterResponse response = reply("!");
+    response.block = std::move(block);
+    return response;
+}
+
+MeterResponse silence() {
+    MeterResponse response;
+    response.silent = true;
+    return response;
+}
+
+MeterResponse delayedReply(int delayMs) {
+    MeterResponse response;
+    response.extraDelayMs = delayMs;
+    return response;
+}
+
+MeterResponse baudChange(int baud) {
+    MeterResponse response;
+    response.newBaudRate = baud;
+    return response;
+}
+
+QByteArray number(double value, int decimals) { return QByteArray::number(value, 'f', decimals); }
+
+// Relative harmonic levels have two integer digits on the meter's display; a level 100 dB or more down
+// keeps only the last two, which is why "-05.3" means -105.3 dB.
+QByteArray relativeLevel(double db) {
+    db = std::max(db, -199.9);
+    if (db <= -100.0)
+        return QString::asprintf("-%04.1f", -db - 100.0).toLatin1();
+    return number(db, 1);
+}
+} // namespace
+
+K37Meter::K37Meter(AcousticScene& scene, K37Profile profile, AnalyserBehaviour behaviour)
+    : m_scene(scene), m_profile(std::move(profile)), m_behaviour(behaviour), m_analyser(scene, m_behaviour),
+      m_instrument(m_profile.instrument) {
+    m_analyser.setGainDb(gainDb(m_gain));
+}
+
+double K37Meter::fftSpanHz(int bandwidth) {
+    constexpr std::array<double, 7> Spans{250.0, 500.0, 1000.0, 2000.0, 5000.0, 10000.0, 20000.0};
+    return Spans[std::clamp(bandwidth, 0, 6)];
+}
+
+void K37Meter::powerOn() {
+    m_poweredOn = true;
+    m_baudRate = BaudRates[m_storedBaudCode];
+    halt(RunState::Reset);
+}
+
+K37Meter::RunState K37Meter::runState(qint64 nowMs) const {
+    if (m_run == RunState::Starting && !m_profile.neverReady && nowMs >= m_readyAt)
+        return RunState::Running;
+    return m_run;
+}
+
+bool K37Meter::measuring(qint64 nowMs) const { return runState(nowMs) == RunState::Running; }
+
+void K37Meter::run(qint64 nowMs, bool alternative) {
+    m_alternativeRun = alternative;
+    if (m_run == RunState::Starting || m_run == RunState::Running)
+        return;
+    m_run = RunState::Starting;
+    m_readyAt = std::max(m_readyAt, nowMs + m_profile.runStartMs);
+    m_analyser.restart(nowMs);
+}
+
+void K37Meter::halt(RunState state) {
+    m_run = state;
+    if (state == RunState::Reset)
+        m_heldSpectrum = {};
+}
+
+void K37Meter::delayReady(qint64 nowMs, int settleMs) { m_readyAt = std::max(m_readyAt, nowMs + settleMs); }
+
+void K37Meter::resetSettings() {
+    m_mode = 0;
+    m_weighting = 2;
+    m_companion = 2;
+    m_detector = 0;
+    m_detectorCompanion = 0;
+    m_highPass = 0;
+    m_window = 1;
+    m_bandwidth = 3;
+}
+
+MeterResponse K37Meter::handle(const MeterCommand& command, qint64 nowMs) {
+    if (!m_poweredOn)
+        return silence();
+    switch (command.verb) {
+    case '@':
+        return {};
+    case 'R':
+        return read(command, nowMs);
+    case 'Q':
+        return query(command);
+    case 'S':
+        return set(command, nowMs);
+    case 'M':
+        return control(command, nowMs);
+    case 'K':
+    case 'k':
+        return keys(command, nowMs);
+    case '&':
+        if (command.subVerb == 'I' && command.parameter == 2)
+            return loadInstrument(command);
+        if (command.subVerb == 'R')
+            return download(command, nowMs);
+        break;
+    }
+    return reply(UnknownCommand);
+}
+
+MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
+    switch (command.parameter) {
+    case 1:
+        return reply(m_profile.identity);
+    case 90:
+        return reply(m_profile.firmware);
+    case 3: {
+        if (command.argument == "2")
+            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I") : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
+        static const char Letters[] = {'O', 'S', 'W', 'R'};
+        char letter = Letters[static_cast<int>(runState(nowMs))];
+        if (letter == 'R' && m_alternativeRun)
+            letter = 'V';
+        return reply(QByteArray(" ") + letter);
+    }
+    case 4:
+        return reply(number(m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset(), 1));
+    case 86: {
+        const double percent = std::clamp((m_profile.batteryVolts - 4.4) / (6.0 - 4.4) * 100.0, 0.0, 100.0);
+        return reply(QByteArray::number(std::lround(percent)));
+    }
+    case 87:
+        return reply(m_profile.externalPower ? "EXT" : "BATT");
+    case 170:
+        return reply(number(m_profile.externalPower ? m_profile.externalVolts : m_profile.batteryVolts, 1));
+    case 116:
+        return reply(number(measuring(nowMs) ? m_analyser.analyseTone().frequencyHz : 0.0, 1));
+    case 155:
+        return reply(QByteArray::number(keyReadiness(nowMs)));
+    case 180: {
+        if (m_instrument < 1 || m_instrument > 10)
+            return reply("NONE");
+        const InstrumentFile& loaded = Instruments[m_instrument - 1];
+        return reply(QByteArray(loaded.code) + ' ' + loaded.file);
+    }
+    case 241:
+        if (!audLoaded() || m_mode != ModeFft)
+            return reply(NotAvailable);
+        return analysisValue(command.integerArgument().value_or(-1), nowMs);
+    }
+    return reply(UnknownCommand);
+}
+
+MeterResponse K37Meter::analysisValue(int item, qint64 nowMs) {
+    const MeterAnalyser::ToneAnalysis& a = m_latched;
+    switch (item) {
+    case 512:
+        // Takes one coherent snapshot of the FFT analysis for the reads that follow.
+        if (measuring(nowMs))
+            m_latched = m_analyser.analyseTone();
+        return {};
+    case 0:
+        return reply(number(a.frequencyHz, 1));
+    case 256:
+        return reply(number(a.frequencyHz > 0.0 ? a.levelDb + calibrationOffset() : 0.0, 1));
+    case 258:
+    case 259:
+    case 260:
+    case 261:
+        if (!a.harmonicsKnown)
+            return reply(" --- ");
+        return reply(relativeLevel(a.harmonicsRelativeDb[item - 258]));
+    case 773:
+        if (!a.harmonicsKnown)
+            return reply(" --- ");
+        return reply(relativeLevel(a.aboveFourthRelativeDb));
+    }
+    return reply(UnknownCommand);
+}
+
+MeterResponse K37Meter::query(const MeterCommand& command) {
+    const bool asIndex = command.argument == "32";
+    switch (command.parameter) {
+    case 143:
+        return reply(audLoaded() ? QByteArray(ModeNames[m_mode]) : NotAvailable);
+    case 46:
+        return reply(WeightingLetters[m_weighting]);
+    case 147:
+        return reply(WindowNames[m_window]);
+    case 145:
+        return reply(QByteArray::number(m_bandwidth));
+    case 148:
+        return reply(QByteArray::number(asIndex ? m_gain : gainDb(m_gain)));
+    case 51:
+        return reply(QByteArray::number(m_transducer));
+    case 227:
+        return reply(number(calibrationOffset(), 2));
+    case 41:
+        return reply(number(calibrationLevel(), 2));
+    }
+    return reply(UnknownCommand);
+}
+
+MeterResponse K37Meter::setChoice(const MeterCommand& command, int& setting, int highest) {
+    const std::optional<int> value = command.integerArgument();
+    if (!value || *value < 0 || *value > highest)
+        return reply(OutOfRange);
+    setting = *value;
+    return {};
+}
+
+MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
+    const int p = command.parameter;
+    if (p == 2283 || p == 9) {
+        const std::optional<int> code = command.integerArgument();
+        if (!code || *code < 0 || *code > 7)
+            return reply(OutOfRange);
+        if (p == 9) {
+            m_storedBaudCode = *code;
+            return {};
+        }
+        return baudChange(BaudRates[*code]);
+    }
+    if (p == 1) {
+        halt(RunState::Reset);
+        return {};
+    }
+    // The meter takes no new set-up while it measures.
+    const RunState state = runState(nowMs);
+    if (state == RunState::Running || state == RunState::Starting)
+        return reply(MeterRunning);
+    switch (p) {
+    case 143: {
+        if (!audLoaded())
+            return reply(NotAvailable);
+        return setChoice(command, m_mode, 2);
+    }
+    case 46:
+        return setChoice(command, m_weighting, 2);
+    case 135:
+        return setChoice(command, m_companion, 2);
+    case 45:
+        return setChoice(command, m_detector, 1);
+    case 149:
+        return setChoice(command, m_detectorCompanion, 1);
+    case 134:
+        return setChoice(command, m_highPass, 1);
+    case 147:
+        return setChoice(command, m_window, 2);
+    case 145:
+        return setChoice(command, m_bandwidth, 6);
+    case 148: {
+        const int before = m_gain;
+        MeterResponse response = setChoice(command, m_gain, 7);
+        if (m_gain != before) {
+            const bool crossesRange = (before < 2) != (m_gain < 2);
+            delayReady(nowMs, crossesRange ? m_profile.gainRangeSettleMs : m_profile.gainSettleMs);
+            m_analyser.setGainDb(gainDb(m_gain));
+        }
+        return response;
+    }
+    case 51: {
+        const int before = m_transducer;
+        MeterResponse response = setChoice(command, m_transducer, 1);
+        if (m_transducer != before)
+            delayReady(nowMs, m_profile.transducerSettleMs);
+        return response;
+    }
+    case 227:
+    case 41:
+    case 230: {
+        const std::optional<double> value = command.numberArgument();
+        const double limit = p == 227 ? 99.99 : 300.0;
+        if (!value || std::abs(*value) > limit || (p == 41 && *value <= 0.0))
+            return reply(NotAvailable);
+        (p == 227 ? m_profile.calibrationOffsetDb : p == 41 ? m_profile.calibrationLevelDb : m_bias) = *value;
+        return {};
+    }
+    }
+    return reply(UnknownCommand);
+}
+
+MeterResponse K37Meter::control(const MeterCommand& command, qint64 nowMs) {
+    switch (command.parameter) {
+    case 2:
+        m_poweredOn = false;
+        halt(RunState::Reset);
+        return {};
+    case 3:
+    case 5:
+        run(nowMs, command.parameter == 5);
+        return {};
+    case 4:
+        if (m_run != RunState::Reset)
+            halt(RunState::Stopped);
+        return {};
+    case 7:
+        halt(RunState::Reset);
+        return {};
+    case 9:
+        resetSettings();
+        return {};
+    }
+    return reply(UnknownCommand);
+}
+
+int K37Meter::keyReadiness(qint64 nowMs) const {
+    if (nowMs >= m_keysBusyUntil || m_profile.keyMs <= 0)
+        return 8;
+    const qint64 pending = (m_keysBusyUntil - nowMs + m_profile.keyMs - 1) / m_profile.keyMs;
+    return static_cast<int>(8 - std::min<qint64>(8, pending));
+}
+
+MeterResponse K37Meter::keys(const MeterCommand& command, qint64 nowMs) {
+    const bool shifted = command.verb == 'k';
+    for (const char key : command.keys) {
+        if (key == '7')
+            m_cursor = shifted ? std::max(0, m_cursor - 1) : 0; // shifted: one band left; plain: home
+        else if (key == '8')
+            m_cursor = std::min(32, m_cursor + 1);
+    }
+    // The Pulse/FM display pages are reached by fixed key sequences from the menu.
+    if (!shifted && command.keys == "1919")
+        m_pulseFmView = -1;
+    else if (!shifted && command.keys == "80")
+        m_pulseFmView = 0;
+    else if (shifted && command.keys == "6608")
+        m_pulseFmView = 2;
+    else if (!shifted && command.keys == "660")
+        m_pulseFmView = 4;
+    m_keysBusyUntil = std::max(m_keysBusyUntil, nowMs) + command.keys.size() * m_profile.keyMs;
+    return {};
+}
+
+MeterResponse K37Meter::loadInstrument(const MeterCommand& command) {
+    if (m_run == RunState::Starting || m_run == RunState::Running)
+        return reply(MeterRunning);
+    for (int type = 1; type <= 10; ++type) {
+        if (command.argument == Instruments[type - 1].file) {
+            m_instrument = type;
+            resetSettings();
+            halt(RunState::Reset);
+            return delayedReply(m_profile.loadInstrumentMs);
+        }
+    }
+    return reply(FileNotFound);
+}
+
+std::uint8_t K37Meter::blockState(qint64 nowMs, bool overload) const {
+    return static_cast<std::uint8_t>((measuring(nowMs) ? BlockRunning : 0) | (overload ? BlockOverload : 0));
+}
+
+QByteArray K37Meter::spectrumBlock(qint64 nowMs) {
+    // A stopped meter keeps showing its last spectrum; a reset one shows nothing.
+    if (measuring(nowMs))
+        m_heldSpectrum = m_analyser.spectrum(nowMs);
+    SpectrumBlock block{};
+    block.blockId = 1;
+    block.state = blockState(nowMs, m_heldSpectrum.overload);
+    block.bandCount = SpectrumBandCount;
+    for (int band = 0; band < SpectrumBandCount; ++band)
+        block.bands[band] = encodeLevel(m_heldSpectrum.bands[band]);
+    return blockBytes(block);
+}
+
+QByteArray K37Meter::fftBlock(qint64 nowMs) {
+    FftBlock block{};
+    block.blockId = 6;
+    block.state = blockState(nowMs, false);
+    block.bandwidth = static_cast<std::uint8_t>(m_bandwidth);
+    block.lineCount = encodeCount(FftLineCount);
+    const auto span = static_cast<quint32>(fftSpanHz(m_bandwidth));
+    for (int i = 0; i < 4; ++i)
+        block.spanHz[i] = static_cast<std::uint8_t>(span >> (24 - 8 * i));
+    block.window = static_cast<std::uint8_t>(m_window);
+    if (m_mode == ModeFft && measuring(nowMs)) {
+        const std::array<double, 401> lines = m_analyser.fftLines(span, nowMs);
+        for (int k = 0; k < 400; ++k)
+            block.lines[k] = encodeLevel(lines[k]);
+        block.lastLineWholeDb = encodeLevel(lines[400]).wholeDb;
+    }
+    return blockBytes(block);
+}
+
+QByteArray K37Meter::pulseFmBlock(qint64 nowMs) {
+    PulseFmBlock block{};
+    block.blockId = 7;
+    block.state = blockState(nowMs, false);
+    block.mode = static_cast<std::uint8_t>(m_mode);
+    if (m_mode == ModePulseFm && measuring(nowMs)) {
+        const MeterAnalyser::PulseFm a = m_analyser.analysePulseFm(nowMs);
+        const PulseTiming& p = a.timing;
+        const bool ratioFailed = a.pulseFound && a.onLevelDb - a.offLevelDb < 20.0;
+        block.status = static_cast<std::uint8_t>((a.pulseFound ? PulseFound : 0) | (a.fmFound ? FmFound : 0) |
+                                                 (ratioFailed ? OnOffRatioFailed : 0));
+        block.pulseEdges = static_cast<std::uint8_t>(std::min(255, 2 * a.pulseCount));
+        block.pulseCount = encodeCount(a.pulseCount);
+        if (a.pulseFound) {
+            block.riseTime = encodeHalfMilliseconds(p.riseMs);
+            block.fallTime = encodeHalfMilliseconds(p.fallMs);
+            block.onTime = encodeHalfMilliseconds(p.onMs);
+            block.offTime = encodeHalfMilliseconds(p.offMs);
+            block.plateau = encodeHalfMilliseconds(p.plateauMs);
+            block.offLevel = encodeLevel(a.offLevelDb + calibrationOffset());
+            block.onLevel = encodeLevel(a.onLevelDb);
+        }
+        block.carrier = encodeFrequency(a.carrierHz);
+        block.highest = encodeFrequency(a.highestHz);
+        block.lowest = encodeFrequency(a.lowestHz);
+        block.rate = encodeFrequency(a.rateHz);
+    }
+    return blockBytes(block);
+}
+
+MeterResponse K37Meter::download(const MeterCommand& command, qint64 nowMs) {
+    switch (command.parameter) {
+    case 1:
+        return blockReply(spectrumBlock(nowMs));
+    case 6:
+        return audLoaded() ? blockReply(fftBlock(nowMs)) : reply(NotAvailable);
+    case 7:
+        return audLoaded() ? blockReply(pulseFmBlock(nowMs)) : reply(NotAvailable);
+    }
+    return reply(UnknownCommand);
+}
+
+} // namespace orvik::sim

@@ -1,0 +1,161 @@
+#include "sim/MeterAnalyser.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvik::sim {
+
+namespace {
+// The meter resolves a tone only when it stands this far above its noise floor.
+constexpr double ToneDetectionMarginDb = 10.0;
+// Harmonics are computed only for a fundamental this loud.
+constexpr double HarmonicsMinimumDb = 40.0;
+constexpr double PulseDetectionMarginDb = 20.0;
+} // namespace
+
+MeterAnalyser::MeterAnalyser(const AcousticScene& scene, AnalyserBehaviour& behaviour)
+    : m_scene(scene), m_behaviour(behaviour), m_random(behaviour.seed) {
+    m_from.fill(0.0);
+    m_last.fill(0.0);
+}
+
+void MeterAnalyser::restart(qint64 nowMs) {
+    m_from.fill(noiseFloorDb());
+    m_changedAt = nowMs;
+    m_sceneVersion = m_scene.version();
+}
+
+double MeterAnalyser::noise(double sd) {
+    if (sd <= 0.0)
+        return 0.0;
+    std::normal_distribution<double> distribution(0.0, sd);
+    return distribution(m_random);
+}
+
+double MeterAnalyser::settle(double target, double from, qint64 nowMs) const {
+    const double elapsed = static_cast<double>(nowMs - m_changedAt);
+    if (m_behaviour.settlingTauMs <= 0.0 || elapsed < 0.0)
+        return target;
+    return target + (from - target) * std::exp(-elapsed / m_behaviour.settlingTauMs);
+}
+
+void MeterAnalyser::followScene(qint64 nowMs) {
+    if (m_scene.version() == m_sceneVersion)
+        return;
+    // The display moves on from where it stood, not from silence.
+    m_from = m_last;
+    m_changedAt = nowMs;
+    m_sceneVersion = m_scene.version();
+}
+
+double MeterAnalyser::withinRange(double level, bool& overload) const {
+    const double floor = noiseFloorDb();
+    level = addLevels(level, floor);
+    if (level > overloadDb()) {
+        overload = true;
+        return overloadDb();
+    }
+    return level;
+}
+
+MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
+    followScene(nowMs);
+    const SoundField field = m_scene.field();
+    Spectrum result;
+    // A meter that cannot settle swings its whole display, so no five readings ever agree.
+    const double swing = m_behaviour.neverStable ? ((m_wander++ % 2) ? 1.5 : -1.5) : 0.0;
+    const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
+    for (int band = 0; band < 33; ++band) {
+        const double target = withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, result.overload);
+        m_last[band] = settle(target, m_from[band], nowMs);
+        result.bands[band] = m_last[band] + swing + noise(sd);
+    }
+    return result;
+}
+
+std::array<double, 401> MeterAnalyser::fftLines(double spanHz, qint64 nowMs) {
+    followScene(nowMs);
+    const SoundField field = m_scene.field();
+    const double width = spanHz / 400.0;
+    std::array<double, 401> lines{};
+    bool overload = false;
+    for (int k = 0; k < 401; ++k) {
+        const double level = field.lineLevel(k * width, width) + m_behaviour.sensitivityErrorDb;
+        lines[k] = withinRange(level, overload) - 10.0 + noise(m_behaviour.readingNoiseDb);
+    }
+    return lines;
+}
+
+double MeterAnalyser::overallLevel(int weighting, qint64 nowMs) {
+    followScene(nowMs);
+    bool overload = false;
+    const double target =
+        withinRange(m_scene.field().overallLevel(weighting) + m_behaviour.sensitivityErrorDb, overload);
+    const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
+    return settle(target, noiseFloorDb(), nowMs) + noise(sd);
+}
+
+MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone() {
+    const SoundField field = m_scene.field();
+    ToneAnalysis analysis;
+    const SoundField::Tone* fundamental = nullptr;
+    for (const SoundField::Tone& tone : field.tones())
+        if (!fundamental || tone.spl > fundamental->spl)
+            fundamental = &tone;
+    const double floor = noiseFloorDb();
+    if (!fundamental || fundamental->spl + m_behaviour.sensitivityErrorDb < floor + ToneDetectionMarginDb)
+        return analysis;
+    // The counter resolves a tenth of a hertz and jitters by a few hundredths.
+    analysis.frequencyHz = std::round((fundamental->frequencyHz + noise(0.02)) * 10.0) / 10.0;
+    analysis.levelDb = fundamental->spl + m_behaviour.sensitivityErrorDb + noise(m_behaviour.readingNoiseDb);
+    analysis.harmonicsKnown = analysis.levelDb >= HarmonicsMinimumDb;
+    const double f = fundamental->frequencyHz;
+    // A harmonic lost in the noise reads as the noise floor of its line.
+    const double unresolved = floor - 10.0 - fundamental->spl;
+    analysis.harmonicsRelativeDb.fill(unresolved);
+    double above = -200.0;
+    for (const SoundField::Tone& tone : field.tones()) {
+        const double order = tone.frequencyHz / f;
+        const int k = static_cast<int>(std::lround(order));
+        if (k < 2 || std::abs(order - k) > 0.01)
+            continue;
+        const double relative = std::max(tone.spl, floor - 10.0) - fundamental->spl;
+        if (k <= 5)
+            analysis.harmonicsRelativeDb[k - 2] = relative;
+        if (k >= 5)
+            above = addLevels(above, relative);
+    }
+    analysis.aboveFourthRelativeDb = above > -200.0 ? above : unresolved;
+    return analysis;
+}
+
+MeterAnalyser::PulseFm MeterAnalyser::analysePulseFm(qint64 nowMs) {
+    const VirtualAudiometer& a = m_scene.audiometer();
+    PulseFm result;
+    const ToneAnalysis tone = analyseTone();
+    const double heard = m_scene.field().overallLevel(2) + m_behaviour.sensitivityErrorDb;
+    if (m_scene.calibrator().active || heard < noiseFloorDb() + PulseDetectionMarginDb)
+        return result;
+    const double f = a.actualFrequencyHz();
+    result.carrierHz = tone.frequencyHz > 0.0 ? tone.frequencyHz : f + noise(0.3);
+    if (a.signal == SignalType::Warble) {
+        const double swing = f * a.fm.deviationPercent / 100.0;
+        result.fmFound = true;
+        result.highestHz = f + swing + noise(0.3);
+        result.lowestHz = f - swing + noise(0.3);
+        result.rateHz = a.fm.rateHz + noise(0.005);
+    }
+    if (a.signal == SignalType::Pulsed) {
+        const PulseTiming& p = a.pulse;
+        result.pulseFound = true;
+        result.pulseCount = static_cast<int>(std::max<qint64>(1, (nowMs - m_changedAt) / (p.onMs + p.offMs)));
+        result.timing = p;
+        result.timing.riseMs += noise(0.2);
+        result.timing.fallMs += noise(0.2);
+        result.onLevelDb = heard;
+        result.offLevelDb = std::max(noiseFloorDb(), heard - p.offLevelBelowOnDb);
+    }
+    return result;
+}
+
+} // namespace orvik::sim

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "sim/AcousticScene.h"
+
+#include <QtGlobal>
+#include <array>
+#include <optional>
+#include <random>
+
+namespace orvik::sim {
+
+// How the meter's analysers behave: reading noise, settling and the range that the gain setting gives.
+struct AnalyserBehaviour {
+    double readingNoiseDb = 0.08;    // standard deviation of one reading
+    double settlingTauMs = 250.0;    // time constant with which a reading follows a change
+    double sensitivityErrorDb = 0.0; // the uncalibrated chain's error; the calibration offset undoes it
+    bool neverStable = false;        // readings wander by several dB for ever
+    quint32 seed = 37;
+};
+
+// The meter's measuring side: turns the scene into what its analysers report, with the meter's own noise
+// floor and overload limit for the gain in force, settling after every change and seeded reading noise.
+// All levels are uncalibrated (what the blocks carry); the calibration offset is the caller's.
+class MeterAnalyser {
+public:
+    MeterAnalyser(const AcousticScene& scene, AnalyserBehaviour& behaviour);
+
+    // The analysers start over (run started, meter reset): readings rise from the noise floor again.
+    void restart(qint64 nowMs);
+    void setGainDb(int gainDb) { m_gainDb = gainDb; }
+
+    struct Spectrum {
+        std::array<double, 33> bands{};
+        bool overload = false;
+    };
+    Spectrum spectrum(qint64 nowMs);
+    // FFT lines 0 to 400 over 0 Hz to the span.
+    std::array<double, 401> fftLines(double spanHz, qint64 nowMs);
+    double overallLevel(int weighting, qint64 nowMs);
+
+    struct ToneAnalysis {
+        double frequencyHz = 0.0; // 0 when no tone stands out of the noise
+        double levelDb = 0.0;
+        std::array<double, 4> harmonicsRelativeDb{}; // 2nd to 5th, relative to the fundamental
+        double aboveFourthRelativeDb = 0.0;          // everything from the 5th harmonic up, together
+        bool harmonicsKnown = false;
+    };
+    ToneAnalysis analyseTone();
+
+    struct PulseFm {
+        bool pulseFound = false;
+        bool fmFound = false;
+        int pulseCount = 0;
+        PulseTiming timing;
+        double onLevelDb = 0.0;
+        double offLevelDb = 0.0;
+        double carrierHz = 0.0;
+        double highestHz = 0.0;
+        double lowestHz = 0.0;
+        double rateHz = 0.0;
+    };
+    PulseFm analysePulseFm(qint64 nowMs);
+
+    double noiseFloorDb() const { return 18.0 - m_gainDb / 2.0; }
+    double overloadDb() const { return 140.0 - m_gainDb; }
+
+private:
+    double noise(double sd);
+    double settle(double target, double from, qint64 nowMs) const;
+    void followScene(qint64 nowMs);
+    double withinRange(double level, bool& overload) const;
+
+    const AcousticScene& m_scene;
+    AnalyserBehaviour& m_behaviour;
+    std::mt19937 m_random;
+    int m_gainDb = 0;
+    int m_sceneVersion = -1;
+    qint64 m_changedAt = 0;
+    std::array<double, 33> m_from{};
+    std::array<double, 33> m_last{};
+    int m_wander = 0;
+};
+
+} // namespace orvik::sim

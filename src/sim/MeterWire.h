@@ -1,0 +1,66 @@
+#pragma once
+
+#include "sim/K37Meter.h"
+#include "sim/WireFaults.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <deque>
+#include <vector>
+
+namespace orvik::sim {
+
+// The serial line between the program and the meter: it assembles the bytes the program writes into command
+// lines, checks their checksum, lets the meter answer after its reply delay, frames the answer and puts it on
+// the line byte by byte at the baud rate (10 bits a byte), with the faults it is told to show. Times are the
+// caller's clock in milliseconds; nothing here waits.
+class MeterWire {
+public:
+    struct Exchange {
+        QByteArray command; // command text without checksum
+        QByteArray reply;   // reply text without checksum, BEL included; empty when unanswered
+    };
+
+    explicit MeterWire(K37Meter& meter);
+
+    // hostBaud 0 means "the same rate as the meter" (a pseudo-terminal has no rate of its own).
+    void hostWrite(QByteArrayView bytes, qint64 nowMs, int hostBaud);
+    QByteArray hostRead(int maximum, qint64 nowMs, int hostBaud);
+    int hostAvailable(qint64 nowMs) const;
+    int hostUnsent(qint64 nowMs) const;
+    void hostFlushReceived(qint64 nowMs);
+    void hostBreak();
+    // The port closed: a half-received line and bytes still in flight are gone.
+    void disconnect();
+
+    int replyDelayMs = 10;
+    bool paceBytes = true;
+    WireFaults& faults() { return m_faults; }
+    const std::vector<Exchange>& transcript() const { return m_transcript; }
+    void clearTranscript() { m_transcript.clear(); }
+
+private:
+    struct Scheduled {
+        double atMs;
+        char byte;
+        int baud;
+    };
+    void receive(char byte, double atMs);
+    void answerLine(const QByteArray& line, double atMs);
+    QByteArray respond(const QByteArray& text, char checksum, const MeterResponse& response);
+    void send(const QByteArray& bytes, double startMs, double byteMs);
+    double byteMs(int baud) const { return paceBytes ? 10000.0 / baud : 0.0; }
+    bool takeFault(int& counter, const QByteArray& text);
+
+    K37Meter& m_meter;
+    WireFaults m_faults;
+    QByteArray m_line;
+    bool m_overflow = false;
+    double m_sendFreeAt = 0.0; // when the meter's transmitter is free again
+    double m_hostSendDoneAt = 0.0;
+    int m_lastHostBaud = 9600;
+    std::deque<Scheduled> m_outgoing;
+    std::vector<Exchange> m_transcript;
+};
+
+} // namespace orvik::sim
