@@ -91,8 +91,7 @@ std::unique_ptr<TestSetup> setupFor(const ReferenceArguments& arguments) {
     EarphoneKind kind{};
     if (!earphoneKindOf(static_cast<TransducerKind>(arguments.transducer), kind))
         return setup; // the bone vibrator and the speakers use built-in tables
-    EarphoneBlock* slots[] = {&setup->supraAural, &setup->insert, &setup->circumaural};
-    EarphoneBlock& slot = *slots[static_cast<int>(kind)];
+    EarphoneBlock& slot = earphoneSlot(*setup, kind);
     slot.kind = static_cast<quint16>(kind);
     slot.coupler = static_cast<quint16>(arguments.coupler);
     setFixedText(slot.model, arguments.model);
@@ -115,8 +114,8 @@ int runReference(const QStringList& arguments, QTextStream& out, QTextStream& er
     const auto setup = setupFor(*parsed);
     MissingReferenceList missing;
     for (FreqIndex f = 0; f < FrequencyCount; ++f) {
-        const ReferenceQuery query{parsed->transducer, f,  parsed->test, parsed->angle,
-                                   parsed->binaural,   parsed->forehead};
+        const ReferenceQuery query{parsed->transducer, f, parsed->test, parsed->angle, parsed->binaural,
+                                   parsed->forehead};
         const float level = getReferenceLevel(*setup, query, &missing);
         out << QString::asprintf("%g %.1f\n", static_cast<double>(frequencyHz(f)), static_cast<double>(level));
     }

@@ -28,9 +28,13 @@ int typeListPosition(const QString& storedType) {
     return ok && type >= 1 && type <= TypeCount ? type - 1 : 0;
 }
 
-QString storedType(int listPosition) { return QString::asprintf("%d", listPosition + 1); }
+QString storedType(int listPosition) {
+    return QString::asprintf("%d", listPosition + 1);
+}
 
-quint16 storedCount(int listPosition) { return static_cast<quint16>(listPosition + 1); }
+quint16 storedCount(int listPosition) {
+    return static_cast<quint16>(listPosition + 1);
+}
 
 int countListPosition(quint16 storedCount) {
     return storedCount >= 1 && storedCount <= ChannelCount ? storedCount - 1 : 0;

@@ -1,5 +1,7 @@
 #include "model/ConditionsCheck.h"
 
+#include <limits>
+
 namespace orvik {
 
 namespace {
@@ -24,7 +26,11 @@ std::optional<double> plainNumber(const QString& typed) {
         return std::nullopt;
     QString normalised = text;
     normalised.replace(u',', u'.');
-    return normalised.toDouble();
+    const double value = normalised.toDouble();
+    // Hundreds of digits are not a reading; refuse what a stored float cannot hold.
+    if (value > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return value;
 }
 
 ConditionsCheck refuse(ConditionsField field, const QString& message, bool closesDialog = false) {
@@ -54,15 +60,16 @@ ConditionsCheck checkConditions(const ConditionsTexts& typed) {
     bool isInteger = false;
     const int humidity = typed.humidity.trimmed().toInt(&isInteger);
     if (!isInteger || humidity < MinHumidity || humidity > MaxHumidity)
-        return refuse(ConditionsField::Humidity, QStringLiteral("Invalid entry in Humidity field.\nMust be between 4 and 100%"));
+        return refuse(ConditionsField::Humidity,
+                      QStringLiteral("Invalid entry in Humidity field.\nMust be between 4 and 100%"));
 
     const std::optional<double> temperature = plainNumber(typed.temperature);
     if (!temperature)
         return refuse(ConditionsField::Temperature, QStringLiteral("Invalid entry in temperature field."));
     if (*temperature < MinTemperature || *temperature > MaxTemperature)
         return refuse(ConditionsField::Temperature,
-                      QString::asprintf("Temperature must be between %.1f and %.1f.", static_cast<double>(MinTemperature),
-                                        static_cast<double>(MaxTemperature)));
+                      QString::asprintf("Temperature must be between %.1f and %.1f.",
+                                        static_cast<double>(MinTemperature), static_cast<double>(MaxTemperature)));
 
     const std::optional<double> pressure = plainNumber(typed.pressure);
     if (!pressure)

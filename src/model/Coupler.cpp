@@ -30,7 +30,9 @@ QString couplerNameByIndex(int nameIndex) {
     return QString::fromLatin1(CouplerNames[static_cast<std::size_t>(nameIndex)]);
 }
 
-QString couplerDisplayName(quint16 coupler) { return couplerNameByIndex(couplerNameIndex(coupler)); }
+QString couplerDisplayName(quint16 coupler) {
+    return couplerNameByIndex(couplerNameIndex(coupler));
+}
 
 QString couplerStandardText(quint16 coupler) {
     return isIec60318Part1(coupler) ? QStringLiteral("318-1") : QStringLiteral("318.3");

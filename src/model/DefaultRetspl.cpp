@@ -80,9 +80,9 @@ std::vector<EarphoneBlock> defaultEarphoneList(bool alternateMode) {
     constexpr auto circum = EarphoneKind::Circumaural;
     std::vector<EarphoneBlock> list;
     list.reserve(12);
-    for (const EarphoneModel model : {EarphoneModel::Tdh39, EarphoneModel::Tdh50, EarphoneModel::Hda280,
-                                      EarphoneModel::Dd45Iec3, EarphoneModel::Dd45Iec1, EarphoneModel::Holmberg8103,
-                                      EarphoneModel::Dt48}) {
+    for (const EarphoneModel model :
+         {EarphoneModel::Tdh39, EarphoneModel::Tdh50, EarphoneModel::Hda280, EarphoneModel::Dd45Iec3,
+          EarphoneModel::Dd45Iec1, EarphoneModel::Holmberg8103, EarphoneModel::Dt48}) {
         const auto coupler = model == EarphoneModel::Dd45Iec1 ? CouplerCode::Rkc420 : CouplerCode::Rkc310;
         list.push_back(modelEntry(model, supra, coupler, alternateMode));
     }

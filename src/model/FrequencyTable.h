@@ -14,12 +14,14 @@ inline constexpr FreqIndex LastLowFrequency = 24;   // 8000 Hz: the conventional
 inline constexpr FreqIndex FirstHighFrequency = 25; // 9000 Hz: the extended high frequencies start here
 
 inline constexpr std::array<float, FrequencyCount> FrequencyTable{
-    31.5f, 63.f,   125.f,  160.f,  200.f,  250.f,  315.f,  400.f,  500.f,  630.f,  750.f,  800.f,  1000.f,
-    1250.f, 1500.f, 1600.f, 2000.f, 2500.f, 3000.f, 3150.f, 4000.f, 5000.f, 6000.f, 6300.f, 8000.f, 9000.f,
-    10000.f, 11000.f, 11200.f, 12000.f, 12500.f, 13000.f, 14000.f, 15000.f, 16000.f, 17000.f, 18000.f, 19000.f,
-    20000.f};
+    31.5f,   63.f,    125.f,   160.f,   200.f,   250.f,   315.f,   400.f,   500.f,   630.f,
+    750.f,   800.f,   1000.f,  1250.f,  1500.f,  1600.f,  2000.f,  2500.f,  3000.f,  3150.f,
+    4000.f,  5000.f,  6000.f,  6300.f,  8000.f,  9000.f,  10000.f, 11000.f, 11200.f, 12000.f,
+    12500.f, 13000.f, 14000.f, 15000.f, 16000.f, 17000.f, 18000.f, 19000.f, 20000.f};
 
-inline constexpr bool isFreqIndex(int index) { return index >= 0 && index < FrequencyCount; }
+inline constexpr bool isFreqIndex(int index) {
+    return index >= 0 && index < FrequencyCount;
+}
 
 // The index whose frequency is exactly hz, or -1. Used to write the level tables by frequency.
 constexpr FreqIndex freqIndexOf(float hz) {

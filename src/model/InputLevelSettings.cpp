@@ -87,13 +87,17 @@ QString narrowBandName(int transducer, FreqIndex index) {
     return QStringLiteral("NB Input_%1 %2").arg(transducer).arg(frequencyKeyName(index));
 }
 
-QString boneHearingLevelName(FreqIndex index) { return QStringLiteral("BoneHL Input %1").arg(frequencyKeyName(index)); }
+QString boneHearingLevelName(FreqIndex index) {
+    return QStringLiteral("BoneHL Input %1").arg(frequencyKeyName(index));
+}
 
 QString speechName(int transducer) {
     return transducer == Bone ? QStringLiteral("BoneSpeechInput") : QStringLiteral("SpeechInput_%1").arg(transducer);
 }
 
-QString broadBandName(int transducer) { return QStringLiteral("BroadBandInput_%1").arg(transducer); }
+QString broadBandName(int transducer) {
+    return QStringLiteral("BroadBandInput_%1").arg(transducer);
+}
 
 qint16 defaultHearingLevel(int transducer, FreqIndex index) {
     if (transducer != Bone)

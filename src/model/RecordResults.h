@@ -10,13 +10,13 @@ namespace orvik {
 
 // Channels kept per transducer: left and right ear (or speaker). Pages with one channel use the left slot.
 inline constexpr int EarCount = 2;
-inline constexpr int LowFrequencyCount = 25;      // FreqIndex 0..24, 31.5..8000 Hz
-inline constexpr int LinearityLevelCount = 141;   // dial levels 0..140 dB HL
-inline constexpr int BroadBandLevelCount = 401;   // FFT lines of the meter's broad-band spectrum
-inline constexpr int BroadBandSourceCount = 3;    // "White Noise", "Tape/CD A", "Tape/CD B"
-inline constexpr int SpeechSourceCount = 5;       // "Mic", "Tape/CD A", "Tape/CD B", "Speech Noise", "White Noise"
-inline constexpr int SoundFieldKindCount = 2;     // 0 warble tones, 1 narrow-band noise
-inline constexpr int SoundFieldPageCount = 3;     // 0 left speaker, 1 right speaker, 2 binaural
+inline constexpr int LowFrequencyCount = 25;       // FreqIndex 0..24, 31.5..8000 Hz
+inline constexpr int LinearityLevelCount = 141;    // dial levels 0..140 dB HL
+inline constexpr int BroadBandLevelCount = 401;    // FFT lines of the meter's broad-band spectrum
+inline constexpr int BroadBandSourceCount = 3;     // "White Noise", "Tape/CD A", "Tape/CD B"
+inline constexpr int SpeechSourceCount = 5;        // "Mic", "Tape/CD A", "Tape/CD B", "Speech Noise", "White Noise"
+inline constexpr int SoundFieldKindCount = 2;      // 0 warble tones, 1 narrow-band noise
+inline constexpr int SoundFieldPageCount = 3;      // 0 left speaker, 1 right speaker, 2 binaural
 inline constexpr float LinearityUnstable = -11.0f; // a linearity level whose reading failed
 inline constexpr float Harmonics999 = 999.0f;      // the meter could not compute the harmonics
 inline constexpr float CrossTalkToneOffMeasured = 11.0f;
@@ -33,10 +33,10 @@ struct ToneEntry {
 };
 
 struct FmEntry {
-    float carrier; // Hz
-    float rate;    // Hz, repetition rate
-    float lowest;  // Hz, lowest frequency of the sweep
-    float highest; // Hz, highest frequency of the sweep
+    float carrier;     // Hz
+    float rate;        // Hz, repetition rate
+    float lowest;      // Hz, lowest frequency of the sweep
+    float highest;     // Hz, highest frequency of the sweep
     qint16 replyByte3; // bytes 3 and 4 of the meter's FM reply, kept as read
     qint16 replyByte4;
 };
@@ -47,10 +47,10 @@ struct NarrowBandEntry {
 };
 
 struct LinearityBlock {
-    float testFrequency;  // Hz; 0 = no test frequency chosen
-    qint16 maxDialLevel;  // dB HL, 0..140
-    qint16 dialStep;      // dB: 1, 2, 5 or 10
-    float noiseFloor;     // dB, band level at the audiometer's minimum
+    float testFrequency;            // Hz; 0 = no test frequency chosen
+    qint16 maxDialLevel;            // dB HL, 0..140
+    qint16 dialStep;                // dB: 1, 2, 5 or 10
+    float noiseFloor;               // dB, band level at the audiometer's minimum
     float spl[LinearityLevelCount]; // dB by dial level; 0 = not measured, LinearityUnstable = failed
 };
 
@@ -79,8 +79,8 @@ struct PulseBlock {
 };
 
 struct CrossTalkBlock {
-    float testFrequency;   // Hz
-    float leftToneOn;      // dB SPL
+    float testFrequency; // Hz
+    float leftToneOn;    // dB SPL
     float rightToneOn;
     float toneOffMarker;   // CrossTalkToneOffMeasured once the tone-off level is measured
     float leftWithRightOn; // left earphone on the coupler, tone in the right one
@@ -94,7 +94,7 @@ struct BroadBandSource {
 };
 
 struct SpeechSource {
-    float level;      // dB SPL (force level for the bone vibrator)
+    float level; // dB SPL (force level for the bone vibrator)
     qint16 dialHl;
     qint16 placement; // bone vibrator: 0 mastoid, 1 forehead
     qint16 angle;     // speakers: 0, 1, 2 for 0, 45, 90 degrees

@@ -3,6 +3,8 @@
 #include "model/ReferenceTables.h"
 #include "model/Transducer.h"
 
+#include <cmath>
+
 namespace orvik {
 
 namespace {
@@ -47,7 +49,9 @@ void MissingReferenceList::add(FreqIndex index) {
         m_indices.append(index);
 }
 
-void MissingReferenceList::clear() { m_indices.clear(); }
+void MissingReferenceList::clear() {
+    m_indices.clear();
+}
 
 QStringList MissingReferenceList::labels() const {
     QStringList result;
@@ -59,7 +63,10 @@ QStringList MissingReferenceList::labels() const {
 float getReferenceLevel(const TestSetup& setup, const ReferenceQuery& query, MissingReferenceList* missing) {
     if (!isTransducerKind(query.transducer) || !isFreqIndex(query.frequency))
         return 0.f;
+    // A stored block may hold anything; a value that is not a finite number is no reference either.
     float level = rawReference(setup, query);
+    if (!std::isfinite(level))
+        level = 0.f;
     if (missing && reportsMissing(query) && level <= MissingThreshold)
         missing->add(query.frequency);
     if (query.test == ReferenceTestKind::Speech)

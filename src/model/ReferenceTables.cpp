@@ -64,14 +64,14 @@ constexpr std::array<Row<10>, 29> ModelRows{{
 
 // Columns: G (IEC 60318-1, supra-aural), I3 (RKC314), I5 (HA-2), I4 (HA-1).
 constexpr std::array<Row<4>, 23> CouplerRows{{
-    {125, {45.0f, 28.0f, 26.0f, 26.5f}},  {160, {38.5f, 24.5f, 22.0f, 22.0f}},  {200, {32.5f, 21.5f, 18.0f, 19.5f}},
-    {250, {27.0f, 17.5f, 14.0f, 14.5f}},  {315, {22.0f, 15.5f, 12.0f, 15.0f}},  {400, {17.0f, 13.0f, 9.0f, 10.5f}},
-    {500, {13.5f, 9.5f, 5.5f, 6.0f}},     {630, {10.5f, 7.5f, 4.0f, 4.5f}},     {750, {9.0f, 6.0f, 2.0f, 2.0f}},
-    {800, {8.5f, 5.5f, 1.5f, 1.5f}},      {1000, {7.5f, 5.5f, 0.0f, 0.0f}},     {1250, {7.5f, 8.5f, 2.0f, 1.0f}},
-    {1500, {7.5f, 9.5f, 2.0f, 0.0f}},     {1600, {8.0f, 9.5f, 2.0f, 1.5f}},     {2000, {9.0f, 11.5f, 3.0f, 2.5f}},
-    {2500, {10.5f, 13.5f, 5.0f, 4.5f}},   {3000, {11.5f, 13.0f, 3.5f, 2.5f}},   {3150, {11.5f, 13.0f, 4.0f, 2.5f}},
-    {4000, {12.0f, 15.0f, 5.5f, 0.0f}},   {5000, {11.0f, 18.5f, 5.0f, 1.5f}},   {6000, {16.0f, 16.0f, 2.0f, -2.5f}},
-    {6300, {21.0f, 16.0f, 2.0f, -2.0f}},  {8000, {15.5f, 15.5f, 0.0f, -3.5f}},
+    {125, {45.0f, 28.0f, 26.0f, 26.5f}}, {160, {38.5f, 24.5f, 22.0f, 22.0f}}, {200, {32.5f, 21.5f, 18.0f, 19.5f}},
+    {250, {27.0f, 17.5f, 14.0f, 14.5f}}, {315, {22.0f, 15.5f, 12.0f, 15.0f}}, {400, {17.0f, 13.0f, 9.0f, 10.5f}},
+    {500, {13.5f, 9.5f, 5.5f, 6.0f}},    {630, {10.5f, 7.5f, 4.0f, 4.5f}},    {750, {9.0f, 6.0f, 2.0f, 2.0f}},
+    {800, {8.5f, 5.5f, 1.5f, 1.5f}},     {1000, {7.5f, 5.5f, 0.0f, 0.0f}},    {1250, {7.5f, 8.5f, 2.0f, 1.0f}},
+    {1500, {7.5f, 9.5f, 2.0f, 0.0f}},    {1600, {8.0f, 9.5f, 2.0f, 1.5f}},    {2000, {9.0f, 11.5f, 3.0f, 2.5f}},
+    {2500, {10.5f, 13.5f, 5.0f, 4.5f}},  {3000, {11.5f, 13.0f, 3.5f, 2.5f}},  {3150, {11.5f, 13.0f, 4.0f, 2.5f}},
+    {4000, {12.0f, 15.0f, 5.5f, 0.0f}},  {5000, {11.0f, 18.5f, 5.0f, 1.5f}},  {6000, {16.0f, 16.0f, 2.0f, -2.5f}},
+    {6300, {21.0f, 16.0f, 2.0f, -2.0f}}, {8000, {15.5f, 15.5f, 0.0f, -3.5f}},
 }};
 
 // Columns: mastoid, forehead.
@@ -85,16 +85,16 @@ constexpr std::array<Row<2>, 20> RetflRows{{
 
 // Columns: binaural 0 degrees, monaural 0, 45 and 90 degrees.
 constexpr std::array<Row<4>, 29> SoundFieldRows{{
-    {125, {22.0f, 24.0f, 23.5f, 23.0f}},   {160, {18.0f, 20.0f, 19.0f, 18.5f}},   {200, {14.5f, 16.5f, 15.5f, 15.0f}},
-    {250, {11.0f, 13.0f, 12.0f, 11.0f}},   {315, {8.5f, 10.5f, 9.0f, 8.0f}},      {400, {6.0f, 8.0f, 5.5f, 4.5f}},
-    {500, {4.0f, 6.0f, 3.0f, 1.5f}},       {630, {2.5f, 4.5f, 1.0f, -0.5f}},      {750, {2.0f, 4.0f, 0.5f, -1.0f}},
-    {800, {2.0f, 4.0f, 0.5f, -1.0f}},      {1000, {2.0f, 4.0f, 0.0f, -1.5f}},     {1250, {1.5f, 3.5f, -0.5f, -2.5f}},
-    {1500, {0.5f, 2.5f, -1.0f, -2.5f}},    {1600, {0.0f, 2.0f, -1.5f, -2.5f}},    {2000, {-1.5f, 0.5f, -2.5f, -1.5f}},
-    {2500, {-4.0f, -2.0f, -5.5f, -4.0f}},  {3000, {-6.0f, -4.0f, -9.0f, -6.5f}},  {3150, {-6.5f, -4.5f, -9.5f, -6.5f}},
-    {4000, {-6.5f, -4.5f, -8.5f, -4.0f}},  {5000, {-3.0f, -1.0f, -7.0f, -5.0f}},  {6000, {2.5f, 4.5f, -3.0f, -5.0f}},
-    {6300, {4.0f, 6.0f, -1.5f, -4.0f}},    {8000, {11.5f, 13.5f, 8.0f, 5.5f}},    {9000, {13.5f, 15.5f, 10.5f, 8.5f}},
-    {10000, {13.5f, 15.5f, 11.0f, 9.5f}},  {11200, {12.0f, 14.0f, 10.0f, 7.0f}},  {12500, {11.0f, 13.0f, 11.5f, 5.0f}},
-    {14000, {16.0f, 18.0f, o, o}},         {16000, {43.5f, 44.5f, o, o}},
+    {125, {22.0f, 24.0f, 23.5f, 23.0f}},  {160, {18.0f, 20.0f, 19.0f, 18.5f}},  {200, {14.5f, 16.5f, 15.5f, 15.0f}},
+    {250, {11.0f, 13.0f, 12.0f, 11.0f}},  {315, {8.5f, 10.5f, 9.0f, 8.0f}},     {400, {6.0f, 8.0f, 5.5f, 4.5f}},
+    {500, {4.0f, 6.0f, 3.0f, 1.5f}},      {630, {2.5f, 4.5f, 1.0f, -0.5f}},     {750, {2.0f, 4.0f, 0.5f, -1.0f}},
+    {800, {2.0f, 4.0f, 0.5f, -1.0f}},     {1000, {2.0f, 4.0f, 0.0f, -1.5f}},    {1250, {1.5f, 3.5f, -0.5f, -2.5f}},
+    {1500, {0.5f, 2.5f, -1.0f, -2.5f}},   {1600, {0.0f, 2.0f, -1.5f, -2.5f}},   {2000, {-1.5f, 0.5f, -2.5f, -1.5f}},
+    {2500, {-4.0f, -2.0f, -5.5f, -4.0f}}, {3000, {-6.0f, -4.0f, -9.0f, -6.5f}}, {3150, {-6.5f, -4.5f, -9.5f, -6.5f}},
+    {4000, {-6.5f, -4.5f, -8.5f, -4.0f}}, {5000, {-3.0f, -1.0f, -7.0f, -5.0f}}, {6000, {2.5f, 4.5f, -3.0f, -5.0f}},
+    {6300, {4.0f, 6.0f, -1.5f, -4.0f}},   {8000, {11.5f, 13.5f, 8.0f, 5.5f}},   {9000, {13.5f, 15.5f, 10.5f, 8.5f}},
+    {10000, {13.5f, 15.5f, 11.0f, 9.5f}}, {11200, {12.0f, 14.0f, 10.0f, 7.0f}}, {12500, {11.0f, 13.0f, 11.5f, 5.0f}},
+    {14000, {16.0f, 18.0f, o, o}},        {16000, {43.5f, 44.5f, o, o}},
 }};
 
 constexpr auto ModelTables = spread(ModelRows);
@@ -153,15 +153,29 @@ const LevelTable& modelRetspl(EarphoneModel model, bool alternateMode) {
     return ModelTables[static_cast<std::size_t>(code)];
 }
 
-const LevelTable& couplerTableG() { return CouplerTables[0]; }
-const LevelTable& couplerTableI3() { return CouplerTables[1]; }
-const LevelTable& couplerTableI5() { return CouplerTables[2]; }
-const LevelTable& couplerTableI4() { return CouplerTables[3]; }
+const LevelTable& couplerTableG() {
+    return CouplerTables[0];
+}
+const LevelTable& couplerTableI3() {
+    return CouplerTables[1];
+}
+const LevelTable& couplerTableI5() {
+    return CouplerTables[2];
+}
+const LevelTable& couplerTableI4() {
+    return CouplerTables[3];
+}
 
-const LevelTable& mastoidRetfl() { return RetflTables[0]; }
-const LevelTable& foreheadRetfl() { return RetflTables[1]; }
+const LevelTable& mastoidRetfl() {
+    return RetflTables[0];
+}
+const LevelTable& foreheadRetfl() {
+    return RetflTables[1];
+}
 
-const LevelTable& soundFieldBinaural() { return SoundFieldTables[0]; }
+const LevelTable& soundFieldBinaural() {
+    return SoundFieldTables[0];
+}
 
 const LevelTable& soundFieldMonaural(int angle) {
     switch (angle) {

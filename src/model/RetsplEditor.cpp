@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QList>
 
+#include <cmath>
+
 namespace orvik {
 
 namespace {
@@ -19,7 +21,7 @@ RetsplEditor::Fields fieldsOf(const EarphoneBlock& block) {
 float numberOrZero(QByteArrayView text) {
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
-    return ok ? value : 0.f;
+    return ok && std::isfinite(value) ? value : 0.f;
 }
 } // namespace
 
@@ -31,9 +33,13 @@ void RetsplEditor::setField(int index, float value) {
         m_fields[static_cast<std::size_t>(index)] = value;
 }
 
-void RetsplEditor::setFieldText(int index, const QString& text) { setField(index, numberOrZero(text.toLatin1())); }
+void RetsplEditor::setFieldText(int index, const QString& text) {
+    setField(index, numberOrZero(text.toLatin1()));
+}
 
-QString RetsplEditor::fieldText(float value) { return QString::number(value); }
+QString RetsplEditor::fieldText(float value) {
+    return QString::number(value);
+}
 
 void RetsplEditor::resetToDefaults() {
     EarphoneBlock defaults = m_slot;

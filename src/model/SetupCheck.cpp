@@ -11,7 +11,9 @@ namespace orvik {
 namespace {
 constexpr int YearWindow = 100;
 
-bool blank(const QString& text) { return text.trimmed().isEmpty(); }
+bool blank(const QString& text) {
+    return text.trimmed().isEmpty();
+}
 
 // The year part of a stored "yyyy-mm-dd" date must be four digits and lie within a century of today either way,
 // which catches two-digit and mistyped years without rejecting long calibration intervals.
@@ -37,7 +39,8 @@ bool fmParametersValid(float rate, float deviation) {
 
 std::optional<SetupProblem> checkSetup(const TestSetup& setup, const QDate& today) {
     if (blank(fixedText(setup.audSerialNumber)))
-        return SetupProblem{SetupField::SerialNumber, QStringLiteral("Please enter a serial number for the audiometer.")};
+        return SetupProblem{SetupField::SerialNumber,
+                            QStringLiteral("Please enter a serial number for the audiometer.")};
     if (blank(fixedText(setup.audModel)))
         return SetupProblem{SetupField::Model, QStringLiteral("Please enter a model number for the audiometer.")};
     if (!validDueYear(fixedText(setup.calibrationDueDate), today))
@@ -45,16 +48,16 @@ std::optional<SetupProblem> checkSetup(const TestSetup& setup, const QDate& toda
                             QStringLiteral("Audiometer Calibration Due Year is invalid.\n"
                                            "Must be 4-digit year within 100 years.")};
     if (!anyFrequencySelected(setup))
-        return SetupProblem{SetupField::Frequencies, QStringLiteral("Please enter the frequencies for the audiometer.")};
+        return SetupProblem{SetupField::Frequencies,
+                            QStringLiteral("Please enter the frequencies for the audiometer.")};
     if (!fmParametersValid(setup.fmRate, setup.fmDeviation))
-        return SetupProblem{
-            SetupField::FmParameters,
-            QStringLiteral("Warning: Audiometer FM parameters are invalid.\n\n"
-                           "For FM measurements the modulation rate must be between 4 and 20 Hz\n"
-                           "and the frequency deviation must be between 5 and 25 %.\n\n"
-                           "Click OK to use the audiometer anyway.\n\n"
-                           "(You will not be allowed to make FM measurements with this audiometer.)"),
-            true};
+        return SetupProblem{SetupField::FmParameters,
+                            QStringLiteral("Warning: Audiometer FM parameters are invalid.\n\n"
+                                           "For FM measurements the modulation rate must be between 4 and 20 Hz\n"
+                                           "and the frequency deviation must be between 5 and 25 %.\n\n"
+                                           "Click OK to use the audiometer anyway.\n\n"
+                                           "(You will not be allowed to make FM measurements with this audiometer.)"),
+                            true};
     return std::nullopt;
 }
 

@@ -15,7 +15,9 @@ inline constexpr int EarphoneKindCount = 3;
 // The ear (or speaker) a measurement drives.
 enum class Channel : int { Left = 0, Right = 1, Both = 2 };
 
-inline constexpr bool isTransducerKind(int kind) { return kind >= 0 && kind < TransducerCount; }
+inline constexpr bool isTransducerKind(int kind) {
+    return kind >= 0 && kind < TransducerCount;
+}
 
 // The earphone kind of an earphone transducer; false for the bone vibrator and the speakers.
 bool earphoneKindOf(TransducerKind transducer, EarphoneKind& kind);

@@ -17,16 +17,16 @@ struct ConditionsCase {
 TEST(ConditionsCheck, BoundariesAndOrder) {
     using F = ConditionsField;
     const ConditionsCase cases[] = {
-        {"4", "23.0", "760.00", std::nullopt}, {"100", "23.0", "760", std::nullopt},
-        {"3", "23.0", "760", F::Humidity},     {"101", "23.0", "760", F::Humidity},
-        {"", "23.0", "760", F::Humidity},      {"50.5", "23.0", "760", F::Humidity},
-        {"abc", "x", "x", F::Humidity},        {"50", "17.0", "760", std::nullopt},
-        {"50", "29.0", "760", std::nullopt},   {"50", "16.9", "760", F::Temperature},
-        {"50", "29.1", "760", F::Temperature}, {"50", "23,5", "760", std::nullopt},
+        {"4", "23.0", "760.00", std::nullopt},  {"100", "23.0", "760", std::nullopt},
+        {"3", "23.0", "760", F::Humidity},      {"101", "23.0", "760", F::Humidity},
+        {"", "23.0", "760", F::Humidity},       {"50.5", "23.0", "760", F::Humidity},
+        {"abc", "x", "x", F::Humidity},         {"50", "17.0", "760", std::nullopt},
+        {"50", "29.0", "760", std::nullopt},    {"50", "16.9", "760", F::Temperature},
+        {"50", "29.1", "760", F::Temperature},  {"50", "23,5", "760", std::nullopt},
         {"50", "2.3.5", "760", F::Temperature}, {"50", "-20", "760", F::Temperature},
-        {"50", "", "760", F::Temperature},     {"50", "abc", "x", F::Temperature},
-        {"50", "23", "29.92", std::nullopt},   {"50", "23", "101,3", std::nullopt},
-        {"50", "23", "", F::Pressure},         {"50", "23", "7 60", F::Pressure},
+        {"50", "", "760", F::Temperature},      {"50", "abc", "x", F::Temperature},
+        {"50", "23", "29.92", std::nullopt},    {"50", "23", "101,3", std::nullopt},
+        {"50", "23", "", F::Pressure},          {"50", "23", "7 60", F::Pressure},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.humidity) + " / " + c.temperature + " / " + c.pressure);
@@ -38,6 +38,10 @@ TEST(ConditionsCheck, BoundariesAndOrder) {
             EXPECT_EQ(check.problem->closesDialog, *c.failing == F::Pressure);
         }
     }
+    const QString hugePressure(400, u'9');
+    const auto huge = checkConditions({QStringLiteral("23"), QStringLiteral("50"), hugePressure});
+    ASSERT_TRUE(huge.problem);
+    EXPECT_EQ(huge.problem->field, F::Pressure);
 }
 
 TEST(ConditionsCheck, MessagesAndAcceptedValues) {
@@ -45,7 +49,8 @@ TEST(ConditionsCheck, MessagesAndAcceptedValues) {
               QLatin1String("Invalid entry in Humidity field.\nMust be between 4 and 100%"));
     EXPECT_EQ(checkConditions({"16.9", "50", "760"}).problem->message,
               QLatin1String("Temperature must be between 17.0 and 29.0."));
-    EXPECT_EQ(checkConditions({"a", "50", "760"}).problem->message, QLatin1String("Invalid entry in temperature field."));
+    EXPECT_EQ(checkConditions({"a", "50", "760"}).problem->message,
+              QLatin1String("Invalid entry in temperature field."));
     EXPECT_EQ(checkConditions({"23", "50", "a"}).problem->message, QLatin1String("Invalid entry in pressure field."));
 
     const ConditionsCheck ok = checkConditions({" 23,5 ", "45", "101.3"});

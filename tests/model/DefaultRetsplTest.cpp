@@ -100,12 +100,18 @@ TEST(DefaultEarphoneList, TwelveStandardEntriesInOrder) {
         quint16 coupler;
         float at125;
     } expected[] = {
-        {"Telephonics", "TDH 39", 0, 2, 45.0f},       {"Telephonics", "TDH 50/49", 0, 2, 47.5f},
-        {"Sennheiser", "HDA 280 ", 0, 2, 38.5f},      {"Interacoustics", "DD45 318-3", 0, 2, 47.5f},
-        {"Interacoustics", "DD45 318-1", 0, 6, 45.5f}, {"Holmberg", "HOLMBERG 8103", 0, 2, 39.5f},
-        {"Beyer Dynamic", "DT-48", 0, 2, 47.5f},      {"Etymotic", "ER-3A", 1, 3, 0.f},
-        {"EARtone", "3A", 1, 5, 0.f},                 {"EARtone", "5A", 1, 5, 0.f},
-        {"Sennheiser", "HDA200", 2, 1, 30.5f},        {"Koss", "HV/1A", 2, 1, 0.f},
+        {"Telephonics", "TDH 39", 0, 2, 45.0f},
+        {"Telephonics", "TDH 50/49", 0, 2, 47.5f},
+        {"Sennheiser", "HDA 280 ", 0, 2, 38.5f},
+        {"Interacoustics", "DD45 318-3", 0, 2, 47.5f},
+        {"Interacoustics", "DD45 318-1", 0, 6, 45.5f},
+        {"Holmberg", "HOLMBERG 8103", 0, 2, 39.5f},
+        {"Beyer Dynamic", "DT-48", 0, 2, 47.5f},
+        {"Etymotic", "ER-3A", 1, 3, 0.f},
+        {"EARtone", "3A", 1, 5, 0.f},
+        {"EARtone", "5A", 1, 5, 0.f},
+        {"Sennheiser", "HDA200", 2, 1, 30.5f},
+        {"Koss", "HV/1A", 2, 1, 0.f},
     };
     ASSERT_EQ(list.size(), std::size(expected));
     for (std::size_t i = 0; i < list.size(); ++i) {

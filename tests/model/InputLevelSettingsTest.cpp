@@ -1,6 +1,6 @@
+#include "model/InputLevelSettings.h"
 #include "app/Settings.h"
 #include "app/SettingsStore.h"
-#include "model/InputLevelSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,8 @@ struct CliResult {
 
 CliResult runReference(const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli"), QStringList{QStringLiteral("reference")} + arguments);
+    process.start(QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli"),
+                  QStringList{QStringLiteral("reference")} + arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), QString::fromLatin1(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
             QString::fromLatin1(process.readAllStandardError())};
@@ -50,8 +51,8 @@ TEST(ReferenceCommand, PrintsOneLinePerFrequencyAndTheMissingOnes) {
          "750 7.5", nullptr},
         {"speech", args({"--transducer", "0", "--model", "TDH 39", "--coupler", "2", "--test", "9"}), "1000 19.5",
          nullptr},
-        {"narrow band", args({"--transducer", "0", "--model", "TDH 39", "--coupler", "2", "--test", "7"}),
-         "1000 13.0", nullptr},
+        {"narrow band", args({"--transducer", "0", "--model", "TDH 39", "--coupler", "2", "--test", "7"}), "1000 13.0",
+         nullptr},
         {"HDA 280 with its blank", args({"--transducer", "0", "--model", "HDA 280 ", "--coupler", "2"}), "5000 19.0",
          nullptr},
         {"insert by coupler, never missing", args({"--transducer", "3", "--model", "ER-3A", "--coupler", "4"}),
@@ -60,8 +61,7 @@ TEST(ReferenceCommand, PrintsOneLinePerFrequencyAndTheMissingOnes) {
         {"forehead", args({"--transducer", "1", "--forehead"}), "250 79.0", "Missing:"},
         {"speakers at 90 degrees", args({"--transducer", "2", "--angle", "2"}), "1000 -1.5", "Missing:"},
         {"binaural speakers", args({"--transducer", "2", "--binaural", "--angle", "1"}), "16000 43.5", "Missing:"},
-        {"HV/1A circumaural", args({"--transducer", "4", "--model", "HV/1A", "--coupler", "1"}), "9000 21.0",
-         nullptr},
+        {"HV/1A circumaural", args({"--transducer", "4", "--model", "HV/1A", "--coupler", "1"}), "9000 21.0", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

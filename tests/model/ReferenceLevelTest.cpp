@@ -1,10 +1,11 @@
+#include "model/ReferenceLevel.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
-#include "model/ReferenceLevel.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace orvik {
@@ -78,6 +79,16 @@ TEST(GetReferenceLevel, OutOfRangeQueriesAnswerZeroWithoutReading) {
     EXPECT_EQ(getReferenceLevel(*setup, {0, 39}, &missing), 0.f);
     EXPECT_EQ(getReferenceLevel(*setup, {0, -1}, &missing), 0.f);
     EXPECT_FALSE(missing.warningPending());
+}
+
+TEST(GetReferenceLevel, UnreadableStoredValuesCountAsMissing) {
+    auto setup = standardSetup();
+    setup->supraAural.retspl[12] = std::numeric_limits<float>::quiet_NaN();
+    setup->circumaural.retspl[34] = std::numeric_limits<float>::infinity();
+    MissingReferenceList missing;
+    EXPECT_EQ(getReferenceLevel(*setup, {0, 12, ReferenceTestKind::Speech}, &missing), 12.5f);
+    EXPECT_EQ(getReferenceLevel(*setup, {4, 34}, &missing), 0.f);
+    EXPECT_EQ(missing.indices(), QList<FreqIndex>({12, 34}));
 }
 
 TEST(MissingReferenceList, KeepsEachFrequencyOnceInOrderMet) {

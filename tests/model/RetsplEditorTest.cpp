@@ -1,6 +1,6 @@
+#include "model/RetsplEditor.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
-#include "model/RetsplEditor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,13 +64,13 @@ TEST(RetsplEditor, CsvWritesOneDecimalPerLineWithCrLf) {
 }
 
 TEST(RetsplEditor, CsvReadsNonNumbersAsZeroAndFillsShortFiles) {
-    const auto fields = RetsplEditor::fromCsv("45.0\r\nabc\r\n  12.5 \n\r\n-3\r\n");
+    const auto fields = RetsplEditor::fromCsv("45.0\r\nabc\r\n  12.5 \n\r\n-3\r\nnan\r\ninf\r\n1e39\r\n");
     EXPECT_EQ(fields[0], 45.f);
     EXPECT_EQ(fields[1], 0.f);
     EXPECT_EQ(fields[2], 12.5f);
     EXPECT_EQ(fields[3], 0.f);
     EXPECT_EQ(fields[4], -3.f);
-    for (int i = 5; i < FrequencyCount; ++i)
+    for (int i = 5; i < FrequencyCount; ++i) // not finite, and past the end of the file
         EXPECT_EQ(fields[static_cast<std::size_t>(i)], 0.f) << i;
 }
 

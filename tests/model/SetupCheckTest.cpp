@@ -1,5 +1,5 @@
-#include "model/FixedText.h"
 #include "model/SetupCheck.h"
+#include "model/FixedText.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
@@ -84,10 +84,12 @@ TEST(SetupCheck, MessagesAreTheProgramsOwn) {
 
     auto fm = completeSetup();
     fm->fmRate = 0.f;
-    EXPECT_TRUE(checkSetup(*fm, Today)->message.startsWith(
-        QLatin1String("Warning: Audiometer FM parameters are invalid.\n\nFor FM measurements the modulation rate")));
-    EXPECT_TRUE(checkSetup(*fm, Today)->message.endsWith(
-        QLatin1String("(You will not be allowed to make FM measurements with this audiometer.)")));
+    EXPECT_TRUE(checkSetup(*fm, Today)
+                    ->message.startsWith(QLatin1String(
+                        "Warning: Audiometer FM parameters are invalid.\n\nFor FM measurements the modulation rate")));
+    EXPECT_TRUE(checkSetup(*fm, Today)
+                    ->message.endsWith(
+                        QLatin1String("(You will not be allowed to make FM measurements with this audiometer.)")));
 }
 
 } // namespace
