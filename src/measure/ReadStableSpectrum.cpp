@@ -48,10 +48,10 @@ Spectrum spectrumFromBlock(const QByteArray& block, float calibrationOffset) {
     return levels;
 }
 
-int ReadStableSpectrum(SlmCommander& meter, AppServices& services, const StableSpectrumRequest& request,
+int ReadStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
                        StableSpectrum& result, ProgressWindow* progress) {
     result = StableSpectrum{};
-    if (!waitUntilReady(meter, services.messageBox) || (progress && progress->checkCancelButton()))
+    if (!waitUntilReady(meter, messages) || (progress && progress->checkCancelButton()))
         return NeverStable;
     if (progress)
         progress->setStatus(QStringLiteral("Attempting to get a stable reading"));
@@ -62,7 +62,7 @@ int ReadStableSpectrum(SlmCommander& meter, AppServices& services, const StableS
         QByteArray block;
         const int status = meter.downloadBlock("&R1", SpectrumBlockSize, block, DownloadTimeout);
         if (status < 0) {
-            services.messageBox.show(
+            messages.show(
                 QString::asprintf("Download Error:%d Offset:%.1f", status, double(request.calibrationOffset)));
             return status;
         }
@@ -93,7 +93,7 @@ int ReadStableSpectrum(SlmCommander& meter, AppServices& services, const StableS
                                                       double(result.lastSpread)));
         }
         // Pumping rather than sleeping keeps the progress window's Cancel alive between readings.
-        PumpWait(services.clock, request.pauseMs / 1000.0);
+        PumpWait(meter.port().clock(), request.pauseMs / 1000.0);
     }
     return NeverStable;
 }

@@ -191,11 +191,10 @@ void PosixSerialDevice::rxFlush() {
     m_received.clear();
 }
 
-void PosixSerialDevice::txFlush() {
-    if (m_fd >= 0)
-        ::tcflush(m_fd, TCOFLUSH);
-    m_pending.clear();
-}
+// Only what the driver has not taken is dropped. A pseudo-terminal reports nothing queued while its far end
+// has not yet read the line, so discarding the kernel's queue there would lose commands just written; on a
+// real port those bytes are gone within milliseconds anyway.
+void PosixSerialDevice::txFlush() { m_pending.clear(); }
 
 // Holding the line for the duration would mean waiting here. The break is raised now and lowered by the next
 // operation on the device; the link always waits on its clock after a break, and that wait is the duration.

@@ -1,0 +1,98 @@
+// A stable five-reading "&R1" spectrum over the simulated K37 at 9600 baud, bytes paced as on the wire.
+// The same read runs on a stepping clock, where time passes only while the link waits: that time is the wire
+// time of the bytes, the meter's own reply delays and the pauses the link must make. The real run's excess
+// over it is the program's overhead.
+#include "app/Clock.h"
+#include "measure/ReadStableSpectrum.h"
+#include "meter/MeterSession.h"
+#include "sim/K37Simulator.h"
+#include "sim/SimulatedSerialDeviceFactory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+
+using namespace orvik;
+
+namespace {
+class SteppingClock final : public Clock {
+public:
+    qint64 milliseconds() override { return m_now; }
+    void sleep(int ms) override { m_now += ms; }
+    void pumpMessages() override { ++m_now; }
+
+private:
+    qint64 m_now = 0;
+};
+
+class NoQuestions final : public MessageBox {
+public:
+    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
+        ++asked;
+        return stoppingAnswer(buttons);
+    }
+    int asked = 0;
+};
+
+sim::AnalyserBehaviour steadyMeter() {
+    sim::AnalyserBehaviour behaviour;
+    behaviour.readingNoiseDb = 0.05;
+    behaviour.settlingTauMs = 0.0;
+    return behaviour;
+}
+
+struct Bench {
+    explicit Bench(Clock& clock) : factory(simulator, clock), session(factory, messages, clock) {
+        auto& audiometer = simulator.scene().audiometer();
+        audiometer.signal = sim::SignalType::Tone;
+        audiometer.dialHl = 70;
+        simulator.scene().touch();
+        session.ConnectSlm(1, 9600);
+        session.commander()->run();
+    }
+
+    // One stable reading; its duration on `clock` in milliseconds, or -1 when it failed.
+    qint64 read(Clock& clock) {
+        simulator.wire().clearTranscript();
+        const qint64 start = clock.milliseconds();
+        StableSpectrum result;
+        const int status = ReadStableSpectrum(*session.commander(), messages, StableSpectrumRequest{}, result, nullptr);
+        return status < 0 || result.readings != 5 ? -1 : clock.milliseconds() - start;
+    }
+
+    sim::K37Simulator simulator{sim::K37Profile{}, steadyMeter()};
+    sim::SimulatedSerialDeviceFactory factory;
+    NoQuestions messages;
+    MeterSession session;
+};
+
+void BM_StableSpectrumAt9600(benchmark::State& state) {
+    SteppingClock stepping;
+    Bench ideal(stepping);
+    const qint64 idealMs = ideal.read(stepping);
+    if (idealMs < 0) {
+        state.SkipWithError("the stepping-clock read failed");
+        return;
+    }
+
+    SystemClock clock;
+    Bench real(clock);
+    qint64 totalMs = 0;
+    for (auto _ : state) {
+        QElapsedTimer wall;
+        wall.start();
+        if (real.read(clock) < 0) {
+            state.SkipWithError("the real-time read failed");
+            return;
+        }
+        totalMs += wall.elapsed();
+    }
+    const double wallMs = double(totalMs) / double(state.iterations());
+    state.counters["wall_ms"] = wallMs;
+    state.counters["wire_and_pauses_ms"] = double(idealMs);
+    state.counters["overhead_pct"] = 100.0 * (wallMs - double(idealMs)) / double(idealMs);
+}
+BENCHMARK(BM_StableSpectrumAt9600)->Unit(benchmark::kMillisecond)->Iterations(5);
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,124 @@
+#include "TestServices.h"
+#include "measure/ReadStableSpectrum.h"
+#include "meter/BatteryDisplay.h"
+#include "meter/MeterSession.h"
+#include "sim/K37Simulator.h"
+#include "sim/SimulatedSerialDeviceFactory.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvik;
+using namespace orvik::test;
+
+namespace {
+sim::AnalyserBehaviour steadyMeter() {
+    sim::AnalyserBehaviour behaviour;
+    behaviour.readingNoiseDb = 0.0;
+    behaviour.settlingTauMs = 0.0;
+    return behaviour;
+}
+
+// The link against the simulated meter, paced at its baud rate, on virtual time.
+struct OnSimulator : ::testing::Test {
+    TestServices t;
+    sim::K37Simulator simulator{sim::K37Profile{}, steadyMeter()};
+    sim::SimulatedSerialDeviceFactory factory{simulator, t.clock};
+    MeterSession session{factory, t.messages, t.clock};
+
+    SlmCommander& connect(int baud = 9600) {
+        EXPECT_GE(session.ConnectSlm(1, baud), 0);
+        return *session.commander();
+    }
+    sim::WireFaults& faults() { return simulator.wire().faults(); }
+};
+} // namespace
+
+TEST_F(OnSimulator, ConnectsAtTheChosenRate) {
+    connect(19200);
+    EXPECT_EQ(session.identification(), "Veltan-Quirn K37 S/N 04172");
+    EXPECT_DOUBLE_EQ(session.firmware(), 3.61);
+    EXPECT_EQ(simulator.meter().baudRate(), 19200);
+    EXPECT_TRUE(t.messages.texts().isEmpty());
+}
+
+TEST_F(OnSimulator, OldFirmwareIsRefused) {
+    simulator.meter().profile().firmware = "1.95";
+    t.messages.acknowledgeAll();
+    EXPECT_EQ(session.ConnectSlm(1, 9600), MeterSession::FirmwareRefused);
+    EXPECT_EQ(t.messages.texts(), QStringList{"Firmware v1.950 in SLM. v2.0 required."});
+    EXPECT_EQ(session.port(), nullptr);
+}
+
+TEST_F(OnSimulator, MeterOnAnotherPortShowsTheOpenCode) {
+    factory.setMeterPort(4);
+    t.messages.acknowledgeAll();
+    EXPECT_EQ(session.ConnectSlm(1, 9600), ComPort::InvalidPort);
+    EXPECT_EQ(t.messages.count("Unable to communicate with K37 (error -10) using port# 1"), 1);
+    EXPECT_EQ(session.ConnectSlm(5, 9600), 0);
+}
+
+TEST_F(OnSimulator, ChecksumFaultsAreRetriedUpToSixAttempts) {
+    SlmCommander& meter = connect();
+    const struct {
+        int wrong;
+        int result;
+    } cases[] = {{5, 0}, {6, SlmCommander::ChecksumNeverMatched}};
+    for (const auto& c : cases) {
+        faults().wrongChecksum = c.wrong;
+        QByteArray reply;
+        EXPECT_EQ(meter.SendCommand("R90", &reply, 50, 1), c.result) << c.wrong;
+        if (c.result == 0) {
+            EXPECT_EQ(reply, "3.610");
+        }
+    }
+}
+
+TEST_F(OnSimulator, LineNoiseNeverReachesTheCaller) {
+    SlmCommander& meter = connect();
+    faults().xonXoffInReplies = true;
+    faults().loneLfBeforeReply = true;
+    QByteArray reply;
+    ASSERT_EQ(meter.SendCommand("R1", &reply, 50, 1), 0);
+    EXPECT_EQ(reply, "Veltan-Quirn K37 S/N 04172");
+}
+
+TEST_F(OnSimulator, BatteryLine) {
+    SlmCommander& meter = connect();
+    EXPECT_TRUE(BatteryDisplay::read(meter).startsWith("Battery Level: "));
+    EXPECT_TRUE(BatteryDisplay::read(meter).contains('%'));
+    simulator.meter().profile().externalPower = true;
+    EXPECT_EQ(BatteryDisplay::read(meter).left(20), "Battery Level: 12.0V");
+}
+
+TEST_F(OnSimulator, StableSpectrumOfATone) {
+    SlmCommander& meter = connect();
+    auto& audiometer = simulator.scene().audiometer();
+    audiometer.signal = sim::SignalType::Tone;
+    audiometer.frequencyHz = 1000.0;
+    audiometer.dialHl = 70;
+    simulator.scene().touch();
+    StableSpectrum result;
+    ASSERT_GE(ReadStableSpectrum(meter, t.messages, StableSpectrumRequest{}, result, nullptr), 0);
+    EXPECT_EQ(result.readings, 5);
+    EXPECT_EQ(std::max_element(result.levels.begin(), result.levels.end()) - result.levels.begin(), 19);
+}
+
+TEST_F(OnSimulator, TricklingBlockStillArrives) {
+    SlmCommander& meter = connect();
+    // 69 bytes 80 ms apart take longer than the 5 s time-out, but arrive within the 6 s the download waits.
+    faults().blockByteMs = 80;
+    QByteArray block;
+    const qint64 start = t.clock.milliseconds();
+    ASSERT_EQ(meter.downloadBlock("&R1", SpectrumBlockSize, block, 5), 0);
+    EXPECT_EQ(block.size(), SpectrumBlockSize);
+    EXPECT_GT(t.clock.milliseconds() - start, 5000);
+}
+
+TEST_F(OnSimulator, MeterThatNeverSettlesGivesUpAfterSixteenReadings) {
+    SlmCommander& meter = connect();
+    simulator.meter().behaviour().neverStable = true;
+    StableSpectrum result;
+    EXPECT_EQ(ReadStableSpectrum(meter, t.messages, StableSpectrumRequest{}, result, nullptr), NeverStable);
+    EXPECT_EQ(result.readings, 16);
+    EXPECT_GT(result.lastSpread, 1.0f);
+}
