@@ -106,7 +106,7 @@ MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone() {
     if (!fundamental || fundamental->spl + m_behaviour.sensitivityErrorDb < floor + ToneDetectionMarginDb)
         return analysis;
     // The counter resolves a tenth of a hertz and jitters by a few hundredths.
-    analysis.frequencyHz = std::round((fundamental->frequencyHz + noise(0.02)) * 10.0) / 10.0;
+    analysis.frequencyHz = std::round((fundamental->frequencyHz + noise(m_behaviour.counterJitterHz)) * 10.0) / 10.0;
     analysis.levelDb = fundamental->spl + m_behaviour.sensitivityErrorDb + noise(m_behaviour.readingNoiseDb);
     analysis.harmonicsKnown = analysis.levelDb >= HarmonicsMinimumDb;
     const double f = fundamental->frequencyHz;
@@ -137,21 +137,21 @@ MeterAnalyser::PulseFm MeterAnalyser::analysePulseFm(qint64 nowMs) {
     if (m_scene.calibrator().active || heard < noiseFloorDb() + PulseDetectionMarginDb)
         return result;
     const double f = a.actualFrequencyHz();
-    result.carrierHz = tone.frequencyHz > 0.0 ? tone.frequencyHz : f + noise(0.3);
+    result.carrierHz = tone.frequencyHz > 0.0 ? tone.frequencyHz : f + noise(m_behaviour.sweepJitterHz);
     if (a.signal == SignalType::Warble) {
         const double swing = f * a.fm.deviationPercent / 100.0;
         result.fmFound = true;
-        result.highestHz = f + swing + noise(0.3);
-        result.lowestHz = f - swing + noise(0.3);
-        result.rateHz = a.fm.rateHz + noise(0.005);
+        result.highestHz = f + swing + noise(m_behaviour.sweepJitterHz);
+        result.lowestHz = f - swing + noise(m_behaviour.sweepJitterHz);
+        result.rateHz = a.fm.rateHz + noise(m_behaviour.sweepJitterHz / 60.0);
     }
     if (a.signal == SignalType::Pulsed) {
         const PulseTiming& p = a.pulse;
         result.pulseFound = true;
         result.pulseCount = static_cast<int>(std::max<qint64>(1, (nowMs - m_changedAt) / (p.onMs + p.offMs)));
         result.timing = p;
-        result.timing.riseMs += noise(0.2);
-        result.timing.fallMs += noise(0.2);
+        result.timing.riseMs += noise(m_behaviour.timeJitterMs);
+        result.timing.fallMs += noise(m_behaviour.timeJitterMs);
         result.onLevelDb = heard;
         result.offLevelDb = std::max(noiseFloorDb(), heard - p.offLevelBelowOnDb);
     }

@@ -14,6 +14,9 @@ struct AnalyserBehaviour {
     double readingNoiseDb = 0.08;    // standard deviation of one reading
     double settlingTauMs = 250.0;    // time constant with which a reading follows a change
     double sensitivityErrorDb = 0.0; // the uncalibrated chain's error; the calibration offset undoes it
+    double counterJitterHz = 0.02;   // the frequency counter's jitter
+    double sweepJitterHz = 0.3;      // jitter of the Pulse/FM analysis' frequencies (rate: a sixtieth of it)
+    double timeJitterMs = 0.2;       // jitter of the pulse timing
     bool neverStable = false;        // readings wander by several dB for ever
     quint32 seed = 37;
 };

@@ -8,6 +8,9 @@ AnalyserBehaviour SimHost::quietBehaviour() {
     AnalyserBehaviour behaviour;
     behaviour.readingNoiseDb = 0.0;
     behaviour.settlingTauMs = 0.0;
+    behaviour.counterJitterHz = 0.0;
+    behaviour.sweepJitterHz = 0.0;
+    behaviour.timeJitterMs = 0.0;
     return behaviour;
 }
 

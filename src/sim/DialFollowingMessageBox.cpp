@@ -1,0 +1,124 @@
+#include "sim/DialFollowingMessageBox.h"
+
+#include <QRegularExpression>
+#include <optional>
+
+namespace orvik::sim {
+
+namespace {
+constexpr int BoneVibrator = 1;
+constexpr int Speakers = 2;
+
+struct PromptShape {
+    QRegularExpression pattern;
+    SignalType signal;
+    std::optional<int> transducer; // the prompt names a transducer by its form
+};
+
+// The prompt texts of the measurement pages once their numbers are filled in; groups: hl, ear, hz, source.
+const std::vector<PromptShape>& promptShapes() {
+    static const QString Ear = QStringLiteral("(?<ear>Left|Right|Both)");
+    static const QString Hl = QStringLiteral("(?<hl>-?\\d+)");
+    static const QString Hz = QStringLiteral("(?<hz>\\d+(?:\\.\\d+)?)");
+    static const auto shape = [](const QString& pattern, SignalType signal, std::optional<int> transducer = {}) {
+        return PromptShape{QRegularExpression(QLatin1Char('^') + pattern), signal, transducer};
+    };
+    static const std::vector<PromptShape> shapes{
+        shape(QStringLiteral("Set PULSED %1 dBHL \\(or max level\\) %2 at %3 Hz$").arg(Hl, Ear, Hz), SignalType::Pulsed),
+        shape(QStringLiteral("Set FM %1 dBHL \\(or max level\\) %2 at %3 Hz").arg(Hl, Ear, Hz), SignalType::Warble),
+        shape(QStringLiteral("Noise Floor: Set Minimum dBHL %1 at %2 Hz$").arg(Ear, Hz), SignalType::Tone),
+        shape(QStringLiteral("Set\\s+\\*\\*\\*FM\\*\\*\\* %1 dBHL(?: %2)? at %3 Hz$").arg(Hl, Ear, Hz),
+              SignalType::Warble, Speakers),
+        shape(QStringLiteral("Set NB %1 dBHL %2 at %3 Hz$").arg(Hl, Ear, Hz), SignalType::NarrowBand),
+        shape(QStringLiteral("Set NB %1 dBHL at %2 Hz$").arg(Hl, Hz), SignalType::NarrowBand, Speakers),
+        shape(QStringLiteral("Set %1 dBHL \\(or max level\\) %2 at %3 Hz$").arg(Hl, Ear, Hz), SignalType::Tone),
+        shape(QStringLiteral("Set %1 dBHL \\(or max level\\) at %2 Hz$").arg(Hl, Hz), SignalType::Tone, BoneVibrator),
+        shape(QStringLiteral("Set %1 dBHL or max level %2 \\(whichever is lower\\) at %3 Hz$").arg(Hl, Ear, Hz),
+              SignalType::Tone),
+        shape(QStringLiteral("Set %1 dBHL %2 at %3 Hz$").arg(Hl, Ear, Hz), SignalType::Tone),
+        shape(QStringLiteral("Set %1 dBHL at %2 Hz$").arg(Hl, Hz), SignalType::Tone, BoneVibrator),
+        shape(QStringLiteral("Set %1 dBHL %2 on (?<source>.+)$").arg(Hl, Ear), SignalType::WhiteNoise),
+        shape(QStringLiteral("Set (?<source>White Noise) %1 dBHL").arg(Hl), SignalType::WhiteNoise),
+        shape(QStringLiteral("Set (?<source>Mic|Tape/CD A|Tape/CD B|Speech Noise) %1 dBHL").arg(Hl), SignalType::Speech),
+    };
+    return shapes;
+}
+
+int channelOf(const QString& ear) {
+    if (ear == QLatin1String("Left"))
+        return 0;
+    if (ear == QLatin1String("Right"))
+        return 1;
+    return 2;
+}
+
+MessageAnswer agreeing(MessageButtons buttons) {
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
+                                                                                       : MessageAnswer::Ok;
+}
+} // namespace
+
+DialFollowingMessageBox::DialFollowingMessageBox(MessageBox& inner, AcousticScene& scene)
+    : m_inner(inner), m_scene(scene) {}
+
+MessageAnswer DialFollowingMessageBox::show(const QString& text, MessageButtons buttons, const QString& caption) {
+    if (!follow(text))
+        return m_inner.show(text, buttons, caption);
+    m_followed.append(text);
+    return agreeing(buttons);
+}
+
+bool DialFollowingMessageBox::follow(const QString& text) {
+    if (text.startsWith(QLatin1String("Setting lower calibration level."))) {
+        m_scene.calibrator().active = true;
+        m_scene.touch();
+        return true;
+    }
+    if (followCrossTalk(text))
+        return true;
+    for (const PromptShape& shape : promptShapes()) {
+        const QRegularExpressionMatch match = shape.pattern.match(text);
+        if (!match.hasMatch())
+            continue;
+        VirtualAudiometer& a = m_scene.audiometer();
+        a.signal = shape.signal;
+        a.dialHl = match.captured(u"hl").isEmpty() ? minimumDialHl : match.captured(u"hl").toInt();
+        if (!match.captured(u"hz").isEmpty())
+            a.frequencyHz = match.captured(u"hz").toDouble();
+        if (!match.captured(u"ear").isEmpty())
+            a.channel = channelOf(match.captured(u"ear"));
+        if (shape.transducer)
+            a.transducer = *shape.transducer;
+        a.earphoneOnCoupler = -1;
+        m_scene.calibrator().active = false;
+        m_scene.touch();
+        return true;
+    }
+    return false;
+}
+
+bool DialFollowingMessageBox::followCrossTalk(const QString& text) {
+    static const QRegularExpression placement(
+        QStringLiteral("^(?<ear>Left|Right) Earphone placed on coupler : (?<hz>\\d+(?:\\.\\d+)?) Hz (?<hl>-?\\d+) dBHL\\n"));
+    static const QRegularExpression tone(QStringLiteral("(?<ear>Left|Right) Earphone(?:\\(away from coupler\\))?: Tone (?<state>ON|OFF)"));
+    const QRegularExpressionMatch match = placement.match(text);
+    if (!match.hasMatch())
+        return false;
+    VirtualAudiometer& a = m_scene.audiometer();
+    a.signal = SignalType::Tone;
+    a.frequencyHz = match.captured(u"hz").toDouble();
+    a.dialHl = match.captured(u"hl").toInt();
+    a.earphoneOnCoupler = channelOf(match.captured(u"ear"));
+    a.channel = 2;
+    auto states = tone.globalMatch(text);
+    while (states.hasNext()) {
+        const QRegularExpressionMatch state = states.next();
+        (state.captured(u"ear") == QLatin1String("Left") ? a.leftOn : a.rightOn) =
+            state.captured(u"state") == QLatin1String("ON");
+    }
+    m_scene.calibrator().active = false;
+    m_scene.touch();
+    return true;
+}
+
+} // namespace orvik::sim

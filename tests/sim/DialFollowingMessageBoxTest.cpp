@@ -1,0 +1,98 @@
+#include "ScriptedMessageBox.h"
+#include "sim/DialFollowingMessageBox.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvik;
+using namespace orvik::sim;
+
+namespace {
+
+struct Expected {
+    SignalType signal;
+    int dialHl;
+    double hz;
+    int channel;
+    int transducer;
+};
+
+TEST(DialFollowingMessageBox, SetsTheAudiometerForEveryPromptShape) {
+    const std::pair<const char*, Expected> table[] = {
+        {"Set 70 dBHL Left at 1000 Hz", {SignalType::Tone, 70, 1000.0, 0, 0}},
+        {"Set NB 65 dBHL Right at 4000 Hz", {SignalType::NarrowBand, 65, 4000.0, 1, 0}},
+        {"Set 80 dBHL (or max level) Left at 250 Hz", {SignalType::Tone, 80, 250.0, 0, 0}},
+        {"Set FM 90 dBHL (or max level) Right at 2000 Hz (make sure the K37 readings are steady)",
+         {SignalType::Warble, 90, 2000.0, 1, 0}},
+        {"Set 110 dBHL or max level Left (whichever is lower) at 1000 Hz", {SignalType::Tone, 110, 1000.0, 0, 0}},
+        {"Set 50 dBHL (or max level) at 500 Hz", {SignalType::Tone, 50, 500.0, 0, 1}},
+        {"Set PULSED 110 dBHL (or max level) Right at 1000.0 Hz", {SignalType::Pulsed, 110, 1000.0, 1, 0}},
+        {"Set 45 dBHL Left at 1000.0 Hz", {SignalType::Tone, 45, 1000.0, 0, 0}},
+        {"Noise Floor: Set Minimum dBHL Right at 1000.0 Hz", {SignalType::Tone, -10, 1000.0, 1, 0}},
+        {"Set 60 dBHL Left on  Audiometer White Noise", {SignalType::WhiteNoise, 60, 1000.0, 0, 0}},
+        {"Set Tape/CD A 50 dBHL", {SignalType::Speech, 50, 1000.0, 0, 0}},
+        {"Set White Noise 40 dBHL", {SignalType::WhiteNoise, 40, 1000.0, 0, 0}},
+        {"Set Mic 55 dBHL Mastoid", {SignalType::Speech, 55, 1000.0, 0, 0}},
+        {"Set ***FM*** 40 dBHL Both at 500 Hz", {SignalType::Warble, 40, 500.0, 2, 2}},
+        {"Set  ***FM*** 40 dBHL at 750 Hz", {SignalType::Warble, 40, 750.0, 0, 2}},
+        {"Set NB 40 dBHL at 2000 Hz", {SignalType::NarrowBand, 40, 2000.0, 0, 2}},
+        {"Set 20 dBHL at 250.0 Hz", {SignalType::Tone, 20, 250.0, 0, 1}},
+    };
+    for (const auto& [text, expected] : table) {
+        test::ScriptedMessageBox inner;
+        AcousticScene scene;
+        DialFollowingMessageBox box(inner, scene);
+        const int before = scene.version();
+        EXPECT_EQ(box.show(text, MessageButtons::OkCancel, QStringLiteral("Orvik")), MessageAnswer::Ok) << text;
+        const VirtualAudiometer& a = scene.audiometer();
+        EXPECT_EQ(a.signal, expected.signal) << text;
+        EXPECT_EQ(a.dialHl, expected.dialHl) << text;
+        EXPECT_DOUBLE_EQ(a.frequencyHz, expected.hz) << text;
+        EXPECT_EQ(a.channel, expected.channel) << text;
+        EXPECT_EQ(a.transducer, expected.transducer) << text;
+        EXPECT_GT(scene.version(), before) << text;
+        EXPECT_TRUE(inner.texts().isEmpty()) << text;
+    }
+}
+
+TEST(DialFollowingMessageBox, PlacesEarphonesAndTonesForCrossTalk) {
+    test::ScriptedMessageBox inner;
+    AcousticScene scene;
+    DialFollowingMessageBox box(inner, scene);
+    box.show(QStringLiteral("Right Earphone placed on coupler : 1000.0 Hz 80 dBHL\nRight Earphone: Tone OFF\n"
+                            "Left Earphone(away from coupler): Tone ON"),
+             MessageButtons::OkCancel, QStringLiteral("Orvik"));
+    const VirtualAudiometer& a = scene.audiometer();
+    EXPECT_EQ(a.earphoneOnCoupler, 1);
+    EXPECT_FALSE(a.rightOn);
+    EXPECT_TRUE(a.leftOn);
+    EXPECT_EQ(a.dialHl, 80);
+    box.show(QStringLiteral("Set 70 dBHL Left at 1000 Hz"), MessageButtons::OkCancel, QStringLiteral("Orvik"));
+    EXPECT_EQ(scene.audiometer().earphoneOnCoupler, -1) << "an ordinary prompt takes the earphone back";
+}
+
+TEST(DialFollowingMessageBox, SwitchesTheCalibratorOnAndOff) {
+    test::ScriptedMessageBox inner;
+    AcousticScene scene;
+    DialFollowingMessageBox box(inner, scene);
+    box.show(QStringLiteral("Setting lower calibration level.\n Activate the calibrator and press OK."),
+             MessageButtons::Ok, QStringLiteral("Orvik"));
+    EXPECT_TRUE(scene.calibrator().active);
+    box.show(QStringLiteral("Set 70 dBHL Left at 1000 Hz"), MessageButtons::OkCancel, QStringLiteral("Orvik"));
+    EXPECT_FALSE(scene.calibrator().active);
+    EXPECT_EQ(box.followed().size(), 2);
+}
+
+TEST(DialFollowingMessageBox, PassesEveryOtherMessageOn) {
+    test::ScriptedMessageBox inner;
+    inner.answer(QStringLiteral("Failed to get a stable reading"), MessageAnswer::No);
+    AcousticScene scene;
+    DialFollowingMessageBox box(inner, scene);
+    const QString retry = QStringLiteral("Failed to get a stable reading. High - Low = 2.00\nWould you like to "
+                                         "measure again at 1000 Hz?");
+    EXPECT_EQ(box.show(retry, MessageButtons::YesNoCancel, QStringLiteral("Orvik")), MessageAnswer::No);
+    EXPECT_EQ(inner.count(QStringLiteral("Failed to get")), 1);
+    EXPECT_EQ(scene.version(), 0);
+    EXPECT_FALSE(box.follow(QStringLiteral("Set the dial, please"))) << "a sentence is no prompt";
+}
+
+} // namespace

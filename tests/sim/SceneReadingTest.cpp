@@ -1,0 +1,276 @@
+#include "SimHost.h"
+#include "model/DefaultRetspl.h"
+#include "sim/ModelReferenceLevels.h"
+#include "sim/SimBlocks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+using namespace orvik::sim;
+using orvik::sim::test::SimHost;
+
+namespace {
+
+template <typename Block>
+Block decode(const QByteArray& bytes) {
+    Block block{};
+    EXPECT_EQ(bytes.size(), static_cast<qsizetype>(sizeof(Block)));
+    if (bytes.size() == static_cast<qsizetype>(sizeof(Block)))
+        std::memcpy(&block, bytes.constData(), sizeof(Block));
+    return block;
+}
+
+// A meter on the audiometer application, in the given mode, running and settled.
+void prepare(SimHost& host, int mode) {
+    host.exchange("&I2,AudTest.AUD", 8000);
+    host.exchange("S143," + QByteArray::number(mode));
+    host.exchange("M3");
+    host.wait(600);
+}
+
+orvik::TestSetup tdh39Setup() {
+    orvik::TestSetup setup{};
+    setup.supraAural = orvik::defaultEarphoneList(false).front(); // TDH 39 on the NBS 9A coupler
+    return setup;
+}
+
+void setTone(AcousticScene& scene, SignalType signal, int dialHl, double hz) {
+    scene.audiometer().signal = signal;
+    scene.audiometer().dialHl = dialHl;
+    scene.audiometer().frequencyHz = hz;
+    scene.touch();
+}
+
+double bandLevel(SimHost& host, int band) {
+    const auto block = decode<SpectrumBlock>(host.download("&R1", sizeof(SpectrumBlock)));
+    return decodeLevel(block.bands[band]);
+}
+
+TEST(WireEncoding, LevelsAndFrequenciesRoundTripToTheirResolution) {
+    for (const double db : {0.0, 0.5, 77.0, 77.3, 114.99, 255.99})
+        EXPECT_NEAR(decodeLevel(encodeLevel(db)), db, 1.0 / 512) << db;
+    EXPECT_EQ(decodeLevel(encodeLevel(-3.0)), 0.0) << "the meter sends no negative levels";
+    EXPECT_EQ(encodeLevel(300.0).wholeDb, 255) << "levels above the byte's range stay at its top";
+    for (const double hz : {0.0, 31.5, 1000.0, 1052.25, 20000.0})
+        EXPECT_NEAR(decodeFrequency(encodeFrequency(hz)), hz, 1.0 / 512) << hz;
+    EXPECT_EQ(decodeCount(encodeHalfMilliseconds(35.25)), 71) << "half milliseconds, rounded";
+    const WireFrequency f = encodeFrequency(1052.5);
+    EXPECT_EQ((f.high << 8) | f.low, 1052);
+    EXPECT_EQ(f.fraction, 128);
+}
+
+TEST(SceneReading, ToneThroughTdh39ReadsItsReferenceAboveTheDial) {
+    SimHost host;
+    host.simulator.scene().setReferenceLevels(modelReferenceLevels(tdh39Setup()));
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
+    EXPECT_NEAR(bandLevel(host, 19), 77.0, 0.05);
+}
+
+TEST(SceneReading, BandLevelFollowsTheChainOfCorrections) {
+    struct Case {
+        const char* what;
+        double micResponse;
+        double audiometerError;
+        double calibrationOffset;
+        double expected; // raw band level in the block
+    };
+    const Case cases[] = {
+        {"plain", 0.0, 0.0, 0.0, 70.0},
+        {"microphone +1.5 dB", 1.5, 0.0, 0.0, 71.5},
+        {"audiometer 2 dB hot", 0.0, 2.0, 0.0, 72.0},
+        {"calibration offset is the reader's", 0.0, 0.0, 3.0, 70.0},
+    };
+    for (const Case& c : cases) {
+        SimHost host;
+        AcousticScene& scene = host.simulator.scene();
+        scene.microphoneResponse()[1000.0] = c.micResponse;
+        scene.audiometer().levelErrorDb[1000.0] = c.audiometerError;
+        host.exchange("S227," + QByteArray::number(c.calibrationOffset, 'f', 2));
+        prepare(host, 0);
+        setTone(scene, SignalType::Tone, 70, 1000.0);
+        EXPECT_NEAR(bandLevel(host, 19), c.expected, 0.05) << c.what;
+    }
+}
+
+TEST(SceneReading, TestFrequenciesFallIntoTheirOneThirdOctaveBands) {
+    const std::pair<double, int> table[] = {{31.5, 4}, {750.0, 18}, {1500.0, 21}, {3000.0, 24}, {6000.0, 27},
+                                            {9000.0, 29}, {11200.0, 29}, {14000.0, 30}, {17000.0, 31}, {20000.0, 32}};
+    for (const auto& [hz, band] : table) {
+        SimHost host;
+        prepare(host, 0);
+        setTone(host.simulator.scene(), SignalType::Tone, 90, hz);
+        const auto block = decode<SpectrumBlock>(host.download("&R1", sizeof(SpectrumBlock)));
+        EXPECT_NEAR(decodeLevel(block.bands[band]), 90.0, 0.1) << hz;
+        EXPECT_EQ(block.blockId, 1);
+        EXPECT_EQ(block.bandCount, 33);
+        EXPECT_EQ(block.state & BlockRunning, BlockRunning);
+    }
+}
+
+TEST(SceneReading, LevelsAboveTheGainRangeOverload) {
+    SimHost host;
+    host.exchange("S 148,5"); // +30 dB: the range ends at 110 dB
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::Tone, 120, 1000.0);
+    const auto block = decode<SpectrumBlock>(host.download("&R1", sizeof(SpectrumBlock)));
+    EXPECT_EQ(block.state & BlockOverload, BlockOverload);
+    EXPECT_NEAR(decodeLevel(block.bands[19]), 110.0, 0.01);
+}
+
+TEST(SceneReading, ReadingsSettleAndCarrySeededNoise) {
+    AnalyserBehaviour behaviour;
+    behaviour.readingNoiseDb = 0.1;
+    behaviour.settlingTauMs = 300.0;
+    const auto series = [&behaviour] {
+        SimHost host({}, behaviour);
+        prepare(host, 0);
+        setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
+        std::vector<double> levels;
+        for (int i = 0; i < 12; ++i) {
+            levels.push_back(bandLevel(host, 19));
+            host.wait(200);
+        }
+        return levels;
+    };
+    const std::vector<double> first = series();
+    EXPECT_LT(first.front(), 65.0) << "a fresh change has not settled yet";
+    EXPECT_NEAR(first.back(), 70.0, 0.5);
+    EXPECT_EQ(first, series()) << "the same seed gives the same readings";
+}
+
+TEST(SceneReading, CalibratorAloneIsHeardWhileActive) {
+    SimHost host({}, [] {
+        AnalyserBehaviour b = SimHost::quietBehaviour();
+        b.sensitivityErrorDb = -0.8;
+        return b;
+    }());
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 250.0);
+    host.simulator.scene().calibrator().active = true;
+    host.simulator.scene().touch();
+    EXPECT_NEAR(bandLevel(host, 19), 113.2, 0.05);
+    EXPECT_LT(bandLevel(host, 13), 30.0) << "the audiometer's tone does not reach a sealed calibrator";
+}
+
+TEST(SceneReading, CrossTalkReachesTheCouplerAttenuated) {
+    SimHost host;
+    prepare(host, 0);
+    VirtualAudiometer& a = host.simulator.scene().audiometer();
+    a.crossTalkAttenuationDb = 60.0;
+    setTone(host.simulator.scene(), SignalType::Tone, 80, 1000.0);
+    a.earphoneOnCoupler = 0;
+    a.leftOn = false;
+    a.rightOn = true;
+    host.simulator.scene().touch();
+    EXPECT_NEAR(bandLevel(host, 19), addLevels(20.0, 18.0), 0.05) << "the leak sits on the floor of the 0 dB gain";
+    host.exchange("M4");
+    host.exchange("S 148,5");
+    host.exchange("M3");
+    host.wait(13000);
+    EXPECT_NEAR(bandLevel(host, 19), addLevels(20.0, 3.0), 0.05) << "+30 dB gain lowers the floor";
+}
+
+TEST(SceneReading, FftAnalysisGivesFrequencyAndHarmonics) {
+    SimHost host;
+    prepare(host, 1);
+    VirtualAudiometer& a = host.simulator.scene().audiometer();
+    a.frequencyErrorPercent = 1.0;
+    a.harmonicsDb = {-34.0, -55.5, -80.0, -120.0};
+    setTone(host.simulator.scene(), SignalType::Tone, 110, 1000.0);
+    EXPECT_EQ(host.exchange("R241,512"), "");
+    EXPECT_EQ(host.exchange("R241,0"), "1010.0");
+    EXPECT_EQ(host.exchange("R241,256"), "110.0");
+    EXPECT_EQ(host.exchange("R241,258"), "-34.0");
+    EXPECT_EQ(host.exchange("R241,259"), "-55.5");
+    EXPECT_EQ(host.exchange("R241,260"), "-80.0");
+    // The 5th lies below the analyser's floor (8 dB at 0 dB gain): 102 dB down, shown with two digits only.
+    EXPECT_EQ(host.exchange("R241,261"), "-02.0");
+    EXPECT_EQ(host.exchange("R 116"), "1010.0");
+
+    setTone(host.simulator.scene(), SignalType::Tone, 20, 1000.0);
+    host.exchange("R241,512");
+    EXPECT_EQ(host.exchange("R241,258"), " --- ") << "too quiet for harmonics";
+}
+
+TEST(SceneReading, WhiteNoiseFftIsFlatOverTheMaskingRange) {
+    SimHost host;
+    prepare(host, 1);
+    host.exchange("M4");
+    host.exchange("S145,5");
+    host.exchange("M3");
+    host.wait(600);
+    setTone(host.simulator.scene(), SignalType::WhiteNoise, 80, 1000.0);
+    const auto block = decode<FftBlock>(host.download("&R6", sizeof(FftBlock)));
+    EXPECT_EQ(decodeCount(block.lineCount), 401);
+    EXPECT_EQ(block.spanHz[2] * 256 + block.spanHz[3], 10000);
+    const double at1k = decodeLevel(block.lines[40]);
+    for (int k = 10; k <= 200; ++k) // 250 Hz to 5000 Hz, 25 Hz apart
+        EXPECT_NEAR(decodeLevel(block.lines[k]), at1k, 0.1) << k * 25 << " Hz";
+}
+
+TEST(SceneReading, PulseAndFmFiguresComeInTheShortBlock) {
+    SimHost host;
+    prepare(host, 2);
+    VirtualAudiometer& a = host.simulator.scene().audiometer();
+    a.pulse = {30.0, 40.5, 225.0, 210.0, 190.0, 30.0};
+    setTone(host.simulator.scene(), SignalType::Pulsed, 110, 1000.0);
+    host.wait(2000);
+    auto block = decode<PulseFmBlock>(host.download("&R7", sizeof(PulseFmBlock)));
+    EXPECT_GT(decodeCount(block.pulseCount), 0);
+    EXPECT_EQ(decodeCount(block.riseTime), 60);
+    EXPECT_EQ(decodeCount(block.fallTime), 81);
+    EXPECT_EQ(decodeCount(block.onTime), 450);
+    EXPECT_EQ(decodeCount(block.offTime), 420);
+    EXPECT_EQ(decodeCount(block.plateau), 380);
+    EXPECT_EQ(block.status & OnOffRatioFailed, 0);
+
+    a.pulse.offLevelBelowOnDb = 15.0;
+    host.simulator.scene().touch();
+    block = decode<PulseFmBlock>(host.download("&R7", sizeof(PulseFmBlock)));
+    EXPECT_EQ(block.status & OnOffRatioFailed, OnOffRatioFailed);
+
+    a.fm = {5.0, 5.0};
+    setTone(host.simulator.scene(), SignalType::Warble, 90, 1000.0);
+    block = decode<PulseFmBlock>(host.download("&R7", sizeof(PulseFmBlock)));
+    EXPECT_NEAR(decodeFrequency(block.carrier), 1000.0, 0.1);
+    EXPECT_NEAR(decodeFrequency(block.highest), 1050.0, 0.1);
+    EXPECT_NEAR(decodeFrequency(block.lowest), 950.0, 0.1);
+    EXPECT_NEAR(decodeFrequency(block.rate), 5.0, 0.01);
+    EXPECT_EQ(decodeCount(block.pulseCount), 0);
+
+    setTone(host.simulator.scene(), SignalType::Tone, 90, 1000.0);
+    block = decode<PulseFmBlock>(host.download("&R7", sizeof(PulseFmBlock)));
+    EXPECT_EQ(decodeFrequency(block.highest), 0.0) << "a pure tone has no sweep";
+    EXPECT_EQ(decodeFrequency(block.lowest), 0.0);
+}
+
+TEST(SceneReading, SpeechAndOverallLevels) {
+    SimHost host;
+    host.simulator.scene().setReferenceLevels(modelReferenceLevels(tdh39Setup()));
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::WhiteNoise, 60, 1000.0);
+    EXPECT_NEAR(host.exchange("R4,0").toDouble(), 60.0 + WhiteNoiseReferenceDb, 0.2);
+    host.exchange("M4");
+    host.exchange("S46,1");
+    host.exchange("M3");
+    host.wait(600);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 50.0);
+    EXPECT_LT(host.exchange("R4,0").toDouble(), 70.0 + 0.0 - 1.0) << "C weighting takes off the low end";
+}
+
+TEST(SceneReading, AResetMeterSendsAnEmptySpectrumAndAStoppedOneHoldsItsLast) {
+    SimHost host;
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
+    EXPECT_NEAR(bandLevel(host, 19), 70.0, 0.05);
+    host.exchange("M4");
+    setTone(host.simulator.scene(), SignalType::Tone, 40, 1000.0);
+    EXPECT_NEAR(bandLevel(host, 19), 70.0, 0.05);
+    host.exchange("S1,1");
+    EXPECT_EQ(bandLevel(host, 19), 0.0);
+}
+
+} // namespace
