@@ -2,6 +2,7 @@
 
 #include "model/EarphoneBlock.h"
 #include "model/EmbeddedInstrument.h"
+#include "model/Transducer.h"
 
 namespace orvik {
 
@@ -38,7 +39,7 @@ struct TestSetup {
     char audManufacturer[26];
     char audModel[16];
     char audSerialNumber[13];
-    char audType[11];            // ANSI type "1".."5"
+    char audType[11]; // ANSI type "1".."5"
     char inventoryNumber[16];
     char calibrationDueDate[13]; // "%04d-%02d-%02d"
     quint16 numberOfChannels;    // 1..4
@@ -62,7 +63,7 @@ struct TestSetup {
     float temperature; // degrees C
     quint16 humidity;  // percent
     quint8 filler7[2];
-    float pressure;    // as typed: inches or millimetres of mercury, or kPa
+    float pressure; // as typed: inches or millimetres of mercury, or kPa
 };
 #pragma pack(pop)
 
@@ -92,5 +93,28 @@ static_assert(offsetof(TestSetup, dataVersion) == 4556);
 static_assert(offsetof(TestSetup, temperature) == 4560);
 static_assert(offsetof(TestSetup, humidity) == 4564);
 static_assert(offsetof(TestSetup, pressure) == 4568);
+
+namespace detail {
+template <typename Setup> auto& earphoneSlot(Setup& setup, EarphoneKind kind) {
+    switch (kind) {
+    case EarphoneKind::Insert:
+        return setup.insert;
+    case EarphoneKind::Circumaural:
+        return setup.circumaural;
+    case EarphoneKind::SupraAural:
+        break;
+    }
+    return setup.supraAural;
+}
+} // namespace detail
+
+// The earphone slot of a kind; the three slots lie in EarphoneKind order. A stored kind out of range gives the
+// supra-aural slot rather than a neighbouring field.
+inline EarphoneBlock& earphoneSlot(TestSetup& setup, EarphoneKind kind) {
+    return detail::earphoneSlot(setup, kind);
+}
+inline const EarphoneBlock& earphoneSlot(const TestSetup& setup, EarphoneKind kind) {
+    return detail::earphoneSlot(setup, kind);
+}
 
 } // namespace orvik
