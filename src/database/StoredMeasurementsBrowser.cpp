@@ -5,6 +5,8 @@
 #include "database/DaoRecordset.h"
 #include "database/EngineDate.h"
 
+#include <QHash>
+
 namespace orvik {
 
 namespace {
@@ -21,18 +23,32 @@ void addDateRange(DaoFilter& filter, const QString& from, const QString& to) {
         filter.where(QStringLiteral("Date"), QStringLiteral("<="), engineDate(*date));
 }
 
-QString dateCell(const QVariant& value) { return value.isNull() ? QString() : browserDateText(value.toDouble()); }
+// Thousands of rows share a few thousand days: each day's text is made once.
+QString dateCell(const QVariant& value, QHash<qint64, QString>& days) {
+    if (value.isNull())
+        return {};
+    const double day = value.toDouble();
+    const auto key = static_cast<qint64>(day);
+    auto it = days.find(key);
+    if (it == days.end())
+        it = days.insert(key, browserDateText(day));
+    return *it;
+}
 
 std::vector<BrowserRow> rowsOf(DaoRecordset& rows, const QStringList& columns) {
+    const qsizetype dateColumn = columns.indexOf(QStringLiteral("Date"));
+    const qsizetype channelColumn = columns.indexOf(QStringLiteral("ChannelNum"));
+    QHash<qint64, QString> days;
     std::vector<BrowserRow> result;
     result.reserve(static_cast<std::size_t>(rows.recordCount()));
     for (rows.moveFirst(); !rows.isEOF(); rows.moveNext()) {
         BrowserRow row{rows.id(), {}};
-        for (const QString& column : columns) {
-            const QVariant value = rows.value(column);
-            row.cells << (column == QLatin1String("Date")         ? dateCell(value)
-                          : column == QLatin1String("ChannelNum") ? QString::number(value.toInt())
-                                                                  : value.toString());
+        row.cells.reserve(columns.size());
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant value = rows.value(i);
+            row.cells << (i == dateColumn      ? dateCell(value, days)
+                          : i == channelColumn ? QString::number(value.toInt())
+                                               : value.toString());
         }
         result.push_back(std::move(row));
     }

@@ -10,15 +10,15 @@ namespace orvik {
 
 // Channels kept per transducer: left and right ear (or speaker). Pages with one channel use the left slot.
 inline constexpr int EarCount = 2;
-inline constexpr int LowFrequencyCount = 25;       // FreqIndex 0..24, 31.5..8000 Hz
-inline constexpr int LinearityLevelCount = 141;    // dial levels 0..140 dB HL
-inline constexpr int BroadBandLevelCount = 401;    // FFT lines of the meter's broad-band spectrum
-inline constexpr int BroadBandSourceCount = 3;     // "White Noise", "Tape/CD A", "Tape/CD B"
-inline constexpr int SpeechSourceCount = 5;        // "Mic", "Tape/CD A", "Tape/CD B", "Speech Noise", "White Noise"
-inline constexpr int SoundFieldKindCount = 2;      // 0 warble tones, 1 narrow-band noise
-inline constexpr int SoundFieldPageCount = 3;      // 0 left speaker, 1 right speaker, 2 binaural
-inline constexpr float LinearityUnstable = -11.0f; // a linearity level whose reading failed
-inline constexpr float Harmonics999 = 999.0f;      // the meter could not compute the harmonics
+inline constexpr int LowFrequencyCount = 25;          // FreqIndex 0..24, 31.5..8000 Hz
+inline constexpr int LinearityLevelCount = 141;       // dial levels 0..140 dB HL
+inline constexpr int BroadBandLevelCount = 401;       // FFT lines of the meter's broad-band spectrum
+inline constexpr int BroadBandSourceCount = 3;        // "White Noise", "Tape/CD A", "Tape/CD B"
+inline constexpr int SpeechSourceCount = 5;           // "Mic", "Tape/CD A", "Tape/CD B", "Speech Noise", "White Noise"
+inline constexpr int SoundFieldKindCount = 2;         // 0 warble tones, 1 narrow-band noise
+inline constexpr int SoundFieldPageCount = 3;         // 0 left speaker, 1 right speaker, 2 binaural
+inline constexpr float LinearityUnstable = -11.0f;    // a linearity level whose reading failed
+inline constexpr float HarmonicsNotComputed = 999.0f; // in the 2nd harmonic: the meter could not compute them
 inline constexpr float CrossTalkToneOffMeasured = 11.0f;
 
 // A value at or below this in a result array is "not measured" (dB or Hz).
@@ -57,7 +57,7 @@ struct LinearityBlock {
 struct DistortionEntry {
     float frequency;   // Hz, measured fundamental
     float fundamental; // dB; at or below 10 = not measured
-    float harmonic[4]; // dB absolute, 2nd..5th; harmonic[0] == Harmonics999: not computed
+    float harmonic[4]; // dB absolute, 2nd..5th; harmonic[0] == HarmonicsNotComputed: not computed
     float thd;         // percent
 };
 

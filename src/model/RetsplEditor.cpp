@@ -59,8 +59,13 @@ void RetsplEditor::save(EarphoneBlock& slot) const {
 }
 
 QString RetsplEditor::proposedFileName() const {
-    const QString model = fixedText(m_slot.model);
-    return model.isEmpty() ? QStringLiteral("EarphoneData.csv") : QStringLiteral("%1.csv").arg(model);
+    QString model = fixedText(m_slot.model);
+    if (model.isEmpty())
+        return QStringLiteral("EarphoneData.csv");
+    // Model texts such as "HV/1A" and "TDH 50/49" would otherwise propose a file in a folder that does not exist.
+    for (const QChar separator : {u'/', u'\\', u':'})
+        model.replace(separator, u'_');
+    return QStringLiteral("%1.csv").arg(model);
 }
 
 QByteArray RetsplEditor::toCsv(const Fields& fields) {

@@ -29,7 +29,8 @@ public:
     // technician changed (even one value) marks the earphone non-standard on reports.
     void save(EarphoneBlock& slot) const;
 
-    // "<model>.csv", or "EarphoneData.csv" for a slot without model text.
+    // "<model>.csv" with path separators in the model text made "_", or "EarphoneData.csv" for a slot without model
+    // text.
     QString proposedFileName() const;
 
     static QByteArray toCsv(const Fields& fields);

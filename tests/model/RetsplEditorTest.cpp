@@ -88,6 +88,7 @@ TEST(RetsplEditor, ExportImportRoundTripThroughAFile) {
     setFixedText(other.model, QString());
     RetsplEditor importer(other, true);
     EXPECT_EQ(importer.proposedFileName(), QLatin1String("EarphoneData.csv"));
+    EXPECT_EQ(RetsplEditor(defaultEarphoneList(false)[11], true).proposedFileName(), QLatin1String("HV_1A.csv"));
     ASSERT_TRUE(importer.importFrom(path));
     EXPECT_EQ(importer.fields(), editor.fields());
 
