@@ -19,12 +19,11 @@ namespace orvik::cli {
 namespace {
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-const CliCommand Meter{
-    "meter",
-    "meter identify|battery|spectrum [--device PATH | --port N] [--baud RATE] [--band B]\n"
-    "  meter send [--device PATH | --port N] [--baud RATE] TEXT\n"
-    "      Without --device or --port the meter's place comes from the preferences.",
-    run};
+const CliCommand Meter{"meter",
+                       "meter identify|battery|spectrum [--device PATH | --port N] [--baud RATE] [--band B]\n"
+                       "  meter send [--device PATH | --port N] [--baud RATE] TEXT\n"
+                       "      Without --device or --port the meter's place comes from the preferences.",
+                       run};
 const CliCommandRegistration registration{Meter};
 
 // Where the meter is and at what rate: the command line over the technician's preferences.

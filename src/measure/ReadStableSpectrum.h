@@ -23,9 +23,9 @@ struct StableSpectrumRequest {
 };
 
 struct StableSpectrum {
-    Spectrum levels{};     // energy mean of the five agreeing readings
-    float lastSpread = 0;  // high - low of the watched band over the last five readings
-    int readings = 0;      // downloads made
+    Spectrum levels{};    // energy mean of the five agreeing readings
+    float lastSpread = 0; // high - low of the watched band over the last five readings
+    int readings = 0;     // downloads made
 };
 
 // Reads the one-third-octave spectrum until five readings in a row agree within the tolerance at the watched

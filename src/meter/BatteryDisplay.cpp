@@ -9,9 +9,13 @@ BatteryDisplay::BatteryDisplay(SlmCommander& commander, QObject* parent) : QObje
     connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
 }
 
-void BatteryDisplay::start() { m_timer.start(); }
+void BatteryDisplay::start() {
+    m_timer.start();
+}
 
-void BatteryDisplay::stop() { m_timer.stop(); }
+void BatteryDisplay::stop() {
+    m_timer.stop();
+}
 
 QString BatteryDisplay::tick() {
     // The exchanges pump the event loop while they wait; a tick arriving meanwhile must not start a second,

@@ -29,7 +29,9 @@ ComPort::ComPort(int portNumber, SerialDeviceFactory& factory, Clock& clock) : m
         m_portIndex = portNumber - 1;
 }
 
-ComPort::~ComPort() { SerialClose(); }
+ComPort::~ComPort() {
+    SerialClose();
+}
 
 int ComPort::SerialOpen() {
     SerialClose();
@@ -194,8 +196,12 @@ void ComPort::rxFlush() {
         emptyReceiveQueue();
 }
 
-int ComPort::rxCount() { return m_open ? m_device->rxCount() : 0; }
+int ComPort::rxCount() {
+    return m_open ? m_device->rxCount() : 0;
+}
 
-int ComPort::txCount() { return m_open ? m_device->txCount() : 0; }
+int ComPort::txCount() {
+    return m_open ? m_device->txCount() : 0;
+}
 
 } // namespace orvik

@@ -10,9 +10,8 @@ namespace orvik {
 
 namespace {
 // The display band (0 = 12.5 Hz) of each test frequency, and band 0 for the index one past the last.
-constexpr std::array<int, 40> CursorBand{4,  7,  10, 11, 12, 13, 14, 15, 16, 17, 18, 18, 19, 20,
-                                         21, 21, 22, 23, 24, 24, 25, 26, 27, 27, 28, 29, 29, 29,
-                                         29, 30, 30, 30, 30, 31, 31, 31, 32, 32, 32, 0};
+constexpr std::array<int, 40> CursorBand{4,  7,  10, 11, 12, 13, 14, 15, 16, 17, 18, 18, 19, 20, 21, 21, 22, 23, 24, 24,
+                                         25, 26, 27, 27, 28, 29, 29, 29, 29, 30, 30, 30, 30, 31, 31, 31, 32, 32, 32, 0};
 constexpr int HomeRounds = 8;
 constexpr int HomeFailureLimit = 5;
 constexpr int KeyReadyValue = 8;

@@ -24,10 +24,14 @@ int printableSum(int start, const QByteArray& text) {
     return sum;
 }
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 } // namespace
 
-char commandChecksum(const QByteArray& command) { return finish(printableSum(0, command)); }
+char commandChecksum(const QByteArray& command) {
+    return finish(printableSum(0, command));
+}
 
 char replyChecksum(char commandChecksum, const QByteArray& replyText) {
     return finish(printableSum(static_cast<unsigned char>(commandChecksum), replyText));

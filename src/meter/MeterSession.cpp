@@ -32,7 +32,9 @@ RecoveryWording wordingOf(MeterSession::RecoveryTexts texts) {
 MeterSession::MeterSession(SerialDeviceFactory& factory, MessageBox& messages, Clock& clock)
     : m_factory(factory), m_messages(messages), m_clock(clock) {}
 
-MeterSession::~MeterSession() { deleteObjects(); }
+MeterSession::~MeterSession() {
+    deleteObjects();
+}
 
 void MeterSession::createObjects() {
     m_port = std::make_unique<ComPort>(1, m_factory, m_clock);

@@ -28,12 +28,16 @@ constexpr std::array<Speed, 8> Speeds{{{300, B300},
                                        {57600, B57600},
                                        {115200, B115200}}};
 
-bool notAvailable(int error) { return error == ENOENT || error == ENODEV || error == ENXIO || error == EACCES; }
+bool notAvailable(int error) {
+    return error == ENOENT || error == ENODEV || error == ENXIO || error == EACCES;
+}
 } // namespace
 
 PosixSerialDevice::PosixSerialDevice(QString path) : m_path(std::move(path)) {}
 
-PosixSerialDevice::~PosixSerialDevice() { close(); }
+PosixSerialDevice::~PosixSerialDevice() {
+    close();
+}
 
 int PosixSerialDevice::open(int rxQueueSize, int) {
     close();
@@ -118,9 +122,13 @@ void PosixSerialDevice::setModemLine(int line, bool on) {
         ::ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &line);
 }
 
-void PosixSerialDevice::setDtr(bool on) { setModemLine(TIOCM_DTR, on); }
+void PosixSerialDevice::setDtr(bool on) {
+    setModemLine(TIOCM_DTR, on);
+}
 
-void PosixSerialDevice::setRts(bool on) { setModemLine(TIOCM_RTS, on); }
+void PosixSerialDevice::setRts(bool on) {
+    setModemLine(TIOCM_RTS, on);
+}
 
 void PosixSerialDevice::setHandshake(bool on) {
     applyAttributes([on](termios& t) {
@@ -194,7 +202,9 @@ void PosixSerialDevice::rxFlush() {
 // Only what the driver has not taken is dropped. A pseudo-terminal reports nothing queued while its far end
 // has not yet read the line, so discarding the kernel's queue there would lose commands just written; on a
 // real port those bytes are gone within milliseconds anyway.
-void PosixSerialDevice::txFlush() { m_pending.clear(); }
+void PosixSerialDevice::txFlush() {
+    m_pending.clear();
+}
 
 // Holding the line for the duration would mean waiting here. The break is raised now and lowered by the next
 // operation on the device; the link always waits on its clock after a break, and that wait is the duration.
@@ -212,7 +222,9 @@ void PosixSerialDevice::endBreak() {
     m_breakOn = false;
 }
 
-QString PosixSerialDeviceFactory::pathOfPortIndex(int portIndex) { return QStringLiteral("/dev/ttyS%1").arg(portIndex); }
+QString PosixSerialDeviceFactory::pathOfPortIndex(int portIndex) {
+    return QStringLiteral("/dev/ttyS%1").arg(portIndex);
+}
 
 std::unique_ptr<SerialDevice> PosixSerialDeviceFactory::create(int portIndex) {
     return std::make_unique<PosixSerialDevice>(m_devicePath.isEmpty() ? pathOfPortIndex(portIndex) : m_devicePath);

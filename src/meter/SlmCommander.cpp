@@ -42,9 +42,13 @@ constexpr std::array<Instrument, 10> Instruments{{{"SSA", "SLM&RTA.SSA"},
 
 constexpr std::array<int, 8> BaudRates{300, 1200, 2400, 9600, 19200, 28800, 57600, 115200};
 
-QByteArray withNumber(const char* prefix, int value) { return QByteArray(prefix) + QByteArray::number(value); }
+QByteArray withNumber(const char* prefix, int value) {
+    return QByteArray(prefix) + QByteArray::number(value);
+}
 
-bool secondIs(const QByteArray& reply, char c) { return reply.size() > 1 && reply[1] == c; }
+bool secondIs(const QByteArray& reply, char c) {
+    return reply.size() > 1 && reply[1] == c;
+}
 } // namespace
 
 SlmCommander::SlmCommander(ComPort& port, MessageBox& messages) : m_port(port), m_messages(messages) {}
@@ -174,7 +178,9 @@ void SlmCommander::setMeterBaud(int rate) {
     emptyQueues();
 }
 
-int SlmCommander::runState() { return send("R 3,1", RunStateMaximum, RunStateTimeout); }
+int SlmCommander::runState() {
+    return send("R 3,1", RunStateMaximum, RunStateTimeout);
+}
 
 int SlmCommander::waitStoppedAfter(const QByteArray& command) {
     int result = 0;
@@ -221,7 +227,9 @@ int SlmCommander::run() {
     return m_lastResult = result;
 }
 
-bool SlmCommander::isRunning() { return runState() >= 0 && secondIs(m_reply, 'R'); }
+bool SlmCommander::isRunning() {
+    return runState() >= 0 && secondIs(m_reply, 'R');
+}
 
 int SlmCommander::getInstrument(int& type) {
     type = 0;
@@ -289,7 +297,9 @@ int SlmCommander::setWeighting(int weighting) {
     return send(withNumber("S46,", weighting), 8, 3);
 }
 
-int SlmCommander::setWeightingCompanion(int weighting) { return send(withNumber("S135,", weighting), 8, 3); }
+int SlmCommander::setWeightingCompanion(int weighting) {
+    return send(withNumber("S135,", weighting), 8, 3);
+}
 
 int SlmCommander::setDetectorSettings(int setting) {
     const int first = waitStoppedAfter(withNumber("S45,", setting));
@@ -297,13 +307,21 @@ int SlmCommander::setDetectorSettings(int setting) {
     return m_lastResult = first < 0 ? first : second;
 }
 
-int SlmCommander::setHighPass(int setting) { return send(withNumber("S134,", setting), 8, 3); }
+int SlmCommander::setHighPass(int setting) {
+    return send(withNumber("S134,", setting), 8, 3);
+}
 
-bool SlmCommander::fftWindowIsHanning() { return send("Q147", 8, 3) >= 0 && m_reply.startsWith('H'); }
+bool SlmCommander::fftWindowIsHanning() {
+    return send("Q147", 8, 3) >= 0 && m_reply.startsWith('H');
+}
 
-int SlmCommander::setFftWindow(int window) { return send(withNumber("S147,", window), 8, 3); }
+int SlmCommander::setFftWindow(int window) {
+    return send(withNumber("S147,", window), 8, 3);
+}
 
-int SlmCommander::getBandwidth() { return send("Q145,32", 40, 2) < 0 ? -1 : replyInteger(m_reply); }
+int SlmCommander::getBandwidth() {
+    return send("Q145,32", 40, 2) < 0 ? -1 : replyInteger(m_reply);
+}
 
 int SlmCommander::setBandwidth(int index) {
     if (index < 0 || index > 6)
@@ -311,7 +329,9 @@ int SlmCommander::setBandwidth(int index) {
     return send(withNumber("S145,", index), 40, 2);
 }
 
-float SlmCommander::readLevel() { return send("R4,0", 7, 2) < 0 ? 0.0f : float(replyNumber(m_reply)); }
+float SlmCommander::readLevel() {
+    return send("R4,0", 7, 2) < 0 ? 0.0f : float(replyNumber(m_reply));
+}
 
 bool SlmCommander::transmitFlush() {
     m_port.txFlush();

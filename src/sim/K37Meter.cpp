@@ -1,5 +1,6 @@
 #include "sim/K37Meter.h"
 
+#include "sim/MeterErrors.h"
 #include "sim/SimBlocks.h"
 
 #include <QString>
@@ -10,11 +11,10 @@
 namespace orvik::sim {
 
 namespace {
-const QByteArray UnknownCommand = "\aUnknown Command";
-const QByteArray NotAvailable = "\aNot Available";
-const QByteArray OutOfRange = "\aOut Of Range";
-const QByteArray MeterRunning = "\aMeter Running";
-const QByteArray FileNotFound = "\aFile Not Found";
+using meter_error::FileNotFound;
+using meter_error::NotAvailable;
+using meter_error::OutOfRange;
+using meter_error::UnknownCommand;
 
 struct InstrumentFile {
     const char* code;
@@ -281,7 +281,7 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
     // The meter takes no new set-up while it measures.
     const RunState state = runState(nowMs);
     if (state == RunState::Running || state == RunState::Starting)
-        return reply(MeterRunning);
+        return reply(meter_error::Running);
     switch (p) {
     case 143: {
         if (!audLoaded())
@@ -325,7 +325,7 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
         const std::optional<double> value = command.numberArgument();
         const double limit = p == 227 ? 99.99 : 300.0;
         if (!value || std::abs(*value) > limit || (p == 41 && *value <= 0.0))
-            return reply(NotAvailable);
+            return reply(meter_error::ValueNotAvailable);
         (p == 227 ? m_profile.calibrationOffsetDb : p == 41 ? m_profile.calibrationLevelDb : m_bias) = *value;
         return {};
     }
@@ -387,7 +387,7 @@ MeterResponse K37Meter::keys(const MeterCommand& command, qint64 nowMs) {
 
 MeterResponse K37Meter::loadInstrument(const MeterCommand& command) {
     if (m_run == RunState::Starting || m_run == RunState::Running)
-        return reply(MeterRunning);
+        return reply(meter_error::Running);
     for (int type = 1; type <= 10; ++type) {
         if (command.argument == Instruments[type - 1].file) {
             m_instrument = type;
@@ -470,9 +470,9 @@ MeterResponse K37Meter::download(const MeterCommand& command, qint64 nowMs) {
     case 1:
         return blockReply(spectrumBlock(nowMs));
     case 6:
-        return audLoaded() ? blockReply(fftBlock(nowMs)) : reply(NotAvailable);
+        return audLoaded() ? blockReply(fftBlock(nowMs)) : reply(meter_error::DownloadRefused);
     case 7:
-        return audLoaded() ? blockReply(pulseFmBlock(nowMs)) : reply(NotAvailable);
+        return audLoaded() ? blockReply(pulseFmBlock(nowMs)) : reply(meter_error::DownloadRefused);
     }
     return reply(UnknownCommand);
 }

@@ -1,5 +1,6 @@
 #include "sim/MeterWire.h"
 
+#include "sim/MeterErrors.h"
 #include "sim/WireChecksum.h"
 
 #include <QLoggingCategory>
@@ -45,7 +46,7 @@ void MeterWire::receive(char byte, double atMs) {
         if (m_overflow) {
             m_overflow = false;
             m_line.clear();
-            send(frameReply('@', "\aLine Too Long"), atMs + replyDelayMs, byteMs(m_meter.baudRate()));
+            send(frameReply('@', meter_error::LineTooLong), atMs + replyDelayMs, byteMs(m_meter.baudRate()));
         } else if (!m_line.isEmpty()) {
             const QByteArray line = m_line;
             m_line.clear();
@@ -79,13 +80,13 @@ void MeterWire::answerLine(const QByteArray& line, double atMs) {
     }
     MeterResponse response;
     if (commandChecksum(text) != received) {
-        response.text = "\aChecksum Error";
+        response.text = meter_error::Checksum;
     } else if (takeFault(m_faults.belReplies, text)) {
-        response.text = "\aCommand Failed";
+        response.text = meter_error::Failed;
     } else if (const std::optional<MeterCommand> command = MeterCommand::parse(text)) {
         response = m_meter.handle(*command, static_cast<qint64>(atMs));
     } else {
-        response.text = "\aUnknown Command";
+        response.text = meter_error::UnknownCommand;
     }
     m_transcript.push_back({text, response.silent ? QByteArray() : response.text});
     qCDebug(lcSimWire) << "command" << text << "reply" << response.text;

@@ -1,6 +1,6 @@
+#include "meter/KeySimulator.h"
 #include "MeterTestLink.h"
 #include "app/Settings.h"
-#include "meter/KeySimulator.h"
 
 #include <gtest/gtest.h>
 

@@ -9,12 +9,12 @@ TEST(MeterProtocol, CommandChecksums) {
         QByteArray command;
         char checksum;
     } cases[] = {
-        {"R1", 'C'},        // 82 + 49 = 131, modulo 128 = 3, lifted by 64
-        {"@", '@'},         // its own checksum
-        {"R\t1\x01", 'C'},  // control characters do not count
-        {"R 3", '%'},       // a checksum the port's formatter would eat if it were not doubled
-        {"", '@'},          // zero, lifted
-        {"\x7f\x7f", '~'},  // 254 modulo 128
+        {"R1", 'C'},       // 82 + 49 = 131, modulo 128 = 3, lifted by 64
+        {"@", '@'},        // its own checksum
+        {"R\t1\x01", 'C'}, // control characters do not count
+        {"R 3", '%'},      // a checksum the port's formatter would eat if it were not doubled
+        {"", '@'},         // zero, lifted
+        {"\x7f\x7f", '~'}, // 254 modulo 128
     };
     for (const auto& c : cases)
         EXPECT_EQ(commandChecksum(c.command), c.checksum) << c.command.toStdString();
@@ -40,7 +40,7 @@ TEST(MeterProtocol, SplitsTheChecksumOffTheLine) {
         {"2.105X\x11\x13\r\n", true, 'X', "2.105"}, // control characters before the line end are passed over
         {"2.105X", true, 'X', "2.105"},             // cut off at the maximum: no line end at all
         {"X\r\n", true, 'X', ""},
-        {"a\rb\nX\r\n", true, 'X', "a\rb\n"},       // only the last line end counts
+        {"a\rb\nX\r\n", true, 'X', "a\rb\n"}, // only the last line end counts
         {"\r\n", false, 0, ""},
         {"", false, 0, ""},
     };
@@ -62,8 +62,8 @@ TEST(MeterProtocol, ReadsNumbersFromUntrustedReplies) {
         double number;
         int integer;
     } cases[] = {
-        {" 2.105", 2.105, 2},   {"1.95xyz", 1.95, 1}, {"abc", 0.0, 0},     {"", 0.0, 0},
-        {"nan", 0.0, 0},        {"inf", 0.0, 0},      {"-20", -20.0, -20}, {"99999999999999", 99999999999999.0, 0},
+        {" 2.105", 2.105, 2}, {"1.95xyz", 1.95, 1}, {"abc", 0.0, 0},     {"", 0.0, 0},
+        {"nan", 0.0, 0},      {"inf", 0.0, 0},      {"-20", -20.0, -20}, {"99999999999999", 99999999999999.0, 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(replyNumber(c.reply), c.number) << c.reply.toStdString();

@@ -1,7 +1,7 @@
+#include "meter/MeterSession.h"
 #include "ScriptedSerialDevice.h"
 #include "TestServices.h"
 #include "meter/BatteryDisplay.h"
-#include "meter/MeterSession.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@ using namespace orvik;
 using namespace orvik::test;
 
 namespace {
-const QString NoCommunication = QStringLiteral(
-    "Unable to communicate with K37 (error %1) using port# %2\nVerify that the port setting is correct "
-    "(Test/Preferences/RS232 Port)\n and that the K37 is connected");
+const QString NoCommunication =
+    QStringLiteral("Unable to communicate with K37 (error %1) using port# %2\nVerify that the port setting is correct "
+                   "(Test/Preferences/RS232 Port)\n and that the K37 is connected");
 
 struct Session : ::testing::Test {
     TestServices t;
@@ -54,8 +54,7 @@ TEST_F(Session, IdentificationRefusals) {
         {"1.95", "Veltan-Quirn K37", "", MeterSession::FirmwareRefused, "Firmware v1.950 in SLM. v2.0 required."},
         {"junk", "Veltan-Quirn K37", "", MeterSession::FirmwareRefused, "Firmware v0.000 in SLM. v2.0 required."},
         {"2.2", "Veltan-Quirn K35", "", MeterSession::NotK37, "SLM not Veltan-Quirn Model K37."},
-        {"2.2", "Veltan-Quirn K37", Silent, MeterSession::FirmwareRefused,
-         "Firmware v0.000 in SLM. v1.188 required."},
+        {"2.2", "Veltan-Quirn K37", Silent, MeterSession::FirmwareRefused, "Firmware v0.000 in SLM. v1.188 required."},
     };
     int created = 0;
     for (const auto& c : cases) {

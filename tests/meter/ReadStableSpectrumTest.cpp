@@ -1,5 +1,5 @@
-#include "MeterTestLink.h"
 #include "measure/ReadStableSpectrum.h"
+#include "MeterTestLink.h"
 
 #include <gtest/gtest.h>
 

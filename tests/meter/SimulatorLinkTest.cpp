@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 using namespace orvik;
 using namespace orvik::test;
 
@@ -39,6 +41,25 @@ TEST_F(OnSimulator, ConnectsAtTheChosenRate) {
     EXPECT_DOUBLE_EQ(session.firmware(), 3.61);
     EXPECT_EQ(simulator.meter().baudRate(), 19200);
     EXPECT_TRUE(t.messages.texts().isEmpty());
+}
+
+// Command sent and reply received, one exchange a line. Set ORVIK_UPDATE_GOLDEN=1 to rewrite the file after an
+// intended change of the sequence.
+TEST_F(OnSimulator, ConnectionSequenceMatchesItsGoldenTranscript) {
+    connect(19200);
+    QByteArray transcript;
+    for (const auto& exchange : simulator.wire().transcript())
+        transcript +=
+            exchange.command.toPercentEncoding(" ,&/@") + " -> " + exchange.reply.toPercentEncoding(" ,&/@") + '\n';
+    const QString path = QStringLiteral(ORVIK_TEST_DATA_DIR "/connect-19200.txt");
+    QFile golden(path);
+    if (qEnvironmentVariableIntValue("ORVIK_UPDATE_GOLDEN") == 1) {
+        ASSERT_TRUE(golden.open(QIODevice::WriteOnly));
+        golden.write(transcript);
+        return;
+    }
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << path.toStdString();
+    EXPECT_EQ(transcript.toStdString(), golden.readAll().toStdString());
 }
 
 TEST_F(OnSimulator, OldFirmwareIsRefused) {

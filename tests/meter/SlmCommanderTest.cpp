@@ -70,7 +70,10 @@ TEST_F(Commander, SilenceEndsTheExchangeWithoutRetry) {
 
 TEST_F(Commander, FlowControlIsRemovedAndBelKeptAsErrorText) {
     device.responder = [](const QByteArray& line) {
-        return line.startsWith("Q41") ? meterReply(line, "\x11" "94.\x13" "0") : meterReply(line, "\aBad value");
+        return line.startsWith("Q41") ? meterReply(line, "\x11"
+                                                         "94.\x13"
+                                                         "0")
+                                      : meterReply(line, "\aBad value");
     };
     QByteArray reply;
     ASSERT_EQ(commander.SendCommand("S41,225.48", &reply, 30), 0);
@@ -152,8 +155,8 @@ TEST_F(Commander, QueriesReadTheirReplies) {
 TEST_F(Commander, LoadInstrumentStopsResetsAndLoadsTheSetupFile) {
     meter.scripted["R 3,1"] = {" R", " O", " O"};
     EXPECT_EQ(commander.loadInstrument(7), 1);
-    EXPECT_EQ(meter.commands, QByteArrayList({"M4", "R 3,1", "R 3,1", "M7,1", "R 3,1", "&I2,AudTest.AUD", "M9,1",
-                                              "R 3,1"}));
+    EXPECT_EQ(meter.commands,
+              QByteArrayList({"M4", "R 3,1", "R 3,1", "M7,1", "R 3,1", "&I2,AudTest.AUD", "M9,1", "R 3,1"}));
     meter.commands.clear();
     EXPECT_EQ(commander.loadInstrument(11), 0);
     EXPECT_FALSE(meter.commands.join().contains("&I2"));

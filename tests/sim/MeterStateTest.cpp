@@ -1,4 +1,5 @@
 #include "SimHost.h"
+#include "sim/MeterErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ TEST(MeterState, LoadingAnApplicationTakesTimeAndResetsTheMeter) {
     EXPECT_EQ(host.exchange("R180"), "AUD AudTest.AUD");
     EXPECT_EQ(host.exchange("R 3,1"), " O");
     EXPECT_EQ(host.exchange("Q143"), "SLM/RTA");
-    EXPECT_EQ(host.exchange("&I2,Nothing.XYZ"), "\aFile Not Found");
+    EXPECT_EQ(host.exchange("&I2,Nothing.XYZ"), meter_error::FileNotFound);
 }
 
 TEST(MeterState, RunStopAndResetShowInTheRunState) {
@@ -59,7 +60,7 @@ TEST(MeterState, SetUpCommandsAreRefusedWhileTheMeterRuns) {
     loadAud(host);
     runUntilReady(host);
     for (const char* command : {"S143,1", "S46,0", "S 148,5", "S 51,1", "S145,6", "S227,1.00"})
-        EXPECT_EQ(host.exchange(command), "\aMeter Running") << command;
+        EXPECT_EQ(host.exchange(command), meter_error::Running) << command;
     EXPECT_EQ(host.exchange("S2283,3"), "") << "the line settings are always taken";
 }
 
@@ -82,8 +83,8 @@ TEST(MeterState, SettingsReadBackAsTheyWereSet) {
         EXPECT_EQ(host.exchange(row.query), QByteArray(row.reply)) << row.set;
     }
     for (const char* outOfRange : {"S145,7", "S 148,8", "S46,3", "S143,3", "S 51,2", "S46,x"})
-        EXPECT_EQ(host.exchange(outOfRange), "\aOut Of Range") << outOfRange;
-    EXPECT_EQ(host.exchange("S227,150.0"), "\aNot Available");
+        EXPECT_EQ(host.exchange(outOfRange), meter_error::OutOfRange) << outOfRange;
+    EXPECT_EQ(host.exchange("S227,150.0"), meter_error::ValueNotAvailable);
 }
 
 TEST(MeterState, AGainChangeAcrossRangesDelaysReadinessLongest) {

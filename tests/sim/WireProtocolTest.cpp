@@ -1,4 +1,5 @@
 #include "SimHost.h"
+#include "sim/MeterErrors.h"
 #include "sim/MeterCommand.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +68,23 @@ TEST(WireProtocol, AnswersEachQueryOfAFreshMeter) {
         {"R 86", "75"},
         {"R 87", "BATT"},
         {"R 170", "5.6"},
-        {"Q143", "\aNot Available"},  // not the audiometer application yet
-        {"R241,0", "\aNot Available"},
-        {"X12", "\aUnknown Command"},
-        {"R77", "\aUnknown Command"},
+        {"Q143", "\aN/A"},  // not the audiometer application yet
+        {"R241,0", "\aN/A"},
+        {"X12", "\aCMD"},
+        {"R77", "\aCMD"},
     };
     for (const auto& [command, reply] : table)
         EXPECT_EQ(host.exchange(command), QByteArray(reply)) << command;
+}
+
+TEST(WireProtocol, ErrorLinesFitTheSmallestReplyTheProgramReads) {
+    using namespace meter_error;
+    for (const QByteArray& error : {Checksum, UnknownCommand, OutOfRange, Running, FileNotFound, NotAvailable,
+                                    LineTooLong, Failed})
+        EXPECT_LE(frameReply('C', error).size(), 7) << error.constData();
+    SimHost host;
+    EXPECT_EQ(host.exchangeRaw("&R6"), frameReply(commandChecksum("&R6"), DownloadRefused));
+    EXPECT_TRUE(frameReply('C', DownloadRefused).left(4).endsWith('\r')) << "BEL, letter, checksum, CR in 4 bytes";
 }
 
 TEST(WireProtocol, ABadChecksumGetsABelLineCarryingTheReceivedChecksum) {
@@ -83,7 +94,7 @@ TEST(WireProtocol, ABadChecksumGetsABelLineCarryingTheReceivedChecksum) {
     char buffer[64];
     const int n = host.device.read(buffer, sizeof buffer);
     const QByteArray line(buffer, n);
-    EXPECT_EQ(line, "\aChecksum Error" + QByteArray(1, replyChecksum('X', "\aChecksum Error")) + "\r\n");
+    EXPECT_EQ(line, frameReply('X', "\aCHK"));
 }
 
 TEST(WireProtocol, AcceptsLinesEndedByCarriageReturnAloneWrittenByteByByte) {
@@ -133,7 +144,7 @@ TEST(WireProtocol, RecordsATranscriptOfEveryExchange) {
     host.exchange("Q99");
     ASSERT_EQ(host.simulator.wire().transcript().size(), 2u);
     EXPECT_EQ(host.simulator.wire().transcript()[1].command, "Q99");
-    EXPECT_EQ(host.simulator.wire().transcript()[1].reply, "\aUnknown Command");
+    EXPECT_EQ(host.simulator.wire().transcript()[1].reply, "\aCMD");
 }
 
 } // namespace
