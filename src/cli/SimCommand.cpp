@@ -12,7 +12,9 @@ namespace orvik::cli {
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
 
-void requestStop(int) { stopRequested = 1; }
+void requestStop(int) {
+    stopRequested = 1;
+}
 
 int runSim(const QStringList& arguments, QTextStream& out, QTextStream& err);
 

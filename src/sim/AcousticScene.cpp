@@ -13,7 +13,9 @@ constexpr double SpeechLowHz = 100.0;
 constexpr double SpeechHighHz = 8000.0;
 
 // Width of the 1000 Hz one-third-octave band, to which speech levels are referred.
-double thirdOctaveWidthAt1k() { return 1000.0 * (std::pow(10.0, 0.05) - std::pow(10.0, -0.05)); }
+double thirdOctaveWidthAt1k() {
+    return 1000.0 * (std::pow(10.0, 0.05) - std::pow(10.0, -0.05));
+}
 } // namespace
 
 double VirtualAudiometer::levelErrorAt(double hz) const {
@@ -63,9 +65,8 @@ SoundField AcousticScene::channelField(double spl) const {
     case SignalType::Tone:
     case SignalType::Pulsed: {
         // A pulsed tone is on for part of each period only; the analysers average over many periods.
-        const double duty = a.signal == SignalType::Pulsed
-                                ? 10.0 * std::log10(a.pulse.onMs / (a.pulse.onMs + a.pulse.offMs))
-                                : 0.0;
+        const double duty =
+            a.signal == SignalType::Pulsed ? 10.0 * std::log10(a.pulse.onMs / (a.pulse.onMs + a.pulse.offMs)) : 0.0;
         field.addTone(f, spl + duty);
         for (int k = 0; k < 4; ++k)
             field.addTone(f * (k + 2), spl + duty + a.harmonicsDb[k]);

@@ -50,7 +50,7 @@ struct VirtualAudiometer {
     std::array<double, 4> harmonicsDb{-60.0, -66.0, -72.0, -78.0};
     double crossTalkAttenuationDb = 85.0;
     double residualSpl = -20.0;
-    double narrowBandOctaves = 0.5;
+    double narrowBandOctaves = 1.0 / 3.0;
     PulseTiming pulse;
     FmSettings fm;
 

@@ -24,7 +24,8 @@ const std::vector<PromptShape>& promptShapes() {
         return PromptShape{QRegularExpression(QLatin1Char('^') + pattern), signal, transducer};
     };
     static const std::vector<PromptShape> shapes{
-        shape(QStringLiteral("Set PULSED %1 dBHL \\(or max level\\) %2 at %3 Hz$").arg(Hl, Ear, Hz), SignalType::Pulsed),
+        shape(QStringLiteral("Set PULSED %1 dBHL \\(or max level\\) %2 at %3 Hz$").arg(Hl, Ear, Hz),
+              SignalType::Pulsed),
         shape(QStringLiteral("Set FM %1 dBHL \\(or max level\\) %2 at %3 Hz").arg(Hl, Ear, Hz), SignalType::Warble),
         shape(QStringLiteral("Noise Floor: Set Minimum dBHL %1 at %2 Hz$").arg(Ear, Hz), SignalType::Tone),
         shape(QStringLiteral("Set\\s+\\*\\*\\*FM\\*\\*\\* %1 dBHL(?: %2)? at %3 Hz$").arg(Hl, Ear, Hz),
@@ -39,7 +40,8 @@ const std::vector<PromptShape>& promptShapes() {
         shape(QStringLiteral("Set %1 dBHL at %2 Hz$").arg(Hl, Hz), SignalType::Tone, BoneVibrator),
         shape(QStringLiteral("Set %1 dBHL %2 on (?<source>.+)$").arg(Hl, Ear), SignalType::WhiteNoise),
         shape(QStringLiteral("Set (?<source>White Noise) %1 dBHL").arg(Hl), SignalType::WhiteNoise),
-        shape(QStringLiteral("Set (?<source>Mic|Tape/CD A|Tape/CD B|Speech Noise) %1 dBHL").arg(Hl), SignalType::Speech),
+        shape(QStringLiteral("Set (?<source>Mic|Tape/CD A|Tape/CD B|Speech Noise) %1 dBHL").arg(Hl),
+              SignalType::Speech),
     };
     return shapes;
 }
@@ -54,7 +56,7 @@ int channelOf(const QString& ear) {
 
 MessageAnswer agreeing(MessageButtons buttons) {
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
-                                                                                       : MessageAnswer::Ok;
+                                                                                      : MessageAnswer::Ok;
 }
 } // namespace
 
@@ -87,8 +89,17 @@ bool DialFollowingMessageBox::follow(const QString& text) {
             a.frequencyHz = match.captured(u"hz").toDouble();
         if (!match.captured(u"ear").isEmpty())
             a.channel = channelOf(match.captured(u"ear"));
+        else if (shape.transducer == Speakers)
+            a.channel = 2; // the binaural page plays both speakers
         if (shape.transducer)
             a.transducer = *shape.transducer;
+        // Speech prompts end in the bone vibrator's placement or the speakers' incidence angle.
+        if (shape.signal == SignalType::Speech || shape.signal == SignalType::WhiteNoise) {
+            if (text.endsWith(QLatin1String("Mastoid")) || text.endsWith(QLatin1String("Forehead")))
+                a.transducer = BoneVibrator;
+            else if (text.endsWith(QChar(0x00B0)))
+                a.transducer = Speakers;
+        }
         a.earphoneOnCoupler = -1;
         m_scene.calibrator().active = false;
         m_scene.touch();
@@ -98,9 +109,10 @@ bool DialFollowingMessageBox::follow(const QString& text) {
 }
 
 bool DialFollowingMessageBox::followCrossTalk(const QString& text) {
-    static const QRegularExpression placement(
-        QStringLiteral("^(?<ear>Left|Right) Earphone placed on coupler : (?<hz>\\d+(?:\\.\\d+)?) Hz (?<hl>-?\\d+) dBHL\\n"));
-    static const QRegularExpression tone(QStringLiteral("(?<ear>Left|Right) Earphone(?:\\(away from coupler\\))?: Tone (?<state>ON|OFF)"));
+    static const QRegularExpression placement(QStringLiteral(
+        "^(?<ear>Left|Right) Earphone placed on coupler : (?<hz>\\d+(?:\\.\\d+)?) Hz (?<hl>-?\\d+) dBHL\\n"));
+    static const QRegularExpression tone(
+        QStringLiteral("(?<ear>Left|Right) Earphone(?:\\(away from coupler\\))?: Tone (?<state>ON|OFF)"));
     const QRegularExpressionMatch match = placement.match(text);
     if (!match.hasMatch())
         return false;

@@ -36,6 +36,7 @@ constexpr std::array<const char*, 3> ModeNames{"SLM/RTA", "FFT", "Pulse/FM"};
 constexpr std::array<const char*, 3> WeightingLetters{"A", "C", "Z"};
 constexpr std::array<const char*, 3> WindowNames{"RECT", "HANN", "FLAT"};
 constexpr int AudInstrument = 7;
+constexpr int ModeSlmRta = 0;
 constexpr int ModeFft = 1;
 constexpr int ModePulseFm = 2;
 
@@ -69,7 +70,9 @@ MeterResponse baudChange(int baud) {
     return response;
 }
 
-QByteArray number(double value, int decimals) { return QByteArray::number(value, 'f', decimals); }
+QByteArray number(double value, int decimals) {
+    return QByteArray::number(value, 'f', decimals);
+}
 
 // Relative harmonic levels have two integer digits on the meter's display; a level 100 dB or more down
 // keeps only the last two, which is why "-05.3" means -105.3 dB.
@@ -104,7 +107,9 @@ K37Meter::RunState K37Meter::runState(qint64 nowMs) const {
     return m_run;
 }
 
-bool K37Meter::measuring(qint64 nowMs) const { return runState(nowMs) == RunState::Running; }
+bool K37Meter::measuring(qint64 nowMs) const {
+    return runState(nowMs) == RunState::Running;
+}
 
 void K37Meter::run(qint64 nowMs, bool alternative) {
     m_alternativeRun = alternative;
@@ -117,11 +122,16 @@ void K37Meter::run(qint64 nowMs, bool alternative) {
 
 void K37Meter::halt(RunState state) {
     m_run = state;
-    if (state == RunState::Reset)
+    if (state == RunState::Reset) {
         m_heldSpectrum = {};
+        m_heldTone = {};
+        m_heldOverall = 0.0;
+    }
 }
 
-void K37Meter::delayReady(qint64 nowMs, int settleMs) { m_readyAt = std::max(m_readyAt, nowMs + settleMs); }
+void K37Meter::delayReady(qint64 nowMs, int settleMs) {
+    m_readyAt = std::max(m_readyAt, nowMs + settleMs);
+}
 
 void K37Meter::resetSettings() {
     m_mode = 0;
@@ -137,6 +147,7 @@ void K37Meter::resetSettings() {
 MeterResponse K37Meter::handle(const MeterCommand& command, qint64 nowMs) {
     if (!m_poweredOn)
         return silence();
+    m_analyser.followScene(nowMs);
     switch (command.verb) {
     case '@':
         return {};
@@ -169,7 +180,8 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
         return reply(m_profile.firmware);
     case 3: {
         if (command.argument == "2")
-            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I") : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
+            return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I")
+                                                  : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
         static const char Letters[] = {'O', 'S', 'W', 'R'};
         char letter = Letters[static_cast<int>(runState(nowMs))];
         if (letter == 'R' && m_alternativeRun)
@@ -177,7 +189,9 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
         return reply(QByteArray(" ") + letter);
     }
     case 4:
-        return reply(number(m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset(), 1));
+        if (measuring(nowMs))
+            m_heldOverall = m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset();
+        return reply(number(m_heldOverall, 1));
     case 86: {
         const double percent = std::clamp((m_profile.batteryVolts - 4.4) / (6.0 - 4.4) * 100.0, 0.0, 100.0);
         return reply(QByteArray::number(std::lround(percent)));
@@ -205,12 +219,12 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
 }
 
 MeterResponse K37Meter::analysisValue(int item, qint64 nowMs) {
-    const MeterAnalyser::ToneAnalysis& a = m_latched;
+    // The values are live: they follow the bandwidth in force; a stopped meter keeps showing its last ones.
+    if (measuring(nowMs))
+        m_heldTone = m_analyser.analyseTone(fftSpanHz(m_bandwidth));
+    const MeterAnalyser::ToneAnalysis& a = m_heldTone;
     switch (item) {
-    case 512:
-        // Takes one coherent snapshot of the FFT analysis for the reads that follow.
-        if (measuring(nowMs))
-            m_latched = m_analyser.analyseTone();
+    case 512: // selects the harmonic analysis display
         return {};
     case 0:
         return reply(number(a.frequencyHz, 1));
@@ -404,8 +418,11 @@ std::uint8_t K37Meter::blockState(qint64 nowMs, bool overload) const {
 }
 
 QByteArray K37Meter::spectrumBlock(qint64 nowMs) {
-    // A stopped meter keeps showing its last spectrum; a reset one shows nothing.
-    if (measuring(nowMs))
+    // A stopped meter keeps showing its last spectrum; a reset one shows nothing, and the audiometer
+    // application analyses third octaves only in its SLM/RTA mode.
+    if (audLoaded() && m_mode != ModeSlmRta)
+        m_heldSpectrum = {};
+    else if (measuring(nowMs))
         m_heldSpectrum = m_analyser.spectrum(nowMs);
     SpectrumBlock block{};
     block.blockId = 1;

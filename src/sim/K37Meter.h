@@ -21,21 +21,21 @@ struct K37Profile {
     double calibrationLevelDb = 114.0;
 
     int loadInstrumentMs = 2500;
-    int runStartMs = 500;           // from "M3" until the run state shows 'R'
-    int gainSettleMs = 1500;        // a gain change within the same range
-    int gainRangeSettleMs = 12000;  // a gain change between the low settings (0, 1) and the others
-    int transducerSettleMs = 4000;  // polarisation of a new transducer setting
-    int keyMs = 60;                 // one simulated key press
-    bool neverReady = false;        // the run state never reaches 'R'
+    int runStartMs = 500;          // from "M3" until the run state shows 'R'
+    int gainSettleMs = 1500;       // a gain change within the same range
+    int gainRangeSettleMs = 12000; // a gain change between the low settings (0, 1) and the others
+    int transducerSettleMs = 4000; // polarisation of a new transducer setting
+    int keyMs = 40;                // one simulated key press
+    bool neverReady = false;       // the run state never reaches 'R'
 };
 
 // The meter's answer to one command line, before framing.
 struct MeterResponse {
-    QByteArray text;       // reply text; an error reply starts with BEL
-    QByteArray block;      // binary block that follows the reply line
-    int extraDelayMs = 0;  // work the meter does before it answers
-    int newBaudRate = 0;   // the meter changes its rate once the reply is out
-    bool silent = false;   // the meter does not answer at all
+    QByteArray text;      // reply text; an error reply starts with BEL
+    QByteArray block;     // binary block that follows the reply line
+    int extraDelayMs = 0; // work the meter does before it answers
+    int newBaudRate = 0;  // the meter changes its rate once the reply is out
+    bool silent = false;  // the meter does not answer at all
 };
 
 // The K37 behind its serial port: the state machine of every command the program uses, on top of the
@@ -127,7 +127,8 @@ private:
     qint64 m_keysBusyUntil = 0;
     int m_pulseFmView = -1;
     MeterAnalyser::Spectrum m_heldSpectrum;
-    MeterAnalyser::ToneAnalysis m_latched;
+    MeterAnalyser::ToneAnalysis m_heldTone;
+    double m_heldOverall = 0.0;
 };
 
 } // namespace orvik::sim

@@ -48,8 +48,7 @@ void MeterAnalyser::followScene(qint64 nowMs) {
     m_sceneVersion = m_scene.version();
 }
 
-double MeterAnalyser::withinRange(double level, bool& overload) const {
-    const double floor = noiseFloorDb();
+double MeterAnalyser::withinRange(double level, double floor, bool& overload) const {
     level = addLevels(level, floor);
     if (level > overloadDb()) {
         overload = true;
@@ -66,7 +65,8 @@ MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
     const double swing = m_behaviour.neverStable ? ((m_wander++ % 2) ? 1.5 : -1.5) : 0.0;
     const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
     for (int band = 0; band < 33; ++band) {
-        const double target = withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, result.overload);
+        const double target =
+            withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), result.overload);
         m_last[band] = settle(target, m_from[band], nowMs);
         result.bands[band] = m_last[band] + swing + noise(sd);
     }
@@ -81,7 +81,8 @@ std::array<double, 401> MeterAnalyser::fftLines(double spanHz, qint64 nowMs) {
     bool overload = false;
     for (int k = 0; k < 401; ++k) {
         const double level = field.lineLevel(k * width, width) + m_behaviour.sensitivityErrorDb;
-        lines[k] = withinRange(level, overload) - 10.0 + noise(m_behaviour.readingNoiseDb);
+        // A line is narrower than a third-octave band, so less of the meter's own noise falls into it.
+        lines[k] = withinRange(level, noiseFloorDb() - 10.0, overload) + noise(m_behaviour.readingNoiseDb);
     }
     return lines;
 }
@@ -90,17 +91,18 @@ double MeterAnalyser::overallLevel(int weighting, qint64 nowMs) {
     followScene(nowMs);
     bool overload = false;
     const double target =
-        withinRange(m_scene.field().overallLevel(weighting) + m_behaviour.sensitivityErrorDb, overload);
+        withinRange(m_scene.field().overallLevel(weighting) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), overload);
     const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
     return settle(target, noiseFloorDb(), nowMs) + noise(sd);
 }
 
-MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone() {
+MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone(double spanHz) {
     const SoundField field = m_scene.field();
     ToneAnalysis analysis;
     const SoundField::Tone* fundamental = nullptr;
+    // The FFT sees nothing above its span: a tone up there is no tone to it, and neither are its harmonics.
     for (const SoundField::Tone& tone : field.tones())
-        if (!fundamental || tone.spl > fundamental->spl)
+        if (tone.frequencyHz < spanHz && (!fundamental || tone.spl > fundamental->spl))
             fundamental = &tone;
     const double floor = noiseFloorDb();
     if (!fundamental || fundamental->spl + m_behaviour.sensitivityErrorDb < floor + ToneDetectionMarginDb)
@@ -117,7 +119,7 @@ MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone() {
     for (const SoundField::Tone& tone : field.tones()) {
         const double order = tone.frequencyHz / f;
         const int k = static_cast<int>(std::lround(order));
-        if (k < 2 || std::abs(order - k) > 0.01)
+        if (k < 2 || std::abs(order - k) > 0.01 || tone.frequencyHz >= spanHz)
             continue;
         const double relative = std::max(tone.spl, floor - 10.0) - fundamental->spl;
         if (k <= 5)

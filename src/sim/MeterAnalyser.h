@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <array>
+#include <limits>
 #include <optional>
 #include <random>
 
@@ -31,6 +32,9 @@ public:
     // The analysers start over (run started, meter reset): readings rise from the noise floor again.
     void restart(qint64 nowMs);
     void setGainDb(int gainDb) { m_gainDb = gainDb; }
+    // The analysers run all the time; looking at the scene whenever the meter is spoken to dates a change
+    // close to when it happened, so settling starts then and not at the next reading.
+    void followScene(qint64 nowMs);
 
     struct Spectrum {
         std::array<double, 33> bands{};
@@ -48,7 +52,8 @@ public:
         double aboveFourthRelativeDb = 0.0;          // everything from the 5th harmonic up, together
         bool harmonicsKnown = false;
     };
-    ToneAnalysis analyseTone();
+    // The strongest tone below the span and its harmonics; the frequency counter has no span.
+    ToneAnalysis analyseTone(double spanHz = std::numeric_limits<double>::infinity());
 
     struct PulseFm {
         bool pulseFound = false;
@@ -70,8 +75,7 @@ public:
 private:
     double noise(double sd);
     double settle(double target, double from, qint64 nowMs) const;
-    void followScene(qint64 nowMs);
-    double withinRange(double level, bool& overload) const;
+    double withinRange(double level, double floor, bool& overload) const;
 
     const AcousticScene& m_scene;
     AnalyserBehaviour& m_behaviour;

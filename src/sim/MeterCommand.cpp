@@ -5,7 +5,9 @@
 namespace orvik::sim {
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads "<blanks><digits>[,<argument>]" into the command; false when the shape is wrong.
 bool readParameterAndArgument(QByteArrayView rest, MeterCommand& command) {

@@ -16,7 +16,7 @@ namespace orvik::sim {
 struct MeterCommand {
     char verb = 0;
     char subVerb = 0;
-    int parameter = -1; // -1 when the command carries none
+    int parameter = -1;  // -1 when the command carries none
     QByteArray argument; // text after the first comma, blanks trimmed; empty when absent
     bool hasArgument = false;
     QByteArray keys; // key codes of 'K' and 'k'

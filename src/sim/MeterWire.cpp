@@ -18,7 +18,9 @@ constexpr char Xoff = 19;
 
 // A byte sent at one rate and received at another arrives as noise; noise with the top bit set is dropped by
 // both ends' line assembly, which is how a rate mismatch looks on a real line: nothing sensible gets through.
-char garble(char byte) { return static_cast<char>(static_cast<unsigned char>(byte) | 0x80); }
+char garble(char byte) {
+    return static_cast<char>(static_cast<unsigned char>(byte) | 0x80);
+}
 } // namespace
 
 MeterWire::MeterWire(K37Meter& meter) : m_meter(meter) {}
@@ -75,7 +77,7 @@ void MeterWire::answerLine(const QByteArray& line, double atMs) {
     const char received = line.back();
     const QByteArray text = line.chopped(1);
     if (takeFault(m_faults.noReply, text)) {
-        m_transcript.push_back({text, {}});
+        m_transcript.push_back({text, {}, false});
         return;
     }
     MeterResponse response;
@@ -88,13 +90,14 @@ void MeterWire::answerLine(const QByteArray& line, double atMs) {
     } else {
         response.text = meter_error::UnknownCommand;
     }
-    m_transcript.push_back({text, response.silent ? QByteArray() : response.text});
+    m_transcript.push_back({text, response.silent ? QByteArray() : response.text, !response.silent});
     qCDebug(lcSimWire) << "command" << text << "reply" << response.text;
     if (response.silent)
         return;
     // The reply echoes the checksum as it arrived, so the program can always verify what it gets.
     const QByteArray reply = respond(text, received, response);
-    const double start = atMs + replyDelayMs + response.extraDelayMs;
+    const double late = takeFault(m_faults.lateReplies, text) ? m_faults.lateByMs : 0.0;
+    const double start = atMs + replyDelayMs + response.extraDelayMs + late;
     send(reply, start, byteMs(m_meter.baudRate()));
     if (!response.block.isEmpty()) {
         QByteArray block = response.block;
@@ -163,7 +166,35 @@ void MeterWire::hostBreak() {
     m_meter.lineBreak();
 }
 
-void MeterWire::disconnect() {
+QByteArray MeterWire::formatTranscript(const std::vector<Exchange>& exchanges) {
+    const auto readable = [](const QByteArray& text) {
+        QByteArray out;
+        for (const char c : text) {
+            if (c == 7)
+                out += "<BEL>";
+            else if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
+                out += "<" + QByteArray::number(static_cast<unsigned char>(c)) + ">";
+            else
+                out += c;
+        }
+        return out;
+    };
+    QByteArray lines;
+    for (const Exchange& exchange : exchanges) {
+        lines += readable(exchange.command) + " -> ";
+        lines += exchange.answered ? readable(exchange.reply) : QByteArray("(no reply)");
+        lines += '\n';
+    }
+    return lines;
+}
+
+int MeterWire::connect() {
+    return ++m_connection;
+}
+
+void MeterWire::disconnect(int connection) {
+    if (connection != m_connection)
+        return;
     m_line.clear();
     m_overflow = false;
     m_outgoing.clear();

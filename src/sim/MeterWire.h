@@ -18,7 +18,8 @@ class MeterWire {
 public:
     struct Exchange {
         QByteArray command; // command text without checksum
-        QByteArray reply;   // reply text without checksum, BEL included; empty when unanswered
+        QByteArray reply;   // reply text without checksum, BEL included
+        bool answered = true;
     };
 
     explicit MeterWire(K37Meter& meter);
@@ -30,14 +31,20 @@ public:
     int hostUnsent(qint64 nowMs) const;
     void hostFlushReceived(qint64 nowMs);
     void hostBreak();
-    // The port closed: a half-received line and bytes still in flight are gone.
-    void disconnect();
+    // A port opened on the line; the number identifies it to disconnect().
+    int connect();
+    // The port closed: a half-received line and bytes still in flight are gone. A handle that was replaced by a
+    // newer connection closes nothing.
+    void disconnect(int connection);
 
     int replyDelayMs = 10;
     bool paceBytes = true;
     WireFaults& faults() { return m_faults; }
     const std::vector<Exchange>& transcript() const { return m_transcript; }
     void clearTranscript() { m_transcript.clear(); }
+    // One exchange a line, "command -> reply", control characters as <BEL>, <XON>..., an unanswered command as
+    // "command -> (no reply)": the form of golden transcripts.
+    static QByteArray formatTranscript(const std::vector<Exchange>& exchanges);
 
 private:
     struct Scheduled {
@@ -59,6 +66,7 @@ private:
     double m_sendFreeAt = 0.0; // when the meter's transmitter is free again
     double m_hostSendDoneAt = 0.0;
     int m_lastHostBaud = 9600;
+    int m_connection = 0;
     std::deque<Scheduled> m_outgoing;
     std::vector<Exchange> m_transcript;
 };

@@ -18,7 +18,9 @@ namespace {
 // How often the loop looks at the clock when nothing arrives: replies are due on milliseconds.
 constexpr int PollMs = 2;
 
-QString systemError(const char* what) { return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno))); }
+QString systemError(const char* what) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+}
 } // namespace
 
 PtyServer::PtyServer(MeterWire& wire, Clock& clock) : m_wire(wire), m_clock(clock) {}
@@ -31,7 +33,7 @@ PtyServer::~PtyServer() {
 }
 
 bool PtyServer::open(QString& error) {
-    m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (m_master < 0) {
         error = systemError("posix_openpt");
         return false;
@@ -74,9 +76,12 @@ bool PtyServer::pass(int readyEvents) {
     qsizetype written = 0;
     while (written < due.size()) {
         const ssize_t n = ::write(m_master, due.constData() + written, static_cast<size_t>(due.size() - written));
-        if (n < 0 && errno != EINTR && errno != EAGAIN)
+        if (n >= 0)
+            written += n;
+        else if (errno == EAGAIN)
+            break; // nobody reads the port: what the meter sends is lost, as on an unplugged cable
+        else if (errno != EINTR)
             return false;
-        written += std::max<ssize_t>(n, 0);
     }
     return true;
 }

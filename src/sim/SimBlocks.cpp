@@ -26,14 +26,20 @@ WireCount encodeCount(int value) {
     return {static_cast<std::uint8_t>(clamped >> 8), static_cast<std::uint8_t>(clamped & 0xff)};
 }
 
-WireCount encodeHalfMilliseconds(double ms) { return encodeCount(static_cast<int>(std::lround(ms * 2.0))); }
+WireCount encodeHalfMilliseconds(double ms) {
+    return encodeCount(static_cast<int>(std::lround(ms * 2.0)));
+}
 
-double decodeLevel(WireLevel level) { return level.wholeDb + level.fraction / 256.0; }
+double decodeLevel(WireLevel level) {
+    return level.wholeDb + level.fraction / 256.0;
+}
 
 double decodeFrequency(WireFrequency frequency) {
     return ((frequency.high << 8) | frequency.low) + frequency.fraction / 256.0;
 }
 
-int decodeCount(WireCount count) { return (count.high << 8) | count.low; }
+int decodeCount(WireCount count) {
+    return (count.high << 8) | count.low;
+}
 
 } // namespace orvik::sim

@@ -7,23 +7,27 @@
 namespace orvik::sim {
 
 namespace {
-constexpr std::array<int, 12> SupportedRates{300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 28800, 38400, 57600, 115200};
+constexpr std::array<int, 12> SupportedRates{300,   600,   1200,  2400,  4800,  9600,
+                                             14400, 19200, 28800, 38400, 57600, 115200};
 }
 
 SimulatedSerialDevice::SimulatedSerialDevice(MeterWire* wire, Clock& clock) : m_wire(wire), m_clock(clock) {}
 
-SimulatedSerialDevice::~SimulatedSerialDevice() { close(); }
+SimulatedSerialDevice::~SimulatedSerialDevice() {
+    close();
+}
 
 int SimulatedSerialDevice::open(int, int) {
     if (!m_wire)
         return PortNotAvailable;
     m_open = true;
+    m_connection = m_wire->connect();
     return 0;
 }
 
 void SimulatedSerialDevice::close() {
     if (m_open && m_wire)
-        m_wire->disconnect();
+        m_wire->disconnect(m_connection);
     m_open = false;
 }
 
@@ -70,9 +74,13 @@ int SimulatedSerialDevice::read(char* buffer, int maximum) {
     return static_cast<int>(bytes.size());
 }
 
-int SimulatedSerialDevice::rxCount() { return m_open ? m_wire->hostAvailable(m_clock.milliseconds()) : 0; }
+int SimulatedSerialDevice::rxCount() {
+    return m_open ? m_wire->hostAvailable(m_clock.milliseconds()) : 0;
+}
 
-int SimulatedSerialDevice::txCount() { return m_open ? m_wire->hostUnsent(m_clock.milliseconds()) : 0; }
+int SimulatedSerialDevice::txCount() {
+    return m_open ? m_wire->hostUnsent(m_clock.milliseconds()) : 0;
+}
 
 void SimulatedSerialDevice::rxFlush() {
     if (m_open)

@@ -43,6 +43,7 @@ private:
     MeterWire* m_wire;
     Clock& m_clock;
     bool m_open = false;
+    int m_connection = 0;
     int m_baud = 9600;
     char m_parity = 'N';
     int m_stopBits = 1;

@@ -9,8 +9,12 @@ namespace orvik::sim {
 namespace {
 constexpr double Silence = -std::numeric_limits<double>::infinity();
 
-double toEnergy(double db) { return std::isfinite(db) ? std::pow(10.0, db / 10.0) : 0.0; }
-double toLevel(double energy) { return energy > 0.0 ? 10.0 * std::log10(energy) : Silence; }
+double toEnergy(double db) {
+    return std::isfinite(db) ? std::pow(10.0, db / 10.0) : 0.0;
+}
+double toLevel(double energy) {
+    return energy > 0.0 ? 10.0 * std::log10(energy) : Silence;
+}
 
 // Energy of a noise band that falls between two frequencies.
 double overlapEnergy(const SoundField::NoiseBand& noise, double lowHz, double highHz) {
@@ -22,7 +26,9 @@ double overlapEnergy(const SoundField::NoiseBand& noise, double lowHz, double hi
 }
 } // namespace
 
-double addLevels(double a, double b) { return toLevel(toEnergy(a) + toEnergy(b)); }
+double addLevels(double a, double b) {
+    return toLevel(toEnergy(a) + toEnergy(b));
+}
 
 double weightingDb(int weighting, double f) {
     if (weighting != 0 && weighting != 1)
@@ -72,7 +78,9 @@ double SoundField::levelBetween(double lowHz, double highHz) const {
     return toLevel(energy);
 }
 
-double SoundField::bandCentreHz(int band) { return 1000.0 * std::pow(10.0, (band - 19) / 10.0); }
+double SoundField::bandCentreHz(int band) {
+    return 1000.0 * std::pow(10.0, (band - 19) / 10.0);
+}
 
 double SoundField::bandLevel(int band) const {
     const double centre = bandCentreHz(band);

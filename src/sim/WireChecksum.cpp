@@ -16,7 +16,9 @@ char checksumFrom(int sum, QByteArrayView text) {
 }
 } // namespace
 
-char commandChecksum(QByteArrayView text) { return checksumFrom(0, text); }
+char commandChecksum(QByteArrayView text) {
+    return checksumFrom(0, text);
+}
 
 char replyChecksum(char commandChecksum, QByteArrayView replyText) {
     return checksumFrom(static_cast<unsigned char>(commandChecksum), replyText);

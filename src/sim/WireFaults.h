@@ -8,13 +8,15 @@ namespace orvik::sim {
 // or only to commands whose text starts with `onlyFor`.
 struct WireFaults {
     QByteArray onlyFor;
-    int noReply = 0;           // the next N commands get no answer at all; -1: the meter never answers
-    int wrongChecksum = 0;     // the next N replies arrive with a wrong checksum character
-    int belReplies = 0;        // the next N commands are answered with a BEL error line
-    bool xonXoffInReplies = false; // flow-control characters show up inside reply lines
+    int noReply = 0;       // the next N commands get no answer at all; -1: the meter never answers
+    int wrongChecksum = 0; // the next N replies arrive with a wrong checksum character
+    int belReplies = 0;    // the next N commands are answered with a BEL error line
+    int lateReplies = 0;   // the next N replies come `lateByMs` later than usual
+    int lateByMs = 3000;
+    bool xonXoffInReplies = false;  // flow-control characters show up inside reply lines
     bool loneLfBeforeReply = false; // a stray LF precedes every reply line
-    int blockByteMs = 0;       // blocks trickle: this many milliseconds between their bytes (0: line speed)
-    int blockStopsAfter = -1;  // blocks stop after this many bytes (-1: complete)
+    int blockByteMs = 0;            // blocks trickle: this many milliseconds between their bytes (0: line speed)
+    int blockStopsAfter = -1;       // blocks stop after this many bytes (-1: complete)
 
     bool appliesTo(const QByteArray& commandText) const { return commandText.startsWith(onlyFor); }
 };

@@ -1,5 +1,5 @@
-#include "ScriptedMessageBox.h"
 #include "sim/DialFollowingMessageBox.h"
+#include "ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +31,11 @@ TEST(DialFollowingMessageBox, SetsTheAudiometerForEveryPromptShape) {
         {"Set 60 dBHL Left on  Audiometer White Noise", {SignalType::WhiteNoise, 60, 1000.0, 0, 0}},
         {"Set Tape/CD A 50 dBHL", {SignalType::Speech, 50, 1000.0, 0, 0}},
         {"Set White Noise 40 dBHL", {SignalType::WhiteNoise, 40, 1000.0, 0, 0}},
-        {"Set Mic 55 dBHL Mastoid", {SignalType::Speech, 55, 1000.0, 0, 0}},
+        {"Set Mic 55 dBHL Mastoid", {SignalType::Speech, 55, 1000.0, 0, 1}},
+        {"Set Speech Noise 45 dBHL 45\u00b0", {SignalType::Speech, 45, 1000.0, 0, 2}},
         {"Set ***FM*** 40 dBHL Both at 500 Hz", {SignalType::Warble, 40, 500.0, 2, 2}},
-        {"Set  ***FM*** 40 dBHL at 750 Hz", {SignalType::Warble, 40, 750.0, 0, 2}},
-        {"Set NB 40 dBHL at 2000 Hz", {SignalType::NarrowBand, 40, 2000.0, 0, 2}},
+        {"Set  ***FM*** 40 dBHL at 750 Hz", {SignalType::Warble, 40, 750.0, 2, 2}},
+        {"Set NB 40 dBHL at 2000 Hz", {SignalType::NarrowBand, 40, 2000.0, 2, 2}},
         {"Set 20 dBHL at 250.0 Hz", {SignalType::Tone, 20, 250.0, 0, 1}},
     };
     for (const auto& [text, expected] : table) {
@@ -42,7 +43,9 @@ TEST(DialFollowingMessageBox, SetsTheAudiometerForEveryPromptShape) {
         AcousticScene scene;
         DialFollowingMessageBox box(inner, scene);
         const int before = scene.version();
-        EXPECT_EQ(box.show(text, MessageButtons::OkCancel, QStringLiteral("Orvik")), MessageAnswer::Ok) << text;
+        EXPECT_EQ(box.show(QString::fromUtf8(text), MessageButtons::OkCancel, QStringLiteral("Orvik")),
+                  MessageAnswer::Ok)
+            << text;
         const VirtualAudiometer& a = scene.audiometer();
         EXPECT_EQ(a.signal, expected.signal) << text;
         EXPECT_EQ(a.dialHl, expected.dialHl) << text;

@@ -72,10 +72,10 @@ TEST(MeterState, SettingsReadBackAsTheyWereSet) {
         const char* query;
         const char* reply;
     } table[] = {
-        {"S143,1", "Q143", "FFT"},       {"S143,2", "Q143", "Pulse/FM"}, {"S46,0", "Q46", "A"},
-        {"S46,1", "Q46", "C"},           {"S147,0", "Q147", "RECT"},     {"S145,6", "Q145,32", "6"},
-        {"S 148,5", "Q148,32", "5"},     {"S 148,5", "Q148", "30"},      {"S 148,0", "Q148", "-20"},
-        {"S 51,1", "Q 51,32", "1"},      {"S227, 0.35", "Q227", "0.35"}, {"S227,-1.20", "Q227", "-1.20"},
+        {"S143,1", "Q143", "FFT"},       {"S143,2", "Q143", "Pulse/FM"},  {"S46,0", "Q46", "A"},
+        {"S46,1", "Q46", "C"},           {"S147,0", "Q147", "RECT"},      {"S145,6", "Q145,32", "6"},
+        {"S 148,5", "Q148,32", "5"},     {"S 148,5", "Q148", "30"},       {"S 148,0", "Q148", "-20"},
+        {"S 51,1", "Q 51,32", "1"},      {"S227, 0.35", "Q227", "0.35"},  {"S227,-1.20", "Q227", "-1.20"},
         {"S41,225.48", "Q41", "225.48"}, {"S41,114.00", "Q41", "114.00"},
     };
     for (const auto& row : table) {
@@ -94,8 +94,10 @@ TEST(MeterState, AGainChangeAcrossRangesDelaysReadinessLongest) {
         int settleMs;
     };
     const K37Profile profile;
-    const Case cases[] = {{2, 3, profile.gainSettleMs}, {2, 1, profile.gainRangeSettleMs},
-                          {5, 2, profile.gainSettleMs}, {0, 5, profile.gainRangeSettleMs}};
+    const Case cases[] = {{2, 3, profile.gainSettleMs},
+                          {2, 1, profile.gainRangeSettleMs},
+                          {5, 2, profile.gainSettleMs},
+                          {0, 5, profile.gainRangeSettleMs}};
     for (const Case& c : cases) {
         SimHost host;
         host.exchange("S 148," + QByteArray::number(c.from));
@@ -160,8 +162,10 @@ TEST(MeterState, BatteryAndPowerSourceFollowTheProfile) {
         const char* percent;
         const char* source;
         const char* supply;
-    } table[] = {{6.0, false, "100", "BATT", "6.0"}, {4.4, false, "0", "BATT", "4.4"},
-                 {5.2, false, "50", "BATT", "5.2"},  {5.2, true, "50", "EXT", "12.0"}};
+    } table[] = {{6.0, false, "100", "BATT", "6.0"},
+                 {4.4, false, "0", "BATT", "4.4"},
+                 {5.2, false, "50", "BATT", "5.2"},
+                 {5.2, true, "50", "EXT", "12.0"}};
     for (const auto& row : table) {
         K37Profile profile;
         profile.batteryVolts = row.volts;

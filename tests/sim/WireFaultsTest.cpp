@@ -36,6 +36,15 @@ TEST(WireFaults, CountedFaultsStrikeExactlyNTimes) {
     }
 }
 
+TEST(WireFaults, ALateReplyMissesItsExchangeAndIsLeftForTheNext) {
+    SimHost host;
+    host.simulator.wire().faults().lateReplies = 1;
+    EXPECT_TRUE(host.exchangeRaw("R90", 2000).isEmpty());
+    host.wait(1100);
+    EXPECT_EQ(host.device.rxCount(), 8) << "the late reply is there to be flushed";
+    EXPECT_EQ(host.exchange("R1"), "Veltan-Quirn K37 S/N 04172");
+}
+
 TEST(WireFaults, FaultsCanBeAimedAtOneCommand) {
     SimHost host;
     host.simulator.wire().faults().onlyFor = "&R1";
@@ -101,21 +110,13 @@ TEST(WireFaults, AMeterThatNeverStabilisesSpreadsWiderThanADecibel) {
         double high = -1000.0;
         for (int i = 0; i < 5; ++i) {
             const QByteArray block = host.download("&R1", 69);
-            const double level = static_cast<unsigned char>(block.at(41)) + static_cast<unsigned char>(block.at(42)) / 256.0;
+            const double level =
+                static_cast<unsigned char>(block.at(41)) + static_cast<unsigned char>(block.at(42)) / 256.0;
             low = std::min(low, level);
             high = std::max(high, level);
         }
         EXPECT_GT(high - low, 1.0) << "window " << window;
     }
-}
-
-TEST(WireFaults, IdentityAndFirmwareComeFromTheProfile) {
-    K37Profile profile;
-    profile.identity = "Veltan-Quirn K35 S/N 1";
-    profile.firmware = "1.95";
-    SimHost host(profile);
-    EXPECT_EQ(host.exchange("R1"), "Veltan-Quirn K35 S/N 1");
-    EXPECT_EQ(host.exchange("R90"), "1.95");
 }
 
 TEST(WireFaults, OnlyTheMeterPortExists) {
@@ -138,6 +139,18 @@ TEST(WireFaults, ClosingThePortLosesBytesInFlight) {
     host.device.open(32000, 4000);
     host.wait(200);
     EXPECT_EQ(host.device.rxCount(), 0);
+}
+
+TEST(WireFaults, ALateCloseOfAReplacedHandleLeavesTheNewConnectionAlone) {
+    SimHost host;
+    SimulatedSerialDevice stale(&host.simulator.wire(), host.clock);
+    stale.open(32000, 4000);
+    host.device.close();
+    host.device.open(32000, 4000);
+    host.device.write("R90" + QByteArray(1, commandChecksum("R90")) + "\r\n");
+    stale.close();
+    host.wait(100);
+    EXPECT_EQ(host.device.rxCount(), 8);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "SimHost.h"
-#include "sim/MeterErrors.h"
 #include "sim/MeterCommand.h"
+#include "sim/MeterErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,13 @@ using orvik::sim::test::SimHost;
 namespace {
 
 TEST(WireChecksum, MatchesTheWorkedExamples) {
-    EXPECT_EQ(commandChecksum("R1"), 'C');       // 82 + 49 = 131 → 3 → 67
-    EXPECT_EQ(commandChecksum("@"), '@');        // 64 is its own checksum
-    EXPECT_EQ(commandChecksum(""), '@');         // nothing sums to 0, lifted by 64
-    EXPECT_EQ(commandChecksum("R\x07" "1"), 'C'); // control characters do not count
-    EXPECT_EQ(replyChecksum('C', ""), 'C');      // a bare reply carries the command's checksum
+    EXPECT_EQ(commandChecksum("R1"), 'C'); // 82 + 49 = 131 → 3 → 67
+    EXPECT_EQ(commandChecksum("@"), '@');  // 64 is its own checksum
+    EXPECT_EQ(commandChecksum(""), '@');   // nothing sums to 0, lifted by 64
+    EXPECT_EQ(commandChecksum("R\x07"
+                              "1"),
+              'C');                         // control characters do not count
+    EXPECT_EQ(replyChecksum('C', ""), 'C'); // a bare reply carries the command's checksum
     EXPECT_EQ(replyChecksum('C', "A"), static_cast<char>((67 + 65) % 128 + 64));
 }
 
@@ -28,11 +30,16 @@ TEST(MeterCommandParse, ReadsEveryShapeTheProgramSends) {
         const char* keys;
     };
     const Case cases[] = {
-        {"R 3,1", 'R', 0, 3, "1", ""},          {"R3,2", 'R', 0, 3, "2", ""},
-        {"S227, 0.35", 'S', 0, 227, "0.35", ""}, {"S 148,2", 'S', 0, 148, "2", ""},
-        {"&I2,SLM&RTA.SSA", '&', 'I', 2, "SLM&RTA.SSA", ""}, {"&R1", '&', 'R', 1, "", ""},
-        {"K 77777", 'K', 0, -1, "", "77777"},   {"k 6608", 'k', 0, -1, "", "6608"},
-        {"@", '@', 0, -1, "", ""},               {"R 86", 'R', 0, 86, "", ""},
+        {"R 3,1", 'R', 0, 3, "1", ""},
+        {"R3,2", 'R', 0, 3, "2", ""},
+        {"S227, 0.35", 'S', 0, 227, "0.35", ""},
+        {"S 148,2", 'S', 0, 148, "2", ""},
+        {"&I2,SLM&RTA.SSA", '&', 'I', 2, "SLM&RTA.SSA", ""},
+        {"&R1", '&', 'R', 1, "", ""},
+        {"K 77777", 'K', 0, -1, "", "77777"},
+        {"k 6608", 'k', 0, -1, "", "6608"},
+        {"@", '@', 0, -1, "", ""},
+        {"R 86", 'R', 0, 86, "", ""},
     };
     for (const Case& c : cases) {
         const std::optional<MeterCommand> command = MeterCommand::parse(c.text);
@@ -68,7 +75,7 @@ TEST(WireProtocol, AnswersEachQueryOfAFreshMeter) {
         {"R 86", "75"},
         {"R 87", "BATT"},
         {"R 170", "5.6"},
-        {"Q143", "\aN/A"},  // not the audiometer application yet
+        {"Q143", "\aN/A"}, // not the audiometer application yet
         {"R241,0", "\aN/A"},
         {"X12", "\aCMD"},
         {"R77", "\aCMD"},
@@ -79,8 +86,8 @@ TEST(WireProtocol, AnswersEachQueryOfAFreshMeter) {
 
 TEST(WireProtocol, ErrorLinesFitTheSmallestReplyTheProgramReads) {
     using namespace meter_error;
-    for (const QByteArray& error : {Checksum, UnknownCommand, OutOfRange, Running, FileNotFound, NotAvailable,
-                                    LineTooLong, Failed})
+    for (const QByteArray& error :
+         {Checksum, UnknownCommand, OutOfRange, Running, FileNotFound, NotAvailable, LineTooLong, Failed})
         EXPECT_LE(frameReply('C', error).size(), 7) << error.constData();
     SimHost host;
     EXPECT_EQ(host.exchangeRaw("&R6"), frameReply(commandChecksum("&R6"), DownloadRefused));
@@ -140,11 +147,12 @@ TEST(WireProtocol, TransmitQueueDrainsAtTheBaudRate) {
 
 TEST(WireProtocol, RecordsATranscriptOfEveryExchange) {
     SimHost host;
-    host.exchange("R1");
+    host.exchange("R90");
     host.exchange("Q99");
-    ASSERT_EQ(host.simulator.wire().transcript().size(), 2u);
-    EXPECT_EQ(host.simulator.wire().transcript()[1].command, "Q99");
-    EXPECT_EQ(host.simulator.wire().transcript()[1].reply, "\aCMD");
+    host.simulator.wire().faults().noReply = 1;
+    host.exchangeRaw("@", 500);
+    EXPECT_EQ(MeterWire::formatTranscript(host.simulator.wire().transcript()),
+              "R90 -> 3.610\nQ99 -> <BEL>CMD\n@ -> (no reply)\n");
 }
 
 } // namespace
