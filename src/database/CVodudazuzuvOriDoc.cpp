@@ -7,6 +7,7 @@
 #include "database/EngineDate.h"
 #include "database/StoredBlock.h"
 #include "model/FixedText.h"
+#include "model/InputLevelSettings.h"
 
 #include <QFileInfo>
 #include <cstring>
@@ -15,7 +16,6 @@ namespace orvik {
 
 namespace {
 constexpr int MaxPathLength = 251;
-constexpr quint16 RecordDataVersion = 220; // program version 2.201 times 100, rounded
 
 const QStringList AudTestColumns{QStringLiteral("Technician"), QStringLiteral("Date"), QStringLiteral("ModelNum"),
                                  QStringLiteral("SerialNum"), QStringLiteral("ChannelNum")};
@@ -231,10 +231,8 @@ void CVodudazuzuvOriDoc::setModified(bool modified) {
 }
 
 void CVodudazuzuvOriDoc::newRecord() {
-    std::memset(m_record.get(), 0, sizeof(AudiometerRecord));
-    const QDate day = today();
-    setFixedText(m_record->setup.testDate, QString::asprintf("%4d-%02d-%02d", day.year(), day.month(), day.day()));
-    m_record->setup.dataVersion = RecordDataVersion;
+    startNewRecord(*m_record, today());
+    InputLevelSettings::load(m_record->results.inputLevels, m_services.settings);
     *m_savedSetup = m_record->setup;
     *m_loadedSetup = m_record->setup;
     m_recordFromDatabase = false;
@@ -242,8 +240,6 @@ void CVodudazuzuvOriDoc::newRecord() {
     m_ambient = clearedAmbientRecord();
     m_ambientPresent = false;
     m_ambientFromDatabase = false;
-    if (loadInputLevels)
-        loadInputLevels(*m_record);
 }
 
 bool CVodudazuzuvOriDoc::newMeasurement() {
@@ -345,8 +341,7 @@ CVodudazuzuvOriDoc::SaveResult CVodudazuzuvOriDoc::saveRecord() {
     *m_savedSetup = setup;
     m_recordFromDatabase = true;
     setModified(false);
-    if (storeInputLevels)
-        storeInputLevels(*m_record);
+    InputLevelSettings::save(m_record->results.inputLevels, m_services.settings);
     return SaveResult::Saved;
 }
 

@@ -51,7 +51,8 @@ public:
     AudiometerRecord& comparisonRecord() { return *m_comparison; }
     // "New Measurement": offers to save a modified record first; false when that was cancelled.
     bool newMeasurement();
-    // An all-zero record dated today with this program's data version; the booth record is cleared too.
+    // An all-zero record dated today with this program's data version and the remembered input levels; the
+    // booth record is cleared too.
     void newRecord();
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
@@ -95,10 +96,7 @@ public:
     QStringList& technicians() { return m_technicians; }
     void addTechnician(const QString& name); // new entries go to the head of the list
 
-    // Hooks for what other subsystems own: the remembered input levels (read for every new record, written
-    // after every save) and the rebuild of the earphone list after the instrument lists are read.
-    std::function<void(AudiometerRecord&)> loadInputLevels;
-    std::function<void(const AudiometerRecord&)> storeInputLevels;
+    // The rebuild of the earphone list, which another subsystem owns, after every read of the instrument lists.
     std::function<void()> rebuildEarphoneList;
     // The day a new record gets; the clock of the machine unless a test sets another.
     std::function<QDate()> today = [] { return QDate::currentDate(); };

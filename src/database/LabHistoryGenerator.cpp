@@ -65,7 +65,7 @@ AudiometerRecord LabHistoryGenerator::audiometerRecord(int index) const {
     float results[1000];
     for (float& value : results)
         value = static_cast<float>(random.bounded(200, 1100)) / 10.0f;
-    std::memcpy(record.results, results, sizeof results);
+    std::memcpy(&record.results, results, sizeof results);
     put(record.notes.comments, QStringLiteral("Cushions replaced; cords checked. Test %1.").arg(index));
     record.notes.visualCheck[index % 30] = 2;
     return record;

@@ -38,7 +38,8 @@ protected:
         setFixedText(s.customerName, QStringLiteral("Lakeside Audiology"));
         s.channelToTest = 2;
         s.temperature = 22.5f;
-        doc.record().results[1000] = 0x5A;
+        doc.record().setup.humidity = 55;
+        doc.record().notes.visualCheck[3] = 1;
         doc.setModified(true);
     }
 

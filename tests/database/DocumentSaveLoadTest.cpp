@@ -222,7 +222,8 @@ TEST_F(DocumentSave, NewRecordIsZeroExceptTestDateAndDataVersion) {
     doc.newRecord();
     EXPECT_EQ(fixedText(doc.record().setup.testDate), QStringLiteral("2024-03-05"));
     EXPECT_EQ(doc.record().setup.dataVersion, 220);
-    EXPECT_EQ(doc.record().results[1000], 0);
+    EXPECT_EQ(doc.record().notes.visualCheck[3], 0);
+    EXPECT_EQ(doc.record().results.inputLevels.speech[0], 70); // remembered dial levels, here their defaults
     EXPECT_FALSE(doc.recordFromDatabase());
 }
 

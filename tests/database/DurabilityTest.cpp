@@ -32,9 +32,10 @@ int runAndKill(const QString& path, int rounds) {
 
 // The round a record carries, or -1 when its stamps disagree.
 int roundOf(const AudiometerRecord& record) {
-    const quint8 first = record.results[0];
-    for (quint8 byte : record.results) {
-        if (byte != first)
+    const auto* bytes = reinterpret_cast<const quint8*>(&record.results);
+    const quint8 first = bytes[0];
+    for (std::size_t i = 0; i < sizeof record.results; ++i) {
+        if (bytes[i] != first)
             return -1;
     }
     const int round = fixedText(record.notes.comments).mid(6).toInt();

@@ -28,7 +28,7 @@ public:
 };
 
 void stamp(AudiometerRecord& record, int round) {
-    std::memset(record.results, round & 0xFF, sizeof record.results);
+    std::memset(&record.results, round & 0xFF, sizeof record.results);
     setFixedText(record.notes.comments, QStringLiteral("round %1").arg(round));
 }
 } // namespace
