@@ -24,6 +24,8 @@ public:
 
     virtual AudiometerRecord& record() = 0;
     virtual bool audiometerTestStarted() const = 0;
+    // An accepted set-up or a retrieved test counts as a test under way.
+    virtual void markTestStarted() = 0;
     virtual bool isModified() const = 0;
     virtual void setModified(bool modified) = 0;
     virtual bool calibrationChecked() const = 0;

@@ -1,7 +1,7 @@
 #include "CConditionsDlg.h"
 
-#include "app/ConditionsInput.h"
 #include "app/MessageBox.h"
+#include "model/ConditionsCheck.h"
 #include "model/TestSetup.h"
 
 #include <QDialogButtonBox>
@@ -14,7 +14,7 @@ CConditionsDlg::CConditionsDlg(TestSetup& setup, MessageBox& messages, QWidget* 
     : QDialog(parent), m_setup(setup), m_messages(messages), m_temperature(new QLineEdit(this)),
       m_humidity(new QLineEdit(this)), m_pressure(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("Temperature / Humidity"));
-    const ConditionsInput proposal = ConditionsInput::proposal(setup.temperature, setup.humidity, setup.pressure);
+    const ConditionsTexts proposal = conditionsTexts(proposedConditions(setup));
     m_temperature->setText(proposal.temperature);
     m_humidity->setText(proposal.humidity);
     m_pressure->setText(proposal.pressure);
@@ -29,29 +29,20 @@ CConditionsDlg::CConditionsDlg(TestSetup& setup, MessageBox& messages, QWidget* 
 }
 
 void CConditionsDlg::accept() {
-    const ConditionsInput::Verdict verdict =
-        ConditionsInput{m_temperature->text(), m_humidity->text(), m_pressure->text()}.check();
-    switch (verdict.field) {
-    case ConditionsInput::Field::None:
-        m_setup.temperature = verdict.temperature;
-        m_setup.humidity = static_cast<quint16>(verdict.humidity);
-        m_setup.pressure = verdict.pressure;
+    const ConditionsCheck check =
+        checkConditions(ConditionsTexts{m_temperature->text(), m_humidity->text(), m_pressure->text()});
+    if (!check.problem) {
+        storeConditions(m_setup, check.conditions);
         QDialog::accept();
         return;
-    case ConditionsInput::Field::Humidity:
-        m_messages.show(verdict.message);
-        m_humidity->setFocus();
-        return;
-    case ConditionsInput::Field::Temperature:
-        m_messages.show(verdict.message);
-        m_temperature->setFocus();
-        return;
-    case ConditionsInput::Field::Pressure:
-        // An unreadable pressure ends the dialog without storing anything.
-        m_messages.show(verdict.message);
+    }
+    m_messages.show(check.problem->message);
+    if (check.problem->closesDialog) {
         reject();
         return;
     }
+    QLineEdit* const fields[] = {m_humidity, m_temperature, m_pressure};
+    fields[static_cast<int>(check.problem->field)]->setFocus();
 }
 
 } // namespace orvik

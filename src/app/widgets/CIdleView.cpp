@@ -4,11 +4,13 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvik {
 
-CIdleView::CIdleView(ShellDocument& document, QWidget* parent) : QWidget(parent) {
+CIdleView::CIdleView(ShellDocument& document, std::function<void()> addDemoInstruments, QWidget* parent)
+    : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
     auto* title = new QLabel(QStringLiteral("<h2>Orvik</h2>"), this);
@@ -23,6 +25,12 @@ CIdleView::CIdleView(ShellDocument& document, QWidget* parent) : QWidget(parent)
     hint->setObjectName(QStringLiteral("idleHint"));
     hint->setAlignment(Qt::AlignCenter);
     layout->addWidget(hint);
+    if (addDemoInstruments && document.hasDatabase() && !document.equipmentDefined()) {
+        auto* offer = new QPushButton(QStringLiteral("Add the simulated instruments to the instrumentation lists"), this);
+        offer->setObjectName(QStringLiteral("addDemoInstruments"));
+        connect(offer, &QPushButton::clicked, this, std::move(addDemoInstruments));
+        layout->addWidget(offer, 0, Qt::AlignHCenter);
+    }
     layout->addStretch();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace orvik {
 
@@ -10,7 +11,8 @@ class ShellDocument;
 class CIdleView final : public QWidget {
     Q_OBJECT
 public:
-    explicit CIdleView(ShellDocument& document, QWidget* parent = nullptr);
+    // `addDemoInstruments`, when given, is offered while the instrumentation lists are empty.
+    CIdleView(ShellDocument& document, std::function<void()> addDemoInstruments, QWidget* parent = nullptr);
 };
 
 } // namespace orvik

@@ -5,7 +5,9 @@
 #include "CPlaceholderView.h"
 #include "CPreferencesView.h"
 #include "CPrefsRS232Dlg.h"
+#include "CShowIncompatWarn.h"
 #include "CTestAllView.h"
+#include "CTestSetupView.h"
 #include "CTestNotesView.h"
 #include "CVodudazuzuvOriView.h"
 #include "app/MessageBox.h"
@@ -38,7 +40,17 @@ CMainFrame::CMainFrame(Seams seams, QWidget* parent)
     : QMainWindow(parent), m_seams(std::move(seams)),
       m_views(m_seams.document, m_seams.messages, m_seams.meter, m_seams.calibration, *this),
       m_commands(m_seams.document, m_seams.messages, m_views, *this),
-      m_context{m_seams.document, m_seams.messages, m_views, m_seams.settings, m_seams.enumeratePorts} {
+      m_context{m_seams.document,      m_seams.messages,  m_views,
+                m_seams.settings,      m_seams.enumeratePorts, m_seams.instruments,
+                m_seams.earphones,     m_seams.askIncompatible, m_seams.alternateMode} {
+    if (!m_context.askIncompatible) {
+        m_context.askIncompatible = [this](const QString& text, bool& dontShowAgain) {
+            CShowIncompatWarn dialog(text, this);
+            const bool go = dialog.exec() == QDialog::Accepted;
+            dontShowAgain = dialog.dontShowAgain();
+            return go;
+        };
+    }
     setWindowTitle(QStringLiteral("Orvik") + m_seams.titleSuffix);
     createMenus();
     createToolBar();
@@ -211,7 +223,7 @@ QWidget* CMainFrame::createView(ViewId view, int page) {
     Q_UNUSED(page)
     switch (view) {
     case ViewId::Idle:
-        return new CIdleView(m_seams.document);
+        return new CIdleView(m_seams.document, idleDemoOffer());
     case ViewId::Preferences:
         return new CPreferencesView(m_context);
     case ViewId::Summary:
@@ -227,13 +239,21 @@ QWidget* CMainFrame::createView(ViewId view, int page) {
         return new CPlaceholderView(m_context, QStringLiteral("Booth Test"),
                                     QStringLiteral("The booth ambient test is not available in this version yet."));
     case ViewId::TestSetup:
-        return new CPlaceholderView(m_context, QStringLiteral("Audiometer Test Setup"),
-                                    QStringLiteral("The audiometer set-up pages are not available in this version yet."));
+        return new CTestSetupView(m_context);
     case ViewId::AudTest:
         return new CPlaceholderView(m_context, QStringLiteral("Audiometer Test Sheet"),
                                     QStringLiteral("The audiometer test sheet is not available in this version yet."));
     }
-    return new CIdleView(m_seams.document);
+    return new CIdleView(m_seams.document, idleDemoOffer());
+}
+
+std::function<void()> CMainFrame::idleDemoOffer() {
+    if (!m_seams.addDemoInstruments)
+        return {};
+    return [this] {
+        m_seams.addDemoInstruments();
+        showView(ViewId::Idle, -1);
+    };
 }
 
 void CMainFrame::storeSummaryFields() {

@@ -31,7 +31,13 @@ public:
         SettingsStore& settings;
         std::function<QList<SSerInfo>()> enumeratePorts;
         bool alternateMode = false;
-        QString titleSuffix; // e.g. " - Simulated K37"
+        QString titleSuffix = {}; // e.g. " - Simulated K37"
+        // Seeds empty instrumentation lists with the simulated bench; only when simulating.
+        std::function<void()> addDemoInstruments = {};
+        InstrumentLists* instruments = nullptr;
+        std::function<std::vector<EarphoneBlock>()> earphones = {};
+        // Defaults to the "Earphone - Coupler Incompatible" dialog.
+        std::function<bool(const QString&, bool&)> askIncompatible = {};
     };
 
     explicit CMainFrame(Seams seams, QWidget* parent = nullptr);
@@ -60,6 +66,7 @@ private:
     void createStatusBar();
     QWidget* createView(ViewId view, int page);
     void notAvailable(const QString& what);
+    std::function<void()> idleDemoOffer();
     void restoreWindowGeometry();
 
     Seams m_seams;

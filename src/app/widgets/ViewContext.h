@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/SerialPortList.h"
+#include "model/EarphoneBlock.h"
 
 #include <functional>
+#include <vector>
 
 namespace orvik {
 
+class InstrumentLists;
 class MessageBox;
 class SettingsStore;
 class ShellDocument;
@@ -18,6 +21,11 @@ struct ViewContext {
     ViewSwitcher& views;
     SettingsStore& settings;
     std::function<QList<SSerInfo>()> enumeratePorts;
+    InstrumentLists* instruments = nullptr;               // the document's lists
+    std::function<std::vector<EarphoneBlock>()> earphones; // the earphones the set-up pages offer
+    // The "Earphone - Coupler Incompatible" question: true to continue; sets the flag to stop asking.
+    std::function<bool(const QString&, bool&)> askIncompatible;
+    bool alternateMode = false;
 };
 
 } // namespace orvik

@@ -1,17 +1,28 @@
 // orvik: the technician's desktop program.
+#include "CBattCheckDlg.h"
 #include "CMainFrame.h"
 #include "CProgressDlg.h"
 #include "QtMessageBox.h"
+#include "ScreenshotTour.h"
 #include "app/AlternateMode.h"
 #include "app/AppDocument.h"
+#include "app/CalibrationCheckUnavailable.h"
+#include "app/DemoInstruments.h"
 #include "app/SerialPortNames.h"
+#include "app/SessionMeterLink.h"
 #include "app/SettingsStore.h"
-#include "app/UnavailableMeter.h"
+#include "database/CVodudazuzuvOriDoc.h"
+#include "database/DaoException.h"
+#include "model/DefaultRetspl.h"
+#include "sim/K37Simulator.h"
+#include "sim/SimulatedSerialDeviceFactory.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTimer>
@@ -20,11 +31,14 @@ Q_LOGGING_CATEGORY(lcStartup, "orvik.startup", QtWarningMsg)
 
 namespace {
 
+using namespace orvik;
+
 struct Options {
     bool simulate = false;
     QString database;
     QString settingsFile;
     int quitAfterMs = -1;
+    QString screenshots;
 };
 
 Options parseOptions(const QApplication& app) {
@@ -39,22 +53,53 @@ Options parseOptions(const QApplication& app) {
                                       QStringLiteral("Keep settings in this file instead of the user's."),
                                       QStringLiteral("ini"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
-                                       QStringLiteral("Close the window this many ms after it is shown (scripts)."),
+                                       QStringLiteral("Close the window this many ms after it is shown."),
                                        QStringLiteral("ms"));
-    parser.addOptions({simulate, database, settings, quitAfter});
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Save pictures of the main views into this folder, then quit."),
+                                         QStringLiteral("folder"));
+    parser.addOptions({simulate, database, settings, quitAfter, screenshots});
     parser.process(app);
     Options options;
     options.simulate = parser.isSet(simulate);
     options.database = parser.value(database);
     options.settingsFile = parser.value(settings);
+    options.screenshots = parser.value(screenshots);
     if (parser.isSet(quitAfter))
         options.quitAfterMs = parser.value(quitAfter).toInt();
     return options;
 }
 
-// The simulated meter keeps its own corner, so a demo never touches a technician's real data or settings.
+// A simulated session keeps to its own folder, so a demo never touches a technician's data or settings.
 QString demoFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quenmark/Orvik/demo");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Quenmark/Orvik/demo");
+}
+
+// The demo database is the program's own to make: created silently the first time.
+void ensureDemoDatabase(const QString& path) {
+    if (QFileInfo::exists(path))
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    try {
+        DaoDatabase database;
+        database.create(path);
+    } catch (const DaoException& e) {
+        qCWarning(lcStartup) << "demo database not created:" << e.text();
+    }
+}
+
+// A database named on the command line becomes the last used one, as if chosen with File/Change Database.
+void nameDatabase(SettingsStore& settings, const QString& path) {
+    const QFileInfo file(path);
+    settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseDir"), file.absolutePath() + u'/');
+    settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseName"), file.fileName());
+}
+
+QString askDatabasePath(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Change database"), QString(),
+                                        QStringLiteral("Access Database Files (*.mdb)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace
@@ -70,39 +115,70 @@ int main(int argc, char** argv) {
     QString settingsFile = options.settingsFile;
     QString databasePath = options.database;
     if (options.simulate) {
-        QDir().mkpath(demoFolder());
         if (settingsFile.isEmpty())
             settingsFile = demoFolder() + QStringLiteral("/orvik-demo.ini");
         if (databasePath.isEmpty())
             databasePath = demoFolder() + QStringLiteral("/OrvikDemo.mdb");
+        ensureDemoDatabase(databasePath);
     }
-    std::unique_ptr<orvik::SettingsStore> settings = settingsFile.isEmpty()
-                                                         ? std::make_unique<orvik::QSettingsStore>()
-                                                         : std::make_unique<orvik::QSettingsStore>(settingsFile);
-    const QString programFolder = QApplication::applicationDirPath();
-    const bool alternateMode = orvik::readAlternateMode(programFolder);
-
-    orvik::QtMessageBox messages;
-    orvik::QtProgressFactory progress;
-    orvik::SystemClock clock;
-    orvik::AppDocument document(orvik::AppServices{messages, progress, clock, *settings}, programFolder);
+    std::unique_ptr<SettingsStore> settings = settingsFile.isEmpty()
+                                                  ? std::make_unique<QSettingsStore>()
+                                                  : std::make_unique<QSettingsStore>(settingsFile);
     if (!databasePath.isEmpty())
-        document.useDatabase(databasePath);
-    document.startUp();
+        nameDatabase(*settings, databasePath);
+    const QString programFolder = QApplication::applicationDirPath();
+    const bool alternateMode = readAlternateMode(programFolder);
 
-    orvik::UnavailableMeter meter(messages);
-    orvik::CMainFrame frame(orvik::CMainFrame::Seams{document, messages, meter, meter, *settings,
-                                                     orvik::enumerateSerialPorts, alternateMode,
-                                                     options.simulate ? QStringLiteral(" - Simulated K37") : QString()});
+    QtMessageBox messages;
+    QtProgressFactory progress;
+    SystemClock clock;
+    CVodudazuzuvOriDoc database(AppServices{messages, progress, clock, *settings}, programFolder);
+    std::vector<EarphoneBlock> earphones;
+    database.rebuildEarphoneList = [&earphones, alternateMode] { earphones = defaultEarphoneList(alternateMode); };
+    database.onNewDocument();
+    AppDocument document(database, *settings);
+
+    sim::K37Simulator simulator;
+    sim::SimulatedSerialDeviceFactory simulatedPorts(simulator, clock);
+    NumberedSerialDeviceFactory realPorts(*settings);
+    SerialDeviceFactory& ports = options.simulate ? static_cast<SerialDeviceFactory&>(simulatedPorts) : realPorts;
+    SessionMeterLink meter(ports, messages, clock, database.preferences());
+    CalibrationCheckUnavailable calibration(messages);
+
+    std::function<QList<SSerInfo>()> enumerate = enumerateSerialPorts;
+    std::function<void()> addDemo;
+    if (options.simulate) {
+        enumerate = [] {
+            return QList<SSerInfo>{{QStringLiteral("(in-process)"), QStringLiteral("COM1"), QStringLiteral("K37"),
+                                    QStringLiteral("Simulated K37")}};
+        };
+        addDemo = [&database] {
+            if (addDemoInstruments(database.instruments()))
+                database.writeEquipmentLists();
+        };
+    }
+    CMainFrame frame(CMainFrame::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
+                                       options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
+                                       &database.instruments(), [&earphones] { return earphones; }});
     messages.setParent(&frame);
     progress.setOwner(&frame);
+    document.askDatabasePath = [&frame] { return askDatabasePath(&frame); };
+    meter.showBattery = [&frame](SlmCommander& commander) { CBattCheckDlg(commander, &frame).exec(); };
     frame.show();
     QTimer::singleShot(0, &frame, [&sinceLaunch] {
         qCInfo(lcStartup).noquote() << "window shown after" << sinceLaunch.elapsed() << "ms";
     });
+    int tourResult = 0;
+    if (!options.screenshots.isEmpty()) {
+        QTimer::singleShot(500, &frame, [&] {
+            if (addDemo && !database.equipmentDefined())
+                addDemo();
+            tourResult = ScreenshotTour(frame, document, options.screenshots).run() ? 0 : 1;
+        });
+    }
     if (options.quitAfterMs >= 0)
         QTimer::singleShot(options.quitAfterMs, &frame, &QWidget::close);
     const int result = QApplication::exec();
     document.shutDown();
-    return result;
+    return result != 0 ? result : tourResult;
 }

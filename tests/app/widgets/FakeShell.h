@@ -36,6 +36,7 @@ public:
     bool hasInstrument(RequiredInstrument kind) const override { return instruments.count(kind) > 0; }
     AudiometerRecord& record() override { return *rec; }
     bool audiometerTestStarted() const override { return started; }
+    void markTestStarted() override { started = true; }
     bool isModified() const override { return modified; }
     void setModified(bool m) override { modified = m; }
     bool calibrationChecked() const override { return checked; }
