@@ -182,6 +182,8 @@ void CMainFrame::createStatusBar() {
     m_databasePane = new QLabel(this);
     m_meterPane = new QLabel(this);
     m_viewPane = new QLabel(this);
+    // Wide enough for the longest view name, so the pane does not cut it after a switch.
+    m_viewPane->setMinimumWidth(m_viewPane->fontMetrics().horizontalAdvance(QStringLiteral("Instrumentation")) + 8);
     statusBar()->addPermanentWidget(m_viewPane);
     statusBar()->addPermanentWidget(m_meterPane);
     statusBar()->addPermanentWidget(m_databasePane);

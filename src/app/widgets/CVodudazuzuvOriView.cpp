@@ -103,8 +103,9 @@ void CVodudazuzuvOriView::fillList() {
     for (int c = 0; c < 6; ++c) {
         m_list->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromLatin1(Columns[c].title)));
         // Headers wider than their cells still need to be readable.
-        m_list->setColumnWidth(c, std::max(Columns[c].width, m_list->fontMetrics().horizontalAdvance(
-                                                                 QString::fromLatin1(Columns[c].title)) + 16));
+        const int headerWidth = m_list->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                    QString::fromLatin1(Columns[c].title)) + 24;
+        m_list->setColumnWidth(c, std::max(Columns[c].width, headerWidth));
     }
     for (int row = 0; row < 10; ++row) {
         m_list->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(TestNames[row])));
