@@ -38,6 +38,8 @@ public:
         std::function<std::vector<EarphoneBlock>()> earphones = {};
         // Defaults to the "Earphone - Coupler Incompatible" dialog.
         std::function<bool(const QString&, bool&)> askIncompatible = {};
+        std::function<void()> writeInstruments = {};
+        std::function<void()> reloadInstruments = {};
     };
 
     explicit CMainFrame(Seams seams, QWidget* parent = nullptr);

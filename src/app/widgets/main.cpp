@@ -159,7 +159,9 @@ int main(int argc, char** argv) {
     }
     CMainFrame frame(CMainFrame::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
                                        options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
-                                       &database.instruments(), [&earphones] { return earphones; }});
+                                       &database.instruments(), [&earphones] { return earphones; }, {},
+                                       [&database] { database.writeEquipmentLists(); },
+                                       [&database] { database.readEquipmentLists(); }});
     messages.setParent(&frame);
     progress.setOwner(&frame);
     document.askDatabasePath = [&frame] { return askDatabasePath(&frame); };
