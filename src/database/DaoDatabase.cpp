@@ -22,8 +22,9 @@ const TableDefinition DataTables[] = {
     {Table::EquipmentList, "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, Data BLOB"},
     {Table::AmbientMeasurements, "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, TestName TEXT(41), Date DATETIME, "
                                  "Customer TEXT(41), Booth TEXT(41), Data BLOB"},
-    {Table::AudTestMeasurements, "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, Technician TEXT(41), "
-                                 "Date DATETIME, ModelNum TEXT(14), SerialNum TEXT(17), ChannelNum SMALLINT, Data BLOB"},
+    {Table::AudTestMeasurements,
+     "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, Technician TEXT(41), "
+     "Date DATETIME, ModelNum TEXT(14), SerialNum TEXT(17), ChannelNum SMALLINT, Data BLOB"},
 };
 
 // The browser searches these columns; an index that holds all of them answers a search without reading the

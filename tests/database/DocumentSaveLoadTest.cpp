@@ -201,12 +201,12 @@ QByteArray headerPlus(int size, char fill = 0) {
     return block + QByteArray(size, fill);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, DamagedAudiometerBlock,
-    ::testing::Values(DamagedBlock{"Short", headerPlus(82375)}, DamagedBlock{"Long", headerPlus(82377)},
-                      DamagedBlock{"HeaderOnly", headerPlus(0)},
-                      DamagedBlock{"Garbage", QByteArray(82396, '\xA5')}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Blocks, DamagedAudiometerBlock,
+                         ::testing::Values(DamagedBlock{"Short", headerPlus(82375)},
+                                           DamagedBlock{"Long", headerPlus(82377)},
+                                           DamagedBlock{"HeaderOnly", headerPlus(0)},
+                                           DamagedBlock{"Garbage", QByteArray(82396, '\xA5')}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentSave, RowWithoutBlockLoadsAnAllZeroRecord) {
     QSqlQuery q(doc.database().connection());
@@ -256,7 +256,8 @@ TEST_F(StoredBlocks, DamagedBoothBlockIsRefusedAndTheBoothRecordStays) {
     for (const QByteArray& block : {headerPlus(855), headerPlus(857), QByteArray(876, '\x11')}) {
         doc.database().exec(QStringLiteral("DELETE FROM AmbientMeasurements"));
         insert(Table::AmbientMeasurements, block);
-        services.messages.answer(QStringLiteral("Could not create Ambient blobFile from database"), MessageAnswer::Ok, 1);
+        services.messages.answer(QStringLiteral("Could not create Ambient blobFile from database"), MessageAnswer::Ok,
+                                 1);
         QSqlQuery q(doc.database().connection());
         ASSERT_TRUE(q.exec(QStringLiteral("SELECT Id FROM AmbientMeasurements")) && q.next());
         EXPECT_FALSE(doc.loadAmbientRecord(q.value(0).toInt()));
