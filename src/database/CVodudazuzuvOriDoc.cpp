@@ -202,9 +202,8 @@ bool CVodudazuzuvOriDoc::changeDatabase(const QString& newPath, bool inIdleView)
         m_services.messageBox.show(QStringLiteral("Database name is too long."));
         return false;
     }
-    if (m_modified && m_services.messageBox.show(QStringLiteral("Save new measurements to the current database first?"),
-                                                 MessageButtons::YesNo) == MessageAnswer::Yes)
-        saveRecord();
+    if (!offerSave(LeaveReason::ChangeDatabase))
+        return false;
 
     const QString previous = m_db->isOpen() ? m_db->path() : QString();
     const bool listsHeld = !m_instruments.isEmpty();

@@ -1,5 +1,6 @@
 #include "database/DaoDatabase.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlError>
@@ -62,6 +63,8 @@ void DaoDatabase::create(const QString& path) {
     if (QFileInfo::exists(path))
         fail(DaoError::DatabaseExists, QStringLiteral("Database already exists."));
     close();
+    // The default folder does not exist before the first database is made in it.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
     if (!m_db.open())
