@@ -1,0 +1,35 @@
+#include "app/SessionMeterLink.h"
+
+#include "app/Preferences.h"
+#include "app/SerialPortNames.h"
+#include "meter/MeterDevicePath.h"
+#include "meter/PosixSerialDevice.h"
+
+namespace orvik {
+
+SessionMeterLink::SessionMeterLink(SerialDeviceFactory& factory, MessageBox& messages, Clock& clock,
+                                   const Preferences& preferences)
+    : m_session(std::make_unique<MeterSession>(factory, messages, clock)), m_preferences(preferences) {}
+
+bool SessionMeterLink::portExists() const { return m_session->port() != nullptr; }
+
+int SessionMeterLink::connect() { return m_session->ConnectSlm(m_preferences.slmComPort, m_preferences.slmBaudRate); }
+
+void SessionMeterLink::checkBattery() {
+    if (showBattery && m_session->commander())
+        showBattery(*m_session->commander());
+}
+
+std::unique_ptr<SerialDevice> NumberedSerialDeviceFactory::create(int portIndex) {
+    QString path = readMeterDevicePath(m_settings);
+    if (path.isEmpty()) {
+        const QString device = deviceOfComNumber(portIndex + 1);
+        // A number no device family covers has no device; the link reports the port as unavailable.
+        if (device.isEmpty())
+            return nullptr;
+        path = QStringLiteral("/dev/") + device;
+    }
+    return PosixSerialDeviceFactory(path).create(portIndex);
+}
+
+} // namespace orvik

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CSetupPage.h"
+#include "model/EarphoneBlock.h"
+
+#include <vector>
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+
+namespace orvik {
+
+// "Insert" and "Circumaural": the earphone model of the page's kind and its coupler. Picking a coupler
+// reloads the default reference levels for it.
+class CTestAudEarphonePP final : public CSetupPage {
+    Q_OBJECT
+public:
+    struct CouplerButton {
+        quint16 coupler;
+        const char* text;
+    };
+
+    CTestAudEarphonePP(quint16 kind, std::vector<CouplerButton> buttons, std::vector<EarphoneBlock> earphones,
+                       bool alternateMode, QWidget* parent = nullptr);
+    void load(const TestSetup& setup) override;
+    void store(TestSetup& setup) override;
+
+private:
+    EarphoneBlock& slotOf(TestSetup& setup) const;
+    const EarphoneBlock* chosenEntry() const;
+
+    quint16 m_kind;
+    std::vector<EarphoneBlock> m_earphones;
+    bool m_alternateMode;
+    QButtonGroup* m_couplers;
+    QComboBox* m_models;
+    QLineEdit* m_manufacturer;
+    QLineEdit* m_leftSerial;
+    QLineEdit* m_rightSerial;
+    bool m_forceDefaults = false;
+};
+
+} // namespace orvik

@@ -1,0 +1,51 @@
+#include "CTestAudFreqPP.h"
+
+#include "model/FrequencyTable.h"
+#include "model/TestSetup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvik {
+
+namespace {
+constexpr int RowsPerColumn = 9;
+}
+
+CTestAudFreqPP::CTestAudFreqPP(int firstIndex, int lastIndex, bool offerDefaults, QWidget* parent)
+    : CSetupPage(parent), m_first(firstIndex) {
+    auto* grid = new QGridLayout;
+    for (int i = firstIndex; i <= lastIndex; ++i) {
+        auto* box = new QCheckBox(frequencyLabel(i), this);
+        const int n = i - firstIndex;
+        grid->addWidget(box, n % RowsPerColumn, n / RowsPerColumn);
+        m_boxes << box;
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    if (offerDefaults) {
+        auto* defaults = new QPushButton(QStringLiteral("Set to Default Frequencies"), this);
+        connect(defaults, &QPushButton::clicked, this, [this] {
+            qint32 selected[FrequencyCount] = {};
+            selectDefaultFrequencies(selected);
+            for (int n = 0; n < m_boxes.size(); ++n)
+                m_boxes[n]->setChecked(selected[m_first + n] != 0);
+        });
+        layout->addWidget(defaults, 0, Qt::AlignLeft);
+    }
+    layout->addStretch();
+}
+
+void CTestAudFreqPP::load(const TestSetup& setup) {
+    for (int n = 0; n < m_boxes.size(); ++n)
+        m_boxes[n]->setChecked(setup.frequencySelected[m_first + n] != 0);
+}
+
+void CTestAudFreqPP::store(TestSetup& setup) {
+    for (int n = 0; n < m_boxes.size(); ++n)
+        setup.frequencySelected[m_first + n] = m_boxes[n]->isChecked() ? 1 : 0;
+}
+
+} // namespace orvik

@@ -1,0 +1,186 @@
+// orvik: the technician's desktop program.
+#include "CBattCheckDlg.h"
+#include "CMainFrame.h"
+#include "CProgressDlg.h"
+#include "QtMessageBox.h"
+#include "ScreenshotTour.h"
+#include "app/AlternateMode.h"
+#include "app/AppDocument.h"
+#include "app/CalibrationCheckUnavailable.h"
+#include "app/DemoInstruments.h"
+#include "app/SerialPortNames.h"
+#include "app/SessionMeterLink.h"
+#include "app/SettingsStore.h"
+#include "database/CVodudazuzuvOriDoc.h"
+#include "database/DaoException.h"
+#include "model/DefaultRetspl.h"
+#include "sim/K37Simulator.h"
+#include "sim/SimulatedSerialDeviceFactory.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcStartup, "orvik.startup", QtWarningMsg)
+
+namespace {
+
+using namespace orvik;
+
+struct Options {
+    bool simulate = false;
+    QString database;
+    QString settingsFile;
+    int quitAfterMs = -1;
+    QString screenshots;
+};
+
+Options parseOptions(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Audiometer and booth calibration with a K37 sound level meter."));
+    parser.addHelpOption();
+    const QCommandLineOption simulate(QStringLiteral("simulate"),
+                                      QStringLiteral("Work with the built-in K37 simulator and a demo database."));
+    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("Database file to open."),
+                                      QStringLiteral("path"));
+    const QCommandLineOption settings(QStringLiteral("settings"),
+                                      QStringLiteral("Keep settings in this file instead of the user's."),
+                                      QStringLiteral("ini"));
+    const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+                                       QStringLiteral("Close the window this many ms after it is shown."),
+                                       QStringLiteral("ms"));
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QStringLiteral("Save pictures of the main views into this folder, then quit."),
+                                         QStringLiteral("folder"));
+    parser.addOptions({simulate, database, settings, quitAfter, screenshots});
+    parser.process(app);
+    Options options;
+    options.simulate = parser.isSet(simulate);
+    options.database = parser.value(database);
+    options.settingsFile = parser.value(settings);
+    options.screenshots = parser.value(screenshots);
+    if (parser.isSet(quitAfter))
+        options.quitAfterMs = parser.value(quitAfter).toInt();
+    return options;
+}
+
+// A simulated session keeps to its own folder, so a demo never touches a technician's data or settings.
+QString demoFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Quenmark/Orvik/demo");
+}
+
+// The demo database is the program's own to make: created silently the first time.
+void ensureDemoDatabase(const QString& path) {
+    if (QFileInfo::exists(path))
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    try {
+        DaoDatabase database;
+        database.create(path);
+    } catch (const DaoException& e) {
+        qCWarning(lcStartup) << "demo database not created:" << e.text();
+    }
+}
+
+// A database named on the command line becomes the last used one, as if chosen with File/Change Database.
+void nameDatabase(SettingsStore& settings, const QString& path) {
+    const QFileInfo file(path);
+    settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseDir"), file.absolutePath() + u'/');
+    settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseName"), file.fileName());
+}
+
+QString askDatabasePath(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Change database"), QString(),
+                                        QStringLiteral("Access Database Files (*.mdb)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceLaunch;
+    sinceLaunch.start();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Veltan-Quirn"));
+    QApplication::setApplicationName(QStringLiteral("Orvik"));
+    const Options options = parseOptions(app);
+
+    QString settingsFile = options.settingsFile;
+    QString databasePath = options.database;
+    if (options.simulate) {
+        if (settingsFile.isEmpty())
+            settingsFile = demoFolder() + QStringLiteral("/orvik-demo.ini");
+        if (databasePath.isEmpty())
+            databasePath = demoFolder() + QStringLiteral("/OrvikDemo.mdb");
+        ensureDemoDatabase(databasePath);
+    }
+    std::unique_ptr<SettingsStore> settings = settingsFile.isEmpty()
+                                                  ? std::make_unique<QSettingsStore>()
+                                                  : std::make_unique<QSettingsStore>(settingsFile);
+    if (!databasePath.isEmpty())
+        nameDatabase(*settings, databasePath);
+    const QString programFolder = QApplication::applicationDirPath();
+    const bool alternateMode = readAlternateMode(programFolder);
+
+    QtMessageBox messages;
+    QtProgressFactory progress;
+    SystemClock clock;
+    CVodudazuzuvOriDoc database(AppServices{messages, progress, clock, *settings}, programFolder);
+    std::vector<EarphoneBlock> earphones;
+    database.rebuildEarphoneList = [&earphones, alternateMode] { earphones = defaultEarphoneList(alternateMode); };
+    database.onNewDocument();
+    AppDocument document(database, *settings);
+
+    sim::K37Simulator simulator;
+    sim::SimulatedSerialDeviceFactory simulatedPorts(simulator, clock);
+    NumberedSerialDeviceFactory realPorts(*settings);
+    SerialDeviceFactory& ports = options.simulate ? static_cast<SerialDeviceFactory&>(simulatedPorts) : realPorts;
+    SessionMeterLink meter(ports, messages, clock, database.preferences());
+    CalibrationCheckUnavailable calibration(messages);
+
+    std::function<QList<SSerInfo>()> enumerate = enumerateSerialPorts;
+    std::function<void()> addDemo;
+    if (options.simulate) {
+        enumerate = [] {
+            return QList<SSerInfo>{{QStringLiteral("(in-process)"), QStringLiteral("COM1"), QStringLiteral("K37"),
+                                    QStringLiteral("Simulated K37")}};
+        };
+        addDemo = [&database] {
+            if (addDemoInstruments(database.instruments()))
+                database.writeEquipmentLists();
+        };
+    }
+    CMainFrame frame(CMainFrame::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
+                                       options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
+                                       &database.instruments(), [&earphones] { return earphones; }, {},
+                                       [&database] { database.writeEquipmentLists(); },
+                                       [&database] { database.readEquipmentLists(); }});
+    messages.setParent(&frame);
+    progress.setOwner(&frame);
+    document.askDatabasePath = [&frame] { return askDatabasePath(&frame); };
+    meter.showBattery = [&frame](SlmCommander& commander) { CBattCheckDlg(commander, &frame).exec(); };
+    frame.show();
+    QTimer::singleShot(0, &frame, [&sinceLaunch] {
+        qCInfo(lcStartup).noquote() << "window shown after" << sinceLaunch.elapsed() << "ms";
+    });
+    int tourResult = 0;
+    if (!options.screenshots.isEmpty()) {
+        QTimer::singleShot(500, &frame, [&] {
+            if (addDemo && !database.equipmentDefined())
+                addDemo();
+            tourResult = ScreenshotTour(frame, document, options.screenshots).run() ? 0 : 1;
+        });
+    }
+    if (options.quitAfterMs >= 0)
+        QTimer::singleShot(options.quitAfterMs, &frame, &QWidget::close);
+    const int result = QApplication::exec();
+    document.shutDown();
+    return result != 0 ? result : tourResult;
+}

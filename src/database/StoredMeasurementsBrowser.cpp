@@ -1,0 +1,170 @@
+#include "database/StoredMeasurementsBrowser.h"
+
+#include "app/Settings.h"
+#include "database/CVodudazuzuvOriDoc.h"
+#include "database/DaoRecordset.h"
+#include "database/EngineDate.h"
+
+#include <QHash>
+
+namespace orvik {
+
+namespace {
+void addText(DaoFilter& filter, const QString& column, const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (!trimmed.isEmpty())
+        filter.equals(column, trimmed);
+}
+
+void addDateRange(DaoFilter& filter, const QString& from, const QString& to) {
+    if (const auto date = parseSearchDate(from))
+        filter.where(QStringLiteral("Date"), QStringLiteral(">="), engineDate(*date));
+    if (const auto date = parseSearchDate(to))
+        filter.where(QStringLiteral("Date"), QStringLiteral("<="), engineDate(*date));
+}
+
+// Thousands of rows share a few thousand days: each day's text is made once.
+QString dateCell(const QVariant& value, QHash<qint64, QString>& days) {
+    if (value.isNull())
+        return {};
+    const double day = value.toDouble();
+    const auto key = static_cast<qint64>(day);
+    auto it = days.find(key);
+    if (it == days.end())
+        it = days.insert(key, browserDateText(day));
+    return *it;
+}
+
+std::vector<BrowserRow> rowsOf(DaoRecordset& rows, const QStringList& columns) {
+    const qsizetype dateColumn = columns.indexOf(QStringLiteral("Date"));
+    const qsizetype channelColumn = columns.indexOf(QStringLiteral("ChannelNum"));
+    QHash<qint64, QString> days;
+    std::vector<BrowserRow> result;
+    result.reserve(static_cast<std::size_t>(rows.recordCount()));
+    for (rows.moveFirst(); !rows.isEOF(); rows.moveNext()) {
+        BrowserRow row{rows.id(), {}};
+        row.cells.reserve(columns.size());
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant value = rows.value(i);
+            row.cells << (i == dateColumn      ? dateCell(value, days)
+                          : i == channelColumn ? QString::number(value.toInt())
+                                               : value.toString());
+        }
+        result.push_back(std::move(row));
+    }
+    return result;
+}
+} // namespace
+
+StoredMeasurementsBrowser::StoredMeasurementsBrowser(CVodudazuzuvOriDoc& doc, MessageBox& messages)
+    : m_doc(doc), m_messages(messages) {}
+
+DaoFilter StoredMeasurementsBrowser::audiometricFilter(const AudiometricSearch& search) {
+    DaoFilter filter;
+    addText(filter, QStringLiteral("SerialNum"), search.serialNumber);
+    addText(filter, QStringLiteral("ModelNum"), search.model);
+    addText(filter, QStringLiteral("Technician"), search.technician);
+    if (search.channelPosition > 0)
+        filter.equals(QStringLiteral("ChannelNum"), search.channelPosition);
+    addDateRange(filter, search.fromDate, search.toDate);
+    return filter;
+}
+
+DaoFilter StoredMeasurementsBrowser::boothFilter(const BoothSearch& search) {
+    DaoFilter filter;
+    addText(filter, QStringLiteral("Customer"), search.customer);
+    addText(filter, QStringLiteral("Booth"), search.booth);
+    addDateRange(filter, search.fromDate, search.toDate);
+    return filter;
+}
+
+bool StoredMeasurementsBrowser::databaseAvailable() {
+    if (m_doc.hasDatabase())
+        return true;
+    m_messages.show(QStringLiteral("The database is not available."));
+    return false;
+}
+
+std::vector<BrowserRow> StoredMeasurementsBrowser::searchAudiometric(const AudiometricSearch& search) {
+    if (!databaseAvailable())
+        return {};
+    const QStringList columns{QStringLiteral("Technician"), QStringLiteral("ModelNum"), QStringLiteral("SerialNum"),
+                              QStringLiteral("ChannelNum"), QStringLiteral("Date")};
+    try {
+        DaoRecordset rows(m_doc.database(), Table::AudTestMeasurements, columns);
+        const DaoFilter filter = audiometricFilter(search);
+        rows.open(filter.isEmpty() ? OpenType::Table : OpenType::Dynaset, filter);
+        return rowsOf(rows, columns);
+    } catch (const DaoException& e) {
+        m_messages.show(QStringLiteral("Couldn't open Test data Recordset--Exception: ") + e.text());
+        return {};
+    }
+}
+
+std::vector<BrowserRow> StoredMeasurementsBrowser::searchBooths(const BoothSearch& search) {
+    if (!databaseAvailable())
+        return {};
+    const QStringList columns{QStringLiteral("TestName"), QStringLiteral("Customer"), QStringLiteral("Booth"),
+                              QStringLiteral("Date")};
+    try {
+        DaoRecordset rows(m_doc.database(), Table::AmbientMeasurements, columns);
+        const DaoFilter filter = boothFilter(search);
+        rows.open(filter.isEmpty() ? OpenType::Table : OpenType::Dynaset, filter);
+        return rowsOf(rows, columns);
+    } catch (const DaoException& e) {
+        m_messages.show(QStringLiteral("Couldn't open Booth Measurements Recordset--Exception: ") + e.text());
+        return {};
+    }
+}
+
+StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(int boothId, int audiometricId) {
+    Retrieved retrieved;
+    if (boothId >= 0)
+        retrieved.booth = m_doc.loadAmbientRecord(boothId);
+    if (audiometricId >= 0 && m_doc.offerSave(CVodudazuzuvOriDoc::LeaveReason::LoadAnother))
+        retrieved.audiometric = m_doc.loadRecord(audiometricId);
+    return retrieved;
+}
+
+bool StoredMeasurementsBrowser::removeRow(const QString& table, int id, const char* what, const QString& failure) {
+    if (id < 0)
+        return false;
+    if (m_messages.show(
+            QStringLiteral("Do you really want to delete highlighted %1 measurement?").arg(QLatin1String(what)),
+            MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    try {
+        DaoRecordset rows(m_doc.database(), table, {});
+        rows.open(OpenType::Dynaset, DaoFilter::byId(id));
+        if (rows.recordCount() == 0)
+            return false;
+        rows.remove();
+        return true;
+    } catch (const DaoException& e) {
+        m_messages.show(failure + QStringLiteral("--Exception: ") + e.text());
+        return false;
+    }
+}
+
+bool StoredMeasurementsBrowser::remove(int boothId, int audiometricId) {
+    if (!databaseAvailable())
+        return false;
+    const bool booth = removeRow(Table::AmbientMeasurements, boothId, "AMBIENT",
+                                 QStringLiteral("Couldn't open Booth Measurements Recordset"));
+    const bool audiometric = removeRow(Table::AudTestMeasurements, audiometricId, "AUDIOMETRIC",
+                                       QStringLiteral("Couldn't open Test data Recordset"));
+    return booth || audiometric;
+}
+
+bool applySaveDataAnswer(SettingsStore& settings, SaveDataAnswer answer, bool alwaysUseClicked) {
+    Setting::ShowSaveDialogAfterTest.write(settings, alwaysUseClicked ? 0 : 1);
+    if (answer == SaveDataAnswer::Save) {
+        Setting::SaveAfterTest.write(settings, 1);
+        return true;
+    }
+    if (alwaysUseClicked)
+        Setting::SaveAfterTest.write(settings, 0);
+    return false;
+}
+
+} // namespace orvik

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/MessageBox.h"
+#include "app/SettingsStore.h"
+#include "database/DaoFilter.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace orvik {
+
+class CVodudazuzuvOriDoc;
+
+// The search fields of the "Audiometric Measurements" page; texts are trimmed before use.
+struct AudiometricSearch {
+    QString technician;
+    QString model;
+    QString serialNumber;
+    int channelPosition = 0; // 0 "All", 1, 2
+    QString fromDate;
+    QString toDate;
+};
+
+// The search fields of the "Booth Test Data" page.
+struct BoothSearch {
+    QString customer;
+    QString booth;
+    QString fromDate;
+    QString toDate;
+};
+
+// One line of a result list: the row's Id and the cells in column order.
+struct BrowserRow {
+    int id;
+    QStringList cells;
+};
+
+// The "Stored Measurements" sheet's logic: searches, retrieve and delete over the document's database.
+class StoredMeasurementsBrowser {
+public:
+    explicit StoredMeasurementsBrowser(CVodudazuzuvOriDoc& doc, MessageBox& messages);
+
+    // Conditions in the sheet's order: serial, model, technician, channel, from, to. A date that does not parse
+    // adds nothing.
+    static DaoFilter audiometricFilter(const AudiometricSearch& search);
+    static DaoFilter boothFilter(const BoothSearch& search);
+
+    // Technician, model, serial number, channel, date; an empty list after a reported failure.
+    std::vector<BrowserRow> searchAudiometric(const AudiometricSearch& search);
+    // Test name, customer, booth, date.
+    std::vector<BrowserRow> searchBooths(const BoothSearch& search);
+
+    // "Retrieve" with the selected Ids (-1: none); says what was loaded so the caller can show its view.
+    struct Retrieved {
+        bool booth = false;
+        bool audiometric = false;
+    };
+    Retrieved retrieve(int boothId, int audiometricId);
+    // "Delete": booth row first, then audiometric row, each after its question. Returns whether any was deleted.
+    bool remove(int boothId, int audiometricId);
+
+private:
+    bool databaseAvailable();
+    bool removeRow(const QString& table, int id, const char* what, const QString& failure);
+
+    CVodudazuzuvOriDoc& m_doc;
+    MessageBox& m_messages;
+};
+
+// The "Save Data" question after a test: stores the choice; true when the caller saves now.
+enum class SaveDataAnswer { Save, SaveLater };
+bool applySaveDataAnswer(SettingsStore& settings, SaveDataAnswer answer, bool alwaysUseClicked);
+
+} // namespace orvik

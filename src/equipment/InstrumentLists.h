@@ -1,0 +1,36 @@
+#pragma once
+
+#include "equipment/InstrumentEntry.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace orvik {
+
+// The technician's five instrument lists, each in the order of addition, plus entries of the five stored lists
+// this program does not use (codes 2, 4, 5, 6, 8), kept only so that writing the block back loses nothing.
+class InstrumentLists {
+public:
+    std::vector<InstrumentEntry>& list(InstrumentKind kind);
+    const std::vector<InstrumentEntry>& list(InstrumentKind kind) const;
+
+    bool isEmpty() const;
+    int totalCount() const;
+    void clear();
+
+    // The entry with this serial number (exact, case-sensitive), or -1.
+    int find(InstrumentKind kind, const QString& serialNumber) const;
+
+    // All entries, 832 bytes each, list by list in the stored order; link words written as 0.
+    QByteArray toBlock() const;
+    // Replaces the lists with the entries of a block; a tail shorter than one entry is ignored and entries
+    // with codes outside 0..9 are skipped.
+    static InstrumentLists fromBlock(const char* data, qsizetype size);
+
+private:
+    static constexpr int StoredListCount = 10;
+    static int slot(qint32 code); // 0..9 by stored order
+    std::vector<InstrumentEntry> m_lists[StoredListCount];
+};
+
+} // namespace orvik

@@ -1,0 +1,219 @@
+#include "equipment/SetupFileImport.h"
+
+#include "model/FixedText.h"
+
+#include <QFile>
+#include <QList>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace orvik {
+
+namespace {
+// The 39 test frequencies, FreqIndex order.
+constexpr double Frequencies[FrequencyCount] = {31.5,  63,    125,   160,   200,   250,   315,   400,   500,   630,
+                                                750,   800,   1000,  1250,  1500,  1600,  2000,  2500,  3000,  3150,
+                                                4000,  5000,  6000,  6300,  8000,  9000,  10000, 11000, 11200, 12000,
+                                                12500, 13000, 14000, 15000, 16000, 17000, 18000, 19000, 20000};
+constexpr double SameFrequency = 0.01;
+
+SetupFileResult failure(const QString& message) {
+    SetupFileResult result;
+    result.message = message;
+    return result;
+}
+
+QString lineOne(const char* what) {
+    return QStringLiteral("%1 (Line 1).").arg(QLatin1String(what));
+}
+
+// The due date: eight digits as year*10000 + month*100 + day, or month/day/year.
+bool parseDueDate(const QString& field, QString& dueDate) {
+    static const QRegularExpression digits(QStringLiteral("^\\d{8}$"));
+    static const QRegularExpression slashed(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    if (digits.match(field).hasMatch()) {
+        const int n = field.toInt();
+        dueDate = QString::asprintf("%04d-%02d-%02d", n / 10000, n / 100 % 100, n % 100);
+        return true;
+    }
+    const auto match = slashed.match(field);
+    if (!match.hasMatch())
+        return false;
+    const int month = match.captured(1).toInt(), day = match.captured(2).toInt(), year = match.captured(3).toInt();
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1900 || year > 2100)
+        return false;
+    dueDate = QString::asprintf("%04d-%02d-%02d", year, month, day);
+    return true;
+}
+
+int couplerOf(const QString& field) {
+    if (field.isEmpty() || field.size() > 7)
+        return 0;
+    if (field.contains(QStringLiteral("100")))
+        return 1;
+    if (field.contains(QStringLiteral("101")))
+        return 2;
+    if (field.contains(QStringLiteral("201")))
+        return 3;
+    return 0;
+}
+
+// Checks the header fields in order; an empty text when they pass.
+QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFileData& data) {
+    const auto field = [&fields](int i) { return i < fields.size() ? fields[i].trimmed() : QString(); };
+    const QString type = field(0);
+    if (type.isEmpty())
+        return lineOne("Data type is missing in the setup file");
+    // A type field holding the other delimiter means the file was read with the wrong one: say so now rather
+    // than report a missing manufacturer.
+    const QChar otherDelimiter = delimiter == SetupDelimiter::Tab ? u',' : u'\t';
+    const bool microphone = type.left(3) == QLatin1String("MIC");
+    const bool mastoid = type.left(6) == QLatin1String("MASTOI") || type.left(3) == QLatin1String("RKM");
+    if (type.contains(otherDelimiter) || (!microphone && !mastoid))
+        return QStringLiteral("Bad or missing data type in the setup file (Line 1).\n(Be sure the data in the file is "
+                              "%1-delimited.)")
+            .arg(delimiter == SetupDelimiter::Tab ? QStringLiteral("tab") : QStringLiteral("comma"));
+    data.kind = microphone ? InstrumentKind::Microphone : InstrumentKind::Mastoid;
+
+    struct TextField {
+        QString* target;
+        int maxLength;
+        const char* missing;
+        const char* tooLong;
+    };
+    const TextField texts[] = {
+        {&data.manufacturer, 25, "Manufacturer is missing in the setup file",
+         "Manufacturer is too long. Maximum length is 25"},
+        {&data.model, 15, "Model is missing in the setup file", "Model is too long. Maximum length is 15"},
+        {&data.serialNumber, 12, "Serial number is missing in the setup file",
+         "Serial number is too long. Maximum length is 12"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const QString value = field(i + 1);
+        if (value.isEmpty())
+            return lineOne(texts[i].missing);
+        if (value.size() > texts[i].maxLength)
+            return lineOne(texts[i].tooLong);
+        *texts[i].target = value;
+    }
+    bool number = false;
+    data.sensitivity = field(4).toFloat(&number);
+    if (!number)
+        return lineOne("Sensitivity is missing in the setup file");
+    if (field(5).isEmpty())
+        return lineOne("Cal due date is missing in the setup file");
+    if (!parseDueDate(field(5), data.dueDate))
+        return lineOne("Bad cal due date in the setup file");
+    if (data.kind == InstrumentKind::Mastoid)
+        data.coupler = couplerOf(field(6));
+    return {};
+}
+
+QString readPoints(const QList<QByteArray>& lines, QChar delimiter, std::vector<ResponsePoint>& points) {
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString line = QString::fromLatin1(lines[i]).trimmed();
+        if (line.isEmpty())
+            continue;
+        const int lineNumber = i + 1;
+        if (static_cast<int>(points.size()) == MaxSetupFrequencies)
+            return QStringLiteral("There are too many frequencies in the setup file.\nMaximum number allowed is %1.")
+                .arg(MaxSetupFrequencies);
+        const QStringList fields = line.split(delimiter);
+        bool frequencyOk = false, responseOk = false;
+        const double frequency = fields[0].trimmed().toDouble(&frequencyOk);
+        const double response = fields.size() > 1 ? fields[1].trimmed().toDouble(&responseOk) : 0.0;
+        if (!frequencyOk || !responseOk)
+            return QStringLiteral("Missing frequency response in the setup file (Line %1).").arg(lineNumber);
+        if (!points.empty() && frequency <= points.back().frequency)
+            return QStringLiteral("Frequency appears to be out of order in the setup file (Line %1).\nFrequencies "
+                                  "must be in ascending order.")
+                .arg(lineNumber);
+        points.push_back({frequency, response});
+    }
+    return {};
+}
+
+double interpolate(const ResponsePoint& a, const ResponsePoint& b, double frequency) {
+    return a.response + (b.response - a.response) * (frequency - a.frequency) / (b.frequency - a.frequency);
+}
+} // namespace
+
+SetupFileResult parseSetupText(const QByteArray& text, SetupDelimiter delimiter) {
+    QList<QByteArray> lines = text.split('\n');
+    for (QByteArray& line : lines)
+        line = line.trimmed();
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.isEmpty())
+        return failure(QStringLiteral("The setup file was empty."));
+    const QChar separator = delimiter == SetupDelimiter::Tab ? u'\t' : u',';
+    SetupFileResult result;
+    QString message = readHeader(QString::fromLatin1(lines[0]).split(separator), delimiter, result.data);
+    if (message.isEmpty())
+        message = readPoints(lines, separator, result.data.points);
+    if (!message.isEmpty())
+        return failure(message);
+    result.ok = true;
+    return result;
+}
+
+SetupFileResult readSetupFile(const QString& path, SetupDelimiter delimiter) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("Unable to open setup file."));
+    return parseSetupText(file.readAll(), delimiter);
+}
+
+QString mapResponses(const std::vector<ResponsePoint>& points, int firstTarget, float* values) {
+    constexpr int FirstPointLine = 2;
+    if (points.empty() || points.front().frequency > Frequencies[firstTarget] + SameFrequency)
+        return QStringLiteral("The first frequency in the setup file is higher than the first possible audiometer "
+                              "frequency (Line %1).")
+            .arg(FirstPointLine);
+    float mapped[FrequencyCount];
+    std::copy_n(values, FrequencyCount, mapped);
+    const std::size_t n = points.size();
+    for (int target = firstTarget; target < FrequencyCount; ++target) {
+        const double f = Frequencies[target];
+        if (f > points.back().frequency + SameFrequency) {
+            if (target == FrequencyCount - 1 && n >= 3)
+                mapped[target] = static_cast<float>(interpolate(points[n - 2], points[n - 1], f));
+            break;
+        }
+        std::size_t above = 0;
+        while (above < n && points[above].frequency < f - SameFrequency)
+            ++above;
+        if (above < n && std::abs(points[above].frequency - f) <= SameFrequency) {
+            mapped[target] = static_cast<float>(points[above].response);
+            continue;
+        }
+        if (above == 0 || above == n)
+            return QStringLiteral("Internal error.  Unable to import setup from the setup file. (Failed on line %1).")
+                .arg(FirstPointLine + static_cast<int>(above));
+        mapped[target] = static_cast<float>(interpolate(points[above - 1], points[above], f));
+    }
+    std::copy_n(mapped, FrequencyCount, values);
+    return {};
+}
+
+QString applySetupFile(const SetupFileData& data, int responseSet, InstrumentEntry& pages) {
+    InstrumentEntry entry = pages;
+    const bool mastoid = data.kind == InstrumentKind::Mastoid;
+    float* responses = mastoid ? entry.mastoidResponseSet(responseSet) : entry.values.microphone.pressureResponse;
+    const QString message = mapResponses(data.points, mastoid ? 5 : 0, responses);
+    if (!message.isEmpty())
+        return message;
+    entry.kind = static_cast<qint32>(data.kind);
+    setFixedText(entry.identity.manufacturer, data.manufacturer);
+    setFixedText(entry.identity.model, mastoid ? data.model.toUpper() : data.model);
+    setFixedText(entry.identity.serialNumber, data.serialNumber);
+    setFixedText(entry.identity.dueDate, data.dueDate);
+    if (mastoid)
+        entry.values.mastoid.sensitivity = data.sensitivity;
+    else
+        entry.values.microphone.sensitivity = data.sensitivity;
+    pages = entry;
+    return {};
+}
+
+} // namespace orvik

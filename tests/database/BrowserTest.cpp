@@ -1,0 +1,193 @@
+#include "DocumentFixture.h"
+#include "app/Settings.h"
+#include "database/StoredMeasurementsBrowser.h"
+
+using namespace orvik;
+using namespace orvik::test;
+
+namespace {
+
+struct FilterCase {
+    const char* name;
+    AudiometricSearch search;
+    const char* expected;
+};
+
+class AudiometricFilter : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(AudiometricFilter, JoinsThePresentConditionsInTheSheetsOrder) {
+    EXPECT_EQ(StoredMeasurementsBrowser::audiometricFilter(GetParam().search).describe(),
+              QString::fromLatin1(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, AudiometricFilter,
+    ::testing::Values(FilterCase{"Empty", {}, ""},
+                      FilterCase{"ChannelTwoAlone", {{}, {}, {}, 2, {}, {}}, "ChannelNum = 2"},
+                      FilterCase{"SerialThenTechnician",
+                                 {QStringLiteral(" J. Smith "), {}, QStringLiteral("0412877"), 0, {}, {}},
+                                 "SerialNum = '0412877' AND Technician = 'J. Smith'"},
+                      FilterCase{"AllFields",
+                                 {QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("S"), 1,
+                                  QStringLiteral("2024-01-01"), QStringLiteral("12/31/2024")},
+                                 "SerialNum = 'S' AND ModelNum = 'M' AND Technician = 'T' AND ChannelNum = 1 AND "
+                                 "Date >= 45292.000000 AND Date <= 45657.000000"},
+                      FilterCase{"UnparsableDatesAddNothing",
+                                 {{}, {}, {}, 0, QStringLiteral("last week"), QStringLiteral("2024-13-01")},
+                                 ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BoothFilter, CustomerBoothAndDates) {
+    const BoothSearch search{QStringLiteral("Lakeside"), QStringLiteral("Booth A"), QStringLiteral("2024-03-05"), {}};
+    EXPECT_EQ(StoredMeasurementsBrowser::boothFilter(search).describe(),
+              QStringLiteral("Customer = 'Lakeside' AND Booth = 'Booth A' AND Date >= 45356.000000"));
+}
+
+class Browser : public DocumentFixture {
+protected:
+    void SetUp() override {
+        createDatabase();
+        save("J. Smith", "AC40", "0412877", "2024-03-05", 1);
+        save("P. O'Neill", "AC40", "0412877", "2024-03-06", 2);
+        save("J. Smith", "MA41", "77", "2023-11-20", 1);
+        saveBooth("BT-1", "St. Mary's Hospital", "2024-01-10");
+        saveBooth("BT-2", "Lakeside Audiology", "2024-02-10");
+    }
+
+    void save(const char* technician, const char* model, const char* serial, const char* date, int channel) {
+        fillRecord(technician, model, serial, date);
+        doc.record().setup.channelToTest = static_cast<quint16>(channel);
+        ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    }
+
+    void saveBooth(const char* name, const char* customer, const char* date) {
+        doc.ambientRecord() = clearedAmbientRecord();
+        setFixedText(doc.ambientRecord().testName, QString::fromLatin1(name));
+        setFixedText(doc.ambientRecord().customerName, QString::fromLatin1(customer));
+        setFixedText(doc.ambientRecord().booth, QStringLiteral("Booth A"));
+        setFixedText(doc.ambientRecord().measurementDate, QString::fromLatin1(date));
+        ASSERT_TRUE(doc.saveAmbientRecord());
+    }
+
+    std::vector<int> ids(const std::vector<BrowserRow>& rows) {
+        std::vector<int> result;
+        for (const BrowserRow& row : rows)
+            result.push_back(row.id);
+        return result;
+    }
+
+    StoredMeasurementsBrowser browser{doc, services.messages};
+};
+
+TEST_F(Browser, EmptySearchListsEveryRowWithItsCells) {
+    const auto rows = browser.searchAudiometric({});
+    ASSERT_EQ(ids(rows), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(rows[1].cells,
+              (QStringList{QStringLiteral("P. O'Neill"), QStringLiteral("AC40"), QStringLiteral("0412877"),
+                           QStringLiteral("2"), QStringLiteral("Mar. 06, 2024")}));
+}
+
+TEST_F(Browser, ApostropheInASearchFindsExactlyWhatItNames) {
+    AudiometricSearch search;
+    search.technician = QStringLiteral("P. O'Neill");
+    EXPECT_EQ(ids(browser.searchAudiometric(search)), std::vector<int>{2});
+    search.technician = QStringLiteral("x' OR '1'='1");
+    EXPECT_TRUE(browser.searchAudiometric(search).empty());
+    EXPECT_TRUE(services.messages.texts().isEmpty());
+    BoothSearch booth;
+    booth.customer = QStringLiteral("St. Mary's Hospital");
+    EXPECT_EQ(ids(browser.searchBooths(booth)), std::vector<int>{1});
+}
+
+TEST_F(Browser, DateRangeIsInclusive) {
+    AudiometricSearch search;
+    search.fromDate = QStringLiteral("2024-03-05");
+    search.toDate = QStringLiteral("03/06/2024");
+    EXPECT_EQ(ids(browser.searchAudiometric(search)), (std::vector<int>{1, 2}));
+    search.channelPosition = 1;
+    EXPECT_EQ(ids(browser.searchAudiometric(search)), std::vector<int>{1});
+}
+
+TEST_F(Browser, BoothRowsShowNameCustomerBoothAndDate) {
+    const auto rows = browser.searchBooths({});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].cells, (QStringList{QStringLiteral("BT-2"), QStringLiteral("Lakeside Audiology"),
+                                          QStringLiteral("Booth A"), QStringLiteral("Feb. 10, 2024")}));
+}
+
+TEST_F(Browser, DeleteWithBothPagesSelectedAsksTwiceBoothFirst) {
+    services.messages.answer(QStringLiteral("Do you really want to delete highlighted"), MessageAnswer::Yes);
+    EXPECT_TRUE(browser.remove(2, 3));
+    EXPECT_EQ(services.messages.texts(),
+              (QStringList{QStringLiteral("Do you really want to delete highlighted AMBIENT measurement?"),
+                           QStringLiteral("Do you really want to delete highlighted AUDIOMETRIC measurement?")}));
+    EXPECT_EQ(ids(browser.searchAudiometric({})), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ids(browser.searchBooths({})), std::vector<int>{1});
+}
+
+TEST_F(Browser, DeleteAnsweredNoKeepsTheRow) {
+    services.messages.answer(QStringLiteral("AUDIOMETRIC"), MessageAnswer::No, 1);
+    EXPECT_FALSE(browser.remove(-1, 1));
+    EXPECT_EQ(ids(browser.searchAudiometric({})).size(), 3u);
+}
+
+TEST_F(Browser, RetrieveWithNothingSelectedLoadsNothing) {
+    fillRecord("K. Olsen");
+    const auto retrieved = browser.retrieve(-1, -1);
+    EXPECT_FALSE(retrieved.booth);
+    EXPECT_FALSE(retrieved.audiometric);
+    EXPECT_EQ(fixedText(doc.record().setup.technician), QStringLiteral("K. Olsen"));
+}
+
+TEST_F(Browser, RetrieveOffersToSaveAModifiedRecordFirst) {
+    fillRecord("K. Olsen");
+    services.messages.answer(QStringLiteral("Save the modified measurements to the current database first?"),
+                             MessageAnswer::No, 1);
+    const auto retrieved = browser.retrieve(1, 2);
+    EXPECT_TRUE(retrieved.booth);
+    EXPECT_TRUE(retrieved.audiometric);
+    EXPECT_EQ(fixedText(doc.record().setup.technician), QStringLiteral("P. O'Neill"));
+    EXPECT_EQ(fixedText(doc.ambientRecord().testName), QStringLiteral("BT-1"));
+}
+
+TEST_F(Browser, WithoutDatabaseSaysSoAndListsNothing) {
+    doc.closeDatabase();
+    services.messages.answer(QStringLiteral("The database is not available."), MessageAnswer::Ok);
+    EXPECT_TRUE(browser.searchAudiometric({}).empty());
+    EXPECT_EQ(services.messages.count(QStringLiteral("The database is not available.")), 1);
+}
+
+TEST_F(Browser, BoothSavedUnderAnExistingNameReplacesThatRow) {
+    EXPECT_EQ(doc.ambientTestNameUsed(QStringLiteral("BT-2")), std::optional<bool>(true));
+    EXPECT_EQ(doc.ambientTestNameUsed(QStringLiteral("bt-2")), std::optional<bool>(false));
+    saveBooth("BT-2", "Northside ENT", "2024-02-11");
+    const auto rows = browser.searchBooths({});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].cells[1], QStringLiteral("Northside ENT"));
+}
+
+struct SaveDataCase {
+    SaveDataAnswer answer;
+    bool always;
+    bool saves;
+    int saveAfterTest;
+    int showDialog;
+};
+
+class SaveDataQuestion : public ::testing::TestWithParam<SaveDataCase> {};
+
+TEST_P(SaveDataQuestion, StoresTheChoice) {
+    MemorySettingsStore settings;
+    Setting::SaveAfterTest.write(settings, 7); // neither 0 nor 1: shows whether it was written
+    EXPECT_EQ(applySaveDataAnswer(settings, GetParam().answer, GetParam().always), GetParam().saves);
+    EXPECT_EQ(Setting::SaveAfterTest.read(settings), GetParam().saveAfterTest);
+    EXPECT_EQ(Setting::ShowSaveDialogAfterTest.read(settings), GetParam().showDialog);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SaveDataQuestion,
+                         ::testing::Values(SaveDataCase{SaveDataAnswer::Save, false, true, 1, 1},
+                                           SaveDataCase{SaveDataAnswer::Save, true, true, 1, 0},
+                                           SaveDataCase{SaveDataAnswer::SaveLater, false, false, 7, 1},
+                                           SaveDataCase{SaveDataAnswer::SaveLater, true, false, 0, 0}));
+
+} // namespace

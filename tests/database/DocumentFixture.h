@@ -1,0 +1,51 @@
+#pragma once
+
+#include "TestServices.h"
+#include "database/CVodudazuzuvOriDoc.h"
+#include "model/FixedText.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace orvik::test {
+
+// A document over a database file in a fresh temporary folder, with scripted answers.
+class DocumentFixture : public ::testing::Test {
+protected:
+    DocumentFixture() : doc(services.services(), dir.path()) {
+        doc.today = [] { return QDate(2024, 3, 5); };
+    }
+
+    QString path(const QString& name = QStringLiteral("OrvikDB.mdb")) const { return dir.filePath(name); }
+
+    // A new database, created by answering the create question, version checked and recordsets open.
+    void createDatabase(const QString& name = QStringLiteral("OrvikDB.mdb")) {
+        services.messages.answer(QStringLiteral("doesn't exist"), MessageAnswer::Yes, 1);
+        ASSERT_TRUE(doc.openDatabase(path(name), true));
+        ASSERT_EQ(doc.checkDatabaseVersion(), 0);
+        services.messages.clear();
+    }
+
+    // The current record as a technician would have filled it before saving.
+    void fillRecord(const char* technician = "J. Smith", const char* model = "AC40", const char* serial = "0412877",
+                    const char* date = "2024-03-05") {
+        doc.newRecord();
+        TestSetup& s = doc.record().setup;
+        setFixedText(s.technician, QString::fromLatin1(technician));
+        setFixedText(s.audModel, QString::fromLatin1(model));
+        setFixedText(s.audSerialNumber, QString::fromLatin1(serial));
+        setFixedText(s.testDate, QString::fromLatin1(date));
+        setFixedText(s.customerName, QStringLiteral("Lakeside Audiology"));
+        s.channelToTest = 2;
+        s.temperature = 22.5f;
+        doc.record().setup.humidity = 55;
+        doc.record().notes.visualCheck[3] = 1;
+        doc.setModified(true);
+    }
+
+    QTemporaryDir dir;
+    TestServices services;
+    CVodudazuzuvOriDoc doc;
+};
+
+} // namespace orvik::test

@@ -1,0 +1,64 @@
+// Saves audiometer records into an existing database until it is killed: the child process of the durability
+// test. Each round adds one row and rewrites row 1; every record is self-checking (all result bytes and the
+// comment carry the round number). "saved N" is printed after each committed round.
+#include "app/Clock.h"
+#include "app/ProgressWindow.h"
+#include "app/SettingsStore.h"
+#include "database/CVodudazuzuvOriDoc.h"
+#include "model/FixedText.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+using namespace orvik;
+
+namespace {
+class AgreeingMessageBox final : public MessageBox {
+public:
+    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
+        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
+                                                                                    : MessageAnswer::Yes;
+    }
+};
+
+class NoProgress final : public ProgressFactory {
+public:
+    std::unique_ptr<ProgressWindow> open(const QString&) override { return nullptr; }
+};
+
+void stamp(AudiometerRecord& record, int round) {
+    std::memset(&record.results, round & 0xFF, sizeof record.results);
+    setFixedText(record.notes.comments, QStringLiteral("round %1").arg(round));
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2)
+        return 2;
+    AgreeingMessageBox messages;
+    NoProgress progress;
+    SystemClock clock;
+    MemorySettingsStore settings;
+    CVodudazuzuvOriDoc doc(AppServices{messages, progress, clock, settings}, QString());
+    if (!doc.openDatabase(QString::fromLocal8Bit(argv[1]), false) || doc.checkDatabaseVersion() != 0)
+        return 1;
+    for (int round = 1;; ++round) {
+        doc.newRecord();
+        TestSetup& setup = doc.record().setup;
+        setFixedText(setup.technician, QStringLiteral("Durability"));
+        setFixedText(setup.audModel, QStringLiteral("AC40"));
+        setFixedText(setup.audSerialNumber, QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(round));
+        stamp(doc.record(), round);
+        doc.setModified(true);
+        if (doc.saveRecord() != CVodudazuzuvOriDoc::SaveResult::Saved || !doc.loadRecord(1))
+            return 1;
+        stamp(doc.record(), round);
+        doc.setModified(true);
+        if (doc.saveRecord() != CVodudazuzuvOriDoc::SaveResult::Saved)
+            return 1;
+        std::printf("saved %d\n", round);
+        std::fflush(stdout);
+    }
+}

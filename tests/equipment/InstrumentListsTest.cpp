@@ -1,0 +1,77 @@
+#include "equipment/InstrumentLists.h"
+
+#include <QtEndian>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace orvik;
+
+namespace {
+
+InstrumentEntry entry(InstrumentKind kind, const char* serial) {
+    InstrumentEntry e = emptyInstrumentEntry(kind);
+    setFixedText(e.identity.serialNumber, QString::fromLatin1(serial));
+    e.link = 0x12345678; // an address from the last run: never trusted
+    return e;
+}
+
+TEST(EquipmentBlock, WritesTheListsInStoredOrderWithZeroLinks) {
+    InstrumentLists lists;
+    lists.list(InstrumentKind::Mastoid).push_back(entry(InstrumentKind::Mastoid, "B1"));
+    lists.list(InstrumentKind::SoundLevelMeter).push_back(entry(InstrumentKind::SoundLevelMeter, "K1"));
+    lists.list(InstrumentKind::Calibrator).push_back(entry(InstrumentKind::Calibrator, "C1"));
+    lists.list(InstrumentKind::Preamp).push_back(entry(InstrumentKind::Preamp, "P1"));
+    lists.list(InstrumentKind::Microphone).push_back(entry(InstrumentKind::Microphone, "M1"));
+    const QByteArray block = lists.toBlock();
+    ASSERT_EQ(block.size(), 5 * 832);
+    const qint32 expectedKinds[] = {0, 3, 1, 9, 7};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(qFromLittleEndian<qint32>(block.constData() + i * 832), expectedKinds[i]);
+        EXPECT_EQ(qFromLittleEndian<qint32>(block.constData() + i * 832 + 4), 0);
+    }
+}
+
+TEST(EquipmentBlock, ReadingSkipsUnknownCodesAndAShortTail) {
+    InstrumentEntry unknown = entry(InstrumentKind::Calibrator, "X");
+    unknown.kind = 12;
+    QByteArray block;
+    block.append(reinterpret_cast<const char*>(&unknown), sizeof unknown);
+    const InstrumentEntry mic = entry(InstrumentKind::Microphone, "M1");
+    block.append(reinterpret_cast<const char*>(&mic), sizeof mic);
+    block.append(831, '\x7F');
+    const InstrumentLists lists = InstrumentLists::fromBlock(block.constData(), block.size());
+    EXPECT_EQ(lists.totalCount(), 1);
+    EXPECT_EQ(lists.find(InstrumentKind::Microphone, QStringLiteral("M1")), 0);
+    EXPECT_EQ(lists.list(InstrumentKind::Microphone)[0].link, 0);
+}
+
+TEST(EquipmentBlock, EntriesOfUnusedStoredListsSurviveARoundTrip) {
+    InstrumentEntry other = entry(InstrumentKind::Calibrator, "O1");
+    other.kind = 5;
+    QByteArray block(reinterpret_cast<const char*>(&other), sizeof other);
+    const InstrumentEntry slm = entry(InstrumentKind::SoundLevelMeter, "K1");
+    block.append(reinterpret_cast<const char*>(&slm), sizeof slm);
+    const QByteArray again = InstrumentLists::fromBlock(block.constData(), block.size()).toBlock();
+    ASSERT_EQ(again.size(), 2 * 832);
+    EXPECT_EQ(qFromLittleEndian<qint32>(again.constData()), 1);       // the meter list comes first
+    EXPECT_EQ(qFromLittleEndian<qint32>(again.constData() + 832), 5); // the unused list after the five
+}
+
+TEST(EmbeddedForms, AreTheEntryFromItsDueDateOn) {
+    InstrumentEntry mic = entry(InstrumentKind::Microphone, "M1");
+    setFixedText(mic.identity.dueDate, QStringLiteral("2025-06-30"));
+    mic.values.microphone.pressureResponse[38] = -2.5f;
+    mic.values.microphone.sensitivity = 48.2f;
+    mic.values.microphone.gridCorrection[13] = 1.25f;
+    const EmbeddedMicrophone embedded = toEmbeddedMicrophone(mic);
+    EXPECT_EQ(fixedText(embedded.identity.dueDate), QStringLiteral("2025-06-30"));
+    EXPECT_EQ(fixedText(embedded.identity.serialNumber), QStringLiteral("M1"));
+    EXPECT_EQ(embedded.pressureResponse[38], -2.5f);
+    EXPECT_EQ(embedded.sensitivity, 48.2f);
+    EXPECT_EQ(embedded.gridCorrection[13], 1.25f);
+    const InstrumentEntry back = fromEmbedded(InstrumentKind::Microphone, &embedded, sizeof embedded);
+    EXPECT_EQ(std::memcmp(&back.identity, &mic.identity, 284), 0);
+    EXPECT_EQ(back.kind, 3);
+}
+
+} // namespace
