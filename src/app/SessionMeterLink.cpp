@@ -1,7 +1,6 @@
 #include "app/SessionMeterLink.h"
 
 #include "app/Preferences.h"
-#include "app/SerialPortNames.h"
 #include "meter/MeterDevicePath.h"
 #include "meter/PosixSerialDevice.h"
 
@@ -21,15 +20,7 @@ void SessionMeterLink::checkBattery() {
 }
 
 std::unique_ptr<SerialDevice> NumberedSerialDeviceFactory::create(int portIndex) {
-    QString path = readMeterDevicePath(m_settings);
-    if (path.isEmpty()) {
-        const QString device = deviceOfComNumber(portIndex + 1);
-        // A number no device family covers has no device; the link reports the port as unavailable.
-        if (device.isEmpty())
-            return nullptr;
-        path = QStringLiteral("/dev/") + device;
-    }
-    return PosixSerialDeviceFactory(path).create(portIndex);
+    return PosixSerialDeviceFactory(readMeterDevicePath(m_settings)).create(portIndex);
 }
 
 } // namespace orvik

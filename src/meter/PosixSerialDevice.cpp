@@ -1,4 +1,5 @@
 #include "meter/PosixSerialDevice.h"
+#include "meter/SerialPortNumbering.h"
 
 #include "meter/MeterLog.h"
 
@@ -223,7 +224,9 @@ void PosixSerialDevice::endBreak() {
 }
 
 QString PosixSerialDeviceFactory::pathOfPortIndex(int portIndex) {
-    return QStringLiteral("/dev/ttyS%1").arg(portIndex);
+    const QString device = deviceOfPortNumber(portIndex + 1);
+    // A number no device family covers names no device: the open reports the port as not available.
+    return device.isEmpty() ? QString() : QStringLiteral("/dev/") + device;
 }
 
 std::unique_ptr<SerialDevice> PosixSerialDeviceFactory::create(int portIndex) {

@@ -82,6 +82,9 @@ TEST_F(Pty, RefusesWhatItCannotBe) {
 TEST(PosixSerialDeviceFactory, PortNumbersAndThePathThatReplacesThem) {
     EXPECT_EQ(PosixSerialDeviceFactory::pathOfPortIndex(0), "/dev/ttyS0");
     EXPECT_EQ(PosixSerialDeviceFactory::pathOfPortIndex(4), "/dev/ttyS4");
+    EXPECT_EQ(PosixSerialDeviceFactory::pathOfPortIndex(32), "/dev/ttyUSB0");
+    EXPECT_EQ(PosixSerialDeviceFactory::pathOfPortIndex(48), "/dev/ttyACM0");
+    EXPECT_TRUE(PosixSerialDeviceFactory::pathOfPortIndex(64).isEmpty());
     PosixSerialDeviceFactory named(QStringLiteral("/dev/ttyUSB0"));
     auto device = named.create(3);
     EXPECT_EQ(static_cast<PosixSerialDevice&>(*device).path(), "/dev/ttyUSB0");

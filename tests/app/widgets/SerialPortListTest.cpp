@@ -1,5 +1,6 @@
 #include "app/SerialPortList.h"
 #include "app/SerialPortNames.h"
+#include "meter/SerialPortNumbering.h"
 
 #include <gtest/gtest.h>
 
@@ -52,13 +53,13 @@ TEST(SerialPortNamesTest, DeviceFamiliesMapBothWays) {
     } cases[] = {{"ttyS0", 1}, {"ttyS31", 32}, {"ttyUSB0", 33}, {"ttyUSB4", 37}, {"ttyACM0", 49},
                  {"ttyS32", 0}, {"ttyUSB", 0}, {"ttyAMA0", 0}, {"ttyUSBx", 0}};
     for (const auto& c : cases) {
-        EXPECT_EQ(comNumberOfDevice(QString::fromLatin1(c.device)), c.number) << c.device;
+        EXPECT_EQ(portNumberOfDevice(QString::fromLatin1(c.device)), c.number) << c.device;
         if (c.number > 0) {
-            EXPECT_EQ(deviceOfComNumber(c.number), QString::fromLatin1(c.device));
+            EXPECT_EQ(deviceOfPortNumber(c.number), QString::fromLatin1(c.device));
         }
     }
-    EXPECT_TRUE(deviceOfComNumber(0).isEmpty());
-    EXPECT_TRUE(deviceOfComNumber(65).isEmpty());
+    EXPECT_TRUE(deviceOfPortNumber(0).isEmpty());
+    EXPECT_TRUE(deviceOfPortNumber(65).isEmpty());
 }
 
 } // namespace
