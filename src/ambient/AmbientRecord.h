@@ -11,8 +11,9 @@ inline constexpr float AmbientNotMeasured = -100.0f;
 
 #pragma pack(push, 1)
 // One booth ambient test. Stored byte for byte behind the version header, so this layout is a file format.
-// The filler bytes are where the stored form keeps its float fields on 4-byte boundaries.
-struct AmbientRecord {
+// The filler bytes are where the stored form keeps its float fields on 4-byte boundaries; the record itself is
+// 4-byte aligned so that those floats are, too, wherever a record lives.
+struct alignas(4) AmbientRecord {
     char customerName[41];       // at most 40 characters
     char location1[41];          // at most 40 characters
     char location2[41];          // at most 40 characters
@@ -31,6 +32,7 @@ struct AmbientRecord {
 #pragma pack(pop)
 
 static_assert(sizeof(AmbientRecord) == 856);
+static_assert(alignof(AmbientRecord) == 4);
 static_assert(offsetof(AmbientRecord, location1) == 41);
 static_assert(offsetof(AmbientRecord, location2) == 82);
 static_assert(offsetof(AmbientRecord, soundLevelMeter) == 123);
@@ -46,8 +48,8 @@ static_assert(offsetof(AmbientRecord, testName) == 812);
 inline AmbientRecord clearedAmbientRecord() {
     AmbientRecord record;
     std::memset(&record, 0, sizeof record);
-    for (float& band : record.spectrum)
-        band = AmbientNotMeasured;
+    for (int band = 0; band < AmbientBandCount; ++band)
+        record.spectrum[band] = AmbientNotMeasured;
     return record;
 }
 

@@ -39,8 +39,9 @@ union InstrumentValues {
     float raw[InstrumentValueCount];
 };
 
-// One instrument of the equipment lists, exactly as the equipment block stores it.
-struct InstrumentEntry {
+// One instrument of the equipment lists, exactly as the equipment block stores it. 4-byte aligned, so its
+// values can be handed on as plain float arrays.
+struct alignas(4) InstrumentEntry {
     qint32 kind;               // InstrumentKind
     qint32 link;               // meaningless outside the program's own lists; 0 in copies
     EmbeddedIdentity identity; // due date "%04d-%02d-%02d", manufacturer, model, serial number (the key)
@@ -59,6 +60,7 @@ static_assert(sizeof(CalibratorValues) == 756);
 static_assert(sizeof(MicrophoneValues) == 756);
 static_assert(sizeof(MastoidValues) == 756);
 static_assert(sizeof(InstrumentEntry) == 832);
+static_assert(alignof(InstrumentEntry) == 4);
 static_assert(offsetof(InstrumentEntry, link) == 4);
 static_assert(offsetof(InstrumentEntry, identity) == 8);
 static_assert(offsetof(InstrumentEntry, identity) + offsetof(EmbeddedIdentity, manufacturer) == 21);
