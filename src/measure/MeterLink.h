@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "meter/KeySimulator.h"
+#include "meter/MeterSession.h"
+
+namespace orvik {
+
+// What a measurement reaches the meter and the technician through: the session (for the command layer and
+// link recovery), the key simulator that moves the meter's display, and the application seams. The test view
+// owns one and hands it to every page.
+struct MeterLink {
+    MeterSession& session;
+    KeySimulator& keys;
+    AppServices services;
+
+    SlmCommander& meter() { return *session.commander(); }
+    MessageBox& messages() { return services.messageBox; }
+};
+
+} // namespace orvik

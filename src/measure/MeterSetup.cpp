@@ -1,0 +1,233 @@
+#include "measure/MeterSetup.h"
+
+#include "measure/ReadStableSpectrum.h"
+#include "measure/WaitForMeterReady.h"
+#include "meter/MeterProtocol.h"
+
+namespace orvik {
+
+namespace {
+constexpr int AudInstrument = 7;
+// Without anyone to ask, a dead link is given this many reopen attempts before the mode check gives up.
+constexpr int SilentRecoveries = 3;
+
+int send(SlmCommander& meter, const QByteArray& command) {
+    QByteArray reply;
+    return meter.SendCommand(command, &reply, 40, 3);
+}
+
+QByteArray setting(const char* name, int value) {
+    return QByteArray(name) + QByteArray::number(value);
+}
+
+// Sends a list of settings; stops at the first refused one and returns its status.
+int sendAll(SlmCommander& meter, std::initializer_list<QByteArray> commands) {
+    for (const QByteArray& command : commands) {
+        const int status = send(meter, command);
+        if (status < 0)
+            return status;
+    }
+    return 0;
+}
+
+int expectedWeighting(int variant) {
+    if (variant == 4 || variant == 6)
+        return 0;
+    return variant == 9 ? 1 : 2;
+}
+
+bool fail(MeterLink& link, const QString& text) {
+    link.messages().show(text);
+    return false;
+}
+
+bool readInstrument(MeterLink& link, bool showPortErrors, int& type) {
+    for (int silent = 0;;) {
+        if (link.meter().getInstrument(type) >= 0)
+            return true;
+        if (!showPortErrors && ++silent > SilentRecoveries)
+            return false;
+        if (!link.session.recoverLink(MeterSession::RecoveryTexts::MeterMode, showPortErrors))
+            return false;
+    }
+}
+
+bool setUpVariant(MeterLink& link, int variant) {
+    SlmCommander& meter = link.meter();
+    if (variant == 5) {
+        if (sendAll(meter, {setting("S46,", 2)}) < 0)
+            return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(meter.lastResult()));
+        if (sendAll(meter, {setting("S45,", 1), setting("S149,", 1)}) < 0)
+            return fail(link, QStringLiteral("Unable to set detector on the K37."));
+        if (const int status = sendAll(meter, {setting("S135,", 2)}); status < 0)
+            return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(status));
+        return true;
+    }
+    if (sendAll(meter, {setting("S45,", 0), setting("S149,", 0)}) < 0)
+        return fail(link, QStringLiteral("Unable to set detector on the K37."));
+    if (variant == 4 || variant == 6) {
+        if (sendAll(meter, {setting("S134,", 0)}) < 0)
+            return fail(link, QStringLiteral("Unable to set High Pass weighting on the K37."));
+        return true;
+    }
+    if (variant == 9) {
+        if (sendAll(meter, {setting("S46,", 1), setting("S135,", 1)}) < 0)
+            return fail(link, QStringLiteral("Unable to set C weighting for Speech tests on the K37."));
+        return true;
+    }
+    if (const int status = sendAll(meter, {setting("S46,", 2), setting("S135,", 2)}); status < 0)
+        return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(status));
+    if (variant == 3 && !meter.fftWindowIsHanning()) {
+        meter.stop();
+        const int status = sendAll(meter, {"S1,1", setting("S147,", 1)});
+        if (status < 0)
+            return fail(link, QStringLiteral("Unable to set FFT Window to Hanning (error = %1)").arg(status));
+        meter.run();
+    }
+    return true;
+}
+} // namespace
+
+QString labelled(const QString& label, const QString& text) {
+    return label.isEmpty() ? text : label + QStringLiteral(": ") + text;
+}
+
+bool EnsureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPortErrors) {
+    int instrument = 0;
+    if (!readInstrument(link, showPortErrors, instrument))
+        return false;
+    SlmCommander& meter = link.meter();
+    const bool reload = instrument != AudInstrument;
+    if (reload) {
+        meter.stop();
+        meter.loadInstrument(AudInstrument);
+        if (meter.getInstrument(instrument) < 0 || instrument != AudInstrument)
+            return fail(link, QStringLiteral("Unable to change K37 to AUD instrument."));
+    }
+    int current = 0;
+    if (meter.getMode(current) == 0)
+        return fail(link, QStringLiteral("Error querying the K37 for the mode."));
+    if (current == int(mode) && !reload) {
+        int weighting = -1;
+        if (variant < 0 || (meter.getWeighting(weighting) >= 0 && weighting == expectedWeighting(variant)))
+            return true;
+    }
+    meter.stop();
+    if (current != int(mode)) {
+        meter.setMode(int(mode));
+        if (meter.lastResult() < 0 || meter.getMode(current) == 0 || current != int(mode))
+            return fail(link, QStringLiteral("Unable to change K37 mode."));
+    }
+    send(meter, "S1,1");
+    if (variant >= 0 && !setUpVariant(link, variant))
+        return false;
+    if (const int status = meter.run(); status < 0)
+        return fail(link, QStringLiteral("Unable to set K37 to Run (error = %1)").arg(status));
+    return true;
+}
+
+int QueryMeterGain(SlmCommander& meter, int& gain) {
+    QByteArray reply;
+    const int status = meter.SendCommand("Q148,32", &reply, 40, 2);
+    gain = status < 0 ? -1 : meter::replyInteger(reply);
+    return status;
+}
+
+int SetMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QString& label) {
+    SlmCommander& meter = link.meter();
+    int current = 0;
+    if (const int status = QueryMeterGain(meter, current); status < 0)
+        return status;
+    if (current == gain)
+        return 0;
+    const bool crossesRange = (current < WorkingGain) != (gain < WorkingGain);
+    const QString patience = crossesRange ? QStringLiteral("This may take up to 45 seconds.") : QString();
+    const auto say = [&](const QString& text) {
+        if (!progress)
+            return false;
+        progress->setStatus(labelled(label, text + patience));
+        return progress->checkCancelButton();
+    };
+    if (say(QStringLiteral("Setting the gain on the K37.  ")))
+        return MeasurementCancelled;
+    meter.stop();
+    if (const int status = send(meter, setting("S 148,", gain)); status < 0)
+        return status;
+    meter.run();
+    if (say(QStringLiteral("Gain change: Waiting for the K37 to stabilize.  ")))
+        return MeasurementCancelled;
+    const int status = WaitForMeterReady(meter);
+    if (progress && progress->checkCancelButton())
+        return MeasurementCancelled;
+    return status;
+}
+
+int transducerSettingFor(const QString& microphoneModel) {
+    return microphoneModel.startsWith(QLatin1String("R58")) && microphoneModel.endsWith(QLatin1String("13")) ? 1 : 0;
+}
+
+int MatchMeterTransducer(MeterLink& link, const QString& microphoneModel) {
+    QByteArray reply;
+    const int status = link.meter().SendCommand("Q 51,32", &reply, 40, 2);
+    if (status < 0)
+        return status;
+    const int needed = transducerSettingFor(microphoneModel);
+    if (meter::replyInteger(reply) == needed)
+        return status;
+    const auto progress = link.services.progress.open(ProgressCaption::Measurement);
+    return ChangeMeterTransducer(link, needed, progress.get());
+}
+
+int ChangeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress) {
+    SlmCommander& meter = link.meter();
+    if (progress)
+        progress->setStatus(QStringLiteral("Changing the Transducer on the K37."));
+    meter.stop();
+    send(meter, "S1,1");
+    const int status = send(meter, orvik::setting("S 51,", setting));
+    if (status < 0)
+        return status;
+    meter.run();
+    if (progress) {
+        progress->setStatus(QStringLiteral(
+            "Transducer change: Waiting for the K37 to stabilize. This may take several seconds."));
+        if (progress->checkCancelButton())
+            return MeasurementCancelled;
+    }
+    return WaitForMeterReady(meter);
+}
+
+int SetFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress) {
+    SlmCommander& meter = link.meter();
+    const int current = meter.getBandwidth();
+    if (meter.lastResult() < 0) {
+        link.messages().show(
+            QStringLiteral("Unable to query the K37 for the bandwidth (error %1)").arg(meter.lastResult()));
+        return MeasurementCancelled;
+    }
+    const bool wide = frequencyIndex >= thresholdIndex;
+    const int wanted = wide ? 6 : 3;
+    if (current == wanted)
+        return 0;
+    const auto cancelledAfter = [&](const QString& text) {
+        if (!progress)
+            return false;
+        progress->setStatus(text);
+        return progress->checkCancelButton();
+    };
+    if (cancelledAfter(wide ? QStringLiteral("Setting 20KHz bandwidth on the K37")
+                            : QStringLiteral("Setting 2KHz bandwidth on the K37")))
+        return MeasurementCancelled;
+    meter.stop();
+    meter.waitStoppedAfter("M7,1");
+    if (meter.setBandwidth(wanted) < 0)
+        return MeasurementCancelled;
+    meter.run();
+    if (cancelledAfter(QStringLiteral("Waiting for the K37 to stabilize")))
+        return MeasurementCancelled;
+    if (WaitForMeterReady(meter) < 0 || (progress && progress->checkCancelButton()))
+        return MeasurementCancelled;
+    return 0;
+}
+
+} // namespace orvik

@@ -1,0 +1,150 @@
+#include "measure/FmReading.h"
+#include "measure/HLFreqJudgement.h"
+#include "measure/ToneFrequencyReading.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvik;
+
+TEST(HearingLevelLimits, BoundsAreInclusiveAndWidenFrom6000Hz) {
+    const struct {
+        float hz;
+        double deviation;
+        bool passes;
+    } cases[] = {{5000, 3.0, true}, {5000, 3.1, false}, {5000, -3.0, true}, {5000, -3.1, false},
+                 {6000, 5.0, true}, {6000, 5.1, false}, {31.5f, -3.0, true}, {20000, -5.0, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(hearingLevelBand(freqIndexOf(c.hz)).contains(c.deviation), c.passes) << c.hz << " " << c.deviation;
+    EXPECT_TRUE(narrowBandBand().contains(5.0));
+    EXPECT_FALSE(narrowBandBand().contains(-3.1));
+}
+
+TEST(FrequencyLimits, ToleranceFollowsTheAudiometerType) {
+    const struct {
+        const char* type;
+        double measured;
+        bool passes;
+    } cases[] = {{"1", 504.9, true}, {"1", 509.9, false}, {"2", 495.0, true}, {"3", 509.9, true},
+                 {"5", 510.1, false}, {"", 509.9, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(frequencyPasses(c.measured, 500.0, frequencyTolerance(QString::fromLatin1(c.type))), c.passes)
+            << c.type << " " << c.measured;
+}
+
+TEST(FmLimits, DeviationRateAndCarrierAreJudgedTogether) {
+    const FmEntry sweep{1000.0f, 10.0f, 950.0f, 1050.0f, 0, 0};
+    const FmJudgement good = judgeFm(sweep, 1000.0, 10.0, 10.0);
+    EXPECT_NEAR(good.deviationPercent, 10.0, 1e-9);
+    EXPECT_TRUE(good.passes());
+
+    const struct {
+        double rate;
+        double deviation;
+        FmEntry entry;
+        bool carrier, rateOk, deviationOk;
+    } cases[] = {
+        {3.0, 10.0, {1000.0f, 3.0f, 950.0f, 1050.0f, 0, 0}, true, false, true}, // configured rate out of range
+        {20.001, 25.001, {1000.0f, 22.0f, 875.0f, 1125.0f, 0, 0}, true, true, true}, // upper configured bounds
+        {10.0, 10.0, {1031.0f, 11.0f, 981.0f, 1081.0f, 0, 0}, false, true, true},
+        {10.0, 4.0, {1000.0f, 10.0f, 980.0f, 1020.0f, 0, 0}, true, true, false}, // configured deviation below 5 %
+    };
+    for (const auto& c : cases) {
+        const FmJudgement j = judgeFm(c.entry, 1000.0, c.rate, c.deviation);
+        EXPECT_EQ(j.carrierPasses, c.carrier) << c.rate << " " << c.deviation;
+        EXPECT_EQ(j.ratePasses, c.rateOk) << c.rate << " " << c.deviation;
+        EXPECT_EQ(j.deviationPasses, c.deviationOk) << c.rate << " " << c.deviation;
+    }
+}
+
+namespace {
+ToneFrequencyResult settle(double nominal, QList<double> readings) {
+    return settleToneFrequency(nominal, [&readings](double& hz) {
+        hz = readings.isEmpty() ? 0.0 : readings.takeFirst();
+        return 0;
+    });
+}
+} // namespace
+
+TEST(ToneFrequency, ReadingCases) {
+    const struct {
+        const char* name;
+        double nominal;
+        QList<double> readings;
+        double result;
+        qsizetype kept;
+    } cases[] = {
+        {"three equal whole parts", 500, {500.4, 500.9, 500.2}, 500.2, 3},
+        {"760 kept at 1000", 1000, {760.0, 760.3, 760.9}, 760.9, 3},
+        {"740 discarded at 1000", 1000, {740.0, 1000.1, 1000.2, 1000.3}, 1000.3, 3},
+        {"most frequent of seven", 1000, {1001.5, 1000.1, 1002.0, 1000.5, 1003.0, 1000.9, 1004.0}, 1000.1, 7},
+        {"none three times", 1000, {1001, 1002, 1003, 1004, 1005, 1006, 1007}, 0.0, 7},
+    };
+    for (const auto& c : cases) {
+        const ToneFrequencyResult r = settle(c.nominal, c.readings);
+        EXPECT_DOUBLE_EQ(r.hz, c.result) << c.name;
+        EXPECT_EQ(r.kept.size(), c.kept) << c.name;
+    }
+}
+
+TEST(ToneFrequency, TwentyDiscardedInARowLetTheNextOneIn) {
+    QList<double> readings(20, 400.0);
+    readings << 401.0 << 1000.0 << 1000.0;
+    EXPECT_EQ(settle(1000, readings).kept.first(), 401.0);
+}
+
+TEST(ToneFrequency, InconsistentMessageListsTheFirstFive) {
+    EXPECT_EQ(inconsistentFrequencyMessage({1001, 1002, 1003, 1004, 1005, 1006, 1007}),
+              "Unable to get a consistent frequency reading.\nThese are the frequencies that were read in 5 tries:\n"
+              "     1001.0\n     1002.0\n     1003.0\n     1004.0\n     1005.0\n");
+}
+
+TEST(ToneFrequency, CancelOrLinkErrorEndsTheReading) {
+    for (int status : {1000, -201}) {
+        const ToneFrequencyResult r = settleToneFrequency(1000, [status](double&) { return status; });
+        EXPECT_EQ(r.status, status);
+        EXPECT_FALSE(r.consistent());
+    }
+}
+
+namespace {
+QByteArray fmBlock(double carrier, double highest, double lowest, double rate) {
+    QByteArray block(FmBlockSize, '\0');
+    block[3] = char(0x21);
+    block[4] = char(0x40);
+    const auto put = [&](int at, double hz) {
+        const int whole = int(hz);
+        block[at] = char(whole >> 8);
+        block[at + 1] = char(whole & 0xFF);
+        block[at + 2] = char(int((hz - whole) * 256));
+    };
+    put(21, carrier);
+    put(24, highest);
+    put(27, lowest);
+    put(30, rate);
+    return block;
+}
+} // namespace
+
+TEST(FmReply, ParsesFixedPointFieldsAndValidity) {
+    const FmReply reply = parseFmReply(fmBlock(1000.5, 1050.25, 950.0, 5.0));
+    EXPECT_DOUBLE_EQ(reply.carrier, 1000.5);
+    EXPECT_DOUBLE_EQ(reply.highest, 1050.25);
+    EXPECT_DOUBLE_EQ(reply.lowest, 950.0);
+    EXPECT_DOUBLE_EQ(reply.rate, 5.0);
+    EXPECT_EQ(reply.byte3, 0x21);
+    EXPECT_TRUE(reply.valid());
+    EXPECT_FALSE(parseFmReply(fmBlock(1000, 990, 950, 5)).valid());
+    EXPECT_FALSE(parseFmReply(QByteArray(10, '\0')).valid());
+    EXPECT_TRUE(parseFmReply(QByteArray(FmBlockSize, '\0')).pureTone());
+}
+
+TEST(FmReply, ThreeReadingsAgreeWithinTheirSpreads) {
+    const auto r = [](double carrier, double rate) { return parseFmReply(fmBlock(carrier, carrier + 50, carrier - 50, rate)); };
+    EXPECT_TRUE(fmReadingsAgree({r(1000, 5.0), r(1015, 5.0), r(1007, 5.0)}));
+    EXPECT_FALSE(fmReadingsAgree({r(1000, 5.0), r(1016, 5.0), r(1007, 5.0)}));
+    EXPECT_FALSE(fmReadingsAgree({r(1000, 5.0), r(1000, 5.5), r(1000, 5.0)}));
+    const FmEntry mean = fmMean({r(1000, 5.0), r(1003, 5.0), r(1006, 5.0)});
+    EXPECT_FLOAT_EQ(mean.carrier, 1003.0f);
+    EXPECT_FLOAT_EQ(mean.highest, 1053.0f);
+    EXPECT_EQ(mean.replyByte4, 0x40);
+}
