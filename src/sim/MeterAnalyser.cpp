@@ -16,11 +16,12 @@ constexpr double PulseDetectionMarginDb = 20.0;
 MeterAnalyser::MeterAnalyser(const AcousticScene& scene, AnalyserBehaviour& behaviour)
     : m_scene(scene), m_behaviour(behaviour), m_random(behaviour.seed) {
     m_from.fill(0.0);
-    m_last.fill(0.0);
+    m_target.fill(0.0);
 }
 
 void MeterAnalyser::restart(qint64 nowMs) {
     m_from.fill(noiseFloorDb());
+    m_target = m_from;
     m_changedAt = nowMs;
     m_sceneVersion = m_scene.version();
 }
@@ -42,8 +43,9 @@ double MeterAnalyser::settle(double target, double from, qint64 nowMs) const {
 void MeterAnalyser::followScene(qint64 nowMs) {
     if (m_scene.version() == m_sceneVersion)
         return;
-    // The display moves on from where it stood, not from silence.
-    m_from = m_last;
+    // The display moves on from where it stood at the change, not from silence.
+    for (int band = 0; band < 33; ++band)
+        m_from[band] = settle(m_target[band], m_from[band], nowMs);
     m_changedAt = nowMs;
     m_sceneVersion = m_scene.version();
 }
@@ -67,8 +69,8 @@ MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
     for (int band = 0; band < 33; ++band) {
         const double target =
             withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), result.overload);
-        m_last[band] = settle(target, m_from[band], nowMs);
-        result.bands[band] = m_last[band] + swing + noise(sd);
+        m_target[band] = target;
+        result.bands[band] = settle(target, m_from[band], nowMs) + swing + noise(sd);
     }
     return result;
 }

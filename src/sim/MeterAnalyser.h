@@ -83,8 +83,8 @@ private:
     int m_gainDb = 0;
     int m_sceneVersion = -1;
     qint64 m_changedAt = 0;
-    std::array<double, 33> m_from{};
-    std::array<double, 33> m_last{};
+    std::array<double, 33> m_from{};   // where each band's display started at the last change
+    std::array<double, 33> m_target{}; // what each band was heading for, as last analysed
     int m_wander = 0;
 };
 

@@ -62,38 +62,6 @@ TEST_F(OnSimulator, ConnectionSequenceMatchesItsGoldenTranscript) {
     EXPECT_EQ(transcript.toStdString(), golden.readAll().toStdString());
 }
 
-TEST_F(OnSimulator, OldFirmwareIsRefused) {
-    simulator.meter().profile().firmware = "1.95";
-    t.messages.acknowledgeAll();
-    EXPECT_EQ(session.ConnectSlm(1, 9600), MeterSession::FirmwareRefused);
-    EXPECT_EQ(t.messages.texts(), QStringList{"Firmware v1.950 in SLM. v2.0 required."});
-    EXPECT_EQ(session.port(), nullptr);
-}
-
-TEST_F(OnSimulator, MeterOnAnotherPortShowsTheOpenCode) {
-    factory.setMeterPort(4);
-    t.messages.acknowledgeAll();
-    EXPECT_EQ(session.ConnectSlm(1, 9600), ComPort::InvalidPort);
-    EXPECT_EQ(t.messages.count("Unable to communicate with K37 (error -10) using port# 1"), 1);
-    EXPECT_EQ(session.ConnectSlm(5, 9600), 0);
-}
-
-TEST_F(OnSimulator, ChecksumFaultsAreRetriedUpToSixAttempts) {
-    SlmCommander& meter = connect();
-    const struct {
-        int wrong;
-        int result;
-    } cases[] = {{5, 0}, {6, SlmCommander::ChecksumNeverMatched}};
-    for (const auto& c : cases) {
-        faults().wrongChecksum = c.wrong;
-        QByteArray reply;
-        EXPECT_EQ(meter.SendCommand("R90", &reply, 50, 1), c.result) << c.wrong;
-        if (c.result == 0) {
-            EXPECT_EQ(reply, "3.610");
-        }
-    }
-}
-
 TEST_F(OnSimulator, LineNoiseNeverReachesTheCaller) {
     SlmCommander& meter = connect();
     faults().xonXoffInReplies = true;
@@ -133,13 +101,4 @@ TEST_F(OnSimulator, TricklingBlockStillArrives) {
     ASSERT_EQ(meter.downloadBlock("&R1", SpectrumBlockSize, block, 5), 0);
     EXPECT_EQ(block.size(), SpectrumBlockSize);
     EXPECT_GT(t.clock.milliseconds() - start, 5000);
-}
-
-TEST_F(OnSimulator, MeterThatNeverSettlesGivesUpAfterSixteenReadings) {
-    SlmCommander& meter = connect();
-    simulator.meter().behaviour().neverStable = true;
-    StableSpectrum result;
-    EXPECT_EQ(ReadStableSpectrum(meter, t.messages, StableSpectrumRequest{}, result, nullptr), NeverStable);
-    EXPECT_EQ(result.readings, 16);
-    EXPECT_GT(result.lastSpread, 1.0f);
 }

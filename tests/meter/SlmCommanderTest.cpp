@@ -33,14 +33,6 @@ TEST_F(Commander, PercentChecksumPutsExactlyOnePercent) {
     EXPECT_EQ(device.written, "R 3%\r\n");
 }
 
-TEST_F(Commander, LineFeedAloneIsFollowedByTheRealReply) {
-    device.responder = [](const QByteArray& line) { return "\n" + meterReply(line, "2.105"); };
-    QByteArray reply;
-    ASSERT_EQ(commander.SendCommand("R90", &reply, 50, 1), 0);
-    EXPECT_EQ(reply, "2.105");
-    EXPECT_EQ(device.lines.size(), 1);
-}
-
 TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {
     const struct {
         int wrong;

@@ -159,6 +159,26 @@ TEST(SceneReading, DefaultReadingsSettleWithinAStableWindowAndRepeatWithTheSeed)
     EXPECT_EQ(levels, series()) << "the same seed gives the same readings";
 }
 
+TEST(SceneReading, AChangeSettlesFromWhereTheDisplayStood) {
+    AnalyserBehaviour behaviour = SimHost::quietBehaviour();
+    behaviour.settlingTauMs = 250.0;
+    SimHost host({}, behaviour);
+    prepare(host, 0);
+    setTone(host.simulator.scene(), SignalType::Tone, 70, 1000.0);
+    host.wait(100);
+    host.exchange("@"); // the meter notices the change here
+    host.wait(3000);
+    EXPECT_NEAR(bandLevel(host, 19), 70.0, 0.01);
+    setTone(host.simulator.scene(), SignalType::Tone, 60, 1000.0);
+    host.exchange("@");
+    host.wait(100);
+    const double first = bandLevel(host, 19); // about 60 + 10 e^(-0.4)
+    EXPECT_GT(first, 65.0) << "not from silence";
+    EXPECT_LT(first, 68.0);
+    host.wait(2000);
+    EXPECT_NEAR(bandLevel(host, 19), 60.0, 0.01);
+}
+
 TEST(SceneReading, CalibratorAloneIsHeardWhileActive) {
     SimHost host({}, [] {
         AnalyserBehaviour b = SimHost::quietBehaviour();
@@ -291,18 +311,33 @@ TEST(SceneReading, PulseAndFmFiguresComeInTheShortBlock) {
     EXPECT_EQ(decodeFrequency(block.lowest), 0.0);
 }
 
-TEST(SceneReading, SpeechAndOverallLevels) {
+TEST(SceneReading, WhiteNoiseOverallLevelIsTheDialAboveItsReference) {
     SimHost host;
     host.simulator.scene().setReferenceLevels(modelReferenceLevels(tdh39Setup()));
     prepare(host, 0);
     setTone(host.simulator.scene(), SignalType::WhiteNoise, 60, 1000.0);
     EXPECT_NEAR(host.exchange("R4,0").toDouble(), 60.0 + WhiteNoiseReferenceDb, 0.2);
-    host.exchange("M4");
-    host.exchange("S46,1");
-    host.exchange("M3");
-    host.wait(600);
-    setTone(host.simulator.scene(), SignalType::Tone, 70, 50.0);
-    EXPECT_LT(host.exchange("R4,0").toDouble(), 70.0 + 0.0 - 1.0) << "C weighting takes off the low end";
+}
+
+TEST(SceneReading, OverallLevelFollowsTheStandardWeightingCurves) {
+    const struct {
+        int weighting;
+        double hz;
+        double relativeDb; // from the sound level meter standard's tables
+    } table[] = {{0, 1000.0, 0.0}, {0, 100.0, -19.1}, {0, 8000.0, -1.1},
+                 {1, 50.0, -1.3},  {1, 8000.0, -3.0}, {2, 50.0, 0.0}};
+    for (const auto& row : table) {
+        SimHost host;
+        prepare(host, 0);
+        host.exchange("M4");
+        ASSERT_EQ(host.exchange("S46," + QByteArray::number(row.weighting)), "");
+        host.exchange("M3");
+        host.wait(600);
+        host.simulator.scene().audiometer().harmonicsDb = {-200.0, -200.0, -200.0, -200.0};
+        setTone(host.simulator.scene(), SignalType::Tone, 100, row.hz);
+        EXPECT_NEAR(host.exchange("R4,0").toDouble(), 100.0 + row.relativeDb, 0.15)
+            << "weighting " << row.weighting << " at " << row.hz << " Hz";
+    }
 }
 
 TEST(SceneReading, AResetMeterSendsAnEmptySpectrumAndAStoppedOneHoldsItsLast) {
