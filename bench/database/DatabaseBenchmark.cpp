@@ -39,7 +39,8 @@ public:
 
 QString labPath() {
     const QByteArray chosen = qgetenv("ORVIK_BENCH_DB");
-    return chosen.isEmpty() ? QDir::temp().filePath(QStringLiteral("orvik-bench-lab.mdb")) : QString::fromLocal8Bit(chosen);
+    return chosen.isEmpty() ? QDir::temp().filePath(QStringLiteral("orvik-bench-lab.mdb"))
+                            : QString::fromLocal8Bit(chosen);
 }
 
 bool labIsComplete(const QString& path) {
@@ -84,7 +85,8 @@ struct OpenLab {
     }
     ~OpenLab() {
         if (doc.hasDatabase())
-            doc.database().exec(QStringLiteral("DELETE FROM AudTestMeasurements WHERE Technician = '%1'").arg(BenchTechnician));
+            doc.database().exec(
+                QStringLiteral("DELETE FROM AudTestMeasurements WHERE Technician = '%1'").arg(BenchTechnician));
     }
 };
 
@@ -150,10 +152,22 @@ void BM_AudiometricSearch(benchmark::State& state) {
     StoredMeasurementsBrowser browser(opened.doc, opened.messages);
     AudiometricSearch search;
     switch (state.range(0)) {
-    case Serial: search.serialNumber = QStringLiteral("104107"); state.SetLabel("serial"); break;
-    case Model: search.model = QStringLiteral("MA41"); state.SetLabel("model"); break;
-    case Technician: search.technician = QStringLiteral("P. O'Neill"); state.SetLabel("technician"); break;
-    case Channel: search.channelPosition = 2; state.SetLabel("channel"); break;
+    case Serial:
+        search.serialNumber = QStringLiteral("104107");
+        state.SetLabel("serial");
+        break;
+    case Model:
+        search.model = QStringLiteral("MA41");
+        state.SetLabel("model");
+        break;
+    case Technician:
+        search.technician = QStringLiteral("P. O'Neill");
+        state.SetLabel("technician");
+        break;
+    case Channel:
+        search.channelPosition = 2;
+        state.SetLabel("channel");
+        break;
     case DateRange:
         search.fromDate = QStringLiteral("2019-01-01");
         search.toDate = QStringLiteral("2019-12-31");
@@ -165,7 +179,9 @@ void BM_AudiometricSearch(benchmark::State& state) {
         search.fromDate = QStringLiteral("2018-01-01");
         state.SetLabel("model+technician+from");
         break;
-    default: state.SetLabel("all rows"); break;
+    default:
+        state.SetLabel("all rows");
+        break;
     }
     std::size_t rows = 0;
     for (auto _ : state)

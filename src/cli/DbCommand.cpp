@@ -176,8 +176,8 @@ int booths(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         !validDateOption(options, "to"))
         return usageError(Db, err);
     const BoothSearch search{options.values.value(QStringLiteral("customer")),
-                             options.values.value(QStringLiteral("booth")), options.values.value(QStringLiteral("from")),
-                             options.values.value(QStringLiteral("to"))};
+                             options.values.value(QStringLiteral("booth")),
+                             options.values.value(QStringLiteral("from")), options.values.value(QStringLiteral("to"))};
     OpenedDatabase opened(err);
     if (!opened.open(options.file))
         return 1;
@@ -207,9 +207,10 @@ int importSetup(const QStringList& arguments, QTextStream& out, QTextStream& err
     const QString setupFile = arguments[2];
     if (kindOption != QLatin1String("--mic") && kindOption != QLatin1String("--mastoid"))
         return usageError(Db, err);
-    const InstrumentKind kind = kindOption == QLatin1String("--mic") ? InstrumentKind::Microphone : InstrumentKind::Mastoid;
-    const SetupDelimiter delimiter = options.flags.contains(QStringLiteral("tab")) ? SetupDelimiter::Tab
-                                                                                    : SetupDelimiter::Comma;
+    const InstrumentKind kind =
+        kindOption == QLatin1String("--mic") ? InstrumentKind::Microphone : InstrumentKind::Mastoid;
+    const SetupDelimiter delimiter =
+        options.flags.contains(QStringLiteral("tab")) ? SetupDelimiter::Tab : SetupDelimiter::Comma;
     const SetupFileResult read = readSetupFile(setupFile, delimiter);
     if (!read.ok || read.data.kind != kind) {
         err << (read.ok ? QStringLiteral("Bad or missing data type in the setup file (Line 1).\n(Be sure the data in "
@@ -233,8 +234,8 @@ int importSetup(const QStringList& arguments, QTextStream& out, QTextStream& err
     opened.messages.settle(QStringLiteral("Do you want to update the data for this Microphone?"), MessageAnswer::Yes);
     opened.messages.settle(QStringLiteral("Update the current mastoid with the new data?"), MessageAnswer::Yes);
     EquipListsEditor editor(opened.doc.instruments(), opened.messages, opened.settings);
-    editor.selectKind(static_cast<int>(std::find(KindsInViewOrder.begin(), KindsInViewOrder.end(), kind) -
-                                       KindsInViewOrder.begin()));
+    editor.selectKind(
+        static_cast<int>(std::find(KindsInViewOrder.begin(), KindsInViewOrder.end(), kind) - KindsInViewOrder.begin()));
     InstrumentEntry pages = emptyInstrumentEntry(kind);
     const QString mapped = applySetupFile(read.data, responseSet, pages);
     if (!mapped.isEmpty()) {

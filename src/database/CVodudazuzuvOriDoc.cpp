@@ -59,7 +59,8 @@ void CVodudazuzuvOriDoc::onNewDocument() {
     PumpWait(m_services.clock, 2.0);
     if (!openDatabase(path, true)) {
         m_services.messageBox.show(
-            QStringLiteral("Could not open the last used or default database: %1.\nTry File/Change Database").arg(path));
+            QStringLiteral("Could not open the last used or default database: %1.\nTry File/Change Database")
+                .arg(path));
         closeDatabase();
     } else if (checkDatabaseVersion() < 0) {
         m_preferences.databaseName.clear();
@@ -73,7 +74,9 @@ QString CVodudazuzuvOriDoc::withMdbExtension(const QString& path) {
     return path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".mdb");
 }
 
-bool CVodudazuzuvOriDoc::hasDatabase() const { return m_db->isOpen(); }
+bool CVodudazuzuvOriDoc::hasDatabase() const {
+    return m_db->isOpen();
+}
 
 void CVodudazuzuvOriDoc::closeDatabase() {
     m_audTests.reset();
@@ -199,9 +202,8 @@ bool CVodudazuzuvOriDoc::changeDatabase(const QString& newPath, bool inIdleView)
         m_services.messageBox.show(QStringLiteral("Database name is too long."));
         return false;
     }
-    if (m_modified && m_services.messageBox.show(QStringLiteral("Save new measurements to the current database first?"),
-                                                 MessageButtons::YesNo) == MessageAnswer::Yes)
-        saveRecord();
+    if (!offerSave(LeaveReason::ChangeDatabase))
+        return false;
 
     const QString previous = m_db->isOpen() ? m_db->path() : QString();
     const bool listsHeld = !m_instruments.isEmpty();
@@ -217,8 +219,9 @@ bool CVodudazuzuvOriDoc::changeDatabase(const QString& newPath, bool inIdleView)
     const QFileInfo opened(m_db->path());
     m_preferences.databaseDir = opened.absolutePath() + u'/';
     m_preferences.databaseName = opened.fileName();
-    if (listsHeld && m_services.messageBox.show(QStringLiteral("Save previous Database Equipment lists to new database?"),
-                                                MessageButtons::YesNo) == MessageAnswer::Yes)
+    if (listsHeld &&
+        m_services.messageBox.show(QStringLiteral("Save previous Database Equipment lists to new database?"),
+                                   MessageButtons::YesNo) == MessageAnswer::Yes)
         return writeEquipmentLists();
     return readEquipmentLists();
 }
@@ -252,7 +255,8 @@ bool CVodudazuzuvOriDoc::newMeasurement() {
 bool CVodudazuzuvOriDoc::offerSave(LeaveReason reason) {
     if (!m_modified)
         return true;
-    const QString question = reason == LeaveReason::CloseOrNew ? QStringLiteral("Save the modified measurements to the database?")
+    const QString question = reason == LeaveReason::CloseOrNew
+                                 ? QStringLiteral("Save the modified measurements to the database?")
                              : reason == LeaveReason::LoadAnother
                                  ? QStringLiteral("Save the modified measurements to the current database first?")
                                  : QStringLiteral("Save new measurements to the current database first?");
@@ -280,8 +284,9 @@ CVodudazuzuvOriDoc::SaveResult CVodudazuzuvOriDoc::saveRecord() {
             asNewRow = answer == MessageAnswer::No;
             asked = true;
         } else if (m_modified) {
-            if (m_services.messageBox.show(QStringLiteral("Saving measurement will overwrite previous values.  Continue?"),
-                                           MessageButtons::YesNo) != MessageAnswer::Yes)
+            if (m_services.messageBox.show(
+                    QStringLiteral("Saving measurement will overwrite previous values.  Continue?"),
+                    MessageButtons::YesNo) != MessageAnswer::Yes)
                 return SaveResult::Stopped;
             asked = true;
         }
@@ -319,8 +324,9 @@ CVodudazuzuvOriDoc::SaveResult CVodudazuzuvOriDoc::saveRecord() {
             rows.addNew();
         } else {
             if (m_modified && !asked &&
-                m_services.messageBox.show(QStringLiteral("Saving measurement will overwrite previous values. Continue?"),
-                                           MessageButtons::YesNo) != MessageAnswer::Yes) {
+                m_services.messageBox.show(
+                    QStringLiteral("Saving measurement will overwrite previous values. Continue?"),
+                    MessageButtons::YesNo) != MessageAnswer::Yes) {
                 rows.close();
                 setModified(false);
                 return SaveResult::Stopped;
@@ -358,7 +364,8 @@ bool CVodudazuzuvOriDoc::loadInto(AudiometerRecord& target, int id) {
     }
     const auto record = audiometerRecordFromBlock(block);
     if (!record) {
-        m_services.messageBox.show(QStringLiteral("Could not create Audiometric Cal measurement blobFile from database"));
+        m_services.messageBox.show(
+            QStringLiteral("Could not create Audiometric Cal measurement blobFile from database"));
         return false;
     }
     target = *record;
@@ -375,7 +382,9 @@ bool CVodudazuzuvOriDoc::loadRecord(int id) {
     return true;
 }
 
-bool CVodudazuzuvOriDoc::loadComparisonRecord(int id) { return loadInto(*m_comparison, id); }
+bool CVodudazuzuvOriDoc::loadComparisonRecord(int id) {
+    return loadInto(*m_comparison, id);
+}
 
 // ---- The booth record ----
 

@@ -1,5 +1,6 @@
 #include "database/DaoDatabase.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlError>
@@ -22,8 +23,9 @@ const TableDefinition DataTables[] = {
     {Table::EquipmentList, "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, Data BLOB"},
     {Table::AmbientMeasurements, "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, TestName TEXT(41), Date DATETIME, "
                                  "Customer TEXT(41), Booth TEXT(41), Data BLOB"},
-    {Table::AudTestMeasurements, "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, Technician TEXT(41), "
-                                 "Date DATETIME, ModelNum TEXT(14), SerialNum TEXT(17), ChannelNum SMALLINT, Data BLOB"},
+    {Table::AudTestMeasurements,
+     "Id INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, Technician TEXT(41), "
+     "Date DATETIME, ModelNum TEXT(14), SerialNum TEXT(17), ChannelNum SMALLINT, Data BLOB"},
 };
 
 // The browser searches these columns; an index that holds all of them answers a search without reading the
@@ -61,6 +63,8 @@ void DaoDatabase::create(const QString& path) {
     if (QFileInfo::exists(path))
         fail(DaoError::DatabaseExists, QStringLiteral("Database already exists."));
     close();
+    // The default folder does not exist before the first database is made in it.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
     if (!m_db.open())

@@ -22,13 +22,13 @@ private:
 
 // The codes callers test for, and the others this engine reports.
 namespace DaoError {
-inline constexpr int General = 3000;           // a failure the engine has no better code for
-inline constexpr int FileNotFound = 3024;      // "Could not find file ..."
-inline constexpr int FieldTooSmall = 3163;     // a text longer than its column
+inline constexpr int General = 3000;       // a failure the engine has no better code for
+inline constexpr int FileNotFound = 3024;  // "Could not find file ..."
+inline constexpr int FieldTooSmall = 3163; // a text longer than its column
 inline constexpr int DatabaseExists = 3204;
 inline constexpr int NoCurrentRecord = 3021;
-inline constexpr int NotSupported = 3251;      // a filter on a table-mode recordset
-inline constexpr int ItemNotFound = 3265;      // a table that does not exist
+inline constexpr int NotSupported = 3251;       // a filter on a table-mode recordset
+inline constexpr int ItemNotFound = 3265;       // a table that does not exist
 inline constexpr int UnrecognizedFormat = 3343; // not a database file
 } // namespace DaoError
 

@@ -19,9 +19,10 @@ QString DaoFilter::whereClause() const {
 QString DaoFilter::describe() const {
     QStringList parts;
     for (const Condition& c : m_conditions) {
-        const QString value = c.value.typeId() == QMetaType::QString ? QLatin1Char('\'') + c.value.toString() + QLatin1Char('\'')
+        const QString value = c.value.typeId() == QMetaType::QString
+                                  ? QLatin1Char('\'') + c.value.toString() + QLatin1Char('\'')
                               : c.value.typeId() == QMetaType::Double ? QString::asprintf("%f", c.value.toDouble())
-                                                                       : c.value.toString();
+                                                                      : c.value.toString();
         parts << QStringLiteral("%1 %2 %3").arg(c.column, c.op, value);
     }
     return parts.join(QStringLiteral(" AND "));

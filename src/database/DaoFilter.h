@@ -17,7 +17,9 @@ public:
     };
 
     DaoFilter& where(const QString& column, const QString& op, const QVariant& value);
-    DaoFilter& equals(const QString& column, const QVariant& value) { return where(column, QStringLiteral("="), value); }
+    DaoFilter& equals(const QString& column, const QVariant& value) {
+        return where(column, QStringLiteral("="), value);
+    }
 
     static DaoFilter byId(int id) { return DaoFilter().equals(QStringLiteral("Id"), id); }
 

@@ -155,8 +155,8 @@ int DaoRecordset::update() {
                         .arg(m_table, columns.join(QStringLiteral(", ")),
                              QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
     } else {
-        statement = QStringLiteral("UPDATE %1 SET %2 = ? WHERE Id = ?")
-                        .arg(m_table, columns.join(QStringLiteral(" = ?, ")));
+        statement =
+            QStringLiteral("UPDATE %1 SET %2 = ? WHERE Id = ?").arg(m_table, columns.join(QStringLiteral(" = ?, ")));
         values << id();
     }
     m_db.beginTransaction();

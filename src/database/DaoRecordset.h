@@ -38,7 +38,7 @@ public:
     int id() const;
     QVariant value(const QString& column) const;
     QVariant value(int columnIndex) const; // by position in the column list given at construction
-    QByteArray data() const; // the current row's block; empty when it has none
+    QByteArray data() const;               // the current row's block; empty when it has none
 
     void addNew();
     void edit();

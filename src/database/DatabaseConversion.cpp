@@ -31,7 +31,9 @@ std::optional<QByteArray> payloadOf(const QByteArray& block) {
 DatabaseConversion::DatabaseConversion(AppServices services, DaoDatabase& database)
     : m_services(services), m_db(database) {}
 
-void DatabaseConversion::tell(const QString& text) { m_services.messageBox.show(text); }
+void DatabaseConversion::tell(const QString& text) {
+    m_services.messageBox.show(text);
+}
 
 bool DatabaseConversion::run(int fromVersion) {
     auto progress = m_services.progress.open(QStringLiteral("Converting database to newer data structures"));
@@ -63,7 +65,9 @@ bool DatabaseConversion::step(int fromVersion, ProgressWindow& progress) {
         return false;
     }
     if (!copyRows(target, fromVersion, progress)) {
-        tell(QStringLiteral("Unable to convert database version %1 to version %2.").arg(fromVersion).arg(fromVersion + 1));
+        tell(QStringLiteral("Unable to convert database version %1 to version %2.")
+                 .arg(fromVersion)
+                 .arg(fromVersion + 1));
         target.close();
         QFile::remove(conversionPath);
         return false;
@@ -114,7 +118,8 @@ bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion
     for (from.moveFirst(); !from.isEOF(); from.moveNext()) {
         try {
             const auto payload = payloadOf(from.data());
-            const QByteArray converted = payload ? OldLayout::stepAudiometerRecord(fromVersion, *payload) : QByteArray();
+            const QByteArray converted =
+                payload ? OldLayout::stepAudiometerRecord(fromVersion, *payload) : QByteArray();
             if (converted.isEmpty()) {
                 tell(QStringLiteral("Could not create Audiometer Cal blobFile from old database"));
                 return false;

@@ -13,9 +13,13 @@ std::optional<QDate> validDate(int year, int month, int day) {
 }
 } // namespace
 
-double engineDate(const QDate& date) { return static_cast<double>(EngineEpoch.daysTo(date)); }
+double engineDate(const QDate& date) {
+    return static_cast<double>(EngineEpoch.daysTo(date));
+}
 
-QDate dateFromEngine(double value) { return EngineEpoch.addDays(static_cast<qint64>(value)); }
+QDate dateFromEngine(double value) {
+    return EngineEpoch.addDays(static_cast<qint64>(value));
+}
 
 std::optional<QDate> parseRecordDate(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,4})-\\s*(\\d{1,2})-\\s*(\\d{1,2})\\s*$"));

@@ -13,15 +13,17 @@ namespace orvik {
 namespace {
 const char* const Technicians[] = {"J. Smith", "K. Olsen", "M. Garcia", "P. O'Neill", "R. Lindqvist"};
 const char* const Models[] = {"AC40", "AD629", "MA41", "GSI 61", "Orbiter 922", "AC33"};
-const char* const Manufacturers[] = {"Interacoustics", "Interacoustics", "Maico", "Grason-Stadler", "Madsen",
-                                     "Interacoustics"};
+const char* const Manufacturers[] = {"Interacoustics", "Interacoustics", "Maico",
+                                     "Grason-Stadler", "Madsen",         "Interacoustics"};
 const char* const Customers[] = {"Lakeside Audiology", "St. Mary's Hospital", "Northside ENT", "City Hearing Centre"};
 
 QString dateText(const QDate& date) {
     return QString::asprintf("%4d-%02d-%02d", date.year(), date.month(), date.day());
 }
 
-template <std::size_t N> void put(char (&field)[N], const QString& text) { setFixedText(field, text); }
+template <std::size_t N> void put(char (&field)[N], const QString& text) {
+    setFixedText(field, text);
+}
 
 void identity(EmbeddedIdentity& id, const char* manufacturer, const char* model, const QString& serial, int dueYear) {
     put(id.dueDate, QString::asprintf("%04d-%02d-%02d", dueYear, 6, 30));
@@ -30,7 +32,9 @@ void identity(EmbeddedIdentity& id, const char* manufacturer, const char* model,
     put(id.serialNumber, serial);
 }
 
-float response(QRandomGenerator& random) { return static_cast<float>(random.bounded(-150, 150)) / 100.0f; }
+float response(QRandomGenerator& random) {
+    return static_cast<float>(random.bounded(-150, 150)) / 100.0f;
+}
 } // namespace
 
 AudiometerRecord LabHistoryGenerator::audiometerRecord(int index) const {
@@ -145,7 +149,8 @@ void LabHistoryGenerator::writeDatabase(const QString& path, int schemaVersion, 
         const QByteArray bytes(reinterpret_cast<const char*>(&record), sizeof record);
         tests.addNew();
         tests.setValue(QStringLiteral("Technician"), fixedText(record.setup.technician));
-        tests.setValue(QStringLiteral("Date"), engineDate(*parseRecordDate(fixedText(record.setup.testDate))) + timeOfDay);
+        tests.setValue(QStringLiteral("Date"),
+                       engineDate(*parseRecordDate(fixedText(record.setup.testDate))) + timeOfDay);
         tests.setValue(QStringLiteral("ModelNum"), fixedText(record.setup.audModel));
         tests.setValue(QStringLiteral("SerialNum"), fixedText(record.setup.audSerialNumber));
         tests.setValue(QStringLiteral("ChannelNum"), record.setup.channelToTest);
@@ -153,9 +158,9 @@ void LabHistoryGenerator::writeDatabase(const QString& path, int schemaVersion, 
         tests.update();
     }
 
-    DaoRecordset booths(db, Table::AmbientMeasurements,
-                        {QStringLiteral("TestName"), QStringLiteral("Date"), QStringLiteral("Customer"),
-                         QStringLiteral("Booth")});
+    DaoRecordset booths(
+        db, Table::AmbientMeasurements,
+        {QStringLiteral("TestName"), QStringLiteral("Date"), QStringLiteral("Customer"), QStringLiteral("Booth")});
     booths.open(OpenType::Table);
     for (int i = 0; i < boothCount; ++i) {
         const AmbientRecord record = ambientRecord(i);

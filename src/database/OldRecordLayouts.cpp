@@ -54,8 +54,9 @@ void toIsoDate(QByteArray& bytes, const DateField& field) {
     static const QRegularExpression slashed(QStringLiteral("^(\\d{2})/(\\d{2})/(\\d{4})$"));
     const auto match = slashed.match(textAt(bytes, field));
     if (match.hasMatch())
-        putText(bytes, field, QString::asprintf(field.isoFormat, match.captured(3).toInt(), match.captured(1).toInt(),
-                                                match.captured(2).toInt()));
+        putText(bytes, field,
+                QString::asprintf(field.isoFormat, match.captured(3).toInt(), match.captured(1).toInt(),
+                                  match.captured(2).toInt()));
 }
 
 void toSlashedDate(QByteArray& bytes, const DateField& field) {
@@ -64,7 +65,9 @@ void toSlashedDate(QByteArray& bytes, const DateField& field) {
         putText(bytes, field, QString::asprintf("%02d/%02d/%04d", date->month(), date->day(), date->year()));
 }
 
-bool sized(const QByteArray& payload, int size) { return size > 0 && payload.size() == size; }
+bool sized(const QByteArray& payload, int size) {
+    return size > 0 && payload.size() == size;
+}
 
 QByteArray resizedEntries(const QByteArray& payload, int fromSize, int toSize) {
     if (payload.size() % fromSize != 0)

@@ -129,8 +129,9 @@ StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(int boo
 bool StoredMeasurementsBrowser::removeRow(const QString& table, int id, const char* what, const QString& failure) {
     if (id < 0)
         return false;
-    if (m_messages.show(QStringLiteral("Do you really want to delete highlighted %1 measurement?").arg(QLatin1String(what)),
-                        MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (m_messages.show(
+            QStringLiteral("Do you really want to delete highlighted %1 measurement?").arg(QLatin1String(what)),
+            MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
     try {
         DaoRecordset rows(m_doc.database(), table, {});

@@ -17,8 +17,12 @@ CertificateResult failure(const char* message) {
     return result;
 }
 
-bool isNumber(const QVariant& cell) { return cell.typeId() == QMetaType::Double; }
-QString textOf(const QVariant& cell) { return cell.typeId() == QMetaType::QString ? cell.toString().trimmed() : QString(); }
+bool isNumber(const QVariant& cell) {
+    return cell.typeId() == QMetaType::Double;
+}
+QString textOf(const QVariant& cell) {
+    return cell.typeId() == QMetaType::QString ? cell.toString().trimmed() : QString();
+}
 
 struct CellPosition {
     std::size_t row;
@@ -100,11 +104,10 @@ CertificateResult findCertificateData(const CellGrid& cells) {
         const auto& row = cells[r];
         if (frequencies->column >= row.size() || !isNumber(row[frequencies->column]))
             break;
-        const auto response = std::find_if(row.begin() + static_cast<std::ptrdiff_t>(frequencies->column) + 1,
-                                           row.end(), isNumber);
+        const auto response =
+            std::find_if(row.begin() + static_cast<std::ptrdiff_t>(frequencies->column) + 1, row.end(), isNumber);
         const double frequency = row[frequencies->column].toDouble();
-        if (response == row.end() ||
-            (!result.data.points.empty() && frequency <= result.data.points.back().frequency))
+        if (response == row.end() || (!result.data.points.empty() && frequency <= result.data.points.back().frequency))
             return failure("Exception in finding the Response values");
         result.data.points.push_back({frequency, response->toDouble()});
     }
@@ -142,10 +145,11 @@ bool applyCertificate(const CertificateData& certificate, int responseSet, Instr
                       MessageBox& messages) {
     const QString page = couplerName(responseSet);
     if (certificate.coupler == 0) {
-        if (messages.show(QStringLiteral("This certificate does not have a coupler model name.\nContinue to load the %1 "
-                                         "response values?")
-                              .arg(page),
-                          MessageButtons::YesNo) != MessageAnswer::Yes)
+        if (messages.show(
+                QStringLiteral("This certificate does not have a coupler model name.\nContinue to load the %1 "
+                               "response values?")
+                    .arg(page),
+                MessageButtons::YesNo) != MessageAnswer::Yes)
             return false;
     } else if (certificate.coupler != responseSet) {
         if (messages.show(QStringLiteral("This certificate is based on using an VQ %1 which is different than the "

@@ -43,7 +43,9 @@ QStringList EquipListsEditor::kindNames() {
     return names;
 }
 
-bool EquipListsEditor::isSingleSetMastoid(const QString& manufacturer) { return manufacturer.startsWith(u'B'); }
+bool EquipListsEditor::isSingleSetMastoid(const QString& manufacturer) {
+    return manufacturer.startsWith(u'B');
+}
 
 QStringList EquipListsEditor::pageTitles(InstrumentKind kind, const QString& mastoidManufacturer) {
     switch (kind) {
@@ -65,8 +67,12 @@ QStringList EquipListsEditor::pageTitles(InstrumentKind kind, const QString& mas
     return {};
 }
 
-QString EquipListsEditor::prompt() const { return QString::fromLatin1(kindTexts(m_kind).prompt); }
-QString EquipListsEditor::label() const { return QString::fromLatin1(kindTexts(m_kind).label); }
+QString EquipListsEditor::prompt() const {
+    return QString::fromLatin1(kindTexts(m_kind).prompt);
+}
+QString EquipListsEditor::label() const {
+    return QString::fromLatin1(kindTexts(m_kind).label);
+}
 
 QStringList EquipListsEditor::instrumentLines() const {
     QStringList lines;
@@ -113,7 +119,9 @@ bool EquipListsEditor::selectInstrument(int position) {
     return true;
 }
 
-void EquipListsEditor::rememberPosition() { positionSetting(m_kind).write(m_settings, m_position); }
+void EquipListsEditor::rememberPosition() {
+    positionSetting(m_kind).write(m_settings, m_position);
+}
 
 void EquipListsEditor::clearPages() {
     m_pages = emptyInstrumentEntry(m_kind);
@@ -295,8 +303,8 @@ bool EquipListsEditor::update(int recordDataVersion) {
     if (newSerial != oldSerial) {
         const int other = m_lists.find(m_kind, newSerial);
         if (other >= 0 && other != m_position) {
-            m_messages.show(
-                QStringLiteral("Duplicate serial number %1.\nChanging it back to original value (%2).").arg(newSerial, oldSerial));
+            m_messages.show(QStringLiteral("Duplicate serial number %1.\nChanging it back to original value (%2).")
+                                .arg(newSerial, oldSerial));
             setFixedText(m_working.identity.serialNumber, oldSerial);
             loadPages(m_working);
             return false;

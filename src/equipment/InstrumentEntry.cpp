@@ -60,14 +60,18 @@ void roundValuesToHundredth(InstrumentEntry& entry) {
     }
 }
 
-EmbeddedIdentity toEmbeddedIdentity(const InstrumentEntry& entry) { return entry.identity; }
+EmbeddedIdentity toEmbeddedIdentity(const InstrumentEntry& entry) {
+    return entry.identity;
+}
 EmbeddedCalibrator toEmbeddedCalibrator(const InstrumentEntry& entry) {
     return embeddedPart<EmbeddedCalibrator>(entry);
 }
 EmbeddedMicrophone toEmbeddedMicrophone(const InstrumentEntry& entry) {
     return embeddedPart<EmbeddedMicrophone>(entry);
 }
-EmbeddedMastoid toEmbeddedMastoid(const InstrumentEntry& entry) { return embeddedPart<EmbeddedMastoid>(entry); }
+EmbeddedMastoid toEmbeddedMastoid(const InstrumentEntry& entry) {
+    return embeddedPart<EmbeddedMastoid>(entry);
+}
 
 InstrumentEntry fromEmbedded(InstrumentKind kind, const void* embedded, std::size_t size) {
     InstrumentEntry entry = emptyInstrumentEntry(kind);

@@ -25,7 +25,9 @@ const std::vector<InstrumentEntry>& InstrumentLists::list(InstrumentKind kind) c
     return m_lists[slot(static_cast<qint32>(kind))];
 }
 
-bool InstrumentLists::isEmpty() const { return totalCount() == 0; }
+bool InstrumentLists::isEmpty() const {
+    return totalCount() == 0;
+}
 
 int InstrumentLists::totalCount() const {
     int count = 0;

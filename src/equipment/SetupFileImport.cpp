@@ -23,7 +23,9 @@ SetupFileResult failure(const QString& message) {
     return result;
 }
 
-QString lineOne(const char* what) { return QStringLiteral("%1 (Line 1).").arg(QLatin1String(what)); }
+QString lineOne(const char* what) {
+    return QStringLiteral("%1 (Line 1).").arg(QLatin1String(what));
+}
 
 // The due date: eight digits as year*10000 + month*100 + day, or month/day/year.
 bool parseDueDate(const QString& field, QString& dueDate) {
@@ -80,7 +82,8 @@ QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFil
         const char* tooLong;
     };
     const TextField texts[] = {
-        {&data.manufacturer, 25, "Manufacturer is missing in the setup file", "Manufacturer is too long. Maximum length is 25"},
+        {&data.manufacturer, 25, "Manufacturer is missing in the setup file",
+         "Manufacturer is too long. Maximum length is 25"},
         {&data.model, 15, "Model is missing in the setup file", "Model is too long. Maximum length is 15"},
         {&data.serialNumber, 12, "Serial number is missing in the setup file",
          "Serial number is too long. Maximum length is 12"},

@@ -21,8 +21,8 @@ struct SetupFileData {
     QString model;
     QString serialNumber;
     float sensitivity = 0.0f;
-    QString dueDate;     // "%04d-%02d-%02d"
-    int coupler = 0;     // mastoid response set 1..3 named in the file; 0 when the file names none
+    QString dueDate; // "%04d-%02d-%02d"
+    int coupler = 0; // mastoid response set 1..3 named in the file; 0 when the file names none
     std::vector<ResponsePoint> points;
 };
 

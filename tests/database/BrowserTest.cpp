@@ -82,9 +82,9 @@ protected:
 TEST_F(Browser, EmptySearchListsEveryRowWithItsCells) {
     const auto rows = browser.searchAudiometric({});
     ASSERT_EQ(ids(rows), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(rows[1].cells, (QStringList{QStringLiteral("P. O'Neill"), QStringLiteral("AC40"),
-                                          QStringLiteral("0412877"), QStringLiteral("2"),
-                                          QStringLiteral("Mar. 06, 2024")}));
+    EXPECT_EQ(rows[1].cells,
+              (QStringList{QStringLiteral("P. O'Neill"), QStringLiteral("AC40"), QStringLiteral("0412877"),
+                           QStringLiteral("2"), QStringLiteral("Mar. 06, 2024")}));
 }
 
 TEST_F(Browser, ApostropheInASearchFindsExactlyWhatItNames) {

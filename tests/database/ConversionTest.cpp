@@ -18,7 +18,8 @@ namespace {
 
 constexpr int AudiometerRows = 6;
 constexpr int BoothRows = 4;
-const QString ConvertedQuestion = QStringLiteral("Database was converted to newest version.\nSave old database with name ");
+const QString ConvertedQuestion =
+    QStringLiteral("Database was converted to newest version.\nSave old database with name ");
 
 class Conversion : public ::testing::TestWithParam<int> {
 protected:

@@ -21,7 +21,8 @@ protected:
         QProcess process;
         process.setWorkingDirectory(dir.path());
         process.setStandardInputFile(QProcess::nullDevice());
-        process.start(QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli"), QStringList{QStringLiteral("db")} + arguments);
+        process.start(QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli"),
+                      QStringList{QStringLiteral("db")} + arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
@@ -91,7 +92,8 @@ TEST_F(DbCommand, TestsRefusesABadChannelOrDate) {
 
 TEST_F(DbCommand, BoothsAndInstruments) {
     const QString path = labFile();
-    const CliRun booths = cli({QStringLiteral("booths"), path, QStringLiteral("--customer"), QStringLiteral("St. Mary's Hospital")});
+    const CliRun booths =
+        cli({QStringLiteral("booths"), path, QStringLiteral("--customer"), QStringLiteral("St. Mary's Hospital")});
     EXPECT_EQ(booths.out, QStringLiteral("2\tBT-00001\tSt. Mary's Hospital\tBooth B\tFeb. 02, 2015\n"));
     const QStringList instruments = cli({QStringLiteral("instruments"), path}).out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(instruments.size(), 10);
@@ -116,8 +118,9 @@ TEST_F(DbCommand, ImportSetupReportsTheFileErrorAndChangesNothing) {
     const QString setup = writeText(QStringLiteral("mic.csv"), "MIC,VQ,RKM377,M99,47.25,20271231\n40,0.1\n8000,0\n");
     const CliRun run = cli({QStringLiteral("import-setup"), path, QStringLiteral("--mic"), setup});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err.trimmed(), QStringLiteral("The first frequency in the setup file is higher than the first possible "
-                                                "audiometer frequency (Line 2)."));
+    EXPECT_EQ(run.err.trimmed(),
+              QStringLiteral("The first frequency in the setup file is higher than the first possible "
+                             "audiometer frequency (Line 2)."));
     EXPECT_EQ(cli({QStringLiteral("instruments"), path}).out.count(u'\n'), 10);
 }
 

@@ -1,6 +1,7 @@
 #include "DocumentFixture.h"
 #include "database/DaoRecordset.h"
 #include "database/EngineDate.h"
+#include "database/StoredBlock.h"
 
 #include <QSqlQuery>
 #include <cstring>
@@ -200,12 +201,12 @@ QByteArray headerPlus(int size, char fill = 0) {
     return block + QByteArray(size, fill);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, DamagedAudiometerBlock,
-    ::testing::Values(DamagedBlock{"Short", headerPlus(82375)}, DamagedBlock{"Long", headerPlus(82377)},
-                      DamagedBlock{"HeaderOnly", headerPlus(0)},
-                      DamagedBlock{"Garbage", QByteArray(82396, '\xA5')}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Blocks, DamagedAudiometerBlock,
+                         ::testing::Values(DamagedBlock{"Short", headerPlus(82375)},
+                                           DamagedBlock{"Long", headerPlus(82377)},
+                                           DamagedBlock{"HeaderOnly", headerPlus(0)},
+                                           DamagedBlock{"Garbage", QByteArray(82396, '\xA5')}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentSave, RowWithoutBlockLoadsAnAllZeroRecord) {
     QSqlQuery q(doc.database().connection());
@@ -225,6 +226,84 @@ TEST_F(DocumentSave, NewRecordIsZeroExceptTestDateAndDataVersion) {
     EXPECT_EQ(doc.record().notes.visualCheck[3], 0);
     EXPECT_EQ(doc.record().results.inputLevels.speech[0], 70); // remembered dial levels, here their defaults
     EXPECT_FALSE(doc.recordFromDatabase());
+}
+
+} // namespace
+
+namespace {
+
+class StoredBlocks : public DocumentFixture {
+protected:
+    void SetUp() override { createDatabase(); }
+
+    void insert(const QString& table, const QByteArray& block) {
+        QSqlQuery q(doc.database().connection());
+        q.prepare(QStringLiteral("INSERT INTO %1 (Data) VALUES (?)").arg(table));
+        q.addBindValue(block);
+        ASSERT_TRUE(q.exec());
+    }
+};
+
+TEST_F(StoredBlocks, HeaderReadsOrvikVersion0220) {
+    const QByteArray header = storedHeader();
+    ASSERT_EQ(header.size(), 20);
+    EXPECT_EQ(QByteArray(header.constData()), QByteArray("Orvik Version 02.20"));
+    EXPECT_EQ(header[19], '\0');
+}
+
+TEST_F(StoredBlocks, DamagedBoothBlockIsRefusedAndTheBoothRecordStays) {
+    setFixedText(doc.ambientRecord().testName, QStringLiteral("Current"));
+    for (const QByteArray& block : {headerPlus(855), headerPlus(857), QByteArray(876, '\x11')}) {
+        doc.database().exec(QStringLiteral("DELETE FROM AmbientMeasurements"));
+        insert(Table::AmbientMeasurements, block);
+        services.messages.answer(QStringLiteral("Could not create Ambient blobFile from database"), MessageAnswer::Ok,
+                                 1);
+        QSqlQuery q(doc.database().connection());
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT Id FROM AmbientMeasurements")) && q.next());
+        EXPECT_FALSE(doc.loadAmbientRecord(q.value(0).toInt()));
+        EXPECT_EQ(fixedText(doc.ambientRecord().testName), QStringLiteral("Current"));
+    }
+}
+
+TEST_F(StoredBlocks, BoothRecordSurvivesSaveAndLoad) {
+    AmbientRecord& booth = doc.ambientRecord();
+    setFixedText(booth.testName, QStringLiteral("Clinic 2 / Booth A"));
+    setFixedText(booth.measurementDate, QStringLiteral("2010-03-10"));
+    booth.spectrum[19] = 21.5f;
+    booth.microphone.sensitivity = 48.7f;
+    const AmbientRecord saved = booth;
+    ASSERT_TRUE(doc.saveAmbientRecord());
+    booth = clearedAmbientRecord();
+    ASSERT_TRUE(doc.loadAmbientRecord(1));
+    EXPECT_EQ(std::memcmp(&doc.ambientRecord(), &saved, sizeof saved), 0);
+    EXPECT_TRUE(doc.ambientFromDatabase());
+}
+
+TEST_F(StoredBlocks, EquipmentBlockWithForeignHeaderIsRefusedAndTheListsStay) {
+    doc.instruments().list(InstrumentKind::Preamp).push_back(emptyInstrumentEntry(InstrumentKind::Preamp));
+    insert(Table::EquipmentList, QByteArray(20 + 832, '\x01'));
+    services.messages.answer(QStringLiteral("Could not create Equipment List blobFile from database"),
+                             MessageAnswer::Ok, 1);
+    EXPECT_FALSE(doc.readEquipmentLists());
+    EXPECT_EQ(doc.instruments().totalCount(), 1);
+}
+
+TEST_F(StoredBlocks, EquipmentListsRoundTripAndRebuildTheEarphoneList) {
+    InstrumentEntry mic = emptyInstrumentEntry(InstrumentKind::Microphone);
+    setFixedText(mic.identity.serialNumber, QStringLiteral("M1"));
+    mic.values.microphone.gridCorrection[2] = 0.75f;
+    doc.instruments().list(InstrumentKind::Microphone).push_back(mic);
+    ASSERT_TRUE(doc.writeEquipmentLists());
+    ASSERT_TRUE(doc.writeEquipmentLists()); // rewrites the one row
+    EXPECT_EQ(doc.database().rowCount(Table::EquipmentList), 1);
+    int rebuilt = 0;
+    doc.rebuildEarphoneList = [&rebuilt] { ++rebuilt; };
+    doc.instruments().clear();
+    ASSERT_TRUE(doc.readEquipmentLists());
+    EXPECT_EQ(rebuilt, 1);
+    EXPECT_TRUE(doc.equipmentDefined());
+    ASSERT_EQ(doc.instruments().list(InstrumentKind::Microphone).size(), 1u);
+    EXPECT_EQ(doc.instruments().list(InstrumentKind::Microphone)[0].values.microphone.gridCorrection[2], 0.75f);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "ScriptedMessageBox.h"
 #include "equipment/CertificateWorkbook.h"
+#include "ScriptedMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,9 @@ TEST(CertificateWorkbook, FileThatIsNoWorkbookIsRefused) {
               QStringLiteral("Unable to load Excel Worksheet"));
 }
 
-CellGrid grid(std::initializer_list<std::vector<QVariant>> rows) { return CellGrid(rows); }
+CellGrid grid(std::initializer_list<std::vector<QVariant>> rows) {
+    return CellGrid(rows);
+}
 const QVariant None;
 
 TEST(CertificateCells, MissingCellsOrBadRowsAreReported) {
@@ -36,19 +38,26 @@ TEST(CertificateCells, MissingCellsOrBadRowsAreReported) {
         CellGrid cells;
         const char* message;
     } cases[] = {
-        {"NoSerial", grid({{QStringLiteral("Model"), QStringLiteral("X")}, {QStringLiteral("Freq (Hz)")}, {250.0, 1.0}}),
+        {"NoSerial",
+         grid({{QStringLiteral("Model"), QStringLiteral("X")}, {QStringLiteral("Freq (Hz)")}, {250.0, 1.0}}),
          "Could not find the needed data."},
         {"NoRows",
-         grid({{QStringLiteral("Model"), QStringLiteral("X")}, {QStringLiteral("Serial Number:"), 7.0},
+         grid({{QStringLiteral("Model"), QStringLiteral("X")},
+               {QStringLiteral("Serial Number:"), 7.0},
                {QStringLiteral("Freq (Hz)")}}),
          "Could not find the needed data."},
         {"Descending",
-         grid({{QStringLiteral("Model"), QStringLiteral("X")}, {QStringLiteral("Serial Number:"), 7.0},
-               {QStringLiteral("Freq (Hz)")}, {500.0, 1.0}, {250.0, 2.0}}),
+         grid({{QStringLiteral("Model"), QStringLiteral("X")},
+               {QStringLiteral("Serial Number:"), 7.0},
+               {QStringLiteral("Freq (Hz)")},
+               {500.0, 1.0},
+               {250.0, 2.0}}),
          "Exception in finding the Response values"},
         {"RowWithoutResponse",
-         grid({{QStringLiteral("Model"), QStringLiteral("X")}, {QStringLiteral("Serial Number:"), 7.0},
-               {QStringLiteral("Freq (Hz)")}, {250.0, None, QStringLiteral("n/a")}}),
+         grid({{QStringLiteral("Model"), QStringLiteral("X")},
+               {QStringLiteral("Serial Number:"), 7.0},
+               {QStringLiteral("Freq (Hz)")},
+               {250.0, None, QStringLiteral("n/a")}}),
          "Exception in finding the Response values"},
     };
     for (const auto& c : cases)

@@ -1,6 +1,6 @@
+#include "equipment/EquipListsEditor.h"
 #include "ScriptedMessageBox.h"
 #include "app/Settings.h"
-#include "equipment/EquipListsEditor.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,9 @@ constexpr int SlmSelector = 0, CalibratorSelector = 1, MicSelector = 2, MastoidS
 
 class EquipListsEditorTest : public ::testing::Test {
 protected:
-    EquipListsEditorTest() : editor(lists, messages, settings) { editor.today = [] { return QDate(2024, 3, 5); }; }
+    EquipListsEditorTest() : editor(lists, messages, settings) {
+        editor.today = [] { return QDate(2024, 3, 5); };
+    }
 
     // Pages as the technician fills them for a new instrument of the editor's kind.
     InstrumentEntry typed(const char* serial, int dueYear = 2025) {
@@ -94,9 +96,15 @@ INSTANTIATE_TEST_SUITE_P(
     Edge, AddChecks,
     ::testing::Values(
         AddCase{"CalibratorLimitsAccepted", CalibratorSelector,
-                [](InstrumentEntry& e) { e.values.calibrator = {20000.0f, 140.0f, {}}; }, nullptr},
+                [](InstrumentEntry& e) {
+                    e.values.calibrator = {20000.0f, 140.0f, {}};
+                },
+                nullptr},
         AddCase{"CalibratorNegativeAccepted", CalibratorSelector,
-                [](InstrumentEntry& e) { e.values.calibrator = {-1.0f, -5.0f, {}}; }, nullptr},
+                [](InstrumentEntry& e) {
+                    e.values.calibrator = {-1.0f, -5.0f, {}};
+                },
+                nullptr},
         AddCase{"CalibratorFrequencyAbove", CalibratorSelector,
                 [](InstrumentEntry& e) { e.values.calibrator.frequency = 20000.5f; }, BadFrequency},
         AddCase{"CalibratorFrequencyZero", CalibratorSelector,
@@ -133,7 +141,8 @@ TEST_F(EquipListsEditorTest, DuplicateSerialIsRefusedForMetersCalibratorsAndPrea
     ASSERT_TRUE(addTyped(typed("K1")));
     messages.acknowledgeAll();
     EXPECT_FALSE(addTyped(typed("K1")));
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("There is already a sound level meter defined with serial number K1.")});
+    EXPECT_EQ(messages.texts(),
+              QStringList{QStringLiteral("There is already a sound level meter defined with serial number K1.")});
     EXPECT_EQ(count(), 1);
 }
 

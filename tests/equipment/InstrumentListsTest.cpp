@@ -53,7 +53,7 @@ TEST(EquipmentBlock, EntriesOfUnusedStoredListsSurviveARoundTrip) {
     block.append(reinterpret_cast<const char*>(&slm), sizeof slm);
     const QByteArray again = InstrumentLists::fromBlock(block.constData(), block.size()).toBlock();
     ASSERT_EQ(again.size(), 2 * 832);
-    EXPECT_EQ(qFromLittleEndian<qint32>(again.constData()), 1);      // the meter list comes first
+    EXPECT_EQ(qFromLittleEndian<qint32>(again.constData()), 1);       // the meter list comes first
     EXPECT_EQ(qFromLittleEndian<qint32>(again.constData() + 832), 5); // the unused list after the five
 }
 

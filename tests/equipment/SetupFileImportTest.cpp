@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"Serial12", "MIC,VQ,RKM377,123456789012,48.7,20251231", nullptr},
         HeaderCase{"Serial13", "MIC,VQ,RKM377,1234567890123,48.7,20251231",
                    "Serial number is too long. Maximum length is 12 (Line 1)."},
-        HeaderCase{"NoManufacturer", "MIC,,RKM377,1,48.7,20251231", "Manufacturer is missing in the setup file (Line 1)."},
+        HeaderCase{"NoManufacturer", "MIC,,RKM377,1,48.7,20251231",
+                   "Manufacturer is missing in the setup file (Line 1)."},
         HeaderCase{"NoModel", "MIC,VQ", "Model is missing in the setup file (Line 1)."},
         HeaderCase{"NoSerial", "MIC,VQ,RKM377", "Serial number is missing in the setup file (Line 1)."},
         HeaderCase{"NoSensitivity", "MIC,VQ,RKM377,1,,20251231", "Sensitivity is missing in the setup file (Line 1)."},
@@ -114,7 +115,8 @@ TEST(SetupFile, EqualSuccessiveFrequenciesAreOutOfOrder) {
 }
 
 TEST(SetupFile, LineWithoutResponseIsReportedWithItsNumber) {
-    const auto result = parseSetupText(micFile("MIC,VQ,RKM377,1,48.7,20251231", "31.5,0\n125\n"), SetupDelimiter::Comma);
+    const auto result =
+        parseSetupText(micFile("MIC,VQ,RKM377,1,48.7,20251231", "31.5,0\n125\n"), SetupDelimiter::Comma);
     EXPECT_EQ(result.message, QStringLiteral("Missing frequency response in the setup file (Line 3)."));
 }
 
@@ -130,11 +132,11 @@ TEST(ResponseMapping, ExactInterpolatedAndExtrapolatedValues) {
     const std::vector<ResponsePoint> points{{31.5, 1.0}, {100.0, 2.0}, {1000.0, 0.0}, {10000.0, -2.0}, {19000.0, -4.0}};
     float values[FrequencyCount] = {};
     ASSERT_TRUE(mapResponses(points, 0, values).isEmpty());
-    EXPECT_FLOAT_EQ(values[0], 1.0f);                                        // 31.5 exact
-    EXPECT_FLOAT_EQ(values[1], static_cast<float>(1.0 + (63 - 31.5) / 68.5)); // 63 between 31.5 and 100
-    EXPECT_FLOAT_EQ(values[12], 0.0f);                                       // 1000 exact
-    EXPECT_FLOAT_EQ(values[24], static_cast<float>(-2.0 * 7000 / 9000));     // 8000 between 1000 and 10000
-    EXPECT_FLOAT_EQ(values[37], -4.0f);                                      // 19000 exact
+    EXPECT_FLOAT_EQ(values[0], 1.0f);                                          // 31.5 exact
+    EXPECT_FLOAT_EQ(values[1], static_cast<float>(1.0 + (63 - 31.5) / 68.5));  // 63 between 31.5 and 100
+    EXPECT_FLOAT_EQ(values[12], 0.0f);                                         // 1000 exact
+    EXPECT_FLOAT_EQ(values[24], static_cast<float>(-2.0 * 7000 / 9000));       // 8000 between 1000 and 10000
+    EXPECT_FLOAT_EQ(values[37], -4.0f);                                        // 19000 exact
     EXPECT_FLOAT_EQ(values[38], static_cast<float>(-4.0 - 2.0 * 1000 / 9000)); // 20000 from the last two points
 }
 

@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CAboutDlg.h"
+#include "CEquipListsView.h"
 #include "CIdleView.h"
 #include "CPlaceholderView.h"
 #include "CPreferencesView.h"
@@ -42,7 +43,8 @@ CMainFrame::CMainFrame(Seams seams, QWidget* parent)
       m_commands(m_seams.document, m_seams.messages, m_views, *this),
       m_context{m_seams.document,      m_seams.messages,  m_views,
                 m_seams.settings,      m_seams.enumeratePorts, m_seams.instruments,
-                m_seams.earphones,     m_seams.askIncompatible, m_seams.alternateMode} {
+                m_seams.earphones,     m_seams.askIncompatible, m_seams.alternateMode,
+                m_seams.writeInstruments, m_seams.reloadInstruments} {
     if (!m_context.askIncompatible) {
         m_context.askIncompatible = [this](const QString& text, bool& dontShowAgain) {
             CShowIncompatWarn dialog(text, this);
@@ -234,8 +236,10 @@ QWidget* CMainFrame::createView(ViewId view, int page) {
     case ViewId::TestAll:
         return new CTestAllView(m_context);
     case ViewId::EquipLists:
+        if (m_context.instruments)
+            return new CEquipListsView(m_context);
         return new CPlaceholderView(m_context, QStringLiteral("Instrumentation"),
-                                    QStringLiteral("The instrumentation lists are not available in this version yet."));
+                                    QStringLiteral("No instrumentation lists are loaded."));
     case ViewId::Ambient:
         return new CPlaceholderView(m_context, QStringLiteral("Booth Test"),
                                     QStringLiteral("The booth ambient test is not available in this version yet."));
@@ -264,8 +268,12 @@ void CMainFrame::storeSummaryFields() {
         summary->storeFields();
 }
 
-bool CMainFrame::instrumentationHasPendingChanges() const { return false; }
+bool CMainFrame::instrumentationHasPendingChanges() const {
+    const auto* equipment = qobject_cast<CEquipListsView*>(m_view.data());
+    return equipment && equipment->hasPendingChanges();
+}
 
+// The edits go with the view; the lists keep what was added or updated.
 void CMainFrame::discardInstrumentationChanges() {}
 
 void CMainFrame::restoreWindowGeometry() {

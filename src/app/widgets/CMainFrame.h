@@ -38,6 +38,8 @@ public:
         std::function<std::vector<EarphoneBlock>()> earphones = {};
         // Defaults to the "Earphone - Coupler Incompatible" dialog.
         std::function<bool(const QString&, bool&)> askIncompatible = {};
+        std::function<void()> writeInstruments = {};
+        std::function<void()> reloadInstruments = {};
         // Builds the test sheet for a test (-1: the first); without it the window says the sheet is missing.
         std::function<QWidget*(ViewContext&, int)> createTestSheet = {};
     };

@@ -26,6 +26,8 @@ struct ViewContext {
     // The "Earphone - Coupler Incompatible" question: true to continue; sets the flag to stop asking.
     std::function<bool(const QString&, bool&)> askIncompatible;
     bool alternateMode = false;
+    std::function<void()> writeInstruments;  // the lists into the database
+    std::function<void()> reloadInstruments; // the lists back from the database, dropping edits
 };
 
 } // namespace orvik

@@ -174,6 +174,8 @@ int main(int argc, char** argv) {
     CMainFrame frame(CMainFrame::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
                                        options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
                                        &database.instruments(), [&earphones] { return earphones; }, {},
+                                       [&database] { database.writeEquipmentLists(); },
+                                       [&database] { database.readEquipmentLists(); },
                                        [&](ViewContext& context, int test) -> QWidget* {
                                            if (options.simulate)
                                                simulator.scene().setReferenceLevels(

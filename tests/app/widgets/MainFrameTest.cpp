@@ -1,4 +1,5 @@
 #include "CAboutDlg.h"
+#include "CEquipListsView.h"
 #include "CPlaceholderView.h"
 #include "CPreferencesView.h"
 #include "CVodudazuzuvOriView.h"
@@ -61,6 +62,24 @@ TEST_F(MainFrameFixture, BackFromPreferencesReturnsThroughInstrumentationToIdle)
     EXPECT_EQ(frame->views().current(), V::EquipLists);
     frame->views().goBack();
     EXPECT_EQ(frame->views().current(), V::Idle);
+}
+
+TEST_F(MainFrameFixture, UnaddedInstrumentEditsAreDiscardedOnlyOnYes) {
+    start(Start::Equipped);
+    trigger(C::Instrumentation);
+    auto* equipment = view<CEquipListsView>();
+    ASSERT_NE(equipment, nullptr);
+    equipment->serialField()->setText(QStringLiteral("NEW-1"));
+    Q_EMIT equipment->serialField()->textEdited(QStringLiteral("NEW-1"));
+    ASSERT_TRUE(equipment->hasPendingChanges());
+    const QString question = QStringLiteral("There are instrumentation changes that have not been Added or Updated.");
+    services.messages.clear();
+    services.messages.answer(question, MessageAnswer::No, 1).answer(question, MessageAnswer::Yes, 1);
+    trigger(C::Preferences);
+    EXPECT_EQ(frame->views().current(), V::EquipLists);
+    EXPECT_EQ(services.messages.count(question), 1);
+    trigger(C::Preferences);
+    EXPECT_EQ(frame->views().current(), V::Preferences);
 }
 
 TEST_F(MainFrameFixture, MenuFollowsTheView) {
