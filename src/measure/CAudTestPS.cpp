@@ -31,8 +31,10 @@ QString earphoneLabel(const TestSetup& setup, TransducerKind transducer) {
     EarphoneKind kind{};
     earphoneKindOf(transducer, kind);
     const EarphoneBlock& block = earphoneSlot(setup, kind);
-    return orNotSelected(QStringLiteral("%1 Earphones"), fixedText(block.model), QStringLiteral("Earphones ") + NotSelected) +
-           orNotSelected(QStringLiteral(" Left %1"), fixedText(block.leftSerial), QStringLiteral(" Left ") + NotSelected) +
+    return orNotSelected(QStringLiteral("%1 Earphones"), fixedText(block.model),
+                         QStringLiteral("Earphones ") + NotSelected) +
+           orNotSelected(QStringLiteral(" Left %1"), fixedText(block.leftSerial),
+                         QStringLiteral(" Left ") + NotSelected) +
            orNotSelected(QStringLiteral(" Right %1"), fixedText(block.rightSerial),
                          QStringLiteral(" Right ") + NotSelected);
 }
@@ -99,8 +101,7 @@ void CAudTestPS::buildPages() {
             m_hlPages.push_back(nullptr);
             continue;
         }
-        auto page = std::make_unique<CMeasHLFreqPP>(m_record, m_link, m_transducer, slot.channel,
-                                                    hlFreqKindOf(m_test));
+        auto page = std::make_unique<CMeasHLFreqPP>(m_record, m_link, m_transducer, slot.channel, hlFreqKindOf(m_test));
         loadDialLevels(*page);
         page->fillList();
         m_hlPages.push_back(std::move(page));
@@ -269,13 +270,13 @@ QString CAudTestPS::instrumentLabel() const {
     }
     const QString earphones = earphoneLabel(setup, m_transducer);
     if (m_test == 6)
-        return earphones + QString::asprintf(", Rate %.1f Hz, Dev. %.1f %%", double(setup.fmRate),
-                                             double(setup.fmDeviation));
+        return earphones +
+               QString::asprintf(", Rate %.1f Hz, Dev. %.1f %%", double(setup.fmRate), double(setup.fmDeviation));
     EarphoneKind kind{};
     earphoneKindOf(m_transducer, kind);
     const quint16 coupler = earphoneSlot(setup, kind).coupler;
-    const QString couplerText =
-        coupler == 0 ? QStringLiteral("Coupler ") + NotSelected : couplerDisplayName(coupler) + QStringLiteral(" Coupler");
+    const QString couplerText = coupler == 0 ? QStringLiteral("Coupler ") + NotSelected
+                                             : couplerDisplayName(coupler) + QStringLiteral(" Coupler");
     return earphones + QStringLiteral(", ") + couplerText + QStringLiteral(", ") + micLabel(setup, m_transducer, "Mic");
 }
 

@@ -143,7 +143,9 @@ void CCalCheckDlg::tick() {
     m_timer = true;
 }
 
-void CCalCheckDlg::fail(const QString& text) { m_link.messages().show(text); }
+void CCalCheckDlg::fail(const QString& text) {
+    m_link.messages().show(text);
+}
 
 int CCalCheckDlg::calibrate(ProgressWindow& progress, int& initialGain, bool& gainSet, bool& levelRead,
                             double& initialLevel) {
@@ -202,7 +204,8 @@ int CCalCheckDlg::calibrate(ProgressWindow& progress, int& initialGain, bool& ga
         return status;
     }
     m_offset = float(m_offset - deviation);
-    const int offsetStatus = meter.SendCommand(QString::asprintf("S227,%5.2f", double(m_offset)).toLatin1(), &reply, 30);
+    const int offsetStatus =
+        meter.SendCommand(QString::asprintf("S227,%5.2f", double(m_offset)).toLatin1(), &reply, 30);
     if (offsetStatus < 0 || reply.contains("Not Available")) {
         fail(QString::asprintf("Unable to send the new calibration offset to the K37 \n(error %d, Message '%s').",
                                offsetStatus, reply.constData()));
@@ -221,8 +224,7 @@ int CCalCheckDlg::restoreAfter(int initialGain, bool gainSet, bool levelRead, do
     SlmCommander& meter = m_link.meter();
     if (levelRead) {
         QByteArray reply;
-        const int status =
-            meter.SendCommand(QString::asprintf("S41,%5.2f", initialLevel).toLatin1(), &reply, 30);
+        const int status = meter.SendCommand(QString::asprintf("S41,%5.2f", initialLevel).toLatin1(), &reply, 30);
         if (status < 0 || reply.contains("Not Available"))
             fail(QString::asprintf("Unable to reset the calibration level to the original value.\n(error %d, Message "
                                    "'%s').",

@@ -34,17 +34,20 @@ TestNumber testOf(HLFreqKind kind) {
     return TestNumber::HearingLevel;
 }
 
-int ear(Channel channel) { return channel == Channel::Right ? 1 : 0; }
+int ear(Channel channel) {
+    return channel == Channel::Right ? 1 : 0;
+}
 
 // The question after a reading that gave nothing to store. The wordings differ slightly between the runs and
 // the kinds of reading; each is the one the technician knows.
-QString recheckQuestion(const QString& opening, const char* gap, double hz, const QString& setTo,
-                        const char* remeasure, bool selectedRun) {
+QString recheckQuestion(const QString& opening, const char* gap, double hz, const QString& setTo, const char* remeasure,
+                        bool selectedRun) {
     return opening + QLatin1String(gap) +
            QString::asprintf("Would you like to measure again at %.0f Hz?\n(Please check the audiometer to make sure "
                              "the signal is on\nand that it is set to",
                              hz) +
-           setTo + QStringLiteral(".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure ") +
+           setTo +
+           QStringLiteral(".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure ") +
            QLatin1String(remeasure) + QStringLiteral(".\n") + MeasurementPage::retryTail(selectedRun);
 }
 } // namespace
@@ -279,8 +282,7 @@ int CMeasHLFreqPP::readToneFrequency(double& hz, ProgressWindow& progress) {
 PointOutcome CMeasHLFreqPP::frequencyPoint(FreqIndex i, bool checkMode, bool selectedRun) {
     const double hz = frequencyHz(i);
     PointPlan plan;
-    plan.dialText =
-        QString::asprintf(" 80 dBHL (or max level) %s at %.0f Hz", qPrintable(channelName(m_channel)), hz);
+    plan.dialText = QString::asprintf(" 80 dBHL (or max level) %s at %.0f Hz", qPrintable(channelName(m_channel)), hz);
     plan.frequency = i;
     plan.checkMode = checkMode;
     plan.mode = MeterMode::Fft;
@@ -299,18 +301,17 @@ PointOutcome CMeasHLFreqPP::frequencyPoint(FreqIndex i, bool checkMode, bool sel
         if (reading.status >= 0 && !reading.consistent())
             m_link.messages().show(inconsistentFrequencyMessage(reading.kept));
         if (reading.status < 0 || !reading.consistent()) {
-            const QString question =
-                selectedRun ? recheckQuestion(QStringLiteral("Failed to measure the Frequency."), "\n", hz,
-                                              QLatin1Char(' ') + plan.dialText, "this frequency", true)
-                            : recheckQuestion(QStringLiteral("Unable to read the Frequency."), "", hz, plan.dialText,
-                                              "at this frequency", false);
+            const QString question = selectedRun
+                                         ? recheckQuestion(QStringLiteral("Failed to measure the Frequency."), "\n", hz,
+                                                           QLatin1Char(' ') + plan.dialText, "this frequency", true)
+                                         : recheckQuestion(QStringLiteral("Unable to read the Frequency."), "", hz,
+                                                           plan.dialText, "at this frequency", false);
             return {-1, question};
         }
         if (reading.hz <= LowestFrequencyHz) {
             const QString opening = QString::asprintf("Measured frequency was too low (%.0f Hz).", reading.hz);
             const QString setTo = selectedRun ? QLatin1Char(' ') + plan.dialText : plan.dialText;
-            return {reading.status,
-                    recheckQuestion(opening, "\n\n", hz, setTo, "at this frequency", selectedRun)};
+            return {reading.status, recheckQuestion(opening, "\n\n", hz, setTo, "at this frequency", selectedRun)};
         }
         m_blocks.tone[i].frequency = float(reading.hz);
         m_lastFrequency = float(reading.hz);
@@ -321,8 +322,9 @@ PointOutcome CMeasHLFreqPP::frequencyPoint(FreqIndex i, bool checkMode, bool sel
 PointOutcome CMeasHLFreqPP::fmPoint(FreqIndex i, bool checkMode) {
     const double hz = frequencyHz(i);
     PointPlan plan;
-    plan.dialText = QString::asprintf(" FM 90 dBHL (or max level) %s at %.0f Hz (make sure the K37 readings are steady)",
-                                      qPrintable(channelName(m_channel)), hz);
+    plan.dialText =
+        QString::asprintf(" FM 90 dBHL (or max level) %s at %.0f Hz (make sure the K37 readings are steady)",
+                          qPrintable(channelName(m_channel)), hz);
     plan.frequency = i;
     plan.checkMode = checkMode;
     plan.mode = MeterMode::PulseFm;
@@ -410,8 +412,9 @@ int CMeasHLFreqPP::waitForTwoValidFm(ProgressWindow& progress) {
             validInRow = 0;
             ++invalid;
             if (invalid > InvalidFmLimit && reply.pureTone()) {
-                if (m_link.messages().show(QStringLiteral("Only a pure tone is heard. Make sure FM is set.\nTry Again?"),
-                                           MessageButtons::YesNo) != MessageAnswer::Yes)
+                if (m_link.messages().show(
+                        QStringLiteral("Only a pure tone is heard. Make sure FM is set.\nTry Again?"),
+                        MessageButtons::YesNo) != MessageAnswer::Yes)
                     return MeasurementCancelled;
                 invalid = 0;
             }

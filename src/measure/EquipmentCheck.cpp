@@ -20,7 +20,9 @@ const char* const CalibrationMessage =
     "measurement window to get there) then click on\nthe 'Go To Equipment Setup' button.\n\nIn Equipment Setup make "
     "selections for the following:\n\n";
 
-bool hasText(const char* field) { return field[0] != '\0'; }
+bool hasText(const char* field) {
+    return field[0] != '\0';
+}
 
 // The three lines of a left/right pair: the one of the tested side, or the "and/or" line for both.
 void addPair(QStringList& lines, const QString& name, bool left, bool right, Channel channel, const char* suffix,
@@ -93,8 +95,8 @@ bool CheckRequiredEquipment(int transducer, const TestSetup& setup, Channel chan
 
 QString gridQuestionText(const EmbeddedMicrophone& microphone) {
     const QString manufacturer = fixedText(microphone.identity.manufacturer);
-    const QString name = manufacturer.contains(QLatin1String("Veltan")) ? QStringLiteral("RKC311 Mic")
-                                                                         : QStringLiteral("IEC 318");
+    const QString name =
+        manufacturer.contains(QLatin1String("Veltan")) ? QStringLiteral("RKC311 Mic") : QStringLiteral("IEC 318");
     return QStringLiteral("No grid corrections have been entered for the %1 microphone\n(%2 %3 S/N %4)\n\nPress OK to "
                           "continue the measurement anyway.")
         .arg(name, manufacturer, fixedText(microphone.identity.model), fixedText(microphone.identity.serialNumber));

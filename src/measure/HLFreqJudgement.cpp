@@ -16,7 +16,9 @@ PassBand hearingLevelBand(FreqIndex index) {
     return index < FirstWideIndex ? PassBand{-3.0, 3.0} : PassBand{-5.0, 5.0};
 }
 
-PassBand narrowBandBand() { return {-3.0, 5.0}; }
+PassBand narrowBandBand() {
+    return {-3.0, 5.0};
+}
 
 double frequencyTolerance(const QString& audiometerType) {
     bool ok = false;
@@ -35,8 +37,7 @@ FmJudgement judgeFm(const FmEntry& entry, double nominalHz, double configuredRat
         judgement.deviationPercent = (double(entry.highest) - entry.lowest) / entry.carrier * 100.0;
     judgement.carrierPasses = frequencyPasses(entry.carrier, nominalHz, 0.03);
     const bool rateConfigured = PassBand{4.0, 20.001}.contains(configuredRateHz);
-    judgement.ratePasses =
-        rateConfigured && frequencyPasses(entry.rate, configuredRateHz, 0.10);
+    judgement.ratePasses = rateConfigured && frequencyPasses(entry.rate, configuredRateHz, 0.10);
     const bool deviationConfigured = PassBand{5.0, 25.001}.contains(configuredDeviation);
     judgement.deviationPasses =
         deviationConfigured && frequencyPasses(judgement.deviationPercent, configuredDeviation, 0.10);

@@ -7,8 +7,12 @@ namespace orvik {
 namespace {
 const QString Missing = QStringLiteral("----");
 
-QString number(double value, int decimals = 1) { return QString::number(value, 'f', decimals); }
-QString failing(const QString& text, bool passes) { return passes ? text : QLatin1Char('(') + text + QLatin1Char(')'); }
+QString number(double value, int decimals = 1) {
+    return QString::number(value, 'f', decimals);
+}
+QString failing(const QString& text, bool passes) {
+    return passes ? text : QLatin1Char('(') + text + QLatin1Char(')');
+}
 
 void judge(ResultList& list, bool passes) {
     if (!passes)
@@ -42,8 +46,7 @@ ResultRow levelRow(const HLFreqListInput& input, FreqIndex i, ResultList& list) 
         const double deviation = hearingLevel - dial;
         const bool passes = band.contains(deviation);
         judge(list, passes);
-        row.cells << (narrow ? failing(number(spl), passes) : number(spl)) << number(hearingLevel)
-                  << number(deviation);
+        row.cells << (narrow ? failing(number(spl), passes) : number(spl)) << number(hearingLevel) << number(deviation);
     } else {
         row.cells << Missing << Missing << Missing;
     }
@@ -72,8 +75,8 @@ ResultRow frequencyRow(const HLFreqListInput& input, FreqIndex i, ResultList& li
     } else {
         row.cells << Missing << Missing;
     }
-    row.cells << QStringLiteral("%1 to %2").arg(number(nominal - tolerance * nominal),
-                                                number(nominal + tolerance * nominal));
+    row.cells
+        << QStringLiteral("%1 to %2").arg(number(nominal - tolerance * nominal), number(nominal + tolerance * nominal));
     if (input.showCorrections)
         row.cells << number(tolerance * 100.0) + QLatin1Char('%');
     return row;

@@ -120,7 +120,8 @@ double MastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& clima
     const double temperaturePart = set.temperature[std::size_t(row)][k];
     const int column = pressureColumn(climate.coupler);
     const double pressurePart =
-        column < 0 ? 0.0 : tables.pressure[std::size_t(k)][std::size_t(column)] * (pressureKpa(climate.pressure) - 101.325);
+        column < 0 ? 0.0
+                   : tables.pressure[std::size_t(k)][std::size_t(column)] * (pressureKpa(climate.pressure) - 101.325);
     return climatePart + temperaturePart + pressurePart;
 }
 

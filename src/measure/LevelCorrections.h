@@ -30,7 +30,7 @@ struct MastoidClimate {
     int modelNumber = 0; // leading digits of the mastoid's model name
 };
 
-inline constexpr int MastoidFrequencies = 20; // 250..8000 Hz, FreqIndex 5..24
+inline constexpr int MastoidFrequencies = 20;     // 250..8000 Hz, FreqIndex 5..24
 inline constexpr int MastoidTemperatureRows = 13; // one a degree, 17..29 degrees C
 using MastoidRow = std::array<double, MastoidFrequencies>;
 

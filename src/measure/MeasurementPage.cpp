@@ -15,8 +15,8 @@ MessageButtons retryButtons(bool selectedRun) {
 }
 } // namespace
 
-MeasurementPage::MeasurementPage(AudiometerRecord& record, MeterLink& link, TransducerKind transducer,
-                                 Channel channel, TestNumber test)
+MeasurementPage::MeasurementPage(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
+                                 TestNumber test)
     : m_record(record), m_link(link), m_transducer(transducer), m_channel(channel), m_test(test) {}
 
 int MeasurementPage::ReadCalibrationOffset(ProgressWindow* progress, const QString& label) {

@@ -20,12 +20,12 @@ enum class PageVerdict : int { NoneJudged = 0, AllPass = 1, AnyFails = -1 };
 
 // What a page needs to run one point through the common procedure.
 struct PointPlan {
-    QString dialText;    // completes "Set%s", e.g. " 70 dBHL Left at 1000 Hz"
+    QString dialText; // completes "Set%s", e.g. " 70 dBHL Left at 1000 Hz"
     FreqIndex frequency = 0;
     bool checkMode = false; // the first point of Measure All, every point of Measure Selected
     MeterMode mode = MeterMode::SlmRta;
     int variant = 0;
-    QString checkingText;   // "Checking the K37 for SLM/RTA mode"
+    QString checkingText; // "Checking the K37 for SLM/RTA mode"
     bool selectedRun = false;
 };
 

@@ -189,8 +189,8 @@ int ChangeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress
         return status;
     meter.run();
     if (progress) {
-        progress->setStatus(QStringLiteral(
-            "Transducer change: Waiting for the K37 to stabilize. This may take several seconds."));
+        progress->setStatus(
+            QStringLiteral("Transducer change: Waiting for the K37 to stabilize. This may take several seconds."));
         if (progress->checkCancelButton())
             return MeasurementCancelled;
     }

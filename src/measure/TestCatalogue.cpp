@@ -6,14 +6,24 @@ namespace orvik {
 
 namespace {
 using T = TransducerKind;
-constexpr std::array<const char*, TestCount> TestNames{
-    "Hearing Level", "Frequency Accuracy", "Linearity",         "Harmonic Distortion", "Pulse", "Cross Talk",
-    "Frequency Modulation", "Narrow Band Level", "Broad Band Masking", "Speech", "Speech Harmonic Distortion"};
+constexpr std::array<const char*, TestCount> TestNames{"Hearing Level",
+                                                       "Frequency Accuracy",
+                                                       "Linearity",
+                                                       "Harmonic Distortion",
+                                                       "Pulse",
+                                                       "Cross Talk",
+                                                       "Frequency Modulation",
+                                                       "Narrow Band Level",
+                                                       "Broad Band Masking",
+                                                       "Speech",
+                                                       "Speech Harmonic Distortion"};
 constexpr std::array<MeterMode, TestCount> TestModes{
-    MeterMode::SlmRta, MeterMode::Fft,    MeterMode::SlmRta, MeterMode::Fft,    MeterMode::PulseFm, MeterMode::SlmRta,
-    MeterMode::PulseFm, MeterMode::SlmRta, MeterMode::Fft,   MeterMode::SlmRta, MeterMode::Fft};
+    MeterMode::SlmRta,  MeterMode::Fft,    MeterMode::SlmRta, MeterMode::Fft,    MeterMode::PulseFm, MeterMode::SlmRta,
+    MeterMode::PulseFm, MeterMode::SlmRta, MeterMode::Fft,    MeterMode::SlmRta, MeterMode::Fft};
 
-bool isEarphone(TransducerKind t) { return t == T::SupraAural || t == T::Insert || t == T::Circumaural; }
+bool isEarphone(TransducerKind t) {
+    return t == T::SupraAural || t == T::Insert || t == T::Circumaural;
+}
 
 QList<PageSlot> leftAndRight(PageKind kind) {
     return {{kind, QStringLiteral("Left"), Channel::Left}, {kind, QStringLiteral("Right"), Channel::Right}};

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace orvik {
 
@@ -12,7 +13,9 @@ constexpr int MaximumKept = 7;
 constexpr int DiscardLimit = 20;
 constexpr int Agreeing = 3;
 
-long wholeHz(double hz) { return long(std::trunc(hz)); }
+long wholeHz(double hz) {
+    return long(std::trunc(hz));
+}
 
 bool insideWindow(double hz, double nominalHz) {
     const double ratio = hz / nominalHz;
@@ -25,15 +28,14 @@ bool lastThreeAgree(const QList<double>& kept) {
            wholeHz(kept[n - 2]) == wholeHz(kept[n - 3]);
 }
 
-double mostFrequentFirst(const QList<double>& kept) {
+std::optional<double> mostFrequentFirst(const QList<double>& kept) {
     for (double hz : kept) {
-        const auto same = std::count_if(kept.begin(), kept.end(), [&](double other) {
-            return wholeHz(other) == wholeHz(hz);
-        });
+        const auto same =
+            std::count_if(kept.begin(), kept.end(), [&](double other) { return wholeHz(other) == wholeHz(hz); });
         if (same >= Agreeing)
             return hz;
     }
-    return 0.0;
+    return std::nullopt;
 }
 } // namespace
 
@@ -54,10 +56,13 @@ ToneFrequencyResult settleToneFrequency(double nominalHz, const std::function<in
         result.kept.append(hz);
         if (lastThreeAgree(result.kept)) {
             result.hz = hz;
+            result.found = true;
             return result;
         }
     }
-    result.hz = mostFrequentFirst(result.kept);
+    const std::optional<double> common = mostFrequentFirst(result.kept);
+    result.found = common.has_value();
+    result.hz = common.value_or(0.0);
     return result;
 }
 

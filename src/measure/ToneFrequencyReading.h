@@ -8,9 +8,10 @@ namespace orvik {
 
 struct ToneFrequencyResult {
     int status = 0;     // of the last reading; MeasurementCancelled or a link error end the reading early
-    double hz = 0.0;    // 0 when no consistent value was found
+    double hz = 0.0;    // the agreed value (a silent counter agrees on 0)
     QList<double> kept; // readings inside the window (or kept after too many discarded), in order
-    bool consistent() const { return hz > 0.0; }
+    bool found = false; // false when seven kept readings had no whole-Hz value three times
+    bool consistent() const { return found; }
 };
 
 // Settles the frequency of a tone from successive counter readings: readings far from the nominal frequency

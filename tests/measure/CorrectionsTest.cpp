@@ -93,9 +93,9 @@ TEST(MastoidEnvironment, ClimateIsInterpolatedAndLimited) {
         int h;
         double expected;
     } cases[] = {
-        {17.0, 40, 1.0 + 0},  // halfway between the 30 % and 50 % values
-        {16.0, 40, 1.0 + 0},  // taken as 17 degrees
-        {30.0, 2, 6.0 + 12},  // taken as 29; code 2 is 70 %
+        {17.0, 40, 1.0 + 0},   // halfway between the 30 % and 50 % values
+        {16.0, 40, 1.0 + 0},   // taken as 17 degrees
+        {30.0, 2, 6.0 + 12},   // taken as 29; code 2 is 70 %
         {29.0, 20, -1.0 + 12}, // below 30 % the 30..50 % slope goes on
         {23.0, 95, 7.25 + 6},  // above 90 % the 70..90 % slope goes on
         {23.4, 50, 2.0 + 6},   // row = whole part of t + 0.5 - 17
@@ -112,13 +112,10 @@ TEST(MastoidEnvironment, PressureUnitsAndCouplerColumns) {
         quint16 coupler;
         double expected;
     } cases[] = {
-        {101.325, 2, 0.0},
-        {29.9213, 2, 0.0},            // inches of mercury
-        {760.0, 1, 0.0},              // mm of mercury
-        {91.325, 2, -0.714},          // kPa
-        {91.325, 1, -0.96},
-        {91.325, 6, -0.531},
-        {91.325, 4, 0.0},             // no column for other couplers
+        {101.325, 2, 0.0},   {29.9213, 2, 0.0},                     // inches of mercury
+        {760.0, 1, 0.0},                                            // mm of mercury
+        {91.325, 2, -0.714},                                        // kPa
+        {91.325, 1, -0.96},  {91.325, 6, -0.531}, {91.325, 4, 0.0}, // no column for other couplers
     };
     for (const auto& c : cases) {
         MastoidClimate climate;
@@ -135,11 +132,14 @@ TEST_F(Setup, EquipmentLinesInOrderPerTransducerAndChannel) {
         Channel channel;
         QStringList lines;
     } cases[] = {
-        {0, Channel::Both,
+        {0,
+         Channel::Both,
          {"    SLM", "    Preamp", "    Mic", "    Audiometer",
           "    Left and/or Right Supra-aural Earphone (may be missing serial numbers)"}},
-        {3, Channel::Right,
-         {"    SLM", "    Preamp", "    Mic", "    Audiometer", "    Right Insert Earphone (may be missing serial number)"}},
+        {3,
+         Channel::Right,
+         {"    SLM", "    Preamp", "    Mic", "    Audiometer",
+          "    Right Insert Earphone (may be missing serial number)"}},
         {2, Channel::Left, {"    SLM", "    Preamp", "    Mic", "    Audiometer", "    Left Speaker"}},
         {1, Channel::Left, {"    SLM", "    Mastoid", "    Audiometer", "    Bone Vibrator"}},
         {CalibrationDialog, Channel::Left, {"    Calibrator", "    Calibration Microphone"}},

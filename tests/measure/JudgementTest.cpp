@@ -11,7 +11,7 @@ TEST(HearingLevelLimits, BoundsAreInclusiveAndWidenFrom6000Hz) {
         float hz;
         double deviation;
         bool passes;
-    } cases[] = {{5000, 3.0, true}, {5000, 3.1, false}, {5000, -3.0, true}, {5000, -3.1, false},
+    } cases[] = {{5000, 3.0, true}, {5000, 3.1, false}, {5000, -3.0, true},  {5000, -3.1, false},
                  {6000, 5.0, true}, {6000, 5.1, false}, {31.5f, -3.0, true}, {20000, -5.0, true}};
     for (const auto& c : cases)
         EXPECT_EQ(hearingLevelBand(freqIndexOf(c.hz)).contains(c.deviation), c.passes) << c.hz << " " << c.deviation;
@@ -24,8 +24,8 @@ TEST(FrequencyLimits, ToleranceFollowsTheAudiometerType) {
         const char* type;
         double measured;
         bool passes;
-    } cases[] = {{"1", 504.9, true}, {"1", 509.9, false}, {"2", 495.0, true}, {"3", 509.9, true},
-                 {"5", 510.1, false}, {"", 509.9, true}};
+    } cases[] = {{"1", 504.9, true}, {"1", 509.9, false}, {"2", 495.0, true},
+                 {"3", 509.9, true}, {"5", 510.1, false}, {"", 509.9, true}};
     for (const auto& c : cases)
         EXPECT_EQ(frequencyPasses(c.measured, 500.0, frequencyTolerance(QString::fromLatin1(c.type))), c.passes)
             << c.type << " " << c.measured;
@@ -43,7 +43,7 @@ TEST(FmLimits, DeviationRateAndCarrierAreJudgedTogether) {
         FmEntry entry;
         bool carrier, rateOk, deviationOk;
     } cases[] = {
-        {3.0, 10.0, {1000.0f, 3.0f, 950.0f, 1050.0f, 0, 0}, true, false, true}, // configured rate out of range
+        {3.0, 10.0, {1000.0f, 3.0f, 950.0f, 1050.0f, 0, 0}, true, false, true},      // configured rate out of range
         {20.001, 25.001, {1000.0f, 22.0f, 875.0f, 1125.0f, 0, 0}, true, true, true}, // upper configured bounds
         {10.0, 10.0, {1031.0f, 11.0f, 981.0f, 1081.0f, 0, 0}, false, true, true},
         {10.0, 4.0, {1000.0f, 10.0f, 980.0f, 1020.0f, 0, 0}, true, true, false}, // configured deviation below 5 %
@@ -78,10 +78,12 @@ TEST(ToneFrequency, ReadingCases) {
         {"740 discarded at 1000", 1000, {740.0, 1000.1, 1000.2, 1000.3}, 1000.3, 3},
         {"most frequent of seven", 1000, {1001.5, 1000.1, 1002.0, 1000.5, 1003.0, 1000.9, 1004.0}, 1000.1, 7},
         {"none three times", 1000, {1001, 1002, 1003, 1004, 1005, 1006, 1007}, 0.0, 7},
+        {"silent counter agrees on 0", 1000, QList<double>(30, 0.0), 0.0, 3},
     };
     for (const auto& c : cases) {
         const ToneFrequencyResult r = settle(c.nominal, c.readings);
         EXPECT_DOUBLE_EQ(r.hz, c.result) << c.name;
+        EXPECT_EQ(r.consistent(), std::string(c.name) != "none three times") << c.name;
         EXPECT_EQ(r.kept.size(), c.kept) << c.name;
     }
 }
@@ -139,7 +141,9 @@ TEST(FmReply, ParsesFixedPointFieldsAndValidity) {
 }
 
 TEST(FmReply, ThreeReadingsAgreeWithinTheirSpreads) {
-    const auto r = [](double carrier, double rate) { return parseFmReply(fmBlock(carrier, carrier + 50, carrier - 50, rate)); };
+    const auto r = [](double carrier, double rate) {
+        return parseFmReply(fmBlock(carrier, carrier + 50, carrier - 50, rate));
+    };
     EXPECT_TRUE(fmReadingsAgree({r(1000, 5.0), r(1015, 5.0), r(1007, 5.0)}));
     EXPECT_FALSE(fmReadingsAgree({r(1000, 5.0), r(1016, 5.0), r(1007, 5.0)}));
     EXPECT_FALSE(fmReadingsAgree({r(1000, 5.0), r(1000, 5.5), r(1000, 5.0)}));

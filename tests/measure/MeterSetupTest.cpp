@@ -1,6 +1,6 @@
+#include "measure/MeterSetup.h"
 #include "RecordingProgress.h"
 #include "SimBench.h"
-#include "measure/MeterSetup.h"
 
 #include <gtest/gtest.h>
 

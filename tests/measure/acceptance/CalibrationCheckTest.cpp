@@ -128,6 +128,7 @@ TEST_F(CalibrationCheck, StopAtTheGainStepLeavesTheLevelAlone) {
     const qsizetype before = log.commands.size();
     dialog->setCalibration();
     const QByteArrayList sent = log.commands.mid(before);
-    EXPECT_FALSE(std::any_of(sent.begin(), sent.end(), [](const QByteArray& c) { return c.startsWith("S41") || c == "Q41"; }));
+    EXPECT_FALSE(
+        std::any_of(sent.begin(), sent.end(), [](const QByteArray& c) { return c.startsWith("S41") || c == "Q41"; }));
     EXPECT_EQ(gain(), 0);
 }

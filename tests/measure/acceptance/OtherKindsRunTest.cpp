@@ -1,7 +1,7 @@
 #include "SimBench.h"
+#include "app/Settings.h"
 #include "measure/CAdjustHLfreqDlg.h"
 #include "measure/CMeasHLFreqPP.h"
-#include "app/Settings.h"
 #include "model/FixedText.h"
 
 #include <cstring>
@@ -42,6 +42,40 @@ TEST_F(KindRun, FrequencyAccuracyJudgesByTheAudiometerType) {
     EXPECT_EQ(technician.followed().front(), "Set 80 dBHL (or max level) Left at 125 Hz");
 }
 
+TEST_F(KindRun, SilentToneIsAFrequencyTooLow) {
+    const QString dial = " 80 dBHL (or max level) Left at 125 Hz";
+    const struct {
+        bool selectedRun;
+        QString question;
+    } cases[] = {
+        {false,
+         "Measured frequency was too low (0 Hz).\n\nWould you like to measure again at 125 Hz?\n(Please check the "
+         "audiometer to make sure the signal is on\nand that it is set to" +
+             dial +
+             ".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure at this "
+             "frequency.\nClick No to go on to the next frequency (if there is one).\nClick Cancel to cancel the "
+             "measurement."},
+        {true,
+         "Measured frequency was too low (0 Hz).\n\nWould you like to measure again at 125 Hz?\n(Please check the "
+         "audiometer to make sure the signal is on\nand that it is set to " +
+             dial +
+             ".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure at this "
+             "frequency.\nClick No to cancel the measurement."},
+    };
+    for (const auto& c : cases) {
+        t.messages.clear();
+        t.messages.answer("Measured frequency was too low", MessageAnswer::Cancel, 1);
+        CMeasHLFreqPP p = page(HLFreqKind::Frequency);
+        p.fillList();
+        // The technician follows the prompt, but the audiometer gives no sound at 125 Hz.
+        audiometer().levelErrorDb.insert(125.0, -200.0);
+        EXPECT_EQ(c.selectedRun ? p.MeasureSelected({0}) : p.MeasureAll(), MeasurementCancelled);
+        ASSERT_EQ(t.messages.texts().size(), 1);
+        EXPECT_EQ(t.messages.texts().front(), c.question);
+        EXPECT_EQ(p.blocks().tone[2].frequency, 0.0f);
+    }
+}
+
 TEST_F(KindRun, FmWithAConfiguredRateOf3HzFailsEveryPoint) {
     record.setup.fmDeviation = 10.0f; // the simulated audiometer sweeps 5 % each side
     const struct {
@@ -73,7 +107,8 @@ TEST_F(KindRun, CancelledFmReadingKeepsOrRestoresAsTheTechnicianSays) {
     // Cancel while the second of the three readings of the first point (125 Hz) runs.
     bool armed = false;
     t.clock.onPump([&] {
-        if (armed && !t.progress.statusTexts.isEmpty() && t.progress.statusTexts.last().startsWith("Measuring 2 of 3")) {
+        if (armed && !t.progress.statusTexts.isEmpty() &&
+            t.progress.statusTexts.last().startsWith("Measuring 2 of 3")) {
             armed = false;
             t.progress.cancelNow();
         }
@@ -128,9 +163,8 @@ TEST_F(KindRun, AppliedCorrectionsAddTheirColumns) {
     p.fillList();
     EXPECT_EQ(p.list().columns.size(), 5);
     p.toggleAppliedCorrections();
-    EXPECT_EQ(p.list().columns,
-              (QStringList{"Frequency", "Measured SPL", "Hearing Level", "Deviation", "Target SPL", "RETSPL", "HL Low",
-                           "HL High"}));
+    EXPECT_EQ(p.list().columns, (QStringList{"Frequency", "Measured SPL", "Hearing Level", "Deviation", "Target SPL",
+                                             "RETSPL", "HL Low", "HL High"}));
     const ResultRow& row = p.list().rows[4]; // 1000 Hz, not measured yet
     EXPECT_EQ(row.cells.mid(1, 4), (QStringList{"----", "----", "----", "----"}));
     EXPECT_EQ(row.cells[6], "-3.0");
@@ -161,7 +195,8 @@ TEST_F(KindRun, MissingReferenceGreysTheRowAndWarnsOnce) {
 }
 
 TEST_F(KindRun, AdjustDisplayShowsTheLiveHearingLevel) {
-    CAdjustHLfreqDlg adjust(record, *link, TransducerKind::SupraAural, record.results.inputLevels.hearingLevel[0].level);
+    CAdjustHLfreqDlg adjust(record, *link, TransducerKind::SupraAural,
+                            record.results.inputLevels.hearingLevel[0].level);
     ASSERT_TRUE(adjust.open(freqIndexOf(1000.f), nullptr));
     EXPECT_EQ(adjust.frequencyLines().first(), "125.0");
     EXPECT_EQ(adjust.frequency(), freqIndexOf(1000.f));

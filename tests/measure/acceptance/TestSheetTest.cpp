@@ -1,7 +1,7 @@
 #include "SimBench.h"
 #include "app/Settings.h"
-#include "model/FixedText.h"
 #include "measure/CAudTestPS.h"
+#include "model/FixedText.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +24,7 @@ struct TestSheet : ::testing::Test, SimBench {
                 return answerSave;
             });
     }
-    qint16 status(int test, TransducerKind transducer) const {
-        return record.header.testStatus[test][int(transducer)];
-    }
+    qint16 status(int test, TransducerKind transducer) const { return record.header.testStatus[test][int(transducer)]; }
 };
 } // namespace
 
@@ -127,7 +125,8 @@ TEST_F(TestSheet, InstrumentLabels) {
     record.setup.fmRate = 5.0f;
     record.setup.fmDeviation = 10.0f;
     sheet->chooseTest(6);
-    EXPECT_TRUE(sheet->instrumentLabel().endsWith(", Rate 5.0 Hz, Dev. 10.0 %")) << sheet->instrumentLabel().toStdString();
+    EXPECT_TRUE(sheet->instrumentLabel().endsWith(", Rate 5.0 Hz, Dev. 10.0 %"))
+        << sheet->instrumentLabel().toStdString();
     sheet->chooseTest(7);
     sheet->chooseTransducer(1);
     EXPECT_EQ(sheet->instrumentLabel(), "Left Speaker SPL-1, Right Speaker SPR-1, Mic 55103");
