@@ -1,8 +1,10 @@
 #pragma once
 
-#include "measure/CAdjustHLfreqDlg.h"
+#include "model/FrequencyTable.h"
+#include "model/Transducer.h"
 
 #include <QDialog>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -10,7 +12,10 @@ class QTimer;
 
 namespace orvik {
 
+class CAdjustHLfreqDlg;
 class GridQuestion;
+struct AudiometerRecord;
+struct MeterLink;
 
 // "Adjust Level": the modeless live display of the hearing-level test. A 1000 ms timer drives one reading of
 // the display logic a tick; the timer stops when the technician gives up after a failed read.
@@ -19,6 +24,7 @@ class CAdjustHLfreqWindow final : public QDialog {
 public:
     CAdjustHLfreqWindow(AudiometerRecord& record, MeterLink& link, TransducerKind transducer,
                         const qint16 (&dialLevels)[FrequencyCount], QWidget* parent = nullptr);
+    ~CAdjustHLfreqWindow() override;
 
     // The opening steps; false when the window must not be shown.
     bool start(FreqIndex preselected, GridQuestion* gridQuestion);
@@ -32,7 +38,7 @@ public:
 private:
     void showValues();
 
-    CAdjustHLfreqDlg m_display;
+    std::unique_ptr<CAdjustHLfreqDlg> m_display;
     QComboBox* m_frequencies;
     QLabel* m_spl;
     QLabel* m_hl;

@@ -243,6 +243,12 @@ void CAudTestView::nextTest() {
 
 void CAudTestView::adjust() {
     CAudTestPS& sheet = m_links->sheet;
+    if (sheet.test() != 0) {
+        // Speech has its own display, which does not exist yet; the hearing-level one would show wrong values.
+        m_seams.services.messageBox.show(QStringLiteral("%1 (%2): the Adjust display is not available yet.")
+                                             .arg(sheet.title(), transducerName(sheet.transducer())));
+        return;
+    }
     FreqIndex preselected = -1;
     auto* view = qobject_cast<CMeasHLFreqPPView*>(m_pages->currentWidget());
     if (CMeasHLFreqPP* page = sheet.measurementPage(sheet.activePage()); page && view) {

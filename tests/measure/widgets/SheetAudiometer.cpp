@@ -2,8 +2,8 @@
 
 #include "SimBench.h"
 #include "model/DefaultRetspl.h"
-#include "model/FrequencyTable.h"
 #include "model/FixedText.h"
+#include "model/FrequencyTable.h"
 
 #include <cstring>
 

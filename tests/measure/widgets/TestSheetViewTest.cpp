@@ -1,3 +1,4 @@
+#include "CAdjustHLfreqWindow.h"
 #include "CAudTestView.h"
 #include "CCalCheckWindow.h"
 #include "CMeasHLFreqPPView.h"
@@ -6,6 +7,7 @@
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -66,6 +68,30 @@ TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
     const int measuredSpl = 1;
     for (int row = 0; row < page->table()->rowCount(); ++row)
         EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
+}
+
+// Adjust opens the live display on the frequency selected in the list; every tick reads the meter. Speech has
+// no display yet and says so.
+TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
+    CAudTestView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    ASSERT_NE(page, nullptr);
+    page->table()->selectRow(3);
+    sheet->button(QStringLiteral("Adjust"))->click();
+    auto* adjust = sheet->findChild<CAdjustHLfreqWindow*>();
+    ASSERT_NE(adjust, nullptr);
+    EXPECT_DOUBLE_EQ(adjust->frequencies()->currentText().toDouble(), page->table()->item(3, 0)->text().toDouble());
+    adjust->tick();
+    EXPECT_FALSE(adjust->measuredSpl()->text().isEmpty());
+    EXPECT_TRUE(adjust->timer()->isActive());
+    adjust->close();
+
+    sheet->testList()->setCurrentRow(9);
+    t.messages.clear();
+    sheet->button(QStringLiteral("Adjust"))->click();
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{"Speech (Supra-aural Earphone): the Adjust display is not available yet."});
 }
 
 // The check opens on the calibrator and microphone chosen last and shows the remembered calibrator's values.
