@@ -224,7 +224,6 @@ void CMainFrame::showView(ViewId view, int page) {
 }
 
 QWidget* CMainFrame::createView(ViewId view, int page) {
-    Q_UNUSED(page)
     switch (view) {
     case ViewId::Idle:
         return new CIdleView(m_seams.document, idleDemoOffer());
@@ -247,6 +246,8 @@ QWidget* CMainFrame::createView(ViewId view, int page) {
     case ViewId::TestSetup:
         return new CTestSetupView(m_context);
     case ViewId::AudTest:
+        if (m_seams.createTestSheet)
+            return m_seams.createTestSheet(m_context, page);
         return new CPlaceholderView(m_context, QStringLiteral("Audiometer Test Sheet"),
                                     QStringLiteral("The audiometer test sheet is not available in this version yet."));
     }

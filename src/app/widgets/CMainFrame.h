@@ -40,6 +40,8 @@ public:
         std::function<bool(const QString&, bool&)> askIncompatible = {};
         std::function<void()> writeInstruments = {};
         std::function<void()> reloadInstruments = {};
+        // Builds the test sheet for a test (-1: the first); without it the window says the sheet is missing.
+        std::function<QWidget*(ViewContext&, int)> createTestSheet = {};
     };
 
     explicit CMainFrame(Seams seams, QWidget* parent = nullptr);

@@ -1,12 +1,13 @@
 // orvik: the technician's desktop program.
+#include "CAudTestView.h"
 #include "CBattCheckDlg.h"
+#include "CCalCheckWindow.h"
 #include "CMainFrame.h"
 #include "CProgressDlg.h"
 #include "QtMessageBox.h"
 #include "ScreenshotTour.h"
 #include "app/AlternateMode.h"
 #include "app/AppDocument.h"
-#include "app/CalibrationCheckUnavailable.h"
 #include "app/DemoInstruments.h"
 #include "app/SerialPortNames.h"
 #include "app/SessionMeterLink.h"
@@ -14,7 +15,9 @@
 #include "database/CVodudazuzuvOriDoc.h"
 #include "database/DaoException.h"
 #include "model/DefaultRetspl.h"
+#include "sim/DialFollowingMessageBox.h"
 #include "sim/K37Simulator.h"
+#include "sim/ModelReferenceLevels.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
 
 #include <QApplication>
@@ -96,6 +99,13 @@ void nameDatabase(SettingsStore& settings, const QString& path) {
     settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseName"), file.fileName());
 }
 
+// The meter check the window runs before the first test sheet and from the SLM menu.
+class WindowCalibrationCheck final : public CalibrationCheck {
+public:
+    std::function<int()> show;
+    int run() override { return show ? show() : 0; }
+};
+
 QString askDatabasePath(QWidget* parent) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Change database"), QString(),
                                         QStringLiteral("Access Database Files (*.mdb)"), nullptr,
@@ -143,7 +153,11 @@ int main(int argc, char** argv) {
     NumberedSerialDeviceFactory realPorts(*settings);
     SerialDeviceFactory& ports = options.simulate ? static_cast<SerialDeviceFactory&>(simulatedPorts) : realPorts;
     SessionMeterLink meter(ports, messages, clock, database.preferences());
-    CalibrationCheckUnavailable calibration(messages);
+    // In a demo the simulated audiometer follows the dial prompts the technician acknowledges.
+    sim::DialFollowingMessageBox technician(messages, simulator.scene());
+    MessageBox& measurementMessages = options.simulate ? static_cast<MessageBox&>(technician) : messages;
+    const AppServices measurementServices{measurementMessages, progress, clock, *settings};
+    WindowCalibrationCheck calibration;
 
     std::function<QList<SSerInfo>()> enumerate = enumerateSerialPorts;
     std::function<void()> addDemo;
@@ -161,7 +175,21 @@ int main(int argc, char** argv) {
                                        options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
                                        &database.instruments(), [&earphones] { return earphones; }, {},
                                        [&database] { database.writeEquipmentLists(); },
-                                       [&database] { database.readEquipmentLists(); }});
+                                       [&database] { database.readEquipmentLists(); },
+                                       [&](ViewContext& context, int test) -> QWidget* {
+                                           if (options.simulate)
+                                               simulator.scene().setReferenceLevels(
+                                                   sim::modelReferenceLevels(database.record().setup));
+                                           const auto save = [&database](const AudiometerRecord&) {
+                                               return database.saveRecord() == CVodudazuzuvOriDoc::SaveResult::Saved;
+                                           };
+                                           return new CAudTestView(
+                                               context, TestSheetSeams{meter.session(), measurementServices, save},
+                                               test);
+                                       }});
+    calibration.show = [&] {
+        return runCalibrationCheck(meter.session(), measurementServices, database.instruments(), &frame);
+    };
     messages.setParent(&frame);
     progress.setOwner(&frame);
     document.askDatabasePath = [&frame] { return askDatabasePath(&frame); };

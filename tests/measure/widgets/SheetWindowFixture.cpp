@@ -1,0 +1,38 @@
+#include "SheetWindowFixture.h"
+
+#include "CAudTestView.h"
+#include "CCalCheckWindow.h"
+#include "SheetAudiometer.h"
+#include "app/DemoInstruments.h"
+#include "sim/ModelReferenceLevels.h"
+
+namespace orvik::test {
+
+void SheetWindowFixture::SetUp() {
+    t.settings.writeText("Preferences", "DatabaseDir", dir.path() + u'/');
+    t.messages.answer(QStringLiteral("doesn't exist"), MessageAnswer::Yes, 1).acknowledgeAll();
+    database.onNewDocument();
+    ASSERT_TRUE(addDemoInstruments(database.instruments()));
+    ASSERT_TRUE(database.writeEquipmentLists());
+    CMainFrame::Seams seams{document, t.messages, meter, calibration, t.settings, [] { return QList<SSerInfo>{}; }};
+    seams.instruments = &database.instruments();
+    seams.createTestSheet = [this](ViewContext& context, int test) -> QWidget* {
+        simulator.scene().setReferenceLevels(sim::modelReferenceLevels(database.record().setup));
+        const auto save = [this](const AudiometerRecord&) {
+            return database.saveRecord() == CVodudazuzuvOriDoc::SaveResult::Saved;
+        };
+        return new CAudTestView(context, TestSheetSeams{meter.session(), measurementServices(), save}, test);
+    };
+    frame = std::make_unique<CMainFrame>(seams);
+    calibration.show = [this] {
+        return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(), frame.get());
+    };
+    frame->updateCommandStates();
+}
+
+void SheetWindowFixture::setUpAudiometer() {
+    setUpSupraAuralAudiometer(database.record());
+    document.markTestStarted();
+}
+
+} // namespace orvik::test

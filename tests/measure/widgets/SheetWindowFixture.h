@@ -1,0 +1,72 @@
+#pragma once
+
+#include "CMainFrame.h"
+#include "TestServices.h"
+#include "app/AppDocument.h"
+#include "app/SessionMeterLink.h"
+#include "database/CVodudazuzuvOriDoc.h"
+#include "sim/DialFollowingMessageBox.h"
+#include "sim/K37Simulator.h"
+#include "sim/SimulatedSerialDeviceFactory.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace orvik::test {
+
+// The calibration check of the window, driven by the test while its dialog is up.
+class CalibrationByWindow final : public CalibrationCheck {
+public:
+    std::function<int()> show;
+    int run() override {
+        ++runs;
+        return show ? show() : 0;
+    }
+    int runs = 0;
+};
+
+// The main window wired as `orvik --simulate` wires it: the real document over a database in a temporary folder,
+// the demo instruments, the simulated K37 on virtual time, a technician who follows the dial prompts and
+// scripted answers for everything else. The record is set up for supra-aural earphones.
+class SheetWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // Runs `step` on the modal dialog that `open` brings up, then returns what `open` returned.
+    template <typename Dialog> int whileModal(const std::function<int()>& open, std::function<void(Dialog&)> step);
+    void setUpAudiometer();
+    AppServices measurementServices() { return {technician, t.progress, t.clock, t.settings}; }
+
+    QTemporaryDir dir;
+    TestServices t;
+    CVodudazuzuvOriDoc database{t.services(), dir.path()};
+    AppDocument document{database, t.settings};
+    sim::K37Simulator simulator;
+    sim::DialFollowingMessageBox technician{t.messages, simulator.scene()};
+    sim::SimulatedSerialDeviceFactory ports{simulator, t.clock};
+    SessionMeterLink meter{ports, t.messages, t.clock, database.preferences()};
+    CalibrationByWindow calibration;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+template <typename Dialog>
+int SheetWindowFixture::whileModal(const std::function<int()>& open, std::function<void(Dialog&)> step) {
+    bool stepped = false;
+    std::function<void()> poll = [&] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(10, poll);
+            return;
+        }
+        stepped = true;
+        step(*dialog);
+    };
+    QTimer::singleShot(0, poll);
+    const int result = open();
+    EXPECT_TRUE(stepped);
+    return result;
+}
+
+} // namespace orvik::test

@@ -1,0 +1,128 @@
+#include "CAdjustHLfreqWindow.h"
+#include "CAudTestView.h"
+#include "CCalCheckWindow.h"
+#include "CMeasHLFreqPPView.h"
+#include "SheetWindowFixture.h"
+#include "equipment/InstrumentLists.h"
+#include "meter/MeterSession.h"
+#include "model/FixedText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace orvik::test {
+namespace {
+
+class TestSheetViewTest : public SheetWindowFixture {
+protected:
+    CAudTestView* openSheet() {
+        setUpAudiometer();
+        calibration.show = [] { return 1; };
+        frame->views().switchView(ViewId::AudTest);
+        return qobject_cast<CAudTestView*>(frame->currentView());
+    }
+};
+
+// Tests whose pages are still to come say so in the window and in the run, and judge nothing.
+TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
+    CAudTestView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    struct Case {
+        int test;
+        const char* name;
+    };
+    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{5, "Cross Talk"}}) {
+        sheet->testList()->setCurrentRow(c.test);
+        EXPECT_EQ(sheet->titleLabel()->text(), c.name);
+        ASSERT_GE(sheet->pages()->count(), 1) << c.name;
+        auto* text = qobject_cast<QLabel*>(sheet->pages()->widget(0));
+        ASSERT_NE(text, nullptr) << c.name << ": a page that cannot measure must not look like one";
+        EXPECT_TRUE(text->text().endsWith("not available yet.")) << qPrintable(text->text());
+        t.messages.clear();
+        sheet->button(QStringLiteral("Measure All"))->click();
+        EXPECT_EQ(t.messages.texts(),
+                  QStringList{QStringLiteral("%1 (Supra-aural Earphone): this measurement is not available yet.")
+                                  .arg(QLatin1String(c.name))});
+        EXPECT_EQ(database.record().header.testStatus[c.test][0], 0) << c.name;
+    }
+    sheet->testList()->setCurrentRow(0);
+    EXPECT_TRUE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
+    sheet->testList()->setCurrentRow(1);
+    EXPECT_FALSE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
+    EXPECT_NE(qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
+}
+
+// Measure Selected measures only the chosen rows; the others stay open.
+TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
+    CAudTestView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    ASSERT_NE(page, nullptr);
+    page->table()->selectRow(2);
+    sheet->button(QStringLiteral("Measure Selected"))->click();
+    page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    const int measuredSpl = 1;
+    for (int row = 0; row < page->table()->rowCount(); ++row)
+        EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
+}
+
+// Adjust opens the live display on the frequency selected in the list; every tick reads the meter. Speech has
+// no display yet and says so.
+TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
+    CAudTestView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    ASSERT_NE(page, nullptr);
+    page->table()->selectRow(3);
+    sheet->button(QStringLiteral("Adjust"))->click();
+    auto* adjust = sheet->findChild<CAdjustHLfreqWindow*>();
+    ASSERT_NE(adjust, nullptr);
+    EXPECT_DOUBLE_EQ(adjust->frequencies()->currentText().toDouble(), page->table()->item(3, 0)->text().toDouble());
+    adjust->tick();
+    EXPECT_FALSE(adjust->measuredSpl()->text().isEmpty());
+    EXPECT_TRUE(adjust->timer()->isActive());
+    adjust->close();
+
+    sheet->testList()->setCurrentRow(9);
+    t.messages.clear();
+    sheet->button(QStringLiteral("Adjust"))->click();
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{"Speech (Supra-aural Earphone): the Adjust display is not available yet."});
+}
+
+// The check opens on the calibrator and microphone chosen last and shows the remembered calibrator's values.
+TEST_F(TestSheetViewTest, CalibrationCheckOpensOnTheRememberedInstruments) {
+    InstrumentEntry low = database.instruments().list(InstrumentKind::Calibrator).front();
+    setFixedText(low.identity.serialNumber, QStringLiteral("SIM-C2"));
+    low.values.calibrator.frequency = 250.0f;
+    low.values.calibrator.level = 94.0f;
+    database.instruments().list(InstrumentKind::Calibrator).push_back(low);
+    t.settings.writeText("Settings", "SN Last Calibrator", QStringLiteral("SIM-C2 (%1)").arg(low.model()));
+    ASSERT_GE(meter.connect(), 0);
+
+    QStringList shown;
+    const int result = whileModal<CCalCheckWindow>(
+        [this] {
+            return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(), frame.get());
+        },
+        [&shown](CCalCheckWindow& window) {
+            window.tick();
+            shown << window.calibrators()->currentItem()->text() << window.microphones()->currentItem()->text()
+                  << window.calibratorFrequency()->text() + u' ' + window.calibratorLevel()->text()
+                  << window.measured()->text();
+            window.accept();
+        });
+    EXPECT_EQ(result, 1);
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_TRUE(shown[0].startsWith("SIM-C2 ("));
+    EXPECT_TRUE(shown[1].startsWith("SIM-M1 ("));
+    EXPECT_EQ(shown[2], "250.0 94.0");
+    EXPECT_FALSE(shown[3].isEmpty()) << "the tick reads the band";
+}
+
+} // namespace
+} // namespace orvik::test
