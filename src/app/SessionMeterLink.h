@@ -13,7 +13,7 @@ class SettingsStore;
 
 // The main window's meter: one session for the whole run, connected with the port and rate of the
 // preferences as they are at the moment of connecting.
-class SessionMeterLink final : public MeterLink {
+class SessionMeterLink final : public MeterConnection {
 public:
     SessionMeterLink(SerialDeviceFactory& factory, MessageBox& messages, Clock& clock, const Preferences& preferences);
 

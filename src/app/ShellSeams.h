@@ -5,9 +5,9 @@
 namespace orvik {
 
 // The meter connection the main window owns.
-class MeterLink {
+class MeterConnection {
 public:
-    virtual ~MeterLink() = default;
+    virtual ~MeterConnection() = default;
     virtual bool portExists() const = 0;
     virtual bool portOpen() const = 0;
     // Negative: the connection failed and the reason has been shown.

@@ -5,7 +5,7 @@
 
 namespace orvik {
 
-ViewSwitcher::ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterLink& meter,
+ViewSwitcher::ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterConnection& meter,
                            CalibrationCheck& calibration, ViewHost& host)
     : m_document(document), m_messages(messages), m_meter(meter), m_calibration(calibration), m_host(host),
       m_stack(messages) {}

@@ -12,7 +12,7 @@ class ShellDocument;
 // the test sheet and the status grid, the calibration check before the first test sheet, and the view stack.
 class ViewSwitcher {
 public:
-    ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterLink& meter, CalibrationCheck& calibration,
+    ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterConnection& meter, CalibrationCheck& calibration,
                  ViewHost& host);
 
     // `page`: the test sheet page to open, or -1.
@@ -30,7 +30,7 @@ private:
 
     ShellDocument& m_document;
     MessageBox& m_messages;
-    MeterLink& m_meter;
+    MeterConnection& m_meter;
     CalibrationCheck& m_calibration;
     ViewHost& m_host;
     ViewStack m_stack;

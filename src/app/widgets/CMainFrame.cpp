@@ -131,7 +131,7 @@ void CMainFrame::createMenus() {
     report->addAction(addCommand(C::CompareWith, QStringLiteral("Compare With..."),
                                  [this] { notAvailable(QStringLiteral("The comparison report")); }));
 
-    MeterLink& meter = m_seams.meter;
+    MeterConnection& meter = m_seams.meter;
     QMenu* slm = menuBar()->addMenu(QStringLiteral("&SLM"));
     slm->addAction(addCommand(C::SlmConnect, QStringLiteral("Connect"), [this, &meter] {
         if (meter.connect() >= 0)

@@ -26,7 +26,7 @@ public:
     struct Seams {
         ShellDocument& document;
         MessageBox& messages;
-        MeterLink& meter;
+        MeterConnection& meter;
         CalibrationCheck& calibration;
         SettingsStore& settings;
         std::function<QList<SSerInfo>()> enumeratePorts;

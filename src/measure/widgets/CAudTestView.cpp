@@ -5,9 +5,9 @@
 #include "CGridQuestionDlg.h"
 #include "CMeasHLFreqPPView.h"
 #include "CSaveNowDlg.h"
-#include "SummaryReturn.h"
 #include "ViewContext.h"
 #include "app/ShellDocument.h"
+#include "app/ViewSwitcher.h"
 #include "measure/CAudTestPS.h"
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
@@ -235,7 +235,7 @@ void CAudTestView::measureSelected() {
 void CAudTestView::nextTest() {
     if (!m_links->sheet.nextTest()) {
         recordChanged();
-        showMeasurementSummary(m_context);
+        m_context.views.switchView(ViewId::Summary);
         return;
     }
     showLists();
@@ -283,14 +283,14 @@ void CAudTestView::ok() {
     m_links->sheet.ok();
     if (!m_links->sheet.changed())
         m_context.document.setModified(false);
-    showMeasurementSummary(m_context);
+    m_context.views.switchView(ViewId::Summary);
 }
 
 void CAudTestView::cancel() {
     // The results stay in the record (unsaved): leaving the sheet never throws measurements away.
     m_links->sheet.takeDataBack();
     recordChanged();
-    showMeasurementSummary(m_context);
+    m_context.views.switchView(ViewId::Summary);
 }
 
 } // namespace orvik

@@ -54,7 +54,7 @@ public:
     void addTechnician(const QString& name) override { techs.prepend(name); }
 };
 
-class FakeMeter final : public MeterLink {
+class FakeMeter final : public MeterConnection {
 public:
     bool exists = false;
     bool open = false;
