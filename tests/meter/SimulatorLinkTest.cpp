@@ -1,6 +1,5 @@
 #include "TestServices.h"
 #include "measure/ReadStableSpectrum.h"
-#include "meter/BatteryDisplay.h"
 #include "meter/MeterSession.h"
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
@@ -69,14 +68,6 @@ TEST_F(OnSimulator, LineNoiseNeverReachesTheCaller) {
     QByteArray reply;
     ASSERT_EQ(meter.SendCommand("R1", &reply, 50, 1), 0);
     EXPECT_EQ(reply, "Veltan-Quirn K37 S/N 04172");
-}
-
-TEST_F(OnSimulator, BatteryLine) {
-    SlmCommander& meter = connect();
-    EXPECT_TRUE(BatteryDisplay::read(meter).startsWith("Battery Level: "));
-    EXPECT_TRUE(BatteryDisplay::read(meter).contains('%'));
-    simulator.meter().profile().externalPower = true;
-    EXPECT_EQ(BatteryDisplay::read(meter).left(20), "Battery Level: 12.0V");
 }
 
 TEST_F(OnSimulator, StableSpectrumOfATone) {
