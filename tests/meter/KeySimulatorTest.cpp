@@ -22,27 +22,26 @@ struct Keys : ::testing::Test, MeterTestLink {
 };
 } // namespace
 
-TEST_F(Keys, UnknownCursorIsHomedBeforeMoving) {
-    ASSERT_EQ(keys.goToFrequency(12), 0); // 1000 Hz, band 19
-    const QByteArrayList pressed = keyCommands();
-    EXPECT_EQ(pressed.count("K 77777"), 8);
-    EXPECT_EQ(pressed.count("K 8"), 19);
-    EXPECT_EQ(pressed.size(), 27);
-    EXPECT_EQ(keys.position(), 19);
-}
-
-TEST_F(Keys, KnownCursorMovesByTheDifference) {
+// The first move homes the unknown cursor (eight presses of K 77777); later ones move by the difference.
+TEST_F(Keys, CursorIsHomedOnceThenMovesByTheDifference) {
     const struct {
         int index;
         QByteArray key;
         int presses;
+        int homes;
         int position;
-    } moves[] = {{12, "K 8", 19, 19}, {10, "k 7", 1, 18}, {11, "k 7", 0, 18}, {38, "K 8", 14, 32}, {39, "k 7", 32, 0}};
+    } moves[] = {{12, "K 8", 19, 8, 19}, // 1000 Hz, band 19
+                 {10, "k 7", 1, 0, 18},
+                 {11, "k 7", 0, 0, 18},
+                 {38, "K 8", 14, 0, 32},
+                 {39, "k 7", 32, 0, 0}};
     for (const auto& m : moves) {
         meter.commands.clear();
         ASSERT_EQ(keys.goToFrequency(m.index), 0);
         const QByteArrayList pressed = keyCommands();
         EXPECT_EQ(pressed.count(m.key), m.presses) << m.index;
+        EXPECT_EQ(pressed.count("K 77777"), m.homes) << m.index;
+        EXPECT_EQ(pressed.size(), m.presses + m.homes) << m.index;
         EXPECT_EQ(keys.position(), m.position) << m.index;
     }
     meter.commands.clear();

@@ -1,6 +1,5 @@
 #include "TestServices.h"
 #include "measure/ReadStableSpectrum.h"
-#include "meter/BatteryDisplay.h"
 #include "meter/MeterSession.h"
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
@@ -35,18 +34,14 @@ struct OnSimulator : ::testing::Test {
 };
 } // namespace
 
-TEST_F(OnSimulator, ConnectsAtTheChosenRate) {
+// Command sent and reply received, one exchange a line. Set ORVIK_UPDATE_GOLDEN=1 to rewrite the file after an
+// intended change of the sequence.
+TEST_F(OnSimulator, ConnectsAtTheChosenRateWithTheGoldenSequence) {
     connect(19200);
     EXPECT_EQ(session.identification(), "Veltan-Quirn K37 S/N 04172");
     EXPECT_DOUBLE_EQ(session.firmware(), 3.61);
     EXPECT_EQ(simulator.meter().baudRate(), 19200);
     EXPECT_TRUE(t.messages.texts().isEmpty());
-}
-
-// Command sent and reply received, one exchange a line. Set ORVIK_UPDATE_GOLDEN=1 to rewrite the file after an
-// intended change of the sequence.
-TEST_F(OnSimulator, ConnectionSequenceMatchesItsGoldenTranscript) {
-    connect(19200);
     QByteArray transcript;
     for (const auto& exchange : simulator.wire().transcript())
         transcript +=
@@ -69,14 +64,6 @@ TEST_F(OnSimulator, LineNoiseNeverReachesTheCaller) {
     QByteArray reply;
     ASSERT_EQ(meter.SendCommand("R1", &reply, 50, 1), 0);
     EXPECT_EQ(reply, "Veltan-Quirn K37 S/N 04172");
-}
-
-TEST_F(OnSimulator, BatteryLine) {
-    SlmCommander& meter = connect();
-    EXPECT_TRUE(BatteryDisplay::read(meter).startsWith("Battery Level: "));
-    EXPECT_TRUE(BatteryDisplay::read(meter).contains('%'));
-    simulator.meter().profile().externalPower = true;
-    EXPECT_EQ(BatteryDisplay::read(meter).left(20), "Battery Level: 12.0V");
 }
 
 TEST_F(OnSimulator, StableSpectrumOfATone) {

@@ -22,15 +22,11 @@ struct Commander : ::testing::Test, MeterTestLink {
 };
 } // namespace
 
+// A '%' checksum goes out as exactly one percent sign.
 TEST_F(Commander, LineOnTheWireIsTextChecksumCrLf) {
-    ASSERT_EQ(commander.SendCommand("R1"), 0);
-    ASSERT_EQ(commander.SendCommand("@"), 0);
-    EXPECT_EQ(device.written, "R1C\r\n@@\r\n");
-}
-
-TEST_F(Commander, PercentChecksumPutsExactlyOnePercent) {
-    ASSERT_EQ(commander.SendCommand("R 3"), 0);
-    EXPECT_EQ(device.written, "R 3%\r\n");
+    for (const char* command : {"R1", "@", "R 3"})
+        ASSERT_EQ(commander.SendCommand(command), 0) << command;
+    EXPECT_EQ(device.written, "R1C\r\n@@\r\nR 3%\r\n");
 }
 
 TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {

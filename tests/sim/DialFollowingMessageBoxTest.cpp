@@ -57,42 +57,42 @@ TEST(DialFollowingMessageBox, SetsTheAudiometerForEveryPromptShape) {
     }
 }
 
-TEST(DialFollowingMessageBox, PlacesEarphonesAndTonesForCrossTalk) {
+// One box over one scene, for the prompts that change more than the dial.
+struct Following : ::testing::Test {
     test::ScriptedMessageBox inner;
     AcousticScene scene;
-    DialFollowingMessageBox box(inner, scene);
-    box.show(QStringLiteral("Right Earphone placed on coupler : 1000.0 Hz 80 dBHL\nRight Earphone: Tone OFF\n"
-                            "Left Earphone(away from coupler): Tone ON"),
-             MessageButtons::OkCancel, QStringLiteral("Orvik"));
+    DialFollowingMessageBox box{inner, scene};
+
+    MessageAnswer show(const char* text, MessageButtons buttons = MessageButtons::OkCancel) {
+        return box.show(QString::fromUtf8(text), buttons, QStringLiteral("Orvik"));
+    }
+};
+
+TEST_F(Following, PlacesEarphonesAndTonesForCrossTalk) {
+    show("Right Earphone placed on coupler : 1000.0 Hz 80 dBHL\nRight Earphone: Tone OFF\n"
+         "Left Earphone(away from coupler): Tone ON");
     const VirtualAudiometer& a = scene.audiometer();
     EXPECT_EQ(a.earphoneOnCoupler, 1);
     EXPECT_FALSE(a.rightOn);
     EXPECT_TRUE(a.leftOn);
     EXPECT_EQ(a.dialHl, 80);
-    box.show(QStringLiteral("Set 70 dBHL Left at 1000 Hz"), MessageButtons::OkCancel, QStringLiteral("Orvik"));
+    show("Set 70 dBHL Left at 1000 Hz");
     EXPECT_EQ(scene.audiometer().earphoneOnCoupler, -1) << "an ordinary prompt takes the earphone back";
 }
 
-TEST(DialFollowingMessageBox, SwitchesTheCalibratorOnAndOff) {
-    test::ScriptedMessageBox inner;
-    AcousticScene scene;
-    DialFollowingMessageBox box(inner, scene);
-    box.show(QStringLiteral("Setting lower calibration level.\n Activate the calibrator and press OK."),
-             MessageButtons::Ok, QStringLiteral("Orvik"));
+TEST_F(Following, SwitchesTheCalibratorOnAndOff) {
+    show("Setting lower calibration level.\n Activate the calibrator and press OK.", MessageButtons::Ok);
     EXPECT_TRUE(scene.calibrator().active);
-    box.show(QStringLiteral("Set 70 dBHL Left at 1000 Hz"), MessageButtons::OkCancel, QStringLiteral("Orvik"));
+    show("Set 70 dBHL Left at 1000 Hz");
     EXPECT_FALSE(scene.calibrator().active);
     EXPECT_EQ(box.followed().size(), 2);
 }
 
-TEST(DialFollowingMessageBox, PassesEveryOtherMessageOn) {
-    test::ScriptedMessageBox inner;
+TEST_F(Following, PassesEveryOtherMessageOn) {
     inner.answer(QStringLiteral("Failed to get a stable reading"), MessageAnswer::No);
-    AcousticScene scene;
-    DialFollowingMessageBox box(inner, scene);
-    const QString retry = QStringLiteral("Failed to get a stable reading. High - Low = 2.00\nWould you like to "
-                                         "measure again at 1000 Hz?");
-    EXPECT_EQ(box.show(retry, MessageButtons::YesNoCancel, QStringLiteral("Orvik")), MessageAnswer::No);
+    EXPECT_EQ(show("Failed to get a stable reading. High - Low = 2.00\nWould you like to measure again at 1000 Hz?",
+                   MessageButtons::YesNoCancel),
+              MessageAnswer::No);
     EXPECT_EQ(inner.count(QStringLiteral("Failed to get")), 1);
     EXPECT_EQ(scene.version(), 0);
     EXPECT_FALSE(box.follow(QStringLiteral("Set the dial, please"))) << "a sentence is no prompt";

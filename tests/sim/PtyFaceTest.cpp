@@ -72,13 +72,6 @@ protected:
     int m_fd = -1;
 };
 
-TEST_F(PtyFace, AnswersIdentificationOnThePseudoTerminalAndExitsCleanly) {
-    start({});
-    const QByteArray reply = exchange("R1");
-    EXPECT_EQ(reply, frameReply(commandChecksum("R1"), "Veltan-Quirn K37 S/N 04172"));
-    EXPECT_EQ(stop(), 0);
-}
-
 TEST_F(PtyFace, TakesIdentityFirmwareAndBatteryFromTheCommandLine) {
     start({QStringLiteral("--identity"), QStringLiteral("Veltan-Quirn K30"), QStringLiteral("--firmware"),
            QStringLiteral("1.95"), QStringLiteral("--battery-volts"), QStringLiteral("5.2")});
