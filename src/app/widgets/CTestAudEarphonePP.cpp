@@ -1,5 +1,7 @@
 #include "CTestAudEarphonePP.h"
 
+#include "EarphoneIdentityForm.h"
+
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
 #include "model/TestSetup.h"
@@ -31,15 +33,7 @@ CTestAudEarphonePP::CTestAudEarphonePP(quint16 kind, std::vector<CouplerButton> 
         m_models->addItem(fixedText(earphone.model));
     m_models->setEditable(true);
     m_models->lineEdit()->setMaxLength(15);
-    m_manufacturer->setMaxLength(25);
-    m_leftSerial->setMaxLength(12);
-    m_rightSerial->setMaxLength(12);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Model:"), m_models);
-    form->addRow(QStringLiteral("Manufacturer:"), m_manufacturer);
-    form->addRow(QStringLiteral("Left serial number:"), m_leftSerial);
-    form->addRow(QStringLiteral("Right serial number:"), m_rightSerial);
-    layout->addLayout(form);
+    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial));
     layout->addStretch();
     connect(m_models, &QComboBox::activated, this, [this] {
         if (const EarphoneBlock* entry = chosenEntry())

@@ -1,5 +1,7 @@
 #include "CTestAudSupraPP.h"
 
+#include "EarphoneIdentityForm.h"
+
 #include "app/Settings.h"
 #include "app/SupraAuralCoupling.h"
 #include "model/DefaultRetspl.h"
@@ -41,15 +43,7 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
     }
     m_allow->setChecked(Setting::AllowIncompatible.read(m_settings) != 0);
     layout->addWidget(m_allow);
-    m_manufacturer->setMaxLength(25);
-    m_leftSerial->setMaxLength(12);
-    m_rightSerial->setMaxLength(12);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Model:"), m_models);
-    form->addRow(QStringLiteral("Manufacturer:"), m_manufacturer);
-    form->addRow(QStringLiteral("Left serial number:"), m_leftSerial);
-    form->addRow(QStringLiteral("Right serial number:"), m_rightSerial);
-    layout->addLayout(form);
+    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial));
     layout->addStretch();
 
     connect(m_couplers, &QButtonGroup::idClicked, this, [this](int id) { chooseCoupler(quint16(id)); });
