@@ -13,34 +13,17 @@
 #include "sim/ModelReferenceLevels.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
 
+#include "support/PacedRun.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <cstring>
 
 using namespace orvik;
+using bench::NoQuestions;
 
 namespace {
-class SteppingClock final : public Clock {
-public:
-    qint64 milliseconds() override { return m_now; }
-    void sleep(int ms) override { m_now += ms; }
-    void pumpMessages() override { ++m_now; }
-
-private:
-    qint64 m_now = 0;
-};
-
-class NoQuestions final : public MessageBox {
-public:
-    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
-        ++asked;
-        return stoppingAnswer(buttons);
-    }
-    int asked = 0;
-};
-
 class NoProgress final : public ProgressFactory {
     class Window final : public ProgressWindow {
         void setRange(int, int) override {}
@@ -111,29 +94,7 @@ struct Bench {
 };
 
 void BM_HearingLevelMeasureAll(benchmark::State& state) {
-    SteppingClock stepping;
-    Bench ideal(stepping);
-    const qint64 idealMs = ideal.run(stepping);
-    if (idealMs < 0) {
-        state.SkipWithError("the stepping-clock run failed");
-        return;
-    }
-    SystemClock clock;
-    Bench real(clock);
-    qint64 totalMs = 0;
-    for (auto _ : state) {
-        QElapsedTimer wall;
-        wall.start();
-        if (real.run(clock) < 0) {
-            state.SkipWithError("the real-time run failed");
-            return;
-        }
-        totalMs += wall.elapsed();
-    }
-    const double wallMs = double(totalMs) / double(state.iterations());
-    state.counters["wall_ms"] = wallMs;
-    state.counters["minimum_ms"] = double(idealMs);
-    state.counters["ratio"] = wallMs / double(idealMs);
+    bench::measureAgainstMinimum<Bench>(state, [](Bench& subject, Clock& clock) { return subject.run(clock); });
 }
 BENCHMARK(BM_HearingLevelMeasureAll)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace

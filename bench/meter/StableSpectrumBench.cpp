@@ -8,32 +8,15 @@
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
 
+#include "support/PacedRun.h"
+
 #include <benchmark/benchmark.h>
 
-#include <QElapsedTimer>
 
 using namespace orvik;
+using bench::NoQuestions;
 
 namespace {
-class SteppingClock final : public Clock {
-public:
-    qint64 milliseconds() override { return m_now; }
-    void sleep(int ms) override { m_now += ms; }
-    void pumpMessages() override { ++m_now; }
-
-private:
-    qint64 m_now = 0;
-};
-
-class NoQuestions final : public MessageBox {
-public:
-    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
-        ++asked;
-        return stoppingAnswer(buttons);
-    }
-    int asked = 0;
-};
-
 sim::AnalyserBehaviour steadyMeter() {
     sim::AnalyserBehaviour behaviour;
     behaviour.readingNoiseDb = 0.05;
@@ -67,30 +50,7 @@ struct Bench {
 };
 
 void BM_StableSpectrumAt9600(benchmark::State& state) {
-    SteppingClock stepping;
-    Bench ideal(stepping);
-    const qint64 idealMs = ideal.read(stepping);
-    if (idealMs < 0) {
-        state.SkipWithError("the stepping-clock read failed");
-        return;
-    }
-
-    SystemClock clock;
-    Bench real(clock);
-    qint64 totalMs = 0;
-    for (auto _ : state) {
-        QElapsedTimer wall;
-        wall.start();
-        if (real.read(clock) < 0) {
-            state.SkipWithError("the real-time read failed");
-            return;
-        }
-        totalMs += wall.elapsed();
-    }
-    const double wallMs = double(totalMs) / double(state.iterations());
-    state.counters["wall_ms"] = wallMs;
-    state.counters["wire_and_pauses_ms"] = double(idealMs);
-    state.counters["overhead_pct"] = 100.0 * (wallMs - double(idealMs)) / double(idealMs);
+    bench::measureAgainstMinimum<Bench>(state, [](Bench& subject, Clock& clock) { return subject.read(clock); });
 }
 BENCHMARK(BM_StableSpectrumAt9600)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
