@@ -61,7 +61,7 @@ struct Bench {
         simulator.scene().setReferenceLevels(sim::modelReferenceLevels(record.setup));
         session.ConnectSlm(1, 9600);
         keys = std::make_unique<KeySimulator>(*session.commander(), settings);
-        link = std::make_unique<MeterLink>(MeterLink{session, *keys, {technician, progress, clock, settings}});
+        link = std::make_unique<MeterLink>(MeterLink{session, *keys, {technician, progress, clock, settings}, {}});
     }
 
     // The whole run; its duration on `clock` in milliseconds, or -1 when it did not store all 22 points.

@@ -93,6 +93,9 @@ public:
     Preferences& preferences() { return m_preferences; }
     bool calibrationChecked() const { return m_calibrationChecked; }
     void setCalibrationChecked(bool checked) { m_calibrationChecked = checked; }
+    // The model of the microphone the last meter calibration check was made with; empty before any check.
+    const QString& calibratedMicrophoneModel() const { return m_calibratedMicrophoneModel; }
+    void setCalibratedMicrophoneModel(const QString& model) { m_calibratedMicrophoneModel = model; }
     QStringList& technicians() { return m_technicians; }
     void addTechnician(const QString& name); // new entries go to the head of the list
 
@@ -134,6 +137,7 @@ private:
     InstrumentLists m_instruments;
     bool m_equipmentDefined = false;
     bool m_calibrationChecked = false;
+    QString m_calibratedMicrophoneModel;
     Preferences m_preferences;
     QStringList m_technicians;
 };

@@ -72,6 +72,13 @@ EmbeddedMicrophone toEmbeddedMicrophone(const InstrumentEntry& entry) {
 EmbeddedMastoid toEmbeddedMastoid(const InstrumentEntry& entry) {
     return embeddedPart<EmbeddedMastoid>(entry);
 }
+EmbeddedMastoidTail toEmbeddedMastoidTail(const InstrumentEntry& entry) {
+    static_assert(offsetof(MastoidValues, response3) - offsetof(MastoidValues, block) ==
+                  offsetof(EmbeddedMastoidTail, response3));
+    EmbeddedMastoidTail tail;
+    std::memcpy(&tail, entry.values.mastoid.block, sizeof tail);
+    return tail;
+}
 
 InstrumentEntry fromEmbedded(InstrumentKind kind, const void* embedded, std::size_t size) {
     InstrumentEntry entry = emptyInstrumentEntry(kind);

@@ -7,7 +7,6 @@
 namespace orvik {
 
 inline constexpr int InstrumentValueCount = 189; // floats from byte 76 to the end of the 832-byte entry
-inline constexpr int MastoidBlockCount = 71;
 inline constexpr int MastoidResponseSets = 3;
 
 #pragma pack(push, 1)
@@ -92,6 +91,7 @@ EmbeddedIdentity toEmbeddedIdentity(const InstrumentEntry& entry);
 EmbeddedCalibrator toEmbeddedCalibrator(const InstrumentEntry& entry);
 EmbeddedMicrophone toEmbeddedMicrophone(const InstrumentEntry& entry);
 EmbeddedMastoid toEmbeddedMastoid(const InstrumentEntry& entry);
+EmbeddedMastoidTail toEmbeddedMastoidTail(const InstrumentEntry& entry);
 InstrumentEntry fromEmbedded(InstrumentKind kind, const void* embedded, std::size_t size);
 
 } // namespace orvik

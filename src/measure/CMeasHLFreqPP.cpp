@@ -127,8 +127,7 @@ bool CMeasHLFreqPP::prepareRun() {
     if (gridKind && m_transducer == TransducerKind::Circumaural && askForGrid && m_gridQuestion &&
         AskAboutGrid(setup, settings, *m_gridQuestion))
         return false;
-    const EmbeddedMicrophone& microphone = microphoneOfTransducer(setup, m_transducer);
-    MatchMeterTransducer(m_link, fixedText(microphone.identity.model));
+    MatchMeterTransducer(m_link, microphoneInUse());
     return true;
 }
 

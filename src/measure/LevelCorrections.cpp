@@ -109,6 +109,21 @@ bool isMakersMastoid(const TestSetup& setup) {
     return setup.instruments.mastoid.identity.manufacturer[0] == 'V';
 }
 
+const float* mastoidResponse(const TestSetup& setup, quint16 coupler) {
+    const TestInstruments& i = setup.instruments;
+    // Records older than the three-coupler mastoid charts hold nothing usable in the second and third tables.
+    if (setup.dataVersion < FirstThreeCouplerMastoidVersion)
+        return i.mastoid.response;
+    switch (coupler) {
+    case 1:
+        return i.mastoidTail.response2;
+    case 6:
+        return i.mastoidTail.response3;
+    default:
+        return i.mastoid.response;
+    }
+}
+
 double MastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate, const MastoidTables& tables) {
     const int k = index - FirstMastoidIndex;
     if (k < 0 || k >= MastoidFrequencies)
@@ -143,8 +158,7 @@ double MicCorrection(TransducerKind transducer, FreqIndex index, const TestSetup
         return 0.0;
     case TransducerKind::BoneVibrator: {
         const EmbeddedMastoid& mastoid = setup.instruments.mastoid;
-        // The record carries only the mastoid's first response table, which serves every coupler.
-        const double response = mastoid.response[index];
+        const double response = mastoidResponse(setup, mastoidCoupler)[index];
         if (isMakersMastoid(setup))
             return response + MastoidEnvironmentCorrection(index, mastoidClimateOf(setup, mastoidCoupler));
         const double microphone = setup.instruments.microphones[0].sensitivity;

@@ -20,6 +20,12 @@ const EmbeddedMicrophone& microphoneOfTransducer(const TestSetup& setup, Transdu
 // The maker's own mastoid (its manufacturer begins with "V") needs the climate correction and a coupler
 // microphone; any other maker's mastoid is corrected through the two sensitivities.
 bool isMakersMastoid(const TestSetup& setup);
+
+// Records from this data version on carry the maker's mastoid's response for each of its three couplers.
+inline constexpr quint16 FirstThreeCouplerMastoidVersion = 147;
+// The mastoid's response table for the coupler in use (RKC310 code 2, RKC311 code 1, RKC420 code 6), dB by
+// FreqIndex; the first table for any other code and for older records.
+const float* mastoidResponse(const TestSetup& setup, quint16 coupler);
 bool isChosen(const EmbeddedIdentity& identity);
 
 struct MastoidClimate {

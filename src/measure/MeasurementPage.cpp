@@ -1,7 +1,9 @@
 #include "measure/MeasurementPage.h"
 
+#include "measure/LevelCorrections.h"
 #include "measure/ReadStableSpectrum.h"
 #include "meter/MeterProtocol.h"
+#include "model/FixedText.h"
 #include "model/FrequencyTable.h"
 
 namespace orvik {
@@ -18,6 +20,13 @@ MessageButtons retryButtons(bool selectedRun) {
 MeasurementPage::MeasurementPage(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
                                  TestNumber test)
     : m_record(record), m_link(link), m_transducer(transducer), m_channel(channel), m_test(test) {}
+
+QString MeasurementPage::microphoneInUse() const {
+    const QString calibrated = m_link.calibratedMicrophoneModel ? m_link.calibratedMicrophoneModel() : QString();
+    if (!calibrated.isEmpty())
+        return calibrated;
+    return fixedText(microphoneOfTransducer(m_record.setup, m_transducer).identity.model);
+}
 
 int MeasurementPage::ReadCalibrationOffset(ProgressWindow* progress, const QString& label) {
     if (m_offsetRead)

@@ -77,6 +77,9 @@ protected:
     QString unstableQuestion(FreqIndex frequency, bool selectedRun) const;
     void refill();
     void cancelRun() { m_lastStatus = MeasurementCancelled; }
+    // The microphone whose model sets the meter's transducer: the one the calibration check was made with,
+    // else the microphone the set-up chose for this transducer.
+    QString microphoneInUse() const;
 
     AudiometerRecord& m_record;
     MeterLink& m_link;

@@ -4,6 +4,9 @@
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
 
+#include <QString>
+#include <functional>
+
 namespace orvik {
 
 // What a measurement reaches the meter and the technician through: the session (for the command layer and
@@ -13,6 +16,9 @@ struct MeterLink {
     MeterSession& session;
     KeySimulator& keys;
     AppServices services;
+    // The model of the microphone the last meter calibration check chose, the one screwed onto the meter;
+    // empty (or no source) until a check chose one.
+    std::function<QString()> calibratedMicrophoneModel;
 
     SlmCommander& meter() { return *session.commander(); }
     MessageBox& messages() { return services.messageBox; }

@@ -38,6 +38,17 @@ struct EmbeddedMastoid {
     float response[FrequencyCount]; // response set 1, dB by FreqIndex
     float sensitivity;              // mV/N
 };
+
+inline constexpr int MastoidBlockCount = 71;
+
+// The rest of a mastoid's list entry after its sensitivity: a record keeps the whole entry, in two pieces, so
+// that the bone measurements find the response of every coupler. The block's first 68 bytes are read as an
+// identity where older records put a second mastoid-page entry; nothing interprets the rest.
+struct EmbeddedMastoidTail {
+    float block[MastoidBlockCount];
+    float response2[FrequencyCount]; // RKC311 coupler, dB by FreqIndex
+    float response3[FrequencyCount]; // RKC420 coupler
+};
 #pragma pack(pop)
 
 static_assert(sizeof(EmbeddedIdentity) == 68);
@@ -48,5 +59,8 @@ static_assert(sizeof(EmbeddedCalibrator) == 76);
 static_assert(sizeof(EmbeddedMicrophone) == 284);
 static_assert(offsetof(EmbeddedMicrophone, sensitivity) == 224);
 static_assert(sizeof(EmbeddedMastoid) == 228);
+static_assert(sizeof(EmbeddedMastoidTail) == 596);
+static_assert(offsetof(EmbeddedMastoidTail, response2) == 284);
+static_assert(offsetof(EmbeddedMastoidTail, response3) == 440);
 
 } // namespace orvik

@@ -23,9 +23,7 @@ struct TestInstruments {
     EmbeddedMicrophone spareMicrophone;              // kept for stored records; not offered for choice
     EmbeddedCalibrator calibrator;
     EmbeddedMastoid mastoid;
-    // A second mastoid-page entry: identity at the usual places, then values this program leaves as stored.
-    EmbeddedIdentity mastoidExtraIdentity;
-    float mastoidExtraValues[132];
+    EmbeddedMastoidTail mastoidTail;
 };
 
 // Who tested what, where and when, and how the audiometer and its transducers are set up.
@@ -72,7 +70,7 @@ static_assert(offsetof(TestInstruments, microphones) == 136);
 static_assert(offsetof(TestInstruments, spareMicrophone) == 1840);
 static_assert(offsetof(TestInstruments, calibrator) == 2124);
 static_assert(offsetof(TestInstruments, mastoid) == 2200);
-static_assert(offsetof(TestInstruments, mastoidExtraIdentity) == 2428);
+static_assert(offsetof(TestInstruments, mastoidTail) == 2428);
 
 static_assert(sizeof(TestSetup) == 4572);
 static_assert(offsetof(TestSetup, instruments) == 164);

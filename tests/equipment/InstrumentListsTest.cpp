@@ -74,4 +74,21 @@ TEST(EmbeddedForms, AreTheEntryFromItsDueDateOn) {
     EXPECT_EQ(back.kind, 3);
 }
 
+TEST(EmbeddedForms, MastoidTravelsWholeInTwoPieces) {
+    InstrumentEntry mastoid = entry(InstrumentKind::Mastoid, "V9");
+    mastoid.values.mastoid.response1[5] = 1.5f;
+    mastoid.values.mastoid.sensitivity = 3.0f;
+    mastoid.values.mastoid.block[70] = 7.0f;
+    mastoid.values.mastoid.response2[24] = -2.0f;
+    mastoid.values.mastoid.response3[38] = 4.5f;
+    const EmbeddedMastoid head = toEmbeddedMastoid(mastoid);
+    const EmbeddedMastoidTail tail = toEmbeddedMastoidTail(mastoid);
+    EXPECT_EQ(head.response[5], 1.5f);
+    EXPECT_EQ(head.sensitivity, 3.0f);
+    EXPECT_EQ(tail.block[70], 7.0f);
+    EXPECT_EQ(tail.response2[24], -2.0f);
+    EXPECT_EQ(tail.response3[38], 4.5f);
+    EXPECT_EQ(sizeof head + sizeof tail, 832u - offsetof(InstrumentEntry, identity));
+}
+
 } // namespace

@@ -70,6 +70,28 @@ TEST_F(Setup, MakersMastoidAddsTheEnvironmentCorrection) {
     EXPECT_NEAR(MicCorrection(TransducerKind::BoneVibrator, 4, setup), 0.0, 1e-9); // no response below 250 Hz
 }
 
+TEST_F(Setup, MastoidResponseFollowsTheCouplerInNewerRecords) {
+    chooseMastoid("Bruel and Kjaer"); // no climate term, so the response shows as it is
+    setup.instruments.mastoid.sensitivity = 20.0f;
+    setup.instruments.microphones[0].sensitivity = 1.0f; // 20 x 1 / 20 = 1: no sensitivity term
+    setup.instruments.mastoid.response[12] = 1.0f;
+    setup.instruments.mastoidTail.response2[12] = 2.0f;
+    setup.instruments.mastoidTail.response3[12] = 3.0f;
+    const struct {
+        quint16 version;
+        quint16 coupler;
+        double response;
+    } cases[] = {
+        {220, 2, 1.0}, {220, 1, 2.0}, {220, 6, 3.0}, {220, 3, 1.0}, // an unknown coupler keeps the first table
+        {147, 6, 3.0}, {146, 1, 1.0}, {146, 6, 1.0},               // older records hold only the first
+    };
+    for (const auto& c : cases) {
+        setup.dataVersion = c.version;
+        EXPECT_NEAR(MicCorrection(TransducerKind::BoneVibrator, 12, setup, c.coupler), c.response, 1e-9)
+            << c.version << " " << c.coupler;
+    }
+}
+
 TEST(MastoidEnvironment, ClimateIsInterpolatedAndLimited) {
     MastoidTables tables;
     // 250 Hz: climate 0 at 30 %, 2 at 50 %, 6 at 70 %, 7 at 90 % for every temperature node; temperature row = row.

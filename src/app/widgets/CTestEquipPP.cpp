@@ -85,6 +85,7 @@ void CTestEquipPP::store(TestSetup& setup) {
             break;
         case InstrumentKind::Mastoid:
             i.mastoid = toEmbeddedMastoid(entry);
+            i.mastoidTail = toEmbeddedMastoidTail(entry);
             break;
         }
     }

@@ -1,7 +1,6 @@
 // orvik: the technician's desktop program.
-#include "CAudTestView.h"
 #include "CBattCheckDlg.h"
-#include "CCalCheckWindow.h"
+#include "MeasurementWindows.h"
 #include "CMainFrame.h"
 #include "CProgressDlg.h"
 #include "QtMessageBox.h"
@@ -180,15 +179,11 @@ int main(int argc, char** argv) {
                                            if (options.simulate)
                                                simulator.scene().setReferenceLevels(
                                                    sim::modelReferenceLevels(database.record().setup));
-                                           const auto save = [&database](const AudiometerRecord&) {
-                                               return database.saveRecord() == CVodudazuzuvOriDoc::SaveResult::Saved;
-                                           };
-                                           return new CAudTestView(
-                                               context, TestSheetSeams{meter.session(), measurementServices, save},
-                                               test);
+                                           return createDocumentTestSheet(context, test, meter.session(),
+                                                                         measurementServices, database);
                                        }});
     calibration.show = [&] {
-        return runCalibrationCheck(meter.session(), measurementServices, database.instruments(), &frame);
+        return runDocumentCalibrationCheck(meter.session(), measurementServices, database, &frame);
     };
     messages.setParent(&frame);
     progress.setOwner(&frame);

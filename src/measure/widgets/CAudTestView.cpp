@@ -28,7 +28,7 @@ namespace orvik {
 struct CAudTestView::Links {
     Links(MeterSession& session, const AppServices& services, AudiometerRecord& record, CAudTestPS::SaveRecord save,
           CAudTestPS::SaveNowQuestion saveNow, QWidget* dialogParent)
-        : keys(*session.commander(), services.settings), link{session, keys, services},
+        : keys(*session.commander(), services.settings), link{session, keys, services, {}},
           sheet(record, link, std::move(save), std::move(saveNow)), grid(dialogParent) {}
 
     KeySimulator keys;
@@ -47,6 +47,7 @@ CAudTestView::CAudTestView(ViewContext& context, TestSheetSeams seams, int test,
     m_links = std::make_unique<Links>(
         m_seams.session, m_seams.services, m_context.document.record(), m_seams.save,
         [this] { return CSaveNowDlg(m_context.settings, this).askSave(); }, this);
+    m_links->link.calibratedMicrophoneModel = m_seams.calibratedMicrophoneModel;
     m_links->sheet.onPagesChanged = [this] { showPages(); };
     buildLayout();
     if (test > 0)

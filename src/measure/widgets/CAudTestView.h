@@ -24,6 +24,8 @@ struct TestSheetSeams {
     MeterSession& session;
     AppServices services;
     std::function<bool(const AudiometerRecord&)> save;
+    // The microphone model of the last meter calibration check (empty: none yet).
+    std::function<QString()> calibratedMicrophoneModel;
 };
 
 // The audiometer test sheet: the test and transducer lists, one tab per page of the chosen test and

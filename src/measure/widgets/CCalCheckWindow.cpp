@@ -36,7 +36,7 @@ QList<CalibrationInstrument> instrumentsOf(const InstrumentLists& lists, Instrum
 
 struct CCalCheckWindow::Check {
     Check(MeterSession& session, const AppServices& services, const InstrumentLists& instruments)
-        : keys(*session.commander(), services.settings), link{session, keys, services},
+        : keys(*session.commander(), services.settings), link{session, keys, services, {}},
           logic(link, instrumentsOf(instruments, InstrumentKind::Calibrator),
                 instrumentsOf(instruments, InstrumentKind::Microphone)) {}
 
@@ -152,11 +152,19 @@ void CCalCheckWindow::setCalibration() {
     m_timer->start();
 }
 
+void CCalCheckWindow::setMicrophoneChosen(std::function<void(const QString&)> chosen) {
+    m_check->logic.onMicrophoneChosen = [chosen = std::move(chosen)](const CalibrationInstrument& microphone) {
+        if (chosen)
+            chosen(microphone.model);
+    };
+}
+
 int runCalibrationCheck(MeterSession& session, const AppServices& services, const InstrumentLists& instruments,
-                        QWidget* parent) {
+                        QWidget* parent, const std::function<void(const QString&)>& microphoneChosen) {
     if (!session.isOpen() || !session.commander())
         return 0;
     CCalCheckWindow window(session, services, instruments, parent);
+    window.setMicrophoneChosen(microphoneChosen);
     if (!window.start())
         return 0;
     window.exec();

@@ -3,6 +3,7 @@
 #include "app/AppServices.h"
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -26,6 +27,8 @@ public:
                     QWidget* parent = nullptr);
     ~CCalCheckWindow() override;
 
+    // Told the model of each microphone chosen from now on (the opening sequence chooses one).
+    void setMicrophoneChosen(std::function<void(const QString&)> chosen);
     // The opening sequence under the "Waiting for SLM to Stabilize" message; false when the technician gave up.
     bool start();
     // One timer tick (also what tests call instead of waiting a second).
@@ -60,7 +63,8 @@ private:
 
 // Shows the check for a connected meter. Non-zero when the meter was checked (the dialog opened and was
 // closed); zero when the technician gave up while it opened.
+// `microphoneChosen` hears the model of every microphone the technician chooses in it.
 int runCalibrationCheck(MeterSession& session, const AppServices& services, const InstrumentLists& instruments,
-                        QWidget* parent);
+                        QWidget* parent, const std::function<void(const QString&)>& microphoneChosen = {});
 
 } // namespace orvik

@@ -1,5 +1,6 @@
 #include "SimBench.h"
 #include "measure/CMeasHLFreqPP.h"
+#include "model/FixedText.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,23 @@ TEST_F(HearingLevelRun, OnlyTheLowestMeasuredAsksNothing) {
     p->MeasureAll();
     EXPECT_EQ(t.messages.count("Start 'Measure All'"), 0);
     EXPECT_EQ(technician.followed().front(), "Set 70 dBHL Left at 32 Hz");
+}
+
+TEST_F(HearingLevelRun, MeterTransducerFollowsTheCalibratedMicrophone) {
+    ASSERT_TRUE(connect());
+    // The set-up's microphone in the supra-aural coupler needs transducer setting 1.
+    setFixedText(record.setup.instruments.microphones[2].identity.model, QStringLiteral("R58213"));
+    const struct {
+        const char* calibrated; // what the calibration check chose; empty: no check yet
+        int setting;
+    } cases[] = {{"", 1}, {"377B13", 0}, {"R5813", 1}};
+    for (const auto& c : cases) {
+        link->calibratedMicrophoneModel = [&c] { return QString::fromLatin1(c.calibrated); };
+        auto p = page(Channel::Left);
+        t.progress.cancelAtCheck(1);
+        p->MeasureAll();
+        EXPECT_EQ(simulator.meter().transducerSetting(), c.setting) << c.calibrated;
+    }
 }
 
 TEST(HearingLevelUnsteady, NeverSteadyMeterOffersTheRetryWithTheSpread) {

@@ -1,7 +1,6 @@
 #include "SheetWindowFixture.h"
 
-#include "CAudTestView.h"
-#include "CCalCheckWindow.h"
+#include "MeasurementWindows.h"
 #include "SheetAudiometer.h"
 #include "app/DemoInstruments.h"
 #include "sim/ModelReferenceLevels.h"
@@ -18,14 +17,11 @@ void SheetWindowFixture::SetUp() {
     seams.instruments = &database.instruments();
     seams.createTestSheet = [this](ViewContext& context, int test) -> QWidget* {
         simulator.scene().setReferenceLevels(sim::modelReferenceLevels(database.record().setup));
-        const auto save = [this](const AudiometerRecord&) {
-            return database.saveRecord() == CVodudazuzuvOriDoc::SaveResult::Saved;
-        };
-        return new CAudTestView(context, TestSheetSeams{meter.session(), measurementServices(), save}, test);
+        return createDocumentTestSheet(context, test, meter.session(), measurementServices(), database);
     };
     frame = std::make_unique<CMainFrame>(seams);
     calibration.show = [this] {
-        return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(), frame.get());
+        return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
     };
     frame->updateCommandStates();
 }

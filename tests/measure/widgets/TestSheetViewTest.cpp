@@ -1,6 +1,7 @@
 #include "CAdjustHLfreqWindow.h"
 #include "CAudTestView.h"
 #include "CCalCheckWindow.h"
+#include "MeasurementWindows.h"
 #include "CMeasHLFreqPPView.h"
 #include "SheetWindowFixture.h"
 #include "equipment/InstrumentLists.h"
@@ -107,7 +108,7 @@ TEST_F(TestSheetViewTest, CalibrationCheckOpensOnTheRememberedInstruments) {
     QStringList shown;
     const int result = whileModal<CCalCheckWindow>(
         [this] {
-            return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(), frame.get());
+            return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
         },
         [&shown](CCalCheckWindow& window) {
             window.tick();

@@ -1,5 +1,6 @@
 #include "CAudTestView.h"
 #include "CCalCheckWindow.h"
+#include "MeasurementWindows.h"
 #include "CMeasHLFreqPPView.h"
 #include "SheetWindowFixture.h"
 #include "database/StoredMeasurementsBrowser.h"
@@ -42,7 +43,7 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTest) {
     calibration.show = [this, &differenceAfterCorrection] {
         return whileModal<CCalCheckWindow>(
             [this] {
-                return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(), frame.get());
+                return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
             },
             [&differenceAfterCorrection](CCalCheckWindow& window) {
                 window.tick();
