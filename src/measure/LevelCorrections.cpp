@@ -85,23 +85,13 @@ const MastoidTables& MastoidTables::builtIn() {
     return tables;
 }
 
-bool isChosen(const EmbeddedIdentity& identity) {
-    return identity.dueDate[0] != '\0' && identity.serialNumber[0] != '\0';
-}
-
-const EmbeddedMicrophone& microphoneForCoupler(const TestSetup& setup, quint16 coupler) {
-    if (coupler < MicrophoneSlots)
-        return setup.instruments.microphones[coupler];
-    return setup.instruments.spareMicrophone;
-}
-
 const EmbeddedMicrophone& microphoneOfTransducer(const TestSetup& setup, TransducerKind transducer,
                                                  quint16 mastoidCoupler) {
     EarphoneKind earphone{};
     if (earphoneKindOf(transducer, earphone))
-        return microphoneForCoupler(setup, earphoneSlot(setup, earphone).coupler);
+        return microphoneForCoupler(setup.instruments, earphoneSlot(setup, earphone).coupler);
     if (transducer == TransducerKind::BoneVibrator)
-        return microphoneForCoupler(setup, mastoidCoupler);
+        return microphoneForCoupler(setup.instruments, mastoidCoupler);
     return setup.instruments.microphones[0];
 }
 

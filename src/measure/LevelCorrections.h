@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AudiometerRecord.h"
+#include "model/ChosenInstruments.h"
 #include "model/FrequencyTable.h"
 
 #include <array>
@@ -11,8 +12,6 @@ namespace orvik {
 // whose response is the mastoid's first table.
 inline constexpr quint16 DefaultMastoidCoupler = 2;
 
-// The microphone that sits in a coupler: the record keeps one per coupler code, the seventh (RKC420) apart.
-const EmbeddedMicrophone& microphoneForCoupler(const TestSetup& setup, quint16 coupler);
 // The microphone a transducer is measured with: the coupler's for earphones, the open-air one (slot 0) for
 // speakers, the mastoid coupler's for the bone vibrator.
 const EmbeddedMicrophone& microphoneOfTransducer(const TestSetup& setup, TransducerKind transducer,
@@ -26,7 +25,6 @@ inline constexpr quint16 FirstThreeCouplerMastoidVersion = 147;
 // The mastoid's response table for the coupler in use (RKC310 code 2, RKC311 code 1, RKC420 code 6), dB by
 // FreqIndex; the first table for any other code and for older records.
 const float* mastoidResponse(const TestSetup& setup, quint16 coupler);
-bool isChosen(const EmbeddedIdentity& identity);
 
 struct MastoidClimate {
     double temperature = 23.0; // degrees C

@@ -1,7 +1,6 @@
 #include "CTestEquipPP.h"
 
 #include "equipment/InstrumentLists.h"
-#include "model/FixedText.h"
 #include "model/TestSetup.h"
 
 #include <QComboBox>
@@ -10,84 +9,73 @@
 namespace orvik {
 
 namespace {
-const std::pair<InstrumentKind, const char*> Rows[] = {{InstrumentKind::SoundLevelMeter, "Sound level meter:"},
-                                                       {InstrumentKind::Preamp, "Preamplifier:"},
-                                                       {InstrumentKind::Microphone, "Microphone:"},
-                                                       {InstrumentKind::Calibrator, "Calibrator:"},
-                                                       {InstrumentKind::Mastoid, "Mastoid:"}};
-
 QString describe(const InstrumentEntry& entry) {
     return QStringLiteral("%1 %2  SN %3").arg(entry.manufacturer(), entry.model(), entry.serialNumber());
 }
-
-QString serialOf(const TestSetup& setup, InstrumentKind kind) {
-    const TestInstruments& i = setup.instruments;
-    switch (kind) {
-    case InstrumentKind::SoundLevelMeter:
-        return fixedText(i.soundLevelMeter.serialNumber);
-    case InstrumentKind::Preamp:
-        return fixedText(i.preamp.serialNumber);
-    case InstrumentKind::Microphone:
-        return fixedText(i.microphones[0].identity.serialNumber);
-    case InstrumentKind::Calibrator:
-        return fixedText(i.calibrator.identity.serialNumber);
-    case InstrumentKind::Mastoid:
-        break;
-    }
-    return fixedText(i.mastoid.identity.serialNumber);
-}
 } // namespace
 
-CTestEquipPP::CTestEquipPP(InstrumentLists& lists, QWidget* parent) : CSetupPage(parent), m_lists(lists) {
+CTestEquipPP::CTestEquipPP(InstrumentLists& lists, std::vector<Row> rows, QWidget* parent)
+    : CSetupPage(parent), m_lists(lists), m_rows(std::move(rows)) {
     auto* form = new QFormLayout(this);
-    for (const auto& [kind, label] : Rows) {
+    for (const Row& row : m_rows) {
         auto* box = new QComboBox(this);
         box->addItem(QStringLiteral("(none)"), QString());
-        for (const InstrumentEntry& entry : m_lists.list(kind))
+        for (const InstrumentEntry& entry : m_lists.list(row.place.kind))
             box->addItem(describe(entry), entry.serialNumber());
-        form->addRow(QString::fromLatin1(label), box);
-        m_choices.insert(kind, box);
+        form->addRow(row.label + u':', box);
+        m_choices.push_back(box);
     }
+}
+
+std::vector<CTestEquipPP::Row> CTestEquipPP::equipmentRows() {
+    return {{QStringLiteral("Sound level meter"), {InstrumentKind::SoundLevelMeter}},
+            {QStringLiteral("Preamplifier"), {InstrumentKind::Preamp}}};
+}
+
+std::vector<CTestEquipPP::Row> CTestEquipPP::microphoneRows() {
+    std::vector<Row> rows;
+    for (int slot = 0; slot < MicrophonePlaces; ++slot)
+        rows.push_back({microphonePlaceLabel(slot), {InstrumentKind::Microphone, slot}});
+    return rows;
+}
+
+std::vector<CTestEquipPP::Row> CTestEquipPP::rowOf(const QString& label, InstrumentKind kind) {
+    return {{label, {kind}}};
+}
+
+QComboBox* CTestEquipPP::choice(InstrumentPlace place) const {
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].place.kind == place.kind && m_rows[i].place.slot == place.slot)
+            return m_choices[i];
+    return nullptr;
 }
 
 void CTestEquipPP::load(const TestSetup& setup) {
-    for (const auto& [kind, label] : Rows) {
-        QComboBox* box = m_choices.value(kind);
-        const int stored = box->findData(serialOf(setup, kind));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        QComboBox* box = m_choices[i];
+        box->removeItem(box->findData(QVariant()));
+        const QString serial = chosenSerial(setup.instruments, m_rows[i].place);
+        int stored = box->findData(serial);
+        if (stored < 0 && !serial.isEmpty()) {
+            // A test keeps an instrument that has left the lists since; the page must not swap it silently.
+            box->addItem(QStringLiteral("SN %1 (as stored with the test)").arg(serial), QVariant());
+            stored = box->count() - 1;
+        }
         // A new set-up proposes the first instrument of each list.
         box->setCurrentIndex(stored > 0 ? stored : std::min(1, box->count() - 1));
     }
 }
 
 void CTestEquipPP::store(TestSetup& setup) {
-    TestInstruments& i = setup.instruments;
-    for (const auto& [kind, label] : Rows) {
-        const int found = m_lists.find(kind, m_choices.value(kind)->currentData().toString());
-        if (found < 0)
-            continue;
-        const InstrumentEntry& entry = m_lists.list(kind)[std::size_t(found)];
-        switch (kind) {
-        case InstrumentKind::SoundLevelMeter:
-            i.soundLevelMeter = toEmbeddedIdentity(entry);
-            break;
-        case InstrumentKind::Preamp:
-            i.preamp = toEmbeddedIdentity(entry);
-            break;
-        case InstrumentKind::Microphone:
-            i.microphones[0] = toEmbeddedMicrophone(entry);
-            // The other microphone slots that are still unused take the same microphone.
-            for (EmbeddedMicrophone& slot : i.microphones)
-                if (fixedText(slot.identity.serialNumber).isEmpty() || fixedText(slot.identity.dueDate).isEmpty())
-                    slot = i.microphones[0];
-            break;
-        case InstrumentKind::Calibrator:
-            i.calibrator = toEmbeddedCalibrator(entry);
-            break;
-        case InstrumentKind::Mastoid:
-            i.mastoid = toEmbeddedMastoid(entry);
-            i.mastoidTail = toEmbeddedMastoidTail(entry);
-            break;
-        }
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const InstrumentPlace place = m_rows[i].place;
+        if (!m_choices[i]->currentData().isValid())
+            continue; // the stored instrument stays as it is
+        const int found = m_lists.find(place.kind, m_choices[i]->currentData().toString());
+        if (found >= 0)
+            chooseInstrument(setup.instruments, place, m_lists.list(place.kind)[std::size_t(found)]);
+        else
+            clearInstrument(setup.instruments, place);
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CSetupPage.h"
-#include "equipment/InstrumentKind.h"
+#include "equipment/TestInstrumentChoice.h"
 
-#include <QHash>
+#include <vector>
 
 class QComboBox;
 
@@ -11,18 +11,29 @@ namespace orvik {
 
 class InstrumentLists;
 
-// "Equipment", "Calibrator" and "Mastoid" on one page: each instrument of the test chosen from the lists.
+// A page of instruments chosen from the lists: one row a place of the test (the "Equipment", "Microphones",
+// "Calibrator" and "Mastoid" pages differ only in their rows).
 class CTestEquipPP final : public CSetupPage {
     Q_OBJECT
 public:
-    CTestEquipPP(InstrumentLists& lists, QWidget* parent = nullptr);
+    struct Row {
+        QString label;
+        InstrumentPlace place;
+    };
+    CTestEquipPP(InstrumentLists& lists, std::vector<Row> rows, QWidget* parent = nullptr);
     void load(const TestSetup& setup) override;
     void store(TestSetup& setup) override;
-    QComboBox* choice(InstrumentKind kind) const { return m_choices.value(kind); }
+    // The choice of the row for a place; null when the page has no such row.
+    QComboBox* choice(InstrumentPlace place) const;
+
+    static std::vector<Row> equipmentRows();
+    static std::vector<Row> microphoneRows();
+    static std::vector<Row> rowOf(const QString& label, InstrumentKind kind);
 
 private:
     InstrumentLists& m_lists;
-    QHash<InstrumentKind, QComboBox*> m_choices;
+    std::vector<Row> m_rows;
+    std::vector<QComboBox*> m_choices;
 };
 
 } // namespace orvik

@@ -71,9 +71,18 @@ CTestSetupView::CTestSetupView(ViewContext& context, QWidget* parent)
          deviceFields("Right ", [](TestSetup& s) -> DeviceDescription& { return s.speakers[1]; }))
         speakers.push_back(std::move(f));
     addPage(QStringLiteral("Speaker Description"), QStringLiteral("Speaker"), new CTextFieldsPP(speakers, this));
-    if (context.instruments)
+    if (context.instruments) {
+        InstrumentLists& lists = *context.instruments;
+        addPage(QStringLiteral("Select Microphones"), QStringLiteral("Microphones"),
+                new CTestEquipPP(lists, CTestEquipPP::microphoneRows(), this));
         addPage(QStringLiteral("Select Instrumentation"), QStringLiteral("Equipment"),
-                new CTestEquipPP(*context.instruments, this));
+                new CTestEquipPP(lists, CTestEquipPP::equipmentRows(), this));
+        addPage(QStringLiteral("Select Instrumentation"), QStringLiteral("Calibrator"),
+                new CTestEquipPP(lists, CTestEquipPP::rowOf(QStringLiteral("Calibrator"), InstrumentKind::Calibrator),
+                                 this));
+        addPage(QStringLiteral("Select Instrumentation"), QStringLiteral("Mastoid"),
+                new CTestEquipPP(lists, CTestEquipPP::rowOf(QStringLiteral("Mastoid"), InstrumentKind::Mastoid), this));
+    }
     addPage(QStringLiteral("Enter Test Location"), QStringLiteral("Location"),
             new CTextFieldsPP({field("Customer Name:", &TestSetup::customerName),
                                field("Location:", &TestSetup::location1), field("", &TestSetup::location2)},
