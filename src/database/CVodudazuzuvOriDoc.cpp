@@ -17,15 +17,6 @@ namespace orvik {
 namespace {
 constexpr int MaxPathLength = 251;
 
-const QStringList AudTestColumns{QStringLiteral("Technician"), QStringLiteral("Date"), QStringLiteral("ModelNum"),
-                                 QStringLiteral("SerialNum"), QStringLiteral("ChannelNum")};
-const QStringList AmbientColumns{QStringLiteral("TestName"), QStringLiteral("Date"), QStringLiteral("Customer"),
-                                 QStringLiteral("Booth")};
-
-QString withException(const QString& message, const DaoException& e) {
-    return message + QStringLiteral("--Exception: ") + e.text();
-}
-
 QVariant engineDateOf(const QString& recordDate) {
     const auto date = parseRecordDate(recordDate);
     return date ? QVariant(engineDate(*date)) : QVariant();
@@ -176,8 +167,8 @@ bool CVodudazuzuvOriDoc::convertDatabase(int fromVersion) {
 
 bool CVodudazuzuvOriDoc::openRecordsets() {
     try {
-        m_audTests = std::make_unique<DaoRecordset>(*m_db, Table::AudTestMeasurements, AudTestColumns);
-        m_ambientTests = std::make_unique<DaoRecordset>(*m_db, Table::AmbientMeasurements, AmbientColumns);
+        m_audTests = std::make_unique<DaoRecordset>(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+        m_ambientTests = std::make_unique<DaoRecordset>(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         m_equipment = std::make_unique<DaoRecordset>(*m_db, Table::EquipmentList, QStringList{});
         m_audTests->open(OpenType::Table);
         m_ambientTests->open(OpenType::Dynaset);
@@ -308,7 +299,7 @@ CVodudazuzuvOriDoc::SaveResult CVodudazuzuvOriDoc::saveRecord() {
     const QByteArray block = toStoredBlock(m_record.get(), sizeof(AudiometerRecord));
 
     const QString failure = QStringLiteral("Couldn't open Audiomentric Cal Measurements Recordset");
-    DaoRecordset rows(*m_db, Table::AudTestMeasurements, AudTestColumns);
+    DaoRecordset rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     bool found = false;
     try {
         rows.open(OpenType::Dynaset, identity);
@@ -352,7 +343,7 @@ CVodudazuzuvOriDoc::SaveResult CVodudazuzuvOriDoc::saveRecord() {
 }
 
 bool CVodudazuzuvOriDoc::loadInto(AudiometerRecord& target, int id) {
-    DaoRecordset rows(*m_db, Table::AudTestMeasurements, AudTestColumns);
+    DaoRecordset rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     QByteArray block;
     try {
         rows.open(OpenType::Dynaset, DaoFilter::byId(id));
@@ -395,7 +386,7 @@ void CVodudazuzuvOriDoc::resetAmbientState() {
 
 std::optional<bool> CVodudazuzuvOriDoc::ambientTestNameUsed(const QString& testName) {
     try {
-        DaoRecordset rows(*m_db, Table::AmbientMeasurements, AmbientColumns);
+        DaoRecordset rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         rows.open(OpenType::Dynaset, DaoFilter().equals(QStringLiteral("TestName"), testName));
         return rows.recordCount() > 0;
     } catch (const DaoException& e) {
@@ -407,7 +398,7 @@ std::optional<bool> CVodudazuzuvOriDoc::ambientTestNameUsed(const QString& testN
 bool CVodudazuzuvOriDoc::saveAmbientRecord() {
     const QString testName = fixedText(m_ambient.testName);
     try {
-        DaoRecordset rows(*m_db, Table::AmbientMeasurements, AmbientColumns);
+        DaoRecordset rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         rows.open(OpenType::Dynaset, DaoFilter().equals(QStringLiteral("TestName"), testName));
         if (rows.recordCount() > 0)
             rows.edit();
@@ -431,7 +422,7 @@ bool CVodudazuzuvOriDoc::saveAmbientRecord() {
 bool CVodudazuzuvOriDoc::loadAmbientRecord(int id) {
     QByteArray block;
     try {
-        DaoRecordset rows(*m_db, Table::AmbientMeasurements, AmbientColumns);
+        DaoRecordset rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         rows.open(OpenType::Dynaset, DaoFilter::byId(id));
         block = rows.data();
     } catch (const DaoException& e) {

@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 namespace orvik {
 
@@ -13,6 +14,15 @@ inline const QString AmbientMeasurements = QStringLiteral("AmbientMeasurements")
 inline const QString EquipmentList = QStringLiteral("EquipmentList");
 inline const QString Schema = QStringLiteral("Schema");
 } // namespace Table
+
+// The search columns of the two measurement tables, beside their Id and Data.
+namespace TableColumns {
+inline const QStringList AudTestMeasurements{QStringLiteral("Technician"), QStringLiteral("Date"),
+                                             QStringLiteral("ModelNum"), QStringLiteral("SerialNum"),
+                                             QStringLiteral("ChannelNum")};
+inline const QStringList AmbientMeasurements{QStringLiteral("TestName"), QStringLiteral("Date"),
+                                             QStringLiteral("Customer"), QStringLiteral("Booth")};
+} // namespace TableColumns
 
 inline constexpr int CurrentSchemaVersion = 7;
 

@@ -20,6 +20,11 @@ private:
     QByteArray m_what;
 };
 
+// A message that quotes the engine: the program's own words, then the engine's description.
+inline QString withException(const QString& message, const DaoException& e) {
+    return message + QStringLiteral("--Exception: ") + e.text();
+}
+
 // The codes callers test for, and the others this engine reports.
 namespace DaoError {
 inline constexpr int General = 3000;       // a failure the engine has no better code for

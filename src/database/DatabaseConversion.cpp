@@ -11,14 +11,6 @@ namespace orvik {
 
 namespace {
 const QString Id = QStringLiteral("Id");
-const QStringList AudTestColumns{QStringLiteral("Technician"), QStringLiteral("Date"), QStringLiteral("ModelNum"),
-                                 QStringLiteral("SerialNum"), QStringLiteral("ChannelNum")};
-const QStringList AmbientColumns{QStringLiteral("TestName"), QStringLiteral("Date"), QStringLiteral("Customer"),
-                                 QStringLiteral("Booth")};
-
-QString withException(const QString& message, const DaoException& e) {
-    return message + QStringLiteral("--Exception: ") + e.text();
-}
 
 // The bytes after the header of an old block, or nothing when the header is not one of ours.
 std::optional<QByteArray> payloadOf(const QByteArray& block) {
@@ -106,8 +98,8 @@ bool DatabaseConversion::copyRows(DaoDatabase& target, int fromVersion, Progress
 }
 
 bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion) {
-    DaoRecordset from(m_db, Table::AudTestMeasurements, AudTestColumns);
-    DaoRecordset to(target, Table::AudTestMeasurements, AudTestColumns);
+    DaoRecordset from(m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+    DaoRecordset to(target, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     try {
         from.open(OpenType::Table);
         to.open(OpenType::Table);
@@ -125,7 +117,7 @@ bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion
                 return false;
             }
             to.addNew();
-            for (const QString& column : AudTestColumns)
+            for (const QString& column : TableColumns::AudTestMeasurements)
                 to.setValue(column, from.value(column));
             const QVariant date = from.value(QStringLiteral("Date"));
             if (!date.isNull())
@@ -141,20 +133,20 @@ bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion
 }
 
 bool DatabaseConversion::copyAmbientRows(DaoDatabase& target, int fromVersion) {
-    DaoRecordset from(m_db, Table::AmbientMeasurements, AmbientColumns);
-    DaoRecordset to(target, Table::AmbientMeasurements, AmbientColumns);
+    DaoRecordset from(m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+    DaoRecordset to(target, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
     try {
         from.open(OpenType::Table);
         to.open(OpenType::Table);
         for (from.moveFirst(); !from.isEOF(); from.moveNext()) {
             const auto payload = payloadOf(from.data());
             const QByteArray converted =
-                payload ? OldLayout::stepAmbientRecord(fromVersion, *payload, from.value(AmbientColumns[0]).toString())
+                payload ? OldLayout::stepAmbientRecord(fromVersion, *payload, from.value(TableColumns::AmbientMeasurements[0]).toString())
                         : QByteArray();
             if (converted.isEmpty())
                 return false;
             to.addNew();
-            for (const QString& column : AmbientColumns)
+            for (const QString& column : TableColumns::AmbientMeasurements)
                 to.setValue(column, from.value(column));
             to.setData(OldLayout::header(fromVersion + 1) + converted);
             to.update();
