@@ -149,14 +149,27 @@ void EquipListsEditor::setPages(const InstrumentEntry& edited) {
     m_pagesModified = true;
 }
 
-bool EquipListsEditor::setMastoidManufacturer(const QString& manufacturer) {
+bool EquipListsEditor::setMastoidManufacturer(const QString& manufacturer, bool responsePagesChanged) {
     const bool layoutChanges = isSingleSetMastoid(manufacturer) != isSingleSetMastoid(m_pages.manufacturer());
-    if (layoutChanges && !discardChanges(QStringLiteral("Click Yes to discard the changes and change the selection.")))
-        return false;
     InstrumentEntry edited = m_pages;
+    if (layoutChanges && responsePagesChanged) {
+        if (m_messages.show(DiscardQuestion + QStringLiteral("Click Yes to discard the changes and change the selection."),
+                            MessageButtons::YesNo) != MessageAnswer::Yes)
+            return false;
+        const InstrumentEntry& original = m_position >= 0 ? m_working : emptyInstrumentEntry(m_kind);
+        for (int set = 1; set <= MastoidResponseSets; ++set)
+            std::copy_n(original.mastoidResponseSet(set), FrequencyCount, edited.mastoidResponseSet(set));
+    }
     setFixedText(edited.identity.manufacturer, manufacturer);
     setPages(edited);
     return true;
+}
+
+bool EquipListsEditor::confirmImport(ImportOrigin origin) {
+    return discardChanges(origin == ImportOrigin::Menu
+                              ? QStringLiteral("Click Yes to discard the changes and continue with the import.\nClick "
+                                               "No and then click Add or Update to save your changes.")
+                              : QStringLiteral("Click Yes to discard the changes and continue with the import."));
 }
 
 InstrumentEntry EquipListsEditor::storedPages() const {
