@@ -153,7 +153,8 @@ bool EquipListsEditor::setMastoidManufacturer(const QString& manufacturer, bool 
     const bool layoutChanges = isSingleSetMastoid(manufacturer) != isSingleSetMastoid(m_pages.manufacturer());
     InstrumentEntry edited = m_pages;
     if (layoutChanges && responsePagesChanged) {
-        if (m_messages.show(DiscardQuestion + QStringLiteral("Click Yes to discard the changes and change the selection."),
+        if (m_messages.show(DiscardQuestion +
+                                QStringLiteral("Click Yes to discard the changes and change the selection."),
                             MessageButtons::YesNo) != MessageAnswer::Yes)
             return false;
         const InstrumentEntry& original = m_position >= 0 ? m_working : emptyInstrumentEntry(m_kind);

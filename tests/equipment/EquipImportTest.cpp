@@ -100,7 +100,8 @@ TEST_F(EquipImportTest, MastoidPagesReadCertificatesIntoTheirSet) {
 TEST_F(EquipImportTest, PageImportReportsSetupFileFailures) {
     ASSERT_TRUE(editor.selectKind(MastoidSelector));
     messages.acknowledgeAll();
-    EXPECT_FALSE(importPageFile(editor, messages, dir.filePath(QStringLiteral("absent.csv")), SetupDelimiter::Comma, 1));
+    EXPECT_FALSE(
+        importPageFile(editor, messages, dir.filePath(QStringLiteral("absent.csv")), SetupDelimiter::Comma, 1));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Unable to open setup file.")});
 }
 

@@ -25,8 +25,8 @@ CEquipListsView::CEquipListsView(ViewContext& context, QWidget* parent)
       m_context(context),
       m_editor(std::make_unique<EquipListsEditor>(*context.instruments, context.messages, context.settings)),
       m_kinds(new QListWidget(this)), m_instruments(new QListWidget(this)), m_prompt(new QLabel(this)),
-      m_label(new QLabel(this)), m_sheet(new CEquipListsPS(this)),
-      m_add(new QPushButton(QStringLiteral("Add"), this)), m_update(new QPushButton(QStringLiteral("Update"), this)),
+      m_label(new QLabel(this)), m_sheet(new CEquipListsPS(this)), m_add(new QPushButton(QStringLiteral("Add"), this)),
+      m_update(new QPushButton(QStringLiteral("Update"), this)),
       m_delete(new QPushButton(QStringLiteral("Delete"), this)) {
     m_kinds->addItems(EquipListsEditor::kindNames());
     m_kinds->setMaximumWidth(200);
@@ -77,8 +77,8 @@ CEquipListsView::CEquipListsView(ViewContext& context, QWidget* parent)
     connect(m_kinds, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_editor->selectKind(row)) {
             const QSignalBlocker block(m_kinds);
-            m_kinds->setCurrentRow(static_cast<int>(EquipListsEditor::kindNames().indexOf(
-                QString::fromLatin1(kindTexts(m_editor->kind()).listName))));
+            m_kinds->setCurrentRow(static_cast<int>(
+                EquipListsEditor::kindNames().indexOf(QString::fromLatin1(kindTexts(m_editor->kind()).listName))));
         }
         refresh();
     });
@@ -93,9 +93,13 @@ CEquipListsView::CEquipListsView(ViewContext& context, QWidget* parent)
 
 CEquipListsView::~CEquipListsView() = default;
 
-bool CEquipListsView::hasPendingChanges() const { return m_editor->pagesModified(); }
+bool CEquipListsView::hasPendingChanges() const {
+    return m_editor->pagesModified();
+}
 
-QLineEdit* CEquipListsView::serialField() const { return m_sheet->infoPage()->serialField(); }
+QLineEdit* CEquipListsView::serialField() const {
+    return m_sheet->infoPage()->serialField();
+}
 
 bool CEquipListsView::showsMicrophoneOrMastoid() const {
     return m_sheet->kind() == InstrumentKind::Microphone || m_sheet->kind() == InstrumentKind::Mastoid;
@@ -141,10 +145,11 @@ void CEquipListsView::importFromPage(int responseSet) {
         return;
     const bool microphone = m_editor->kind() == InstrumentKind::Microphone;
     const QString path =
-        microphone ? chooseFile(QStringLiteral("Select Microphone Response Data file"),
-                                QStringLiteral("Data File(*.csv)|*.csv|Cert Files (*.xls)|*.xls|All Files (*.*)|*.*||"))
-                   : chooseFile(QStringLiteral("Select Mastoid Certification/Data file"),
-                                QStringLiteral("Data Files(*.csv)|*.csv|Cert Files(*.xls)|*.xls| All Files (*.*)|*.*||"));
+        microphone
+            ? chooseFile(QStringLiteral("Select Microphone Response Data file"),
+                         QStringLiteral("Data File(*.csv)|*.csv|Cert Files (*.xls)|*.xls|All Files (*.*)|*.*||"))
+            : chooseFile(QStringLiteral("Select Mastoid Certification/Data file"),
+                         QStringLiteral("Data Files(*.csv)|*.csv|Cert Files(*.xls)|*.xls| All Files (*.*)|*.*||"));
     if (path.isEmpty())
         return;
     const auto delimiter = static_cast<SetupDelimiter>(Setting::ImportDelimiter.read(m_context.settings) == 1 ? 1 : 0);
@@ -179,8 +184,12 @@ void CEquipListsView::close(int closing) {
     m_context.views.goBack();
 }
 
-void CEquipListsView::ok() { close(static_cast<int>(m_editor->ok())); }
+void CEquipListsView::ok() {
+    close(static_cast<int>(m_editor->ok()));
+}
 
-void CEquipListsView::cancel() { close(static_cast<int>(m_editor->cancel())); }
+void CEquipListsView::cancel() {
+    close(static_cast<int>(m_editor->cancel()));
+}
 
 } // namespace orvik

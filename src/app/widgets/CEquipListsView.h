@@ -28,7 +28,6 @@ public:
     bool hasPendingChanges() const;
     EquipListsEditor& editor() { return *m_editor; }
     QListWidget* kinds() const { return m_kinds; }
-    QListWidget* instruments() const { return m_instruments; }
     CEquipListsPS* sheet() const { return m_sheet; }
     QLineEdit* serialField() const;
     QPushButton* addButton() const { return m_add; }

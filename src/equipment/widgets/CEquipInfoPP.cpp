@@ -14,10 +14,9 @@
 namespace orvik {
 
 namespace {
-const QStringList Months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"),
-                            QStringLiteral("Apr"), QStringLiteral("May"), QStringLiteral("Jun"),
-                            QStringLiteral("Jul"), QStringLiteral("Aug"), QStringLiteral("Sep"),
-                            QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
+const QStringList Months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
+                            QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+                            QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
 
 QString numberOrEmpty(const QString& text) {
     const int n = text.toInt();
@@ -130,9 +129,9 @@ void CEquipInfoPP::store(InstrumentEntry& entry) const {
     setFixedText(entry.identity.model, m_kind == InstrumentKind::Mastoid ? m_model->text().toUpper() : m_model->text());
     setFixedText(entry.identity.serialNumber, m_serial->text());
     const bool noDate = m_year->text().isEmpty() && m_month->currentIndex() < 0 && m_day->text().isEmpty();
-    setFixedText(entry.identity.dueDate, noDate ? QString()
-                                                : formatDueDate(m_year->text().toInt(), m_month->currentIndex() + 1,
-                                                                m_day->text().toInt()));
+    setFixedText(entry.identity.dueDate,
+                 noDate ? QString()
+                        : formatDueDate(m_year->text().toInt(), m_month->currentIndex() + 1, m_day->text().toInt()));
     switch (m_kind) {
     case InstrumentKind::Calibrator:
         entry.values.calibrator.frequency = valueOf(m_value1);

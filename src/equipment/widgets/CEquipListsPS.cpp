@@ -49,8 +49,9 @@ void CEquipListsPS::removePagesFrom(int index) {
     while (count() > index) {
         QWidget* old = widget(count() - 1);
         removeTab(count() - 1);
-        // The page may be the sender of the click or choice that replaces it.
-        old->hide();
+        // The page may be the sender of the click or choice that replaces it: out of the sheet now, deleted
+        // once that signal has returned.
+        old->setParent(nullptr);
         old->deleteLater();
     }
 }

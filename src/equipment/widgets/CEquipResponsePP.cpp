@@ -59,24 +59,43 @@ QLineEdit* CEquipResponsePP::field(int freqIndex) const {
 }
 
 ResponsePageLayout CEquipResponsePP::microphoneLow() {
-    return {QStringLiteral("Low Freq. Pressure Response"), 0, FirstHighFrequency,
-            [](InstrumentEntry& e) { return e.values.microphone.pressureResponse; }, {}, true, 0};
+    return {QStringLiteral("Low Freq. Pressure Response"),
+            0,
+            FirstHighFrequency,
+            [](InstrumentEntry& e) { return e.values.microphone.pressureResponse; },
+            {},
+            true,
+            0};
 }
 
 ResponsePageLayout CEquipResponsePP::microphoneHigh() {
-    return {QStringLiteral("High Freq. Pressure Response"), FirstHighFrequency, GridCorrectionCount,
-            [](InstrumentEntry& e) { return e.values.microphone.pressureResponse + FirstHighFrequency; }, {}, true, 0};
+    return {QStringLiteral("High Freq. Pressure Response"),
+            FirstHighFrequency,
+            GridCorrectionCount,
+            [](InstrumentEntry& e) { return e.values.microphone.pressureResponse + FirstHighFrequency; },
+            {},
+            true,
+            0};
 }
 
 ResponsePageLayout CEquipResponsePP::microphoneGrid() {
-    return {QStringLiteral("Grid Corrections"), FirstHighFrequency, GridCorrectionCount,
+    return {QStringLiteral("Grid Corrections"),
+            FirstHighFrequency,
+            GridCorrectionCount,
             [](InstrumentEntry& e) { return e.values.microphone.gridCorrection; },
-            QStringLiteral("Enter values to add to measurement to correct for microphone grid cap."), false, 0};
+            QStringLiteral("Enter values to add to measurement to correct for microphone grid cap."),
+            false,
+            0};
 }
 
 ResponsePageLayout CEquipResponsePP::mastoid(const QString& title, int responseSet) {
-    return {title, MastoidFirstIndex, MastoidCount,
-            [responseSet](InstrumentEntry& e) { return e.mastoidResponseSet(responseSet) + MastoidFirstIndex; }, {}, true, responseSet};
+    return {title,
+            MastoidFirstIndex,
+            MastoidCount,
+            [responseSet](InstrumentEntry& e) { return e.mastoidResponseSet(responseSet) + MastoidFirstIndex; },
+            {},
+            true,
+            responseSet};
 }
 
 } // namespace orvik

@@ -14,9 +14,9 @@ struct ResponsePageLayout {
     int count;
     // Where in the entry the page's first value lies; the others follow it.
     std::function<float*(InstrumentEntry&)> values;
-    QString note;         // a line above the values, or empty
-    bool importData;      // offers "Import Data"
-    int responseSet = 0;  // mastoid response set 1..3
+    QString note;        // a line above the values, or empty
+    bool importData;     // offers "Import Data"
+    int responseSet = 0; // mastoid response set 1..3
 };
 
 // The microphone's low- and high-frequency pressure response and grid corrections, and a mastoid's response

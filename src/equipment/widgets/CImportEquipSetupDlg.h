@@ -20,8 +20,8 @@ class SettingsStore;
 class CImportEquipSetupDlg final : public QDialog {
     Q_OBJECT
 public:
-    CImportEquipSetupDlg(EquipListsEditor& editor, MessageBox& messages, SettingsStore& settings,
-                         ChooseFile chooseFile, QWidget* parent = nullptr);
+    CImportEquipSetupDlg(EquipListsEditor& editor, MessageBox& messages, SettingsStore& settings, ChooseFile chooseFile,
+                         QWidget* parent = nullptr);
 
     QLineEdit* pathField() const { return m_path; }
     QButtonGroup* delimiter() const { return m_delimiter; }

@@ -47,9 +47,7 @@ protected:
         field->setText(text);
         Q_EMIT field->textEdited(text);
     }
-    QLineEdit* field(const char* label) const {
-        return sheet()->findChild<QLineEdit*>(QString::fromLatin1(label));
-    }
+    QLineEdit* field(const char* label) const { return sheet()->findChild<QLineEdit*>(QString::fromLatin1(label)); }
     CEquipResponsePP* responsePage(int index) const { return qobject_cast<CEquipResponsePP*>(sheet()->page(index)); }
     void chooseManufacturer(const QString& name) {
         QComboBox* choice = sheet()->infoPage()->manufacturerChoice();
@@ -178,6 +176,28 @@ TEST_F(EquipImportViewTest, SetupFileFillsThePagesAndIsRememberedOnlyOnSuccess) 
     EXPECT_EQ(Setting::ImportDelimiter.read(services.settings), 0);
     EXPECT_TRUE(equipment->hasPendingChanges());
     EXPECT_TRUE(equipment->addButton()->isEnabled());
+}
+
+TEST_F(EquipImportViewTest, MenuAsksAboutEditsThenOpensWithTheRememberedFile) {
+    chooseKind(MastoidRow);
+    Setting::ImportFilePathname.write(services.settings, QStringLiteral("/data/last.txt"));
+    Setting::ImportDelimiter.write(services.settings, 1);
+    QStringList opened;
+    equipment->runDialog = [&](QDialog& dialog) {
+        auto& import = static_cast<CImportEquipSetupDlg&>(dialog);
+        opened << import.windowTitle() << import.pathField()->text() << QString::number(import.delimiter()->checkedId())
+               << QString::number(import.coupler() ? import.coupler()->count() : 0);
+    };
+    type(sheet()->infoPage()->serialField(), QStringLiteral("EDITED"));
+    const QString question = QStringLiteral("Click Yes to discard the changes and continue with the import.\nClick No "
+                                            "and then click Add or Update to save your changes.");
+    services.messages.answer(question, MessageAnswer::No, 1);
+    trigger(C::ImportMicMastoidSetup);
+    EXPECT_TRUE(opened.isEmpty());
+    services.messages.answer(question, MessageAnswer::Yes, 1);
+    trigger(C::ImportMicMastoidSetup);
+    EXPECT_EQ(opened, (QStringList{"Import", "/data/last.txt", "1", "3"}));
+    EXPECT_EQ(services.messages.count(question), 2);
 }
 
 TEST_F(EquipImportViewTest, MenuEntryFollowsTheKindShown) {
