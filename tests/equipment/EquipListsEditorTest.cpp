@@ -360,11 +360,6 @@ TEST_F(MastoidChoice, ChangedResponsePagesAreKeptOnNoAndRestoredOnYes) {
     EXPECT_EQ(messages.count(question), 2);
 }
 
-TEST_F(MastoidChoice, SameLayoutNeverAsks) {
-    EXPECT_TRUE(editor.setMastoidManufacturer(QStringLiteral("Veltan Quirn"), true));
-    EXPECT_TRUE(messages.texts().isEmpty());
-}
-
 TEST_F(EquipListsEditorTest, ImportQuestionNamesWhereTheImportStarted) {
     ASSERT_TRUE(editor.selectKind(MicSelector));
     EXPECT_TRUE(editor.confirmImport(EquipListsEditor::ImportOrigin::Menu)); // nothing to lose: no question

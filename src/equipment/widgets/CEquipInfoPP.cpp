@@ -81,6 +81,12 @@ CEquipInfoPP::CEquipInfoPP(InstrumentKind kind, const QString& title, QWidget* p
         sensitivity->addStretch();
         form->addRow(QStringLiteral("Sensitivity:"), sensitivity);
     }
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    QWidget* const identity[] = {m_manufacturer, m_manufacturerChoice, m_model, m_serial};
+    for (QWidget* field : identity) {
+        if (field)
+            field->setMinimumWidth(240);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     if (kind == InstrumentKind::Microphone || kind == InstrumentKind::Mastoid)
