@@ -32,9 +32,7 @@ QString importSetupFile(EquipListsEditor& editor, const QString& path, SetupDeli
         return file.message;
     // A file of the other kind would land in fields the shown pages do not have.
     if (file.data.kind != editor.kind())
-        return QStringLiteral("Bad or missing data type in the setup file (Line 1).\n(Be sure the data in the file is "
-                              "%1-delimited.)")
-            .arg(delimiter == SetupDelimiter::Tab ? QStringLiteral("tab") : QStringLiteral("comma"));
+        return badDataTypeMessage(delimiter);
     InstrumentEntry pages = editor.pages();
     const QString message =
         applySetupFile(file.data, file.data.coupler != 0 ? file.data.coupler : couplerChoice, pages);

@@ -10,6 +10,7 @@ namespace orvik {
 namespace {
 const QString DiscardQuestion =
     QStringLiteral("There are changes that have not been Added or Updated.\nDo you wish to discard the changes?\n\n");
+const QString ChangeSelection = QStringLiteral("Click Yes to discard the changes and change the selection.");
 
 const IntSetting& positionSetting(InstrumentKind kind) {
     switch (kind) {
@@ -90,7 +91,7 @@ bool EquipListsEditor::discardChanges(const QString& whatNext) {
 bool EquipListsEditor::selectKind(int selector) {
     if (selector < 0 || selector >= static_cast<int>(KindsInViewOrder.size()))
         return false;
-    if (!discardChanges(QStringLiteral("Click Yes to discard the changes and change the selection.")))
+    if (!discardChanges(ChangeSelection))
         return false;
     m_kind = KindsInViewOrder[static_cast<std::size_t>(selector)];
     m_position = -1;
@@ -108,7 +109,7 @@ bool EquipListsEditor::selectKind(int selector) {
 bool EquipListsEditor::selectInstrument(int position) {
     if (position < 0 || position >= static_cast<int>(list().size()))
         return false;
-    if (!discardChanges(QStringLiteral("Click Yes to discard the changes and change the selection.")))
+    if (!discardChanges(ChangeSelection))
         return false;
     m_position = position;
     m_everSelected = true;
@@ -153,9 +154,7 @@ bool EquipListsEditor::setMastoidManufacturer(const QString& manufacturer, bool 
     const bool layoutChanges = isSingleSetMastoid(manufacturer) != isSingleSetMastoid(m_pages.manufacturer());
     InstrumentEntry edited = m_pages;
     if (layoutChanges && responsePagesChanged) {
-        if (m_messages.show(DiscardQuestion +
-                                QStringLiteral("Click Yes to discard the changes and change the selection."),
-                            MessageButtons::YesNo) != MessageAnswer::Yes)
+        if (m_messages.show(DiscardQuestion + ChangeSelection, MessageButtons::YesNo) != MessageAnswer::Yes)
             return false;
         const InstrumentEntry& original = m_position >= 0 ? m_working : emptyInstrumentEntry(m_kind);
         for (int set = 1; set <= MastoidResponseSets; ++set)
