@@ -10,6 +10,7 @@ namespace orvik {
 namespace {
 const QString DiscardQuestion =
     QStringLiteral("There are changes that have not been Added or Updated.\nDo you wish to discard the changes?\n\n");
+const QString ChangeSelection = QStringLiteral("Click Yes to discard the changes and change the selection.");
 
 const IntSetting& positionSetting(InstrumentKind kind) {
     switch (kind) {
@@ -90,7 +91,7 @@ bool EquipListsEditor::discardChanges(const QString& whatNext) {
 bool EquipListsEditor::selectKind(int selector) {
     if (selector < 0 || selector >= static_cast<int>(KindsInViewOrder.size()))
         return false;
-    if (!discardChanges(QStringLiteral("Click Yes to discard the changes and change the selection.")))
+    if (!discardChanges(ChangeSelection))
         return false;
     m_kind = KindsInViewOrder[static_cast<std::size_t>(selector)];
     m_position = -1;
@@ -108,7 +109,7 @@ bool EquipListsEditor::selectKind(int selector) {
 bool EquipListsEditor::selectInstrument(int position) {
     if (position < 0 || position >= static_cast<int>(list().size()))
         return false;
-    if (!discardChanges(QStringLiteral("Click Yes to discard the changes and change the selection.")))
+    if (!discardChanges(ChangeSelection))
         return false;
     m_position = position;
     m_everSelected = true;
@@ -149,14 +150,26 @@ void EquipListsEditor::setPages(const InstrumentEntry& edited) {
     m_pagesModified = true;
 }
 
-bool EquipListsEditor::setMastoidManufacturer(const QString& manufacturer) {
+bool EquipListsEditor::setMastoidManufacturer(const QString& manufacturer, bool responsePagesChanged) {
     const bool layoutChanges = isSingleSetMastoid(manufacturer) != isSingleSetMastoid(m_pages.manufacturer());
-    if (layoutChanges && !discardChanges(QStringLiteral("Click Yes to discard the changes and change the selection.")))
-        return false;
     InstrumentEntry edited = m_pages;
+    if (layoutChanges && responsePagesChanged) {
+        if (m_messages.show(DiscardQuestion + ChangeSelection, MessageButtons::YesNo) != MessageAnswer::Yes)
+            return false;
+        const InstrumentEntry& original = m_position >= 0 ? m_working : emptyInstrumentEntry(m_kind);
+        for (int set = 1; set <= MastoidResponseSets; ++set)
+            std::copy_n(original.mastoidResponseSet(set), FrequencyCount, edited.mastoidResponseSet(set));
+    }
     setFixedText(edited.identity.manufacturer, manufacturer);
     setPages(edited);
     return true;
+}
+
+bool EquipListsEditor::confirmImport(ImportOrigin origin) {
+    return discardChanges(origin == ImportOrigin::Menu
+                              ? QStringLiteral("Click Yes to discard the changes and continue with the import.\nClick "
+                                               "No and then click Add or Update to save your changes.")
+                              : QStringLiteral("Click Yes to discard the changes and continue with the import."));
 }
 
 InstrumentEntry EquipListsEditor::storedPages() const {

@@ -39,8 +39,14 @@ public:
     const InstrumentEntry& pages() const { return m_pages; }
     void setPages(const InstrumentEntry& edited);
     bool pagesModified() const { return m_pagesModified; }
-    // The mastoid manufacturer choice; false when the technician keeps unsaved response values.
-    bool setMastoidManufacturer(const QString& manufacturer);
+    // The mastoid manufacturer choice. When it replaces response pages that hold changes
+    // (`responsePagesChanged`), the technician is asked first: false keeps the previous choice, true drops
+    // those changes (the response sets go back to the selected instrument's).
+    bool setMastoidManufacturer(const QString& manufacturer, bool responsePagesChanged);
+
+    // Before an import replaces the pages' contents: the unsaved-changes question as the menu or a page asks it.
+    enum class ImportOrigin { Menu, Page };
+    bool confirmImport(ImportOrigin origin);
 
     bool addEnabled() const { return m_addEnabled; }
     bool updateEnabled() const { return m_position >= 0; }

@@ -70,9 +70,7 @@ QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFil
     const bool microphone = type.left(3) == QLatin1String("MIC");
     const bool mastoid = type.left(6) == QLatin1String("MASTOI") || type.left(3) == QLatin1String("RKM");
     if (type.contains(otherDelimiter) || (!microphone && !mastoid))
-        return QStringLiteral("Bad or missing data type in the setup file (Line 1).\n(Be sure the data in the file is "
-                              "%1-delimited.)")
-            .arg(delimiter == SetupDelimiter::Tab ? QStringLiteral("tab") : QStringLiteral("comma"));
+        return badDataTypeMessage(delimiter);
     data.kind = microphone ? InstrumentKind::Microphone : InstrumentKind::Mastoid;
 
     struct TextField {
@@ -137,6 +135,12 @@ double interpolate(const ResponsePoint& a, const ResponsePoint& b, double freque
     return a.response + (b.response - a.response) * (frequency - a.frequency) / (b.frequency - a.frequency);
 }
 } // namespace
+
+QString badDataTypeMessage(SetupDelimiter delimiter) {
+    return QStringLiteral("Bad or missing data type in the setup file (Line 1).\n(Be sure the data in the file is "
+                          "%1-delimited.)")
+        .arg(delimiter == SetupDelimiter::Tab ? QStringLiteral("tab") : QStringLiteral("comma"));
+}
 
 SetupFileResult parseSetupText(const QByteArray& text, SetupDelimiter delimiter) {
     QList<QByteArray> lines = text.split('\n');

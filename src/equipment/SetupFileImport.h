@@ -36,6 +36,9 @@ enum class SetupDelimiter { Comma = 0, Tab = 1 };
 
 inline constexpr int MaxSetupFrequencies = 200;
 
+// The refusal of a header whose data type is missing, unknown or read with the wrong delimiter.
+QString badDataTypeMessage(SetupDelimiter delimiter);
+
 SetupFileResult readSetupFile(const QString& path, SetupDelimiter delimiter);
 SetupFileResult parseSetupText(const QByteArray& text, SetupDelimiter delimiter);
 

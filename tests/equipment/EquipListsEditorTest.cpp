@@ -318,3 +318,68 @@ TEST_F(EquipListsEditorTest, CancelAfterASelectionReloadsTheLists) {
 }
 
 } // namespace
+
+// ---- Mastoid manufacturer choice and the question before an import ----
+
+namespace {
+
+class MastoidChoice : public EquipListsEditorTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(editor.selectKind(MastoidSelector));
+        messages.acknowledgeAll();
+        ASSERT_TRUE(addTyped(mastoid("M1")));
+        messages.clear();
+    }
+    const QString question = QStringLiteral("There are changes that have not been Added or Updated.\nDo you wish to "
+                                            "discard the changes?\n\nClick Yes to discard the changes and change the "
+                                            "selection.");
+};
+
+TEST_F(MastoidChoice, UnchangedResponsePagesSwitchWithoutAsking) {
+    EXPECT_TRUE(editor.setMastoidManufacturer(QStringLiteral("Bruel and Kjaer"), false));
+    EXPECT_EQ(editor.pages().manufacturer(), QStringLiteral("Bruel and Kjaer"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(MastoidChoice, ChangedResponsePagesAreKeptOnNoAndRestoredOnYes) {
+    InstrumentEntry edited = editor.pages();
+    edited.values.mastoid.response2[12] = 7.0f;
+    editor.setPages(edited);
+
+    messages.answer(question, MessageAnswer::No, 1);
+    EXPECT_FALSE(editor.setMastoidManufacturer(QStringLiteral("Bruel and Kjaer"), true));
+    EXPECT_EQ(editor.pages().manufacturer(), QStringLiteral("Veltan Quirn"));
+    EXPECT_EQ(editor.pages().values.mastoid.response2[12], 7.0f);
+
+    messages.answer(question, MessageAnswer::Yes, 1);
+    EXPECT_TRUE(editor.setMastoidManufacturer(QStringLiteral("Bruel and Kjaer"), true));
+    EXPECT_EQ(editor.pages().manufacturer(), QStringLiteral("Bruel and Kjaer"));
+    EXPECT_EQ(editor.pages().values.mastoid.response2[12], 0.0f);
+    EXPECT_EQ(editor.pages().values.mastoid.response1[10], 41.0f); // the stored mastoid's set
+    EXPECT_EQ(messages.count(question), 2);
+}
+
+TEST_F(EquipListsEditorTest, ImportQuestionNamesWhereTheImportStarted) {
+    ASSERT_TRUE(editor.selectKind(MicSelector));
+    EXPECT_TRUE(editor.confirmImport(EquipListsEditor::ImportOrigin::Menu)); // nothing to lose: no question
+    editor.setPages(microphone("S9"));
+    const struct {
+        EquipListsEditor::ImportOrigin origin;
+        const char* ending;
+    } cases[] = {
+        {EquipListsEditor::ImportOrigin::Menu, "Click Yes to discard the changes and continue with the import.\nClick "
+                                               "No and then click Add or Update to save your changes."},
+        {EquipListsEditor::ImportOrigin::Page, "Click Yes to discard the changes and continue with the import."},
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        messages.answer(QStringLiteral("continue with the import"), MessageAnswer::No, 1);
+        EXPECT_FALSE(editor.confirmImport(c.origin));
+        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("There are changes that have not been Added or "
+                                                               "Updated.\nDo you wish to discard the changes?\n\n") +
+                                                QString::fromLatin1(c.ending)});
+    }
+}
+
+} // namespace

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "EquipFileChoice.h"
 #include "ViewContext.h"
 
 #include <QWidget>
 #include <memory>
 
-class QDoubleSpinBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -13,10 +14,11 @@ class QPushButton;
 
 namespace orvik {
 
+class CEquipListsPS;
 class EquipListsEditor;
 
-// The instrumentation lists: a kind, its instruments, and the selected instrument's identity and main values.
-// The rules are the editor's; the view shows them and forwards edits.
+// The instrumentation lists: a kind, its instruments and the sheet of the kind's pages. The rules are the
+// editor's; the view shows them and forwards edits, choices and imports.
 class CEquipListsView final : public QWidget {
     Q_OBJECT
 public:
@@ -26,14 +28,26 @@ public:
     bool hasPendingChanges() const;
     EquipListsEditor& editor() { return *m_editor; }
     QListWidget* kinds() const { return m_kinds; }
-    QLineEdit* serialField() const { return m_fields[3]; }
+    CEquipListsPS* sheet() const { return m_sheet; }
+    QLineEdit* serialField() const;
+    QPushButton* addButton() const { return m_add; }
+    // Whether "&Import Mic/Mastoid Setup..." can act: the sheet shows microphone or mastoid pages.
+    bool showsMicrophoneOrMastoid() const;
     void ok();
     void cancel();
+    // "&Import Mic/Mastoid Setup...": the unsaved-changes question, then the import dialog.
+    void importSetup();
+
+    // Where files are chosen and the import dialog is run; tests answer both without windows.
+    ChooseFile chooseFile;
+    std::function<void(QDialog&)> runDialog;
 
 private:
     void refresh();
     void showPages();
     void pagesEdited();
+    void mastoidManufacturerChosen(const QString& manufacturer);
+    void importFromPage(int responseSet);
     void close(int closing);
 
     ViewContext& m_context;
@@ -41,11 +55,8 @@ private:
     QListWidget* m_kinds;
     QListWidget* m_instruments;
     QLabel* m_prompt;
-    QLineEdit* m_fields[4]; // due date, manufacturer, model, serial number
-    QDoubleSpinBox* m_value1;
-    QDoubleSpinBox* m_value2;
-    QLabel* m_value1Label;
-    QLabel* m_value2Label;
+    QLabel* m_label;
+    CEquipListsPS* m_sheet;
     QPushButton* m_add;
     QPushButton* m_update;
     QPushButton* m_delete;

@@ -94,7 +94,7 @@ void CMainFrame::createMenus() {
         addCommand(C::Save, QStringLiteral("&Save"), [&c] { c.save(); }, QKeySequence(Qt::CTRL | Qt::Key_S)));
     file->addSeparator();
     file->addAction(addCommand(C::ImportMicMastoidSetup, QStringLiteral("&Import Mic/Mastoid Setup..."),
-                               [this] { notAvailable(QStringLiteral("Importing setup files")); }));
+                               [this] { importMicMastoidSetup(); }));
     file->addSeparator();
     file->addAction(addCommand(C::PrinterSetup, QStringLiteral("P&rinter Setup..."), [this] {
         QPrinter printer;
@@ -201,6 +201,8 @@ void CMainFrame::updateCommandStates() {
     MenuState state;
     state.view = m_views.current();
     state.portOpen = m_seams.meter.portOpen();
+    const auto* equipment = qobject_cast<CEquipListsView*>(m_view.data());
+    state.equipPageIsMicrophoneOrMastoid = equipment && equipment->showsMicrophoneOrMastoid();
     state.calibratorAndMicrophoneListed = m_seams.document.hasInstrument(RequiredInstrument::Calibrator) &&
                                           m_seams.document.hasInstrument(RequiredInstrument::Microphone);
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
@@ -271,6 +273,13 @@ void CMainFrame::storeSummaryFields() {
 bool CMainFrame::instrumentationHasPendingChanges() const {
     const auto* equipment = qobject_cast<CEquipListsView*>(m_view.data());
     return equipment && equipment->hasPendingChanges();
+}
+
+void CMainFrame::importMicMastoidSetup() {
+    if (auto* equipment = qobject_cast<CEquipListsView*>(m_view.data()))
+        equipment->importSetup();
+    else
+        m_seams.messages.show(QStringLiteral("Error getting current view."));
 }
 
 // The edits go with the view; the lists keep what was added or updated.

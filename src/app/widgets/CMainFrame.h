@@ -70,6 +70,7 @@ private:
     void createStatusBar();
     QWidget* createView(ViewId view, int page);
     void notAvailable(const QString& what);
+    void importMicMastoidSetup();
     std::function<void()> idleDemoOffer();
     void restoreWindowGeometry();
 
