@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace orvik {
 
@@ -26,6 +27,9 @@ public:
     void load(const TestSetup& setup) override;
     void store(TestSetup& setup) override;
 
+    quint16 kind() const { return m_kind; }
+    QPushButton* editRetsplButton() const { return m_editRetspl; }
+
 private:
     EarphoneBlock& slotOf(TestSetup& setup) const;
     const EarphoneBlock* chosenEntry() const;
@@ -38,6 +42,7 @@ private:
     QLineEdit* m_manufacturer;
     QLineEdit* m_leftSerial;
     QLineEdit* m_rightSerial;
+    QPushButton* m_editRetspl;
     bool m_forceDefaults = false;
 };
 

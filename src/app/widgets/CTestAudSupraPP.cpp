@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -32,7 +33,7 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
       m_allow(new QCheckBox(
           QStringLiteral("Allow use of coupler with an earphone that has not been certified for that coupler."), this)),
       m_models(new QComboBox(this)), m_manufacturer(new QLineEdit(this)), m_leftSerial(new QLineEdit(this)),
-      m_rightSerial(new QLineEdit(this)) {
+      m_rightSerial(new QLineEdit(this)), m_editRetspl(new QPushButton(this)) {
     auto* layout = new QVBoxLayout(this);
     const std::pair<quint16, const char*> buttons[] = {
         {Rkc311, "RKC311 (IEC 60318-1)"}, {Rkc310, "RKC310 (IEC 60318-3)"}, {Rkc420, "RKC420 (IEC 60318-1)"}};
@@ -43,7 +44,7 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
     }
     m_allow->setChecked(Setting::AllowIncompatible.read(m_settings) != 0);
     layout->addWidget(m_allow);
-    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial));
+    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial, m_editRetspl));
     layout->addStretch();
 
     connect(m_couplers, &QButtonGroup::idClicked, this, [this](int id) { chooseCoupler(quint16(id)); });
@@ -56,7 +57,9 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
 
 CTestAudSupraPP::~CTestAudSupraPP() = default;
 
-quint16 CTestAudSupraPP::selectedCoupler() const { return quint16(m_couplers->checkedId()); }
+quint16 CTestAudSupraPP::selectedCoupler() const {
+    return quint16(m_couplers->checkedId());
+}
 
 void CTestAudSupraPP::setCouplerButton(quint16 coupler) {
     m_couplers->button(coupler == Rkc311 || coupler == Rkc310 ? coupler : Rkc420)->setChecked(true);
@@ -78,8 +81,7 @@ void CTestAudSupraPP::load(const TestSetup& setup) {
 void CTestAudSupraPP::rebuildModelList() {
     const QSignalBlocker block(m_models);
     m_models->clear();
-    const QStringList models =
-        SupraAuralCoupling::offeredModels(m_earphones, selectedCoupler(), m_allow->isChecked());
+    const QStringList models = SupraAuralCoupling::offeredModels(m_earphones, selectedCoupler(), m_allow->isChecked());
     if (models.isEmpty()) {
         m_models->addItem(QStringLiteral("None"));
         m_models->setEnabled(false);
@@ -107,8 +109,7 @@ void CTestAudSupraPP::showEntry() {
 bool CTestAudSupraPP::accepted(const EarphoneBlock& earphone, quint16 coupler) {
     if (m_initialising)
         return true;
-    const std::optional<QString> warning =
-        SupraAuralCoupling::incompatibility(earphone, coupler, m_allow->isChecked());
+    const std::optional<QString> warning = SupraAuralCoupling::incompatibility(earphone, coupler, m_allow->isChecked());
     // With the warning switched off the technician has said once and for all to go ahead.
     if (!warning || Setting::ShowCouplerWarn.read(m_settings) == 0)
         return true;

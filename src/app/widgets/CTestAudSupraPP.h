@@ -10,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace orvik {
 
@@ -30,6 +31,7 @@ public:
     void store(TestSetup& setup) override;
 
     QComboBox* modelList() const { return m_models; }
+    QPushButton* editRetsplButton() const { return m_editRetspl; }
     QCheckBox* allowIncompatibleBox() const { return m_allow; }
     quint16 selectedCoupler() const;
     // As the technician's clicks do: the warning, and going back on Cancel.
@@ -52,6 +54,7 @@ private:
     QLineEdit* m_manufacturer;
     QLineEdit* m_leftSerial;
     QLineEdit* m_rightSerial;
+    QPushButton* m_editRetspl;
     EarphoneBlock m_slot{};
     QString m_currentModel;
     bool m_initialising = false;
