@@ -18,9 +18,7 @@ namespace orvik {
 
 CTestAudEarphonePP::CTestAudEarphonePP(quint16 kind, std::vector<CouplerButton> buttons,
                                        std::vector<EarphoneBlock> earphones, bool alternateMode, QWidget* parent)
-    : CSetupPage(parent), m_kind(kind), m_alternateMode(alternateMode), m_couplers(new QButtonGroup(this)),
-      m_models(new QComboBox(this)), m_manufacturer(new QLineEdit(this)), m_leftSerial(new QLineEdit(this)),
-      m_rightSerial(new QLineEdit(this)), m_editRetspl(new QPushButton(this)) {
+    : CSetupPage(parent), m_kind(kind), m_alternateMode(alternateMode), m_couplers(new QButtonGroup(this)) {
     for (const EarphoneBlock& earphone : earphones)
         if (earphone.kind == kind)
             m_earphones.push_back(earphone);
@@ -30,6 +28,12 @@ CTestAudEarphonePP::CTestAudEarphonePP(quint16 kind, std::vector<CouplerButton> 
         m_couplers->addButton(button, b.coupler);
         layout->addWidget(button);
     }
+    // Created after the coupler buttons above them, so that Tab meets them in that order.
+    m_models = new QComboBox(this);
+    m_manufacturer = new QLineEdit(this);
+    m_leftSerial = new QLineEdit(this);
+    m_rightSerial = new QLineEdit(this);
+    m_editRetspl = new QPushButton(this);
     for (const EarphoneBlock& earphone : m_earphones)
         m_models->addItem(fixedText(earphone.model));
     m_models->setEditable(true);

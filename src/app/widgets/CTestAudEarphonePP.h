@@ -38,11 +38,11 @@ private:
     std::vector<EarphoneBlock> m_earphones;
     bool m_alternateMode;
     QButtonGroup* m_couplers;
-    QComboBox* m_models;
-    QLineEdit* m_manufacturer;
-    QLineEdit* m_leftSerial;
-    QLineEdit* m_rightSerial;
-    QPushButton* m_editRetspl;
+    QComboBox* m_models = nullptr;
+    QLineEdit* m_manufacturer = nullptr;
+    QLineEdit* m_leftSerial = nullptr;
+    QLineEdit* m_rightSerial = nullptr;
+    QPushButton* m_editRetspl = nullptr;
     bool m_forceDefaults = false;
 };
 

@@ -29,11 +29,7 @@ constexpr quint16 Rkc420 = 6;
 CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsStore& settings, bool alternateMode,
                                  AskIncompatible ask, QWidget* parent)
     : CSetupPage(parent), m_earphones(std::move(earphones)), m_settings(settings), m_alternateMode(alternateMode),
-      m_ask(std::move(ask)), m_couplers(new QButtonGroup(this)),
-      m_allow(new QCheckBox(
-          QStringLiteral("Allow use of coupler with an earphone that has not been certified for that coupler."), this)),
-      m_models(new QComboBox(this)), m_manufacturer(new QLineEdit(this)), m_leftSerial(new QLineEdit(this)),
-      m_rightSerial(new QLineEdit(this)), m_editRetspl(new QPushButton(this)) {
+      m_ask(std::move(ask)), m_couplers(new QButtonGroup(this)) {
     auto* layout = new QVBoxLayout(this);
     const std::pair<quint16, const char*> buttons[] = {
         {Rkc311, "RKC311 (IEC 60318-1)"}, {Rkc310, "RKC310 (IEC 60318-3)"}, {Rkc420, "RKC420 (IEC 60318-1)"}};
@@ -42,6 +38,14 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
         m_couplers->addButton(button, coupler);
         layout->addWidget(button);
     }
+    // Created after the coupler buttons above them, so that Tab meets them in that order.
+    m_allow = new QCheckBox(
+        QStringLiteral("Allow use of coupler with an earphone that has not been certified for that coupler."), this);
+    m_models = new QComboBox(this);
+    m_manufacturer = new QLineEdit(this);
+    m_leftSerial = new QLineEdit(this);
+    m_rightSerial = new QLineEdit(this);
+    m_editRetspl = new QPushButton(this);
     m_allow->setChecked(Setting::AllowIncompatible.read(m_settings) != 0);
     layout->addWidget(m_allow);
     layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial, m_editRetspl));

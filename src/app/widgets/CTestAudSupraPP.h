@@ -49,12 +49,12 @@ private:
     bool m_alternateMode;
     AskIncompatible m_ask;
     QButtonGroup* m_couplers;
-    QCheckBox* m_allow;
-    QComboBox* m_models;
-    QLineEdit* m_manufacturer;
-    QLineEdit* m_leftSerial;
-    QLineEdit* m_rightSerial;
-    QPushButton* m_editRetspl;
+    QCheckBox* m_allow = nullptr;
+    QComboBox* m_models = nullptr;
+    QLineEdit* m_manufacturer = nullptr;
+    QLineEdit* m_leftSerial = nullptr;
+    QLineEdit* m_rightSerial = nullptr;
+    QPushButton* m_editRetspl = nullptr;
     EarphoneBlock m_slot{};
     QString m_currentModel;
     bool m_initialising = false;
