@@ -162,13 +162,5 @@ TEST_F(RetsplDlgTest, ExportThenImportRoundTripsTheFields) {
     EXPECT_EQ(slot.standard, 0);
 }
 
-TEST_F(RetsplDlgTest, ExportProposesEarphoneDataForASlotWithoutModel) {
-    EarphoneBlock slot = earphone("", EarphoneKind::Insert, 3);
-    auto dialog = open(slot);
-    dialog->button(QStringLiteral("Export"))->click();
-    dialog->button(QStringLiteral("Import"))->click();
-    EXPECT_EQ(proposedNames, (QStringList{"EarphoneData.csv", "EarphoneData.csv"}));
-}
-
 } // namespace
 } // namespace orvik
