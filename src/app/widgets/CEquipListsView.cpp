@@ -3,6 +3,7 @@
 #include "CEquipInfoPP.h"
 #include "CEquipListsPS.h"
 #include "CImportEquipSetupDlg.h"
+#include "TabChain.h"
 #include "app/Settings.h"
 #include "app/ShellDocument.h"
 #include "app/ViewSwitcher.h"
@@ -27,12 +28,13 @@ CEquipListsView::CEquipListsView(ViewContext& context, QWidget* parent)
       m_kinds(new QListWidget(this)), m_instruments(new QListWidget(this)), m_prompt(new QLabel(this)),
       m_label(new QLabel(this)), m_sheet(new CEquipListsPS(this)), m_add(new QPushButton(QStringLiteral("Add"), this)),
       m_update(new QPushButton(QStringLiteral("Update"), this)),
-      m_delete(new QPushButton(QStringLiteral("Delete"), this)) {
+      m_delete(new QPushButton(QStringLiteral("Delete"), this)), m_buttons(new QWidget(this)) {
     m_kinds->addItems(EquipListsEditor::kindNames());
     m_kinds->setMaximumWidth(200);
     m_prompt->setWordWrap(true);
 
-    auto* edits = new QHBoxLayout;
+    auto* edits = new QHBoxLayout(m_buttons);
+    edits->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {m_add, m_update, m_delete})
         edits->addWidget(b);
     edits->addStretch();
@@ -69,7 +71,7 @@ CEquipListsView::CEquipListsView(ViewContext& context, QWidget* parent)
     body->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addLayout(edits);
+    layout->addWidget(m_buttons);
 
     connect(m_sheet, &CEquipListsPS::edited, this, &CEquipListsView::pagesEdited);
     connect(m_sheet, &CEquipListsPS::mastoidManufacturerChosen, this, &CEquipListsView::mastoidManufacturerChosen);
@@ -121,6 +123,8 @@ void CEquipListsView::refresh() {
 void CEquipListsView::showPages() {
     const InstrumentEntry& pages = m_editor->pages();
     m_sheet->showKind(m_editor->kind(), pages.manufacturer());
+    // Pages made for a new kind join the end of the Tab chain; the buttons below them go back behind them.
+    moveToEndOfTabChain(m_buttons);
     m_sheet->load(pages);
     if (!m_editor->pagesModified())
         m_sheet->resetModified();

@@ -60,6 +60,7 @@ private:
     QPushButton* m_add;
     QPushButton* m_update;
     QPushButton* m_delete;
+    QWidget* m_buttons; // Add, Update, Delete, Ok, Cancel
     bool m_showing = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "COrganizationPage.h"
 #include "CPortPage.h"
+#include "TabChain.h"
 #include "app/ShellDocument.h"
 #include "app/ViewSwitcher.h"
 
@@ -25,6 +26,7 @@ CPreferencesView::CPreferencesView(ViewContext& context, QWidget* parent)
     m_title->setStyleSheet(QStringLiteral("font-weight: bold"));
 
     auto* buttons = new QDialogButtonBox(this);
+    m_buttons = buttons;
     buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesView::accept);
@@ -67,6 +69,7 @@ void CPreferencesView::showCategory(int row) {
         m_port = new CPortPage(m_working, m_context.enumeratePorts(), m_context.messages, this);
         m_pageArea->addWidget(m_port);
     }
+    moveToEndOfTabChain(m_buttons);
 }
 
 void CPreferencesView::accept() {

@@ -36,6 +36,7 @@ private:
     QListWidget* m_categories;
     QLabel* m_title;
     QVBoxLayout* m_pageArea;
+    QWidget* m_buttons = nullptr;
     COrganizationPage* m_organization = nullptr;
     CPortPage* m_port = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -17,9 +18,7 @@ namespace orvik {
 
 CTestAudEarphonePP::CTestAudEarphonePP(quint16 kind, std::vector<CouplerButton> buttons,
                                        std::vector<EarphoneBlock> earphones, bool alternateMode, QWidget* parent)
-    : CSetupPage(parent), m_kind(kind), m_alternateMode(alternateMode), m_couplers(new QButtonGroup(this)),
-      m_models(new QComboBox(this)), m_manufacturer(new QLineEdit(this)), m_leftSerial(new QLineEdit(this)),
-      m_rightSerial(new QLineEdit(this)) {
+    : CSetupPage(parent), m_kind(kind), m_alternateMode(alternateMode), m_couplers(new QButtonGroup(this)) {
     for (const EarphoneBlock& earphone : earphones)
         if (earphone.kind == kind)
             m_earphones.push_back(earphone);
@@ -29,11 +28,17 @@ CTestAudEarphonePP::CTestAudEarphonePP(quint16 kind, std::vector<CouplerButton> 
         m_couplers->addButton(button, b.coupler);
         layout->addWidget(button);
     }
+    // Created after the coupler buttons above them, so that Tab meets them in that order.
+    m_models = new QComboBox(this);
+    m_manufacturer = new QLineEdit(this);
+    m_leftSerial = new QLineEdit(this);
+    m_rightSerial = new QLineEdit(this);
+    m_editRetspl = new QPushButton(this);
     for (const EarphoneBlock& earphone : m_earphones)
         m_models->addItem(fixedText(earphone.model));
     m_models->setEditable(true);
     m_models->lineEdit()->setMaxLength(15);
-    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial));
+    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial, m_editRetspl));
     layout->addStretch();
     connect(m_models, &QComboBox::activated, this, [this] {
         if (const EarphoneBlock* entry = chosenEntry())
@@ -80,9 +85,11 @@ void CTestAudEarphonePP::store(TestSetup& setup) {
     setFixedText(slot.leftSerial, m_leftSerial->text());
     setFixedText(slot.rightSerial, m_rightSerial->text());
     slot.kind = m_kind;
+    const EarphoneBlock* entry = chosenEntry();
+    // Levels the technician edited (marked non-standard) stay marked: the list entry knows nothing of them.
     if (slot.coupler != coupler)
         slot.coupler = coupler;
-    else if (const EarphoneBlock* entry = chosenEntry())
+    else if (entry && slot.standard != 0)
         slot.standard = entry->standard;
     ensureRetspl(slot, m_forceDefaults || modelChanged, m_alternateMode);
     m_forceDefaults = false;

@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace orvik {
 
@@ -26,6 +27,9 @@ public:
     void load(const TestSetup& setup) override;
     void store(TestSetup& setup) override;
 
+    quint16 kind() const { return m_kind; }
+    QPushButton* editRetsplButton() const { return m_editRetspl; }
+
 private:
     EarphoneBlock& slotOf(TestSetup& setup) const;
     const EarphoneBlock* chosenEntry() const;
@@ -34,10 +38,11 @@ private:
     std::vector<EarphoneBlock> m_earphones;
     bool m_alternateMode;
     QButtonGroup* m_couplers;
-    QComboBox* m_models;
-    QLineEdit* m_manufacturer;
-    QLineEdit* m_leftSerial;
-    QLineEdit* m_rightSerial;
+    QComboBox* m_models = nullptr;
+    QLineEdit* m_manufacturer = nullptr;
+    QLineEdit* m_leftSerial = nullptr;
+    QLineEdit* m_rightSerial = nullptr;
+    QPushButton* m_editRetspl = nullptr;
     bool m_forceDefaults = false;
 };
 

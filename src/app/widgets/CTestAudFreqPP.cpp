@@ -11,8 +11,9 @@
 namespace orvik {
 
 namespace {
-constexpr int RowsPerColumn = 9;
-}
+// Rows of five, as in the RETSPL editor: Tab runs up the frequencies along the rows.
+constexpr int BoxesPerRow = 5;
+} // namespace
 
 CTestAudFreqPP::CTestAudFreqPP(int firstIndex, int lastIndex, bool offerDefaults, QWidget* parent)
     : CSetupPage(parent), m_first(firstIndex) {
@@ -20,7 +21,7 @@ CTestAudFreqPP::CTestAudFreqPP(int firstIndex, int lastIndex, bool offerDefaults
     for (int i = firstIndex; i <= lastIndex; ++i) {
         auto* box = new QCheckBox(frequencyLabel(i), this);
         const int n = i - firstIndex;
-        grid->addWidget(box, n % RowsPerColumn, n / RowsPerColumn);
+        grid->addWidget(box, n / BoxesPerRow, n % BoxesPerRow);
         m_boxes << box;
     }
     auto* layout = new QVBoxLayout(this);

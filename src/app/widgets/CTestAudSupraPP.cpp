@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -28,11 +29,7 @@ constexpr quint16 Rkc420 = 6;
 CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsStore& settings, bool alternateMode,
                                  AskIncompatible ask, QWidget* parent)
     : CSetupPage(parent), m_earphones(std::move(earphones)), m_settings(settings), m_alternateMode(alternateMode),
-      m_ask(std::move(ask)), m_couplers(new QButtonGroup(this)),
-      m_allow(new QCheckBox(
-          QStringLiteral("Allow use of coupler with an earphone that has not been certified for that coupler."), this)),
-      m_models(new QComboBox(this)), m_manufacturer(new QLineEdit(this)), m_leftSerial(new QLineEdit(this)),
-      m_rightSerial(new QLineEdit(this)) {
+      m_ask(std::move(ask)), m_couplers(new QButtonGroup(this)) {
     auto* layout = new QVBoxLayout(this);
     const std::pair<quint16, const char*> buttons[] = {
         {Rkc311, "RKC311 (IEC 60318-1)"}, {Rkc310, "RKC310 (IEC 60318-3)"}, {Rkc420, "RKC420 (IEC 60318-1)"}};
@@ -41,9 +38,17 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
         m_couplers->addButton(button, coupler);
         layout->addWidget(button);
     }
+    // Created after the coupler buttons above them, so that Tab meets them in that order.
+    m_allow = new QCheckBox(
+        QStringLiteral("Allow use of coupler with an earphone that has not been certified for that coupler."), this);
+    m_models = new QComboBox(this);
+    m_manufacturer = new QLineEdit(this);
+    m_leftSerial = new QLineEdit(this);
+    m_rightSerial = new QLineEdit(this);
+    m_editRetspl = new QPushButton(this);
     m_allow->setChecked(Setting::AllowIncompatible.read(m_settings) != 0);
     layout->addWidget(m_allow);
-    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial));
+    layout->addLayout(earphoneIdentityForm(m_models, m_manufacturer, m_leftSerial, m_rightSerial, m_editRetspl));
     layout->addStretch();
 
     connect(m_couplers, &QButtonGroup::idClicked, this, [this](int id) { chooseCoupler(quint16(id)); });
@@ -56,7 +61,9 @@ CTestAudSupraPP::CTestAudSupraPP(std::vector<EarphoneBlock> earphones, SettingsS
 
 CTestAudSupraPP::~CTestAudSupraPP() = default;
 
-quint16 CTestAudSupraPP::selectedCoupler() const { return quint16(m_couplers->checkedId()); }
+quint16 CTestAudSupraPP::selectedCoupler() const {
+    return quint16(m_couplers->checkedId());
+}
 
 void CTestAudSupraPP::setCouplerButton(quint16 coupler) {
     m_couplers->button(coupler == Rkc311 || coupler == Rkc310 ? coupler : Rkc420)->setChecked(true);
@@ -78,8 +85,7 @@ void CTestAudSupraPP::load(const TestSetup& setup) {
 void CTestAudSupraPP::rebuildModelList() {
     const QSignalBlocker block(m_models);
     m_models->clear();
-    const QStringList models =
-        SupraAuralCoupling::offeredModels(m_earphones, selectedCoupler(), m_allow->isChecked());
+    const QStringList models = SupraAuralCoupling::offeredModels(m_earphones, selectedCoupler(), m_allow->isChecked());
     if (models.isEmpty()) {
         m_models->addItem(QStringLiteral("None"));
         m_models->setEnabled(false);
@@ -107,8 +113,7 @@ void CTestAudSupraPP::showEntry() {
 bool CTestAudSupraPP::accepted(const EarphoneBlock& earphone, quint16 coupler) {
     if (m_initialising)
         return true;
-    const std::optional<QString> warning =
-        SupraAuralCoupling::incompatibility(earphone, coupler, m_allow->isChecked());
+    const std::optional<QString> warning = SupraAuralCoupling::incompatibility(earphone, coupler, m_allow->isChecked());
     // With the warning switched off the technician has said once and for all to go ahead.
     if (!warning || Setting::ShowCouplerWarn.read(m_settings) == 0)
         return true;

@@ -10,6 +10,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace orvik {
 
@@ -30,6 +31,7 @@ public:
     void store(TestSetup& setup) override;
 
     QComboBox* modelList() const { return m_models; }
+    QPushButton* editRetsplButton() const { return m_editRetspl; }
     QCheckBox* allowIncompatibleBox() const { return m_allow; }
     quint16 selectedCoupler() const;
     // As the technician's clicks do: the warning, and going back on Cancel.
@@ -47,11 +49,12 @@ private:
     bool m_alternateMode;
     AskIncompatible m_ask;
     QButtonGroup* m_couplers;
-    QCheckBox* m_allow;
-    QComboBox* m_models;
-    QLineEdit* m_manufacturer;
-    QLineEdit* m_leftSerial;
-    QLineEdit* m_rightSerial;
+    QCheckBox* m_allow = nullptr;
+    QComboBox* m_models = nullptr;
+    QLineEdit* m_manufacturer = nullptr;
+    QLineEdit* m_leftSerial = nullptr;
+    QLineEdit* m_rightSerial = nullptr;
+    QPushButton* m_editRetspl = nullptr;
     EarphoneBlock m_slot{};
     QString m_currentModel;
     bool m_initialising = false;

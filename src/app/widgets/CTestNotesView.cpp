@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,43 +47,45 @@ CTestNotesView::CTestNotesView(ViewContext& context, QWidget* parent)
         }
     });
 
-    auto* grid = new QGridLayout;
-    for (int half = 0; half < 2; ++half) {
-        auto* heading = new QLabel(QStringLiteral("P    F    NA"), this);
-        grid->addWidget(heading, 0, half * 2 + 1);
-    }
+    // One box per column: Tab reads one column down before the next.
+    auto* checks = new QWidget;
+    auto* columns = new QHBoxLayout(checks);
+    QWidget* column = nullptr;
+    QGridLayout* grid = nullptr;
     for (int i = 0; i < VisualCheckItems; ++i) {
         const int row = i % ItemsPerColumn + 1;
-        const int column = (i / ItemsPerColumn) * 2;
-        grid->addWidget(new QLabel(QString::fromLatin1(VisualCheckNames[i]), this), row, column);
+        if (row == 1) {
+            column = new QWidget(checks);
+            grid = new QGridLayout(column);
+            grid->addWidget(new QLabel(QStringLiteral("P    F    NA"), column), 0, 1);
+            columns->addWidget(column, 0, Qt::AlignTop);
+        }
+        grid->addWidget(new QLabel(QString::fromLatin1(VisualCheckNames[i]), column), row, 0);
         auto* group = new QButtonGroup(this);
         auto* answers = new QHBoxLayout;
         for (int a = 0; a < Answers; ++a) {
-            auto* button = new QRadioButton(this);
+            auto* button = new QRadioButton(column);
             group->addButton(button, a);
             answers->addWidget(button);
         }
         const int stored = notes.visualCheck[i];
         // An answer outside the three is shown as never answered, which reads as pass.
         group->button(stored >= 0 && stored < Answers ? stored : 0)->setChecked(true);
-        grid->addLayout(answers, row, column + 1);
+        grid->addLayout(answers, row, 1);
         m_items << group;
     }
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(checks);
+    scroll->setWidgetResizable(true);
 
     auto* conditions = new QPushButton(QStringLiteral("Temperature / Humidity..."), this);
-    connect(conditions, &QPushButton::clicked, this, [this] {
-        CConditionsDlg(m_context.document.record().setup, m_context.messages, this).exec();
-    });
+    connect(conditions, &QPushButton::clicked, this,
+            [this] { CConditionsDlg(m_context.document.record().setup, m_context.messages, this).exec(); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->addButton(conditions, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTestNotesView::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CTestNotesView::cancel);
 
-    auto* checks = new QWidget;
-    checks->setLayout(grid);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(checks);
-    scroll->setWidgetResizable(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("<h3>Audiometer Test Notes</h3>"), this));
     layout->addWidget(new QLabel(QStringLiteral("Comments:"), this));
@@ -101,6 +104,8 @@ void CTestNotesView::accept() {
     m_context.views.goBack();
 }
 
-void CTestNotesView::cancel() { m_context.views.goBack(); }
+void CTestNotesView::cancel() {
+    m_context.views.goBack();
+}
 
 } // namespace orvik

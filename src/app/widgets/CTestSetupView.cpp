@@ -1,5 +1,6 @@
 #include "CTestSetupView.h"
 
+#include "CRetsplDlg.h"
 #include "CTestAudEarphonePP.h"
 #include "CTestAudFreqPP.h"
 #include "CTestAudInfoPP.h"
@@ -18,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -35,7 +37,8 @@ CTextFieldsPP::Field deviceField(const char* label, std::function<DeviceDescript
     return {QString::fromLatin1(label), [device, member](TestSetup& s) { return (device(s).*member); }, int(N)};
 }
 
-std::vector<CTextFieldsPP::Field> deviceFields(const char* prefix, std::function<DeviceDescription&(TestSetup&)> device) {
+std::vector<CTextFieldsPP::Field> deviceFields(const char* prefix,
+                                               std::function<DeviceDescription&(TestSetup&)> device) {
     const QByteArray p(prefix);
     return {deviceField((p + "manufacturer:").constData(), device, &DeviceDescription::manufacturer),
             deviceField((p + "model:").constData(), device, &DeviceDescription::model),
@@ -57,15 +60,18 @@ CTestSetupView::CTestSetupView(ViewContext& context, QWidget* parent)
             new CTestAudFreqPP(FirstHighFrequency, FrequencyCount - 1, false, this));
     m_supra = new CTestAudSupraPP(earphones, context.settings, context.alternateMode, context.askIncompatible, this);
     addPage(QStringLiteral("Select Earphones"), QStringLiteral("Supra-aural"), m_supra);
-    addPage(QStringLiteral("Select Earphones"), QStringLiteral("Insert"),
-            new CTestAudEarphonePP(1, {{3, "RKC314"}, {4, "HA - 1 (RKC312 or RKC313)"}, {5, "HA - 2"}}, earphones,
-                                   context.alternateMode, this));
-    addPage(QStringLiteral("Select Earphones"), QStringLiteral("Circumaural"),
-            new CTestAudEarphonePP(2, {{1, "RKC311 (IEC 60318-1)"}, {6, "RKC420 (IEC 60318-1)"}}, earphones,
-                                   context.alternateMode, this));
-    addPage(QStringLiteral("Bone Vibrator Description"), QStringLiteral("Bone Vibrator"),
-            new CTextFieldsPP(deviceFields("", [](TestSetup& s) -> DeviceDescription& { return s.boneVibrator; }),
-                              this));
+    offerRetsplEditor(m_supra, m_supra->editRetsplButton(), EarphoneKind::SupraAural);
+    auto* insert = new CTestAudEarphonePP(1, {{3, "RKC314"}, {4, "HA - 1 (RKC312 or RKC313)"}, {5, "HA - 2"}},
+                                          earphones, context.alternateMode, this);
+    addPage(QStringLiteral("Select Earphones"), QStringLiteral("Insert"), insert);
+    offerRetsplEditor(insert, insert->editRetsplButton(), EarphoneKind::Insert);
+    auto* circumaural = new CTestAudEarphonePP(2, {{1, "RKC311 (IEC 60318-1)"}, {6, "RKC420 (IEC 60318-1)"}}, earphones,
+                                               context.alternateMode, this);
+    addPage(QStringLiteral("Select Earphones"), QStringLiteral("Circumaural"), circumaural);
+    offerRetsplEditor(circumaural, circumaural->editRetsplButton(), EarphoneKind::Circumaural);
+    addPage(
+        QStringLiteral("Bone Vibrator Description"), QStringLiteral("Bone Vibrator"),
+        new CTextFieldsPP(deviceFields("", [](TestSetup& s) -> DeviceDescription& { return s.boneVibrator; }), this));
     auto speakers = deviceFields("Left ", [](TestSetup& s) -> DeviceDescription& { return s.speakers[0]; });
     for (CTextFieldsPP::Field& f :
          deviceFields("Right ", [](TestSetup& s) -> DeviceDescription& { return s.speakers[1]; }))
@@ -123,6 +129,16 @@ void CTestSetupView::addPage(const QString& heading, const QString& title, CSetu
     m_byTitle.append({title, page});
 }
 
+void CTestSetupView::offerRetsplEditor(CSetupPage* page, QPushButton* button, EarphoneKind kind) {
+    connect(button, &QPushButton::clicked, this, [this, page, kind] { editRetspl(*page, kind); });
+}
+
+void CTestSetupView::editRetspl(CSetupPage& page, EarphoneKind kind) {
+    // Stored first, so the editor and its defaults are those of the model and coupler the page shows now.
+    page.store(*m_working);
+    CRetsplDlg(earphoneSlot(*m_working, kind), m_context.alternateMode, {}, this).exec();
+}
+
 CSetupPage* CTestSetupView::page(const QString& title) const {
     for (const auto& [t, p] : m_byTitle)
         if (t == title)
@@ -143,7 +159,7 @@ void CTestSetupView::accept() {
         if (!problem->acceptable) {
             m_context.messages.show(problem->message);
             showPage(problem->field == SetupField::Frequencies ? QStringLiteral("Low Frequencies")
-                                                                : QStringLiteral("Audiometers"));
+                                                               : QStringLiteral("Audiometers"));
             return;
         }
         if (m_context.messages.show(problem->message, MessageButtons::OkCancel) != MessageAnswer::Ok) {
@@ -157,6 +173,8 @@ void CTestSetupView::accept() {
     m_context.views.switchView(ViewId::Summary);
 }
 
-void CTestSetupView::cancel() { m_context.views.goBack(); }
+void CTestSetupView::cancel() {
+    m_context.views.goBack();
+}
 
 } // namespace orvik

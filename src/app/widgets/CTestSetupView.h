@@ -2,10 +2,12 @@
 
 #include "ViewContext.h"
 #include "model/TestSetup.h"
+#include "model/Transducer.h"
 
 #include <QWidget>
 #include <memory>
 
+class QPushButton;
 class QStackedWidget;
 class QTreeWidget;
 
@@ -30,6 +32,8 @@ public:
 
 private:
     void addPage(const QString& heading, const QString& title, CSetupPage* page);
+    void offerRetsplEditor(CSetupPage* page, QPushButton* button, EarphoneKind kind);
+    void editRetspl(CSetupPage& page, EarphoneKind kind);
 
     ViewContext& m_context;
     std::unique_ptr<TestSetup> m_working;

@@ -3,11 +3,12 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace orvik {
 
 QFormLayout* earphoneIdentityForm(QComboBox* models, QLineEdit* manufacturer, QLineEdit* leftSerial,
-                                  QLineEdit* rightSerial) {
+                                  QLineEdit* rightSerial, QPushButton* editRetspl) {
     manufacturer->setMaxLength(25);
     leftSerial->setMaxLength(12);
     rightSerial->setMaxLength(12);
@@ -16,6 +17,8 @@ QFormLayout* earphoneIdentityForm(QComboBox* models, QLineEdit* manufacturer, QL
     form->addRow(QStringLiteral("Manufacturer:"), manufacturer);
     form->addRow(QStringLiteral("Left serial number:"), leftSerial);
     form->addRow(QStringLiteral("Right serial number:"), rightSerial);
+    editRetspl->setText(QStringLiteral("Edit RETSPL"));
+    form->addRow(QString(), editRetspl);
     return form;
 }
 

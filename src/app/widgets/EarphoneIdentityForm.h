@@ -3,11 +3,13 @@
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace orvik {
 
-// The model list and the three identity fields every earphone page shows, with the stored texts' lengths.
+// The model list, the three identity fields with the stored texts' lengths and the "Edit RETSPL" button that
+// every earphone page shows.
 QFormLayout* earphoneIdentityForm(QComboBox* models, QLineEdit* manufacturer, QLineEdit* leftSerial,
-                                  QLineEdit* rightSerial);
+                                  QLineEdit* rightSerial, QPushButton* editRetspl);
 
 } // namespace orvik

@@ -30,8 +30,17 @@ const QStringList& CEquipInfoPP::mastoidManufacturers() {
 }
 
 CEquipInfoPP::CEquipInfoPP(InstrumentKind kind, const QString& title, QWidget* parent)
-    : CEquipPage(title, 0, parent), m_kind(kind), m_model(addValueField(15)), m_serial(addValueField(12)),
-      m_year(addValueField(4)), m_month(new QComboBox(this)), m_day(addValueField(2)) {
+    : CEquipPage(title, 0, parent), m_kind(kind) {
+    // Fields are made in screen order: that order is the Tab order.
+    if (kind == InstrumentKind::Mastoid)
+        m_manufacturerChoice = new QComboBox(this);
+    else
+        m_manufacturer = addValueField(25);
+    m_model = addValueField(15);
+    m_serial = addValueField(12);
+    m_year = addValueField(4);
+    m_month = new QComboBox(this);
+    m_day = addValueField(2);
     m_model->setObjectName(QStringLiteral("model"));
     m_serial->setObjectName(QStringLiteral("serialNumber"));
     m_year->setObjectName(QStringLiteral("dueYear"));
@@ -40,14 +49,12 @@ CEquipInfoPP::CEquipInfoPP(InstrumentKind kind, const QString& title, QWidget* p
     // The calibrator's page has always spelled these two with capitals.
     const bool calibrator = kind == InstrumentKind::Calibrator;
     auto* form = new QFormLayout;
-    if (kind == InstrumentKind::Mastoid) {
-        m_manufacturerChoice = new QComboBox(this);
+    if (m_manufacturerChoice) {
         m_manufacturerChoice->addItems(mastoidManufacturers());
         connect(m_manufacturerChoice, &QComboBox::activated, this,
                 [this] { Q_EMIT manufacturerChosen(m_manufacturerChoice->currentText()); });
         form->addRow(QStringLiteral("Manufacturer:"), m_manufacturerChoice);
     } else {
-        m_manufacturer = addValueField(25);
         form->addRow(QStringLiteral("Manufacturer:"), m_manufacturer);
     }
     form->addRow(QStringLiteral("Model:"), m_model);

@@ -5,6 +5,7 @@
 #include "CGridQuestionDlg.h"
 #include "CMeasHLFreqPPView.h"
 #include "CSaveNowDlg.h"
+#include "TabChain.h"
 #include "ViewContext.h"
 #include "app/ShellDocument.h"
 #include "app/ViewSwitcher.h"
@@ -197,6 +198,7 @@ void CAudTestView::showPages() {
         m_pages->addTab(missing, slot.title);
     }
     m_pages->setCurrentIndex(sheet.activePage());
+    moveToEndOfTabChain(m_buttons);
     m_filling = false;
 }
 

@@ -10,9 +10,7 @@
 
 namespace orvik {
 
-CSaveNowDlg::CSaveNowDlg(SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings),
-      m_always(new QCheckBox(QStringLiteral("Close dialog and always\n use the clicked result."), this)) {
+CSaveNowDlg::CSaveNowDlg(SettingsStore& settings, QWidget* parent) : QDialog(parent), m_settings(settings) {
     setWindowTitle(QStringLiteral("Save Data"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Save all current results?"), this));
@@ -23,6 +21,7 @@ CSaveNowDlg::CSaveNowDlg(SettingsStore& settings, QWidget* parent)
     buttons->addWidget(save);
     buttons->addWidget(later);
     layout->addLayout(buttons);
+    m_always = new QCheckBox(QStringLiteral("Close dialog and always\n use the clicked result."), this);
     layout->addWidget(m_always);
     layout->addWidget(
         new QLabel(QStringLiteral("You may reenable this dialog under the Test->Preferences menu."), this));

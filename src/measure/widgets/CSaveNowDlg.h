@@ -21,7 +21,7 @@ private:
     void answer(bool save);
 
     SettingsStore& m_settings;
-    QCheckBox* m_always;
+    QCheckBox* m_always = nullptr;
     bool m_save = false;
 };
 
