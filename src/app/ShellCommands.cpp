@@ -118,4 +118,19 @@ void ShellCommands::measurementSummary() {
         m_views.switchView(ViewId::Summary);
 }
 
+void ShellCommands::storedMeasurements(const std::function<Retrieved()>& browse) {
+    // Nothing to search without a database: say so once, instead of once per page of the sheet.
+    if (!m_document.hasDatabase()) {
+        m_messages.show(QStringLiteral("The database is not available."));
+        return;
+    }
+    const Retrieved retrieved = browse();
+    if (retrieved.audiometric) {
+        m_document.markTestStarted();
+        m_views.switchView(ViewId::Summary);
+    } else if (retrieved.booth) {
+        m_views.switchView(ViewId::Ambient);
+    }
+}
+
 } // namespace orvik

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/ShellSeams.h"
+#include "database/StoredMeasurementsBrowser.h"
 
 #include <QString>
+#include <functional>
 
 namespace orvik {
 
@@ -25,6 +27,10 @@ public:
     void instrumentation();
     void preferences();
     void measurementSummary();
+    // "Stored Measurements": `browse` shows the sheet and says what it retrieved; the window then shows the
+    // retrieved audiometer test in the summary, or else the retrieved booth test.
+    using Retrieved = StoredMeasurementsBrowser::Retrieved;
+    void storedMeasurements(const std::function<Retrieved()>& browse);
 
     // The lines naming the instrument kinds still missing, in reporting order; empty when all are there.
     QString missingInstrumentLines() const;

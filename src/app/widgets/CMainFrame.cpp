@@ -113,8 +113,13 @@ void CMainFrame::createMenus() {
         addCommand(C::Instrumentation, QStringLiteral("Instrumentation..."), [&c] { c.instrumentation(); }));
     test->addAction(addCommand(C::Preferences, QStringLiteral("Preferences..."), [&c] { c.preferences(); }));
     test->addSeparator();
-    test->addAction(addCommand(C::StoredMeasurements, QStringLiteral("Stored Measurements"),
-                               [this] { notAvailable(QStringLiteral("Browsing stored measurements")); }));
+    test->addAction(addCommand(C::StoredMeasurements, QStringLiteral("Stored Measurements"), [this] {
+        if (!m_seams.browseStoredMeasurements) {
+            notAvailable(QStringLiteral("Browsing stored measurements"));
+            return;
+        }
+        m_commands.storedMeasurements([this] { return m_seams.browseStoredMeasurements(this); });
+    }));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(addCommand(C::MeasurementSummary, QStringLiteral("&Measurement Summary"),

@@ -42,6 +42,8 @@ public:
         std::function<void()> reloadInstruments = {};
         // Builds the test sheet for a test (-1: the first); without it the window says the sheet is missing.
         std::function<QWidget*(ViewContext&, int)> createTestSheet = {};
+        // Shows the "Stored Measurements" sheet over this window and loads what the technician retrieves.
+        std::function<ShellCommands::Retrieved(QWidget*)> browseStoredMeasurements = {};
     };
 
     explicit CMainFrame(Seams seams, QWidget* parent = nullptr);

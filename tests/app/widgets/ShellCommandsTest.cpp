@@ -57,7 +57,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Select/create a database with File/Change Database."},
         RefusalCase{"Preferences", &ShellCommands::preferences,
                     "Must connect to a database before setting preferences!\n"
-                    "Select/create a database with File/Change Database."}),
+                    "Select/create a database with File/Change Database."},
+        RefusalCase{"StoredMeasurements",
+                    [](ShellCommands& c) {
+                        c.storedMeasurements([]() -> ShellCommands::Retrieved {
+                            ADD_FAILURE() << "the sheet opened without a database";
+                            return {};
+                        });
+                    },
+                    "The database is not available."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ShellCommandsTest, AudiometerTestListsEveryMissingKindInOrderThenOpensInstrumentation) {
@@ -134,6 +142,30 @@ TEST(ShellCommandsTest, SaveInSummaryStoresFieldsFirstAndNeedsEquipment) {
     EXPECT_EQ(shell.messages.texts(), QStringList{"Must define equipment first."});
     EXPECT_EQ(shell.document.saves, 1);
 }
+
+struct RetrievedCase {
+    const char* name;
+    ShellCommands::Retrieved retrieved;
+    ViewId shown;
+};
+
+class StoredMeasurementsTest : public ::testing::TestWithParam<RetrievedCase> {};
+
+TEST_P(StoredMeasurementsTest, ShowsTheViewOfWhatWasRetrieved) {
+    Shell shell;
+    shell.document.started = false;
+    shell.commands.storedMeasurements([] { return GetParam().retrieved; });
+    EXPECT_EQ(shell.views.current(), GetParam().shown);
+    EXPECT_EQ(shell.document.started, GetParam().retrieved.audiometric);
+    EXPECT_EQ(shell.document.boothResets, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Retrieved, StoredMeasurementsTest,
+                         ::testing::Values(RetrievedCase{"Nothing", {false, false}, V::Idle},
+                                           RetrievedCase{"Booth", {true, false}, V::Ambient},
+                                           RetrievedCase{"Audiometric", {false, true}, V::Summary},
+                                           RetrievedCase{"Both", {true, true}, V::Summary}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace orvik::test

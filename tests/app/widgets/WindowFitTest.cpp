@@ -11,6 +11,7 @@
 #include "CRetsplDlg.h"
 #include "CSaveNowDlg.h"
 #include "CShowIncompatWarn.h"
+#include "CStoredDataPS.h"
 #include "CSysMessageDlg.h"
 #include "CTestSetupView.h"
 #include "SheetWindowFixture.h"
@@ -172,6 +173,12 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
              ASSERT_NE(adjust, nullptr);
              c(*adjust);
              adjust->close();
+         }},
+        {"stored measurements",
+         [this](const Check& c) {
+             StoredMeasurementsBrowser browser(database, t.messages);
+             CStoredDataPS sheet(browser, frame.get());
+             shown(sheet, c);
          }},
         {"RETSPL editor",
          [this](const Check& c) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "StoredSearchPage.h"
+
+namespace orvik {
+
+// "Booth Test Data": the stored booth tests, searched by customer, booth and date.
+class CStoredAmbientPP final : public StoredSearchPage {
+    Q_OBJECT
+public:
+    CStoredAmbientPP(StoredMeasurementsBrowser& browser, QWidget* parent = nullptr);
+
+private:
+    std::vector<BrowserRow> search() override;
+
+    StoredMeasurementsBrowser& m_browser;
+};
+
+} // namespace orvik
