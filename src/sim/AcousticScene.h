@@ -92,6 +92,12 @@ public:
     // Counts every change made through touch(); the meter restarts its settling on a change.
     int version() const { return m_version; }
     void touch() { ++m_version; }
+    // The technician puts another transducer on the coupler (0..4 as `VirtualAudiometer::transducer`).
+    void placeTransducer(int transducer) {
+        m_audiometer.transducer = transducer;
+        m_audiometer.earphoneOnCoupler = -1;
+        touch();
+    }
 
     double microphoneResponseAt(double frequencyHz) const;
 

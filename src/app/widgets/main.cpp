@@ -3,6 +3,7 @@
 #include "MeasurementWindows.h"
 #include "CMainFrame.h"
 #include "CProgressDlg.h"
+#include "CStoredDataPS.h"
 #include "QtMessageBox.h"
 #include "ScreenshotTour.h"
 #include "app/AlternateMode.h"
@@ -176,11 +177,21 @@ int main(int argc, char** argv) {
                                        [&database] { database.writeEquipmentLists(); },
                                        [&database] { database.readEquipmentLists(); },
                                        [&](ViewContext& context, int test) -> QWidget* {
-                                           if (options.simulate)
-                                               simulator.scene().setReferenceLevels(
+                                           std::function<void(TransducerKind)> placeTransducer;
+                                           if (options.simulate) {
+                                               sim::AcousticScene& scene = simulator.scene();
+                                               scene.setReferenceLevels(
                                                    sim::modelReferenceLevels(database.record().setup));
+                                               placeTransducer = [&scene](TransducerKind kind) {
+                                                   scene.placeTransducer(int(kind));
+                                               };
+                                           }
                                            return createDocumentTestSheet(context, test, meter.session(),
-                                                                         measurementServices, database);
+                                                                         measurementServices, database,
+                                                                         placeTransducer);
+                                       },
+                                       [&database, &messages](QWidget* parent) {
+                                           return CStoredDataPS::browse(database, messages, parent);
                                        }});
     calibration.show = [&] {
         return runDocumentCalibrationCheck(meter.session(), measurementServices, database, &frame);

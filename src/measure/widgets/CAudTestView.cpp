@@ -49,11 +49,15 @@ CAudTestView::CAudTestView(ViewContext& context, TestSheetSeams seams, int test,
         m_seams.session, m_seams.services, m_context.document.record(), m_seams.save,
         [this] { return CSaveNowDlg(m_context.settings, this).askSave(); }, this);
     m_links->link.calibratedMicrophoneModel = m_seams.calibratedMicrophoneModel;
-    m_links->sheet.onPagesChanged = [this] { showPages(); };
+    m_links->sheet.onPagesChanged = [this] {
+        placeTransducer();
+        showPages();
+    };
     buildLayout();
     if (test > 0)
         m_links->sheet.chooseTest(test);
     showLists();
+    placeTransducer();
     showPages();
     showClock();
     auto* clock = new QTimer(this);
@@ -62,6 +66,11 @@ CAudTestView::CAudTestView(ViewContext& context, TestSheetSeams seams, int test,
 }
 
 CAudTestView::~CAudTestView() = default;
+
+void CAudTestView::placeTransducer() {
+    if (m_seams.transducerOnCoupler)
+        m_seams.transducerOnCoupler(m_links->sheet.transducer());
+}
 
 CAudTestPS* CAudTestView::sheet() const {
     return m_links ? &m_links->sheet : nullptr;

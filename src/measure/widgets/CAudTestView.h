@@ -2,6 +2,7 @@
 
 #include "ViewContext.h"
 #include "app/AppServices.h"
+#include "model/Transducer.h"
 
 #include <QWidget>
 #include <functional>
@@ -26,6 +27,9 @@ struct TestSheetSeams {
     std::function<bool(const AudiometerRecord&)> save;
     // The microphone model of the last meter calibration check (empty: none yet).
     std::function<QString()> calibratedMicrophoneModel;
+    // Told the sheet's transducer whenever the technician goes on to another one; a simulated bench puts that
+    // transducer on its coupler.
+    std::function<void(TransducerKind)> transducerOnCoupler = {};
 };
 
 // The audiometer test sheet: the test and transducer lists, one tab per page of the chosen test and
@@ -56,6 +60,7 @@ private:
     void buildLayout();
     QPushButton* addButton(const QString& text, void (CAudTestView::*handler)());
     void showPages();
+    void placeTransducer();
     void showLists();
     void showLabels();
     void showClock();

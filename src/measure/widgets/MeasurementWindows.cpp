@@ -7,12 +7,14 @@
 namespace orvik {
 
 QWidget* createDocumentTestSheet(ViewContext& context, int test, MeterSession& session, const AppServices& services,
-                                 CVodudazuzuvOriDoc& document) {
+                                 CVodudazuzuvOriDoc& document,
+                                 std::function<void(TransducerKind)> transducerOnCoupler) {
     const auto save = [&document](const AudiometerRecord&) {
         return document.saveRecord() == CVodudazuzuvOriDoc::SaveResult::Saved;
     };
     const auto calibratedMicrophone = [&document] { return document.calibratedMicrophoneModel(); };
-    return new CAudTestView(context, TestSheetSeams{session, services, save, calibratedMicrophone}, test);
+    return new CAudTestView(
+        context, TestSheetSeams{session, services, save, calibratedMicrophone, std::move(transducerOnCoupler)}, test);
 }
 
 int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, CVodudazuzuvOriDoc& document,

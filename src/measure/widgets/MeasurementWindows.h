@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "model/Transducer.h"
+
+#include <functional>
 
 class QWidget;
 
@@ -13,8 +16,10 @@ struct ViewContext;
 // The measurement windows as the main window opens them over the database document: the test sheet saves
 // through the document, and the meter calibration check tells the document which microphone it was made with,
 // which the sheet's runs then set the meter's transducer for.
+// `transducerOnCoupler` follows the sheet's transducer (a simulated bench; may be empty).
 QWidget* createDocumentTestSheet(ViewContext& context, int test, MeterSession& session, const AppServices& services,
-                                 CVodudazuzuvOriDoc& document);
+                                 CVodudazuzuvOriDoc& document,
+                                 std::function<void(TransducerKind)> transducerOnCoupler = {});
 int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, CVodudazuzuvOriDoc& document,
                                 QWidget* parent);
 

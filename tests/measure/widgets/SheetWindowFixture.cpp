@@ -1,5 +1,6 @@
 #include "SheetWindowFixture.h"
 
+#include "CStoredDataPS.h"
 #include "MeasurementWindows.h"
 #include "SheetAudiometer.h"
 #include "app/DemoInstruments.h"
@@ -17,7 +18,11 @@ void SheetWindowFixture::SetUp() {
     seams.instruments = &database.instruments();
     seams.createTestSheet = [this](ViewContext& context, int test) -> QWidget* {
         simulator.scene().setReferenceLevels(sim::modelReferenceLevels(database.record().setup));
-        return createDocumentTestSheet(context, test, meter.session(), measurementServices(), database);
+        return createDocumentTestSheet(context, test, meter.session(), measurementServices(), database,
+                                       [this](TransducerKind kind) { simulator.scene().placeTransducer(int(kind)); });
+    };
+    seams.browseStoredMeasurements = [this](QWidget* parent) {
+        return CStoredDataPS::browse(database, t.messages, parent);
     };
     frame = std::make_unique<CMainFrame>(seams);
     calibration.show = [this] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CMainFrame.h"
+#include "ModalDialog.h"
 #include "TestServices.h"
 #include "app/AppDocument.h"
 #include "app/SessionMeterLink.h"
@@ -9,9 +10,7 @@
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -53,19 +52,8 @@ protected:
 
 template <typename Dialog>
 int SheetWindowFixture::whileModal(const std::function<int()>& open, std::function<void(Dialog&)> step) {
-    bool stepped = false;
-    std::function<void()> poll = [&] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QTimer::singleShot(10, poll);
-            return;
-        }
-        stepped = true;
-        step(*dialog);
-    };
-    QTimer::singleShot(0, poll);
-    const int result = open();
-    EXPECT_TRUE(stepped);
+    int result = 0;
+    test::whileModal<Dialog>([&] { result = open(); }, step);
     return result;
 }
 

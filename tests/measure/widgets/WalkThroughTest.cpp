@@ -1,44 +1,105 @@
 #include "CAudTestView.h"
 #include "CCalCheckWindow.h"
-#include "MeasurementWindows.h"
 #include "CMeasHLFreqPPView.h"
+#include "CSaveNowDlg.h"
+#include "CSetupPage.h"
+#include "CStoredAudDataPP.h"
+#include "CStoredDataPS.h"
+#include "CTestSetupView.h"
+#include "CVodudazuzuvOriView.h"
+#include "FormField.h"
+#include "MeasurementWindows.h"
 #include "SheetWindowFixture.h"
-#include "database/StoredMeasurementsBrowser.h"
 #include "model/FixedText.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
+#include <QTreeView>
 
 namespace orvik::test {
 namespace {
 
-QStringList columnTexts(const QTableWidget& table, int column) {
+QStringList columnTexts(const QTableWidget& table, const QString& heading) {
+    int column = -1;
+    for (int c = 0; c < table.columnCount(); ++c)
+        if (table.horizontalHeaderItem(c)->text() == heading)
+            column = c;
     QStringList texts;
-    for (int row = 0; row < table.rowCount(); ++row)
+    for (int row = 0; column >= 0 && row < table.rowCount(); ++row)
         texts << (table.item(row, column) ? table.item(row, column)->text() : QString());
     return texts;
 }
 
-int columnNamed(const QTableWidget& table, const QString& name) {
-    for (int c = 0; c < table.columnCount(); ++c)
-        if (table.horizontalHeaderItem(c)->text() == name)
-            return c;
-    return -1;
+void type(QWidget* root, const QString& label, const QString& text) {
+    auto* field = fieldLabelled<QLineEdit>(root, label);
+    ASSERT_NE(field, nullptr) << qPrintable(label);
+    field->clear();
+    QTest::keyClicks(field, text);
 }
 
-// A technician's session with `orvik --simulate`: set-up, test sheet behind the calibration check, hearing level
-// of the supra-aural earphones on both channels, the summary, saving, and the test found again among the
-// stored measurements.
-class WalkThroughTest : public SheetWindowFixture {};
+QPushButton* buttonNamed(QWidget* root, const QString& text) {
+    for (QPushButton* b : root->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
 
-TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTest) {
-    setUpAudiometer();
-    frame->views().switchView(ViewId::Summary);
+// A technician's morning with `orvik --simulate`: the audiometer set up through the set-up view, the test sheet
+// behind the meter check, hearing level of every earphone that is connected on both channels, the summary,
+// saving, and the test found again among the stored measurements.
+class WalkThroughTest : public SheetWindowFixture {
+protected:
+    void setUpThroughTheSetupView();
+    void passTheCalibrationCheck();
+    void measureHearingLevel(CAudTestView& sheet, const QString& transducer);
+};
 
-    // The first test sheet of the document waits for the meter check; the check corrects the meter.
+void WalkThroughTest::setUpThroughTheSetupView() {
+    frame->action(MenuCommand::AudiometerTest)->trigger();
+    auto* setup = qobject_cast<CTestSetupView*>(frame->currentView());
+    ASSERT_NE(setup, nullptr);
+    QWidget* audiometer = setup->page(QStringLiteral("Audiometers"));
+    type(audiometer, QStringLiteral("Manufacturer:"), QStringLiteral("Quenmark"));
+    type(audiometer, QStringLiteral("Model:"), QStringLiteral("QA-40"));
+    type(audiometer, QStringLiteral("Serial number:"), QStringLiteral("AX-2210"));
+    type(audiometer, QStringLiteral("Calibration due:"), QStringLiteral("2027"));
+    fieldLabelled<QDoubleSpinBox>(audiometer, QStringLiteral("FM modulation rate:"))->setValue(5.0);
+    fieldLabelled<QDoubleSpinBox>(audiometer, QStringLiteral("FM deviation:"))->setValue(10.0);
+    buttonNamed(setup->page(QStringLiteral("Low Frequencies")), QStringLiteral("Set to Default Frequencies"))->click();
+
+    QWidget* supraAural = setup->page(QStringLiteral("Supra-aural"));
+    type(supraAural, QStringLiteral("Left serial number:"), QStringLiteral("TL-1"));
+    type(supraAural, QStringLiteral("Right serial number:"), QStringLiteral("TR-1"));
+    QWidget* insert = setup->page(QStringLiteral("Insert"));
+    fieldLabelled<QComboBox>(insert, QStringLiteral("Model:"))->setCurrentText(QStringLiteral("ER-3A"));
+    for (QRadioButton* coupler : insert->findChildren<QRadioButton*>())
+        if (coupler->text() == QStringLiteral("RKC314"))
+            coupler->click();
+    type(insert, QStringLiteral("Left serial number:"), QStringLiteral("IL-1"));
+    type(insert, QStringLiteral("Right serial number:"), QStringLiteral("IR-1"));
+    // The circumaural earphones stay in their case: no serial numbers, so the sheet does not offer them.
+    setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    ASSERT_EQ(frame->views().current(), ViewId::Summary) << qPrintable(t.messages.texts().join(u'\n'));
+
+    auto* summary = qobject_cast<CVodudazuzuvOriView*>(frame->currentView());
+    ASSERT_NE(summary, nullptr);
+    QStringList labels;
+    for (const QLabel* label : summary->findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Quenmark  QA-40  SN:AX-2210"))) << qPrintable(labels.join(u'|'));
+    summary->technicianField()->setCurrentText(QStringLiteral("R. Olsen"));
+}
+
+void WalkThroughTest::passTheCalibrationCheck() {
     QString differenceAfterCorrection;
     calibration.show = [this, &differenceAfterCorrection] {
         return whileModal<CCalCheckWindow>(
@@ -53,45 +114,86 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTest) {
                 window.accept();
             });
     };
-    frame->views().switchView(ViewId::AudTest);
+    buttonNamed(frame->currentView(), QStringLiteral("Go To Measurement..."))->click();
     ASSERT_EQ(frame->views().current(), ViewId::AudTest);
     EXPECT_EQ(calibration.runs, 1);
     EXPECT_TRUE(document.calibrationChecked());
     EXPECT_NEAR(differenceAfterCorrection.toDouble(), 0.0, 0.15) << qPrintable(differenceAfterCorrection);
+    EXPECT_EQ(database.calibratedMicrophoneModel(), database.instruments().list(InstrumentKind::Microphone)[0].model());
+}
 
+void WalkThroughTest::measureHearingLevel(CAudTestView& sheet, const QString& transducer) {
+    EXPECT_EQ(sheet.titleLabel()->text(), "Hearing Level");
+    ASSERT_EQ(sheet.transducerList()->currentItem()->text(), transducer);
+    ASSERT_GE(sheet.pages()->count(), 2);
+    for (int channel : {0, 1}) {
+        sheet.pages()->setCurrentIndex(channel);
+        sheet.button(QStringLiteral("Measure All"))->click();
+        auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet.pages()->widget(channel));
+        ASSERT_NE(page, nullptr);
+        const QString levels = columnTexts(*page->table(), QStringLiteral("Hearing Level")).join(u' ');
+        EXPECT_EQ(page->table()->rowCount(), 11) << qPrintable(transducer);
+        EXPECT_FALSE(levels.contains(QStringLiteral("----"))) << qPrintable(transducer) << channel;
+        EXPECT_FALSE(levels.contains(u'(')) << "no failing level on a calibrated audiometer";
+    }
+}
+
+TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
+    setUpThroughTheSetupView();
+    passTheCalibrationCheck();
     auto* sheet = qobject_cast<CAudTestView*>(frame->currentView());
     ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(sheet->titleLabel()->text(), "Hearing Level");
-    EXPECT_EQ(sheet->transducerList()->currentItem()->text(), "Supra-aural Earphone");
-    ASSERT_GE(sheet->pages()->count(), 2);
+    const QStringList offered = [sheet] {
+        QStringList names;
+        for (int i = 0; i < sheet->transducerList()->count(); ++i)
+            names << sheet->transducerList()->item(i)->text();
+        return names;
+    }();
+    measureHearingLevel(*sheet, QStringLiteral("Supra-aural Earphone"));
 
-    for (int channel : {0, 1}) {
-        sheet->pages()->setCurrentIndex(channel);
-        sheet->button(QStringLiteral("Measure All"))->click();
-        auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(channel));
-        ASSERT_NE(page, nullptr);
-        const QTableWidget& table = *page->table();
-        const int hl = columnNamed(table, QStringLiteral("Hearing Level"));
-        ASSERT_GE(hl, 0);
-        EXPECT_EQ(table.rowCount(), 11);
-        EXPECT_FALSE(columnTexts(table, hl).join(u' ').contains(QStringLiteral("----"))) << channel;
-        EXPECT_FALSE(columnTexts(table, hl).join(u' ').contains(u'(')) << "no failing level on a calibrated audiometer";
-    }
+    // Going on to the insert earphones asks whether to save what was measured.
+    const int insertRow = int(offered.indexOf(QStringLiteral("Insert Earphone")));
+    ASSERT_GE(insertRow, 0) << qPrintable(offered.join(u','));
+    whileModal<CSaveNowDlg>(
+        [sheet, insertRow] {
+            sheet->transducerList()->setCurrentRow(insertRow);
+            return 0;
+        },
+        [](CSaveNowDlg& question) { buttonNamed(&question, QStringLiteral("Save"))->click(); });
+    measureHearingLevel(*sheet, QStringLiteral("Insert Earphone"));
 
+    // The supra-aural results are stored already: saving again replaces them, with the insert results added.
+    t.messages.answer(QStringLiteral("Saving measurement will overwrite previous values."), MessageAnswer::Yes, 1);
     sheet->button(QStringLiteral("Ok"))->click();
-    EXPECT_EQ(frame->views().current(), ViewId::Summary);
+    ASSERT_EQ(frame->views().current(), ViewId::Summary);
     EXPECT_EQ(document.testStatus(0, 0), 1); // hearing level, supra-aural: pass
+    EXPECT_EQ(document.testStatus(0, 3), 1); // hearing level, insert: pass
+    EXPECT_EQ(document.testStatus(0, 4), 0); // circumaural earphones were not measured
     EXPECT_FALSE(document.isModified());
+    buttonNamed(frame->currentView(), QStringLiteral("Done"))->click();
+    ASSERT_EQ(frame->views().current(), ViewId::Idle);
+    QCoreApplication::processEvents(); // the menus follow the view once the window is idle again
 
-    StoredMeasurementsBrowser browser(database, t.messages);
-    AudiometricSearch search;
-    search.serialNumber = QStringLiteral("AX-2210");
-    const std::vector<BrowserRow> rows = browser.searchAudiometric(search);
-    ASSERT_EQ(rows.size(), 1u);
-    database.newRecord();
-    ASSERT_TRUE(browser.retrieve(-1, rows.front().id).audiometric);
+    // Another day: the test is found by its serial number and opens in the summary.
+    frame->action(MenuCommand::NewMeasurement)->trigger();
+    whileModal<CStoredDataPS>(
+        [this] {
+            frame->action(MenuCommand::StoredMeasurements)->trigger();
+            return 0;
+        },
+        [](CStoredDataPS& stored) {
+            CStoredAudDataPP* page = stored.audiometricPage();
+            type(page, QStringLiteral("Serial Num:"), QStringLiteral("AX-2210"));
+            buttonNamed(page, QStringLiteral("Update List"))->click();
+            QTreeView* list = page->resultList();
+            ASSERT_EQ(list->model()->rowCount(), 1);
+            list->setCurrentIndex(list->model()->index(0, 0));
+            buttonNamed(&stored, QStringLiteral("Retrieve"))->click();
+        });
+    EXPECT_EQ(frame->views().current(), ViewId::Summary);
     EXPECT_EQ(fixedText(database.record().setup.technician), "R. Olsen");
-    EXPECT_EQ(database.record().header.testStatus[0][0], 1);
+    EXPECT_EQ(fixedText(database.record().setup.insert.leftSerial), "IL-1");
+    EXPECT_EQ(document.testStatus(0, 3), 1);
 }
 
 } // namespace
