@@ -3,6 +3,7 @@
 #include "CEquipInfoPP.h"
 #include "CEquipListsPS.h"
 #include "CImportEquipSetupDlg.h"
+#include "FileDialogChooser.h"
 #include "TabChain.h"
 #include "app/Settings.h"
 #include "app/ShellDocument.h"
@@ -150,10 +151,10 @@ void CEquipListsView::importFromPage(int responseSet) {
     const bool microphone = m_editor->kind() == InstrumentKind::Microphone;
     const QString path =
         microphone
-            ? chooseFile(QStringLiteral("Select Microphone Response Data file"),
-                         QStringLiteral("Data File(*.csv)|*.csv|Cert Files (*.xls)|*.xls|All Files (*.*)|*.*||"))
-            : chooseFile(QStringLiteral("Select Mastoid Certification/Data file"),
-                         QStringLiteral("Data Files(*.csv)|*.csv|Cert Files(*.xls)|*.xls| All Files (*.*)|*.*||"));
+            ? chooseFile({FileRequest::Read, QStringLiteral("Select Microphone Response Data file"),
+                          QStringLiteral("Data File(*.csv)|*.csv|Cert Files (*.xls)|*.xls|All Files (*.*)|*.*||")})
+            : chooseFile({FileRequest::Read, QStringLiteral("Select Mastoid Certification/Data file"),
+                          QStringLiteral("Data Files(*.csv)|*.csv|Cert Files(*.xls)|*.xls| All Files (*.*)|*.*||")});
     if (path.isEmpty())
         return;
     const auto delimiter = static_cast<SetupDelimiter>(Setting::ImportDelimiter.read(m_context.settings) == 1 ? 1 : 0);

@@ -1,6 +1,7 @@
 #include "CTestSetupView.h"
 
 #include "CRetsplDlg.h"
+#include "FileDialogChooser.h"
 #include "CTestAudEarphonePP.h"
 #include "CTestAudFreqPP.h"
 #include "CTestAudInfoPP.h"
@@ -136,7 +137,7 @@ void CTestSetupView::offerRetsplEditor(CSetupPage* page, QPushButton* button, Ea
 void CTestSetupView::editRetspl(CSetupPage& page, EarphoneKind kind) {
     // Stored first, so the editor and its defaults are those of the model and coupler the page shows now.
     page.store(*m_working);
-    CRetsplDlg(earphoneSlot(*m_working, kind), m_context.alternateMode, {}, this).exec();
+    CRetsplDlg(earphoneSlot(*m_working, kind), m_context.alternateMode, fileDialogChooser(this), this).exec();
 }
 
 CSetupPage* CTestSetupView::page(const QString& title) const {

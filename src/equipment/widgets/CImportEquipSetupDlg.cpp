@@ -68,8 +68,9 @@ CImportEquipSetupDlg::CImportEquipSetupDlg(EquipListsEditor& editor, MessageBox&
 }
 
 void CImportEquipSetupDlg::browse() {
-    const QString path = m_chooseFile(QString(), QStringLiteral("CSV (*.csv)|*.csv|Text (*.txt)|*.txt|Cert Files "
-                                                                "(*.xls)|*.xls|All Files (*.*)|*.*||"));
+    const QString path = m_chooseFile({FileRequest::Read, QString(),
+                                       QStringLiteral("CSV (*.csv)|*.csv|Text (*.txt)|*.txt|Cert Files (*.xls)|*.xls|"
+                                                      "All Files (*.*)|*.*||")});
     if (!path.isEmpty())
         m_path->setText(path);
 }

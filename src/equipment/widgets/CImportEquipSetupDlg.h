@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EquipFileChoice.h"
+#include "app/FileChoice.h"
 
 #include <QDialog>
 

@@ -17,15 +17,15 @@ namespace {
 // Five frequencies a row keeps all 39 fields on a laptop screen and lets Tab run up the frequencies.
 constexpr int FieldsPerRow = 5;
 
+const QString LevelFiles = QStringLiteral("Comma-Separated (*.csv)|*.csv|All Files (*.*)|*.*||");
+
 QString hzLabel(FreqIndex index) {
     return QStringLiteral("%1 Hz").arg(static_cast<double>(frequencyHz(index)));
 }
 } // namespace
 
-CRetsplDlg::CRetsplDlg(EarphoneBlock& slot, bool alternateMode, RetsplFileChoice files, QWidget* parent)
-    : QDialog(parent), m_slot(slot), m_editor(slot, alternateMode), m_files(std::move(files)) {
-    if (!m_files.exportFile || !m_files.importFile)
-        m_files = dialogFileChoice(this);
+CRetsplDlg::CRetsplDlg(EarphoneBlock& slot, bool alternateMode, ChooseFile chooseFile, QWidget* parent)
+    : QDialog(parent), m_slot(slot), m_editor(slot, alternateMode), m_chooseFile(std::move(chooseFile)) {
     setWindowTitle(QStringLiteral("Reference Equivalent Threshold Sound Pressure Levels (RETSPL)"));
 
     auto* note = new QLabel(QStringLiteral("Enter your own Reference Equivalent Threshold Sound Pressure Levels.  You "
@@ -112,14 +112,16 @@ void CRetsplDlg::resetToDefaults() {
 }
 
 void CRetsplDlg::exportFile() {
-    const QString path = m_files.exportFile(m_editor.proposedFileName());
+    const QString path = m_chooseFile(
+        {FileRequest::Write, QStringLiteral("Export RETSPL"), LevelFiles, QStringLiteral("csv"), m_editor.proposedFileName()});
     // A file that cannot be written leaves nothing to do: the fields stay as they are for another try.
     if (!path.isEmpty())
         m_editor.exportTo(path);
 }
 
 void CRetsplDlg::importFile() {
-    const QString path = m_files.importFile(m_editor.proposedFileName());
+    const QString path = m_chooseFile(
+        {FileRequest::Read, QStringLiteral("Import RETSPL"), LevelFiles, QStringLiteral("csv"), m_editor.proposedFileName()});
     if (!path.isEmpty() && m_editor.importFrom(path))
         showFields();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RetsplFileChoice.h"
+#include "app/FileChoice.h"
 #include "model/FrequencyTable.h"
 #include "model/RetsplEditor.h"
 
@@ -17,8 +17,8 @@ namespace orvik {
 class CRetsplDlg final : public QDialog {
     Q_OBJECT
 public:
-    // Without a file choice the platform's file dialogs are used.
-    CRetsplDlg(EarphoneBlock& slot, bool alternateMode, RetsplFileChoice files = {}, QWidget* parent = nullptr);
+    // `chooseFile` asks where levels are exported to and imported from.
+    CRetsplDlg(EarphoneBlock& slot, bool alternateMode, ChooseFile chooseFile, QWidget* parent = nullptr);
 
     void accept() override;
     void resetToDefaults();
@@ -35,7 +35,7 @@ private:
 
     EarphoneBlock& m_slot;
     RetsplEditor m_editor;
-    RetsplFileChoice m_files;
+    ChooseFile m_chooseFile;
     std::array<QLineEdit*, FrequencyCount> m_fields{};
     QList<QPushButton*> m_buttons;
 };

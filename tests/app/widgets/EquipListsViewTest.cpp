@@ -217,8 +217,8 @@ TEST_F(EquipImportViewTest, MenuEntryFollowsTheKindShown) {
 TEST_F(EquipImportViewTest, PageButtonChoosesItsFileAndAsksBeforeReplacingEdits) {
     chooseKind(MicRow);
     QStringList asked;
-    equipment->chooseFile = [&](const QString& title, const QString& filter) {
-        asked << title << filter;
+    equipment->chooseFile = [&](const FileRequest& request) {
+        asked << request.title << request.filter;
         return QStringLiteral("chart.xls");
     };
     type(sheet()->infoPage()->serialField(), QStringLiteral("EDITED"));

@@ -37,14 +37,13 @@ bool sameBytes(const EarphoneBlock& a, const EarphoneBlock& b) {
 class RetsplDlgTest : public ::testing::Test {
 protected:
     std::unique_ptr<CRetsplDlg> open(EarphoneBlock& slot) {
-        RetsplFileChoice files{[this](const QString& name) { return choose(name); },
-                               [this](const QString& name) { return choose(name); }};
-        auto dialog = std::make_unique<CRetsplDlg>(slot, false, files);
+        auto dialog = std::make_unique<CRetsplDlg>(slot, false,
+                                                   [this](const FileRequest& request) { return choose(request); });
         dialog->show();
         return dialog;
     }
-    QString choose(const QString& proposed) {
-        proposedNames << proposed;
+    QString choose(const FileRequest& request) {
+        proposedNames << request.proposedName;
         return chosenPath;
     }
     static void type(QLineEdit* field, const QString& text) {
