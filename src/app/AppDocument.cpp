@@ -58,11 +58,11 @@ void AppDocument::saveRecord() { m_document.saveRecord(); }
 void AppDocument::resetBoothRecord() { m_document.resetAmbientState(); }
 
 void AppDocument::changeDatabase() {
-    if (!askDatabasePath)
+    if (!askDatabasePath || !m_document.mayChangeDatabase())
         return;
     const QString path = askDatabasePath();
     if (!path.isEmpty())
-        m_document.changeDatabase(path, true);
+        m_document.connectDatabase(path);
 }
 
 Preferences& AppDocument::preferences() { return m_document.preferences(); }

@@ -182,20 +182,15 @@ bool CVodudazuzuvOriDoc::openRecordsets() {
     }
 }
 
-bool CVodudazuzuvOriDoc::changeDatabase(const QString& newPath, bool inIdleView) {
-    if (!inIdleView) {
-        m_services.messageBox.show(
-            QStringLiteral("You must be in the idle view state to change the database.\nClose all views by clicking "
-                           "on appropriate buttons (cancel, done, etc.)."));
-        return false;
-    }
+bool CVodudazuzuvOriDoc::mayChangeDatabase() {
     if (m_preferences.databaseDir.size() + m_preferences.databaseName.size() > MaxPathLength) {
         m_services.messageBox.show(QStringLiteral("Database name is too long."));
         return false;
     }
-    if (!offerSave(LeaveReason::ChangeDatabase))
-        return false;
+    return offerSave(LeaveReason::ChangeDatabase);
+}
 
+bool CVodudazuzuvOriDoc::connectDatabase(const QString& newPath) {
     const QString previous = m_db->isOpen() ? m_db->path() : QString();
     const bool listsHeld = !m_instruments.isEmpty();
     if (!openDatabase(newPath, true)) {

@@ -36,8 +36,11 @@ public:
     // Reads and checks the schema version, converting 1..6 up to 7, then opens the recordsets; -1 on failure
     // (reported), with the database closed.
     int checkDatabaseVersion();
-    // "&Change Database...": only from the idle view; falls back to the previous file when the new one fails.
-    bool changeDatabase(const QString& newPath, bool inIdleView);
+    // "&Change Database...", before the technician names the new file: refuses an over-long stored name and
+    // offers to save the current test first. False: the change does not go ahead.
+    bool mayChangeDatabase();
+    // Then opens the named file (creating it when asked to), falling back to the previous file when it fails.
+    bool connectDatabase(const QString& newPath);
     void closeDatabase();
     bool hasDatabase() const;
     DaoDatabase& database() { return *m_db; }

@@ -1,9 +1,11 @@
 // orvik: the technician's desktop program.
 #include "CBattCheckDlg.h"
-#include "MeasurementWindows.h"
+#include "CChangeDatabaseDlg.h"
 #include "CMainFrame.h"
 #include "CProgressDlg.h"
 #include "CStoredDataPS.h"
+#include "FileDialogChooser.h"
+#include "MeasurementWindows.h"
 #include "QtMessageBox.h"
 #include "ScreenshotTour.h"
 #include "app/AlternateMode.h"
@@ -24,7 +26,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
@@ -105,12 +106,6 @@ public:
     std::function<int()> show;
     int run() override { return show ? show() : 0; }
 };
-
-QString askDatabasePath(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Change database"), QString(),
-                                        QStringLiteral("Access Database Files (*.mdb)"), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
-}
 
 } // namespace
 
@@ -198,7 +193,9 @@ int main(int argc, char** argv) {
     };
     messages.setParent(&frame);
     progress.setOwner(&frame);
-    document.askDatabasePath = [&frame] { return askDatabasePath(&frame); };
+    document.askDatabasePath = [&frame, &database] {
+        return CChangeDatabaseDlg::ask(database.preferences().databaseDir, fileDialogChooser(&frame), &frame);
+    };
     meter.showBattery = [&frame](SlmCommander& commander) { CBattCheckDlg(commander, &frame).exec(); };
     frame.show();
     QTimer::singleShot(0, &frame, [&sinceLaunch] {

@@ -4,6 +4,7 @@
 #include "CAudTestView.h"
 #include "CBattCheckDlg.h"
 #include "CCalCheckWindow.h"
+#include "CChangeDatabaseDlg.h"
 #include "CConditionsDlg.h"
 #include "CGridQuestionDlg.h"
 #include "CPrefsRS232Dlg.h"
@@ -173,6 +174,11 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
              ASSERT_NE(adjust, nullptr);
              c(*adjust);
              adjust->close();
+         }},
+        {"change database",
+         [this](const Check& c) {
+             CChangeDatabaseDlg dialog(dir.path(), {}, frame.get());
+             shown(dialog, c);
          }},
         {"stored measurements",
          [this](const Check& c) {
