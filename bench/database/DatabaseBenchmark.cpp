@@ -2,7 +2,7 @@
 // operations a technician waits for: opening at start-up, saving, loading and the browser's searches.
 // The file is made once and kept in the temporary folder (ORVIK_BENCH_DB names another); its size is reported.
 #include "app/Clock.h"
-#include "app/ProgressWindow.h"
+#include "app/SilentProgress.h"
 #include "app/SettingsStore.h"
 #include "database/CVodudazuzuvOriDoc.h"
 #include "database/DaoRecordset.h"
@@ -23,19 +23,6 @@ constexpr int AudiometerTests = 25000;
 constexpr int BoothTests = 2000;
 constexpr int InstrumentsPerKind = 10;
 const QString BenchTechnician = QStringLiteral("Bench Technician");
-
-class YesMessageBox final : public MessageBox {
-public:
-    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
-        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
-                                                                                    : MessageAnswer::Yes;
-    }
-};
-
-class NoProgress final : public ProgressFactory {
-public:
-    std::unique_ptr<ProgressWindow> open(const QString&) override { return nullptr; }
-};
 
 QString labPath() {
     const QByteArray chosen = qgetenv("ORVIK_BENCH_DB");
@@ -73,8 +60,8 @@ const QString& lab() {
 
 // A document with the lab open, as after start-up.
 struct OpenLab {
-    YesMessageBox messages;
-    NoProgress progress;
+    AgreeingMessageBox messages;
+    SilentProgress progress;
     SystemClock clock;
     MemorySettingsStore settings;
     CVodudazuzuvOriDoc doc{AppServices{messages, progress, clock, settings}, QString()};

@@ -4,6 +4,7 @@
 // is the least the protocol and the mandated pauses allow; the ratio of the real run to it is the overhead.
 #include "app/Clock.h"
 #include "app/SettingsStore.h"
+#include "app/SilentProgress.h"
 #include "measure/CMeasHLFreqPP.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
@@ -24,20 +25,6 @@ using namespace orvik;
 using bench::NoQuestions;
 
 namespace {
-class NoProgress final : public ProgressFactory {
-    class Window final : public ProgressWindow {
-        void setRange(int, int) override {}
-        void setPos(int) override {}
-        void setStep(int) override {}
-        void stepIt() override {}
-        void setStatus(const QString&) override {}
-        bool checkCancelButton() override { return false; }
-    };
-
-public:
-    std::unique_ptr<ProgressWindow> open(const QString&) override { return std::make_unique<Window>(); }
-};
-
 void choose(EmbeddedIdentity& identity, const char* serial) {
     setFixedText(identity.dueDate, QStringLiteral("2027-06-30"));
     setFixedText(identity.serialNumber, QString::fromLatin1(serial));
@@ -84,7 +71,7 @@ struct Bench {
     AudiometerRecord record{};
     MemorySettingsStore settings;
     NoQuestions questions;
-    NoProgress progress;
+    SilentProgress progress;
     sim::K37Simulator simulator;
     sim::DialFollowingMessageBox technician;
     sim::SimulatedSerialDeviceFactory factory;

@@ -15,4 +15,9 @@ MessageAnswer stoppingAnswer(MessageButtons buttons) {
     return MessageAnswer::Cancel;
 }
 
+MessageAnswer agreeingAnswer(MessageButtons buttons) {
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
+                                                                                      : MessageAnswer::Ok;
+}
+
 } // namespace orvik

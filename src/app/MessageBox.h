@@ -18,5 +18,15 @@ public:
 
 // The answer that stops whatever asked: used where nobody can answer.
 MessageAnswer stoppingAnswer(MessageButtons buttons);
+// The answer that goes on: Yes where there is one, else OK.
+MessageAnswer agreeingAnswer(MessageButtons buttons);
+
+// Agrees to everything: for unattended runs whose every question has a known good answer.
+class AgreeingMessageBox final : public MessageBox {
+public:
+    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
+        return agreeingAnswer(buttons);
+    }
+};
 
 } // namespace orvik

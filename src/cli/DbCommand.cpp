@@ -1,6 +1,6 @@
 // orvik-cli db: the database for lab administrators and scripts.
 #include "app/Clock.h"
-#include "app/ProgressWindow.h"
+#include "app/SilentProgress.h"
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
 #include "database/CVodudazuzuvOriDoc.h"
@@ -47,21 +47,6 @@ private:
     ConsoleMessageBox m_console;
     QTextStream& m_err;
     QHash<QString, MessageAnswer> m_settled;
-};
-
-class SilentProgress final : public ProgressFactory {
-    class Window final : public ProgressWindow {
-    public:
-        void setRange(int, int) override {}
-        void setPos(int) override {}
-        void setStep(int) override {}
-        void stepIt() override {}
-        void setStatus(const QString&) override {}
-        bool checkCancelButton() override { return false; }
-    };
-
-public:
-    std::unique_ptr<ProgressWindow> open(const QString&) override { return std::make_unique<Window>(); }
 };
 
 // Options "--name value" and flags "--name" after the file argument.

@@ -1,6 +1,7 @@
 #include "meter/SlmCommander.h"
 
 #include "app/PumpWait.h"
+#include "meter/K37Catalogue.h"
 #include "meter/MeterLog.h"
 #include "meter/MeterProtocol.h"
 
@@ -24,23 +25,6 @@ constexpr int BlockReplyMaximum = 4;
 constexpr int BlockArrivalChecks = 30;
 // A line that keeps sending would otherwise hold the exchange forever; a few stale lines are normal.
 constexpr int StaleLineLimit = 10;
-
-struct Instrument {
-    const char* type;
-    const char* setupFile;
-};
-constexpr std::array<Instrument, 10> Instruments{{{"SSA", "SLM&RTA.SSA"},
-                                                  {"ISM", "SLM.ISM"},
-                                                  {"LOG", "Logging.LOG"},
-                                                  {"ENV", "Env.ENV"},
-                                                  {"RTA", "RT60-A"},
-                                                  {"FFT", "FFT.FFT"},
-                                                  {"AUD", "AudTest.AUD"},
-                                                  {"INT", "Int.INT"},
-                                                  {"VIB", "Vib.VIB"},
-                                                  {"TAL", "TA-LARM.TAL"}}};
-
-constexpr std::array<int, 8> BaudRates{300, 1200, 2400, 9600, 19200, 28800, 57600, 115200};
 
 QByteArray withNumber(const char* prefix, int value) {
     return QByteArray(prefix) + QByteArray::number(value);
@@ -152,8 +136,8 @@ bool SlmCommander::meterAnswered() {
 }
 
 int SlmCommander::baudCode(int& rate) {
-    for (int code = 0; code < int(BaudRates.size()); ++code) {
-        if (BaudRates[code] == rate)
+    for (int code = 0; code < int(K37BaudRates.size()); ++code) {
+        if (K37BaudRates[code] == rate)
             return code;
     }
     rate = 9600;
@@ -235,8 +219,8 @@ int SlmCommander::getInstrument(int& type) {
     type = 0;
     if (send("R180", 25, 1) < 0)
         return -1;
-    for (int i = 0; i < int(Instruments.size()); ++i) {
-        if (m_reply.startsWith(Instruments[i].type)) {
+    for (int i = 0; i < int(K37Instruments.size()); ++i) {
+        if (m_reply.startsWith(K37Instruments[i].code)) {
             type = i + 1;
             return 1;
         }
@@ -247,9 +231,9 @@ int SlmCommander::getInstrument(int& type) {
 int SlmCommander::loadInstrument(int type) {
     stop();
     waitStoppedAfter("M7,1");
-    if (type < 1 || type > int(Instruments.size()))
+    if (type < 1 || type > int(K37Instruments.size()))
         return 0;
-    send(QByteArray("&I2,") + Instruments[type - 1].setupFile, 25, 8);
+    send(QByteArray("&I2,") + K37Instruments[type - 1].setupFile, 25, 8);
     send("M9,1", 8, 1);
     runState();
     if (!m_reply.contains('R'))

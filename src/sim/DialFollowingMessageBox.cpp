@@ -54,10 +54,6 @@ int channelOf(const QString& ear) {
     return 2;
 }
 
-MessageAnswer agreeing(MessageButtons buttons) {
-    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
-                                                                                      : MessageAnswer::Ok;
-}
 } // namespace
 
 DialFollowingMessageBox::DialFollowingMessageBox(MessageBox& inner, AcousticScene& scene)
@@ -67,7 +63,7 @@ MessageAnswer DialFollowingMessageBox::show(const QString& text, MessageButtons 
     if (!follow(text))
         return m_inner.show(text, buttons, caption);
     m_followed.append(text);
-    return agreeing(buttons);
+    return agreeingAnswer(buttons);
 }
 
 bool DialFollowingMessageBox::follow(const QString& text) {

@@ -1,5 +1,6 @@
 #include "sim/K37Meter.h"
 
+#include "meter/K37Catalogue.h"
 #include "sim/MeterErrors.h"
 #include "sim/SimBlocks.h"
 
@@ -16,22 +17,6 @@ using meter_error::NotAvailable;
 using meter_error::OutOfRange;
 using meter_error::UnknownCommand;
 
-struct InstrumentFile {
-    const char* code;
-    const char* file;
-};
-// Applications the meter can load, by instrument number 1 to 10.
-constexpr std::array<InstrumentFile, 10> Instruments{{{"SSA", "SLM&RTA.SSA"},
-                                                      {"ISM", "SLM.ISM"},
-                                                      {"LOG", "Logging.LOG"},
-                                                      {"ENV", "Env.ENV"},
-                                                      {"RTA", "RT60-A"},
-                                                      {"FFT", "FFT.FFT"},
-                                                      {"AUD", "AudTest.AUD"},
-                                                      {"INT", "Int.INT"},
-                                                      {"VIB", "Vib.VIB"},
-                                                      {"TAL", "TA-LARM.TAL"}}};
-constexpr std::array<int, 8> BaudRates{300, 1200, 2400, 9600, 19200, 28800, 57600, 115200};
 constexpr std::array<const char*, 3> ModeNames{"SLM/RTA", "FFT", "Pulse/FM"};
 constexpr std::array<const char*, 3> WeightingLetters{"A", "C", "Z"};
 constexpr std::array<const char*, 3> WindowNames{"RECT", "HANN", "FLAT"};
@@ -97,7 +82,7 @@ double K37Meter::fftSpanHz(int bandwidth) {
 
 void K37Meter::powerOn() {
     m_poweredOn = true;
-    m_baudRate = BaudRates[m_storedBaudCode];
+    m_baudRate = K37BaudRates[m_storedBaudCode];
     halt(RunState::Reset);
 }
 
@@ -207,8 +192,8 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
     case 180: {
         if (m_instrument < 1 || m_instrument > 10)
             return reply("NONE");
-        const InstrumentFile& loaded = Instruments[m_instrument - 1];
-        return reply(QByteArray(loaded.code) + ' ' + loaded.file);
+        const K37Instrument& loaded = K37Instruments[m_instrument - 1];
+        return reply(QByteArray(loaded.code) + ' ' + loaded.setupFile);
     }
     case 241:
         if (!audLoaded() || m_mode != ModeFft)
@@ -286,7 +271,7 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
             m_storedBaudCode = *code;
             return {};
         }
-        return baudChange(BaudRates[*code]);
+        return baudChange(K37BaudRates[*code]);
     }
     if (p == 1) {
         halt(RunState::Reset);
@@ -403,7 +388,7 @@ MeterResponse K37Meter::loadInstrument(const MeterCommand& command) {
     if (m_run == RunState::Starting || m_run == RunState::Running)
         return reply(meter_error::Running);
     for (int type = 1; type <= 10; ++type) {
-        if (command.argument == Instruments[type - 1].file) {
+        if (command.argument == K37Instruments[type - 1].setupFile) {
             m_instrument = type;
             resetSettings();
             halt(RunState::Reset);

@@ -2,7 +2,7 @@
 // test. Each round adds one row and rewrites row 1; every record is self-checking (all result bytes and the
 // comment carry the round number). "saved N" is printed after each committed round.
 #include "app/Clock.h"
-#include "app/ProgressWindow.h"
+#include "app/SilentProgress.h"
 #include "app/SettingsStore.h"
 #include "database/CVodudazuzuvOriDoc.h"
 #include "model/FixedText.h"
@@ -14,19 +14,6 @@
 using namespace orvik;
 
 namespace {
-class AgreeingMessageBox final : public MessageBox {
-public:
-    MessageAnswer show(const QString&, MessageButtons buttons, const QString&) override {
-        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
-                                                                                    : MessageAnswer::Yes;
-    }
-};
-
-class NoProgress final : public ProgressFactory {
-public:
-    std::unique_ptr<ProgressWindow> open(const QString&) override { return nullptr; }
-};
-
 void stamp(AudiometerRecord& record, int round) {
     std::memset(&record.results, round & 0xFF, sizeof record.results);
     setFixedText(record.notes.comments, QStringLiteral("round %1").arg(round));
@@ -38,7 +25,7 @@ int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
     AgreeingMessageBox messages;
-    NoProgress progress;
+    SilentProgress progress;
     SystemClock clock;
     MemorySettingsStore settings;
     CVodudazuzuvOriDoc doc(AppServices{messages, progress, clock, settings}, QString());
