@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ScriptedMessageBox.h"
+#include "app/ShellCommands.h"
 #include "app/ShellDocument.h"
 #include "app/ShellSeams.h"
+#include "app/ViewSwitcher.h"
 #include "model/AudiometerRecord.h"
 
 #include <QList>
@@ -101,6 +104,30 @@ public:
     void discardInstrumentationChanges() override {
         ++discards;
         pendingInstrumentation = false;
+    }
+};
+
+// The shell's logic over fakes, wired as the main window wires it; every message is acknowledged unless a test
+// scripts another answer.
+struct Shell {
+    FakeDocument document;
+    ScriptedMessageBox messages;
+    FakeMeter meter;
+    FakeCalibration calibration;
+    FakeHost host;
+    Shell() { messages.acknowledgeAll(); }
+    ViewSwitcher views{document, messages, meter, calibration, host};
+    ShellCommands commands{document, messages, views, host};
+
+    void visit(std::initializer_list<ViewId> path) {
+        for (ViewId v : path)
+            views.switchView(v);
+    }
+    QList<ViewId> stack() const {
+        QList<ViewId> entries;
+        for (int i = 0; i <= views.stack().topIndex(); ++i)
+            entries << views.stack().at(i);
+        return entries;
     }
 };
 

@@ -12,17 +12,6 @@ namespace {
 
 using V = ViewId;
 
-struct Shell {
-    FakeDocument document;
-    ScriptedMessageBox messages;
-    FakeMeter meter;
-    FakeCalibration calibration;
-    FakeHost host;
-    Shell() { messages.acknowledgeAll(); }
-    ViewSwitcher views{document, messages, meter, calibration, host};
-    ShellCommands commands{document, messages, views, host};
-};
-
 struct RefusalCase {
     const char* name;
     std::function<void(ShellCommands&)> command;

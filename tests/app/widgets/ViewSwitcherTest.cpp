@@ -7,27 +7,6 @@
 namespace orvik::test {
 namespace {
 
-struct Shell {
-    FakeDocument document;
-    ScriptedMessageBox messages;
-    FakeMeter meter;
-    FakeCalibration calibration;
-    FakeHost host;
-    Shell() { messages.acknowledgeAll(); }
-    ViewSwitcher views{document, messages, meter, calibration, host};
-
-    void visit(std::initializer_list<ViewId> path) {
-        for (ViewId v : path)
-            views.switchView(v);
-    }
-    QList<ViewId> stack() const {
-        QList<ViewId> entries;
-        for (int i = 0; i <= views.stack().topIndex(); ++i)
-            entries << views.stack().at(i);
-        return entries;
-    }
-};
-
 using V = ViewId;
 
 struct StackCase {
