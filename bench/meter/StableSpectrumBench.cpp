@@ -12,18 +12,10 @@
 
 #include <benchmark/benchmark.h>
 
-
 using namespace orvik;
 using bench::NoQuestions;
 
 namespace {
-sim::AnalyserBehaviour steadyMeter() {
-    sim::AnalyserBehaviour behaviour;
-    behaviour.readingNoiseDb = 0.05;
-    behaviour.settlingTauMs = 0.0;
-    return behaviour;
-}
-
 struct Bench {
     explicit Bench(Clock& clock) : factory(simulator, clock), session(factory, messages, clock) {
         auto& audiometer = simulator.scene().audiometer();
@@ -43,7 +35,7 @@ struct Bench {
         return status < 0 || result.readings != 5 ? -1 : clock.milliseconds() - start;
     }
 
-    sim::K37Simulator simulator{sim::K37Profile{}, steadyMeter()};
+    sim::K37Simulator simulator{sim::K37Profile{}, sim::AnalyserBehaviour::steady(0.05)};
     sim::SimulatedSerialDeviceFactory factory;
     NoQuestions messages;
     MeterSession session;

@@ -20,6 +20,14 @@ struct AnalyserBehaviour {
     double timeJitterMs = 0.2;       // jitter of the pulse timing
     bool neverStable = false;        // readings wander by several dB for ever
     quint32 seed = 37;
+
+    // A meter that settles at once, with the given reading noise: runs that test what follows a reading.
+    static AnalyserBehaviour steady(double readingNoiseDb = 0.0) {
+        AnalyserBehaviour behaviour;
+        behaviour.readingNoiseDb = readingNoiseDb;
+        behaviour.settlingTauMs = 0.0;
+        return behaviour;
+    }
 };
 
 // The meter's measuring side: turns the scene into what its analysers report, with the meter's own noise

@@ -12,17 +12,10 @@ using namespace orvik;
 using namespace orvik::test;
 
 namespace {
-sim::AnalyserBehaviour steadyMeter() {
-    sim::AnalyserBehaviour behaviour;
-    behaviour.readingNoiseDb = 0.0;
-    behaviour.settlingTauMs = 0.0;
-    return behaviour;
-}
-
 // The link against the simulated meter, paced at its baud rate, on virtual time.
 struct OnSimulator : ::testing::Test {
     TestServices t;
-    sim::K37Simulator simulator{sim::K37Profile{}, steadyMeter()};
+    sim::K37Simulator simulator{sim::K37Profile{}, sim::AnalyserBehaviour::steady()};
     sim::SimulatedSerialDeviceFactory factory{simulator, t.clock};
     MeterSession session{factory, t.messages, t.clock};
 

@@ -27,16 +27,9 @@ TEST(CalibrationLevel, CalibratorFrequencyIndex) {
 }
 
 namespace {
-sim::AnalyserBehaviour quietMeter() {
-    sim::AnalyserBehaviour behaviour;
-    behaviour.readingNoiseDb = 0.0;
-    behaviour.settlingTauMs = 0.0;
-    return behaviour;
-}
-
 // The calibration needs readings within 0.05 dB: the meter reads without noise.
 struct CalibrationCheck : ::testing::Test, SimBench {
-    CalibrationCheck() : SimBench(quietMeter()) {}
+    CalibrationCheck() : SimBench(sim::AnalyserBehaviour::steady()) {}
     std::unique_ptr<CCalCheckDlg> dialog;
     void SetUp() override {
         ASSERT_TRUE(connect());
