@@ -167,8 +167,10 @@ bool CVodudazuzuvOriDoc::convertDatabase(int fromVersion) {
 
 bool CVodudazuzuvOriDoc::openRecordsets() {
     try {
-        m_audTests = std::make_unique<DaoRecordset>(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
-        m_ambientTests = std::make_unique<DaoRecordset>(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+        m_audTests =
+            std::make_unique<DaoRecordset>(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+        m_ambientTests =
+            std::make_unique<DaoRecordset>(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         m_equipment = std::make_unique<DaoRecordset>(*m_db, Table::EquipmentList, QStringList{});
         m_audTests->open(OpenType::Table);
         m_ambientTests->open(OpenType::Dynaset);

@@ -27,8 +27,8 @@ CStoredDataPS::CStoredDataPS(StoredMeasurementsBrowser& browser, QWidget* parent
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(remove, &QPushButton::clicked, this, &CStoredDataPS::deleteSelected);
-    for (StoredSearchPage* page : {static_cast<StoredSearchPage*>(m_audiometric), static_cast<StoredSearchPage*>(m_booth)})
-        connect(page, &StoredSearchPage::retrieveRequested, this, &QDialog::accept);
+    connect(m_audiometric, &StoredSearchPage::retrieveRequested, this, &QDialog::accept);
+    connect(m_booth, &StoredSearchPage::retrieveRequested, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
