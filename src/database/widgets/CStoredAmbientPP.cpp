@@ -8,15 +8,15 @@ enum Field { Customer, Booth, FromDate, ToDate };
 
 // Customer and booth names are kept to 40 characters in the booth record.
 CStoredAmbientPP::CStoredAmbientPP(StoredMeasurementsBrowser& browser, QWidget* parent)
-    : StoredSearchPage({{"Customer:", SearchField::Text, 40},
+    : StoredSearchPage(browser,
+                       {{"Customer:", SearchField::Text, 40},
                         {"Booth Name:", SearchField::Text, 40},
                         {"From Date:", SearchField::Date},
                         {"To Date:", SearchField::Date}},
-                       {{"Test Name", 130}, {"Customer", 130}, {"Booth", 130}, {"Date", 0}}, parent),
-      m_browser(browser) {}
+                       {{"Test Name", 130}, {"Customer", 130}, {"Booth", 130}, {"Date", 0}}, parent) {}
 
 std::vector<BrowserRow> CStoredAmbientPP::search() {
-    return m_browser.searchBooths({fieldText(Customer), fieldText(Booth), fieldText(FromDate), fieldText(ToDate)});
+    return browser().searchBooths({fieldText(Customer), fieldText(Booth), fieldText(FromDate), fieldText(ToDate)});
 }
 
 } // namespace orvik

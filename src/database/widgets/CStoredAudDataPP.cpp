@@ -8,18 +8,18 @@ enum Field { Technician, Model, SerialNumber, Channel, FromDate, ToDate };
 
 // A search text longer than the record keeps could never match, so the fields stop there.
 CStoredAudDataPP::CStoredAudDataPP(StoredMeasurementsBrowser& browser, QWidget* parent)
-    : StoredSearchPage({{"Technician:", SearchField::Text, 40},
+    : StoredSearchPage(browser,
+                       {{"Technician:", SearchField::Text, 40},
                         {"Model:", SearchField::Text, 16},
                         {"Serial Num:", SearchField::Text, 13},
                         {"Channel:", SearchField::Channel},
                         {"From Date:", SearchField::Date},
                         {"To Date:", SearchField::Date}},
                        {{"Technician", 125}, {"Model", 105}, {"Serial Num", 105}, {"Channel", 70}, {"Date", 0}},
-                       parent),
-      m_browser(browser) {}
+                       parent) {}
 
 std::vector<BrowserRow> CStoredAudDataPP::search() {
-    return m_browser.searchAudiometric({fieldText(Technician), fieldText(Model), fieldText(SerialNumber),
+    return browser().searchAudiometric({fieldText(Technician), fieldText(Model), fieldText(SerialNumber),
                                        fieldChoice(Channel), fieldText(FromDate), fieldText(ToDate)});
 }
 

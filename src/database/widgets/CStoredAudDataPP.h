@@ -13,8 +13,6 @@ public:
 
 private:
     std::vector<BrowserRow> search() override;
-
-    StoredMeasurementsBrowser& m_browser;
 };
 
 } // namespace orvik

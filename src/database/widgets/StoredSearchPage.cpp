@@ -24,9 +24,9 @@ QStringList headingsOf(std::initializer_list<ResultColumn> columns) {
 }
 } // namespace
 
-StoredSearchPage::StoredSearchPage(std::initializer_list<SearchField> fields,
+StoredSearchPage::StoredSearchPage(StoredMeasurementsBrowser& browser, std::initializer_list<SearchField> fields,
                                    std::initializer_list<ResultColumn> columns, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent), m_browser(browser) {
     auto* form = new QFormLayout;
     for (const SearchField& field : fields) {
         m_fields.push_back(createField(field));

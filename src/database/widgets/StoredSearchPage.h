@@ -43,8 +43,10 @@ Q_SIGNALS:
 
 protected:
     // The fields are built in screen order, before "Update List" and the list, so Tab reads them top down.
-    StoredSearchPage(std::initializer_list<SearchField> fields, std::initializer_list<ResultColumn> columns,
-                     QWidget* parent);
+    StoredSearchPage(StoredMeasurementsBrowser& browser, std::initializer_list<SearchField> fields,
+                     std::initializer_list<ResultColumn> columns, QWidget* parent);
+
+    StoredMeasurementsBrowser& browser() const { return m_browser; }
 
     QString fieldText(int field) const;
     // The position chosen in a list field.
@@ -54,6 +56,7 @@ protected:
 private:
     QWidget* createField(const SearchField& field);
 
+    StoredMeasurementsBrowser& m_browser;
     std::vector<QWidget*> m_fields;
     QPushButton* m_update;
     QTreeView* m_list;
