@@ -4,8 +4,8 @@
 #include "app/Clock.h"
 #include "app/SilentProgress.h"
 #include "app/SettingsStore.h"
-#include "database/CVodudazuzuvOriDoc.h"
-#include "database/DaoRecordset.h"
+#include "database/Document.h"
+#include "database/TableCursor.h"
 #include "database/LabHistoryGenerator.h"
 #include "database/StoredMeasurementsBrowser.h"
 #include "model/FixedText.h"
@@ -34,12 +34,12 @@ bool labIsComplete(const QString& path) {
     if (!QFileInfo::exists(path))
         return false;
     try {
-        DaoDatabase db;
+        Database db;
         db.open(path);
         return db.readSchemaVersion() == CurrentSchemaVersion &&
                db.rowCount(Table::AudTestMeasurements) == AudiometerTests &&
                db.rowCount(Table::AmbientMeasurements) == BoothTests;
-    } catch (const DaoException&) {
+    } catch (const DatabaseError&) {
         return false;
     }
 }
@@ -64,7 +64,7 @@ struct OpenLab {
     SilentProgress progress;
     SystemClock clock;
     MemorySettingsStore settings;
-    CVodudazuzuvOriDoc doc{AppServices{messages, progress, clock, settings}, QString()};
+    Document doc{AppServices{messages, progress, clock, settings}, QString()};
 
     OpenLab() {
         if (!doc.openDatabase(lab(), false) || doc.checkDatabaseVersion() != 0 || !doc.readEquipmentLists())
@@ -99,7 +99,7 @@ void BM_SaveNewRecord(benchmark::State& state) {
         setFixedText(opened.doc.record().setup.audSerialNumber, QStringLiteral("BENCH%1").arg(++serial));
         opened.doc.setModified(true);
         state.ResumeTiming();
-        if (opened.doc.saveRecord() != CVodudazuzuvOriDoc::SaveResult::Saved)
+        if (opened.doc.saveRecord() != Document::SaveResult::Saved)
             state.SkipWithError("save failed");
     }
 }
@@ -115,7 +115,7 @@ void BM_SaveLoadedRecord(benchmark::State& state) {
     for (auto _ : state) {
         opened.doc.record().setup.temperature += 0.1f;
         opened.doc.setModified(true); // asks the overwrite question, answered Yes
-        if (opened.doc.saveRecord() != CVodudazuzuvOriDoc::SaveResult::Saved)
+        if (opened.doc.saveRecord() != Document::SaveResult::Saved)
             state.SkipWithError("save failed");
     }
 }

@@ -5,7 +5,7 @@
 #include "app/Clock.h"
 #include "app/SettingsStore.h"
 #include "app/SilentProgress.h"
-#include "measure/CMeasHLFreqPP.h"
+#include "measure/ToneMeasurement.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
 #include "model/InputLevelSettings.h"
@@ -46,7 +46,7 @@ struct Bench {
         for (EmbeddedMicrophone& microphone : record.setup.instruments.microphones)
             choose(microphone.identity, "M1");
         simulator.scene().setReferenceLevels(sim::modelReferenceLevels(record.setup));
-        session.ConnectSlm(1, 9600);
+        session.connectMeter(1, 9600);
         keys = std::make_unique<KeySimulator>(*session.commander(), settings);
         link = std::make_unique<MeterLink>(MeterLink{session, *keys, {technician, progress, clock, settings}, {}});
     }
@@ -57,9 +57,9 @@ struct Bench {
         const qint64 start = clock.milliseconds();
         int stored = 0;
         for (Channel channel : {Channel::Left, Channel::Right}) {
-            CMeasHLFreqPP page(record, *link, TransducerKind::SupraAural, channel, HLFreqKind::HearingLevel);
+            ToneMeasurement page(record, *link, TransducerKind::SupraAural, channel, ToneKind::HearingLevel);
             page.setDialLevels(record.results.inputLevels.hearingLevel[0].level);
-            if (page.MeasureAll() != 0)
+            if (page.measureAll() != 0)
                 return -1;
             page.takeDataBack();
             for (const ToneEntry& entry : record.results.tone[0][int(channel)])

@@ -22,7 +22,7 @@ struct Bench {
         audiometer.signal = sim::SignalType::Tone;
         audiometer.dialHl = 70;
         simulator.scene().touch();
-        session.ConnectSlm(1, 9600);
+        session.connectMeter(1, 9600);
         session.commander()->run();
     }
 
@@ -31,7 +31,7 @@ struct Bench {
         simulator.wire().clearTranscript();
         const qint64 start = clock.milliseconds();
         StableSpectrum result;
-        const int status = ReadStableSpectrum(*session.commander(), messages, StableSpectrumRequest{}, result, nullptr);
+        const int status = readStableSpectrum(*session.commander(), messages, StableSpectrumRequest{}, result, nullptr);
         return status < 0 || result.readings != 5 ? -1 : clock.milliseconds() - start;
     }
 

@@ -1,7 +1,7 @@
 #include "app/AppDocument.h"
 
 #include "app/Settings.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "database/Document.h"
 #include "model/RecordHeader.h"
 
 namespace orvik {

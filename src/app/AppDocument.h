@@ -6,15 +6,15 @@
 
 namespace orvik {
 
-class CVodudazuzuvOriDoc;
+class Document;
 
 // The document as the main window sees it: the database document underneath, plus whether an audiometer
 // test is under way in this session.
 class AppDocument final : public ShellDocument {
 public:
-    AppDocument(CVodudazuzuvOriDoc& document, SettingsStore& settings) : m_document(document), m_settings(settings) {}
+    AppDocument(Document& document, SettingsStore& settings) : m_document(document), m_settings(settings) {}
 
-    CVodudazuzuvOriDoc& document() { return m_document; }
+    Document& document() { return m_document; }
     // Asks where the database should change to; empty when the technician gave up.
     std::function<QString()> askDatabasePath;
 
@@ -49,7 +49,7 @@ public:
     void shutDown();
 
 private:
-    CVodudazuzuvOriDoc& m_document;
+    Document& m_document;
     SettingsStore& m_settings;
     bool m_testStarted = false;
 };

@@ -14,7 +14,7 @@ bool isMenuEnabled(MenuCommand command, const MenuState& state) {
     case MenuCommand::Save:
         return idle || state.view == ViewId::Summary;
     case MenuCommand::ImportMicMastoidSetup:
-        return state.view == ViewId::EquipLists && state.equipPageIsMicrophoneOrMastoid;
+        return state.view == ViewId::Instrumentation && state.equipPageIsMicrophoneOrMastoid;
     case MenuCommand::Report:
     case MenuCommand::Certificate:
     case MenuCommand::Export:

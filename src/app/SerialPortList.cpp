@@ -17,10 +17,10 @@ int comNumber(const QString& portName) {
 }
 } // namespace
 
-PortListFill fillPortList(const QList<SSerInfo>& ports, int storedPort) {
+PortListFill fillPortList(const QList<SerialPortInfo>& ports, int storedPort) {
     PortListFill fill;
     int remembered = -1;
-    for (const SSerInfo& port : ports) {
+    for (const SerialPortInfo& port : ports) {
         const int number = comNumber(port.portName);
         if (number < 0)
             continue;

@@ -7,7 +7,7 @@
 namespace orvik {
 
 // One serial port found on the machine.
-struct SSerInfo {
+struct SerialPortInfo {
     QString devicePath;   // e.g. "/dev/ttyUSB0"
     QString portName;     // contains "COM" and the port number, e.g. "COM5"
     QString friendlyName; // what the system calls the device
@@ -23,7 +23,7 @@ struct PortListFill {
 };
 
 // Lines for the ports whose name holds "COM<n>"; the stored port's line is selected, else the first.
-PortListFill fillPortList(const QList<SSerInfo>& ports, int storedPort);
+PortListFill fillPortList(const QList<SerialPortInfo>& ports, int storedPort);
 
 // The baud rates by list position; the list offers only the first five.
 namespace BaudRates {

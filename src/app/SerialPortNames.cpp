@@ -6,13 +6,13 @@
 
 namespace orvik {
 
-QList<SSerInfo> enumerateSerialPorts() {
-    QList<SSerInfo> ports;
+QList<SerialPortInfo> enumerateSerialPorts() {
+    QList<SerialPortInfo> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const int number = portNumberOfDevice(info.portName());
         if (number == 0)
             continue;
-        SSerInfo port;
+        SerialPortInfo port;
         port.devicePath = info.systemLocation();
         port.portName = QStringLiteral("COM%1").arg(number);
         port.friendlyName = info.portName();

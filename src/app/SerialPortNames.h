@@ -7,6 +7,6 @@
 namespace orvik {
 
 // The ports the system knows, as the port list wants them.
-QList<SSerInfo> enumerateSerialPorts();
+QList<SerialPortInfo> enumerateSerialPorts();
 
 } // namespace orvik

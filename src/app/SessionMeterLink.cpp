@@ -12,7 +12,7 @@ SessionMeterLink::SessionMeterLink(SerialDeviceFactory& factory, MessageBox& mes
 
 bool SessionMeterLink::portExists() const { return m_session->port() != nullptr; }
 
-int SessionMeterLink::connect() { return m_session->ConnectSlm(m_preferences.slmComPort, m_preferences.slmBaudRate); }
+int SessionMeterLink::connect() { return m_session->connectMeter(m_preferences.slmComPort, m_preferences.slmBaudRate); }
 
 void SessionMeterLink::checkBattery() {
     if (showBattery && m_session->commander())

@@ -19,7 +19,7 @@ bool ShellCommands::requireDatabase(const char* action) {
 }
 
 bool ShellCommands::leaveInstrumentationAllowed() {
-    if (m_views.current() != ViewId::EquipLists || !m_host.instrumentationHasPendingChanges())
+    if (m_views.current() != ViewId::Instrumentation || !m_host.instrumentationHasPendingChanges())
         return true;
     const MessageAnswer answer = m_messages.show(
         QStringLiteral("There are instrumentation changes that have not been Added or Updated.\n"
@@ -81,7 +81,7 @@ void ShellCommands::audiometerTest() {
         m_messages.show(QStringLiteral("The following items have not been entered yet (in Instrumentation)\n"
                                        "but need to be before setting up a measurement:\n") +
                         missing);
-        m_views.switchView(ViewId::EquipLists);
+        m_views.switchView(ViewId::Instrumentation);
         return;
     }
     m_views.switchView(ViewId::TestSetup);
@@ -101,7 +101,7 @@ void ShellCommands::boothTest() {
 
 void ShellCommands::instrumentation() {
     if (requireDatabase("defining instruments!"))
-        m_views.switchView(ViewId::EquipLists);
+        m_views.switchView(ViewId::Instrumentation);
 }
 
 void ShellCommands::preferences() {

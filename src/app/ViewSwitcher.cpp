@@ -11,22 +11,22 @@ ViewSwitcher::ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterC
       m_stack(messages) {}
 
 bool ViewSwitcher::needsEquipment(ViewId view) {
-    return view != ViewId::Idle && view != ViewId::EquipLists && view != ViewId::Preferences;
+    return view != ViewId::Idle && view != ViewId::Instrumentation && view != ViewId::Preferences;
 }
 
 void ViewSwitcher::switchView(ViewId view, int page) {
     if (!m_document.equipmentDefined() && needsEquipment(view)) {
         m_messages.show(QStringLiteral("Must define equipment first."));
-        view = ViewId::EquipLists;
+        view = ViewId::Instrumentation;
     }
     if (view == m_current)
         return;
     leave(m_current);
     if (needsMeter(view) && m_meter.connect() < 0)
         return;
-    if (view == ViewId::AudTest && !m_document.calibrationChecked() && m_calibration.run() != 0)
+    if (view == ViewId::TestSheet && !m_document.calibrationChecked() && m_calibration.run() != 0)
         m_document.setCalibrationChecked(true);
-    m_host.showView(view, view == ViewId::AudTest ? page : -1);
+    m_host.showView(view, view == ViewId::TestSheet ? page : -1);
     m_current = view;
     m_stack.push(view);
 }

@@ -25,7 +25,7 @@ public:
 
 private:
     static bool needsEquipment(ViewId view);
-    static bool needsMeter(ViewId view) { return view == ViewId::AudTest || view == ViewId::TestAll; }
+    static bool needsMeter(ViewId view) { return view == ViewId::TestSheet || view == ViewId::MeasurementSelection; }
     void leave(ViewId view);
 
     ShellDocument& m_document;

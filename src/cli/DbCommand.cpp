@@ -3,10 +3,10 @@
 #include "app/SilentProgress.h"
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "database/Document.h"
 #include "database/EngineDate.h"
 #include "database/StoredMeasurementsBrowser.h"
-#include "equipment/EquipListsEditor.h"
+#include "equipment/InstrumentationEditor.h"
 #include "equipment/SetupFileImport.h"
 
 #include <QFileInfo>
@@ -91,7 +91,7 @@ public:
     SystemClock clock;
     MemorySettingsStore settings;
     AppServices services;
-    CVodudazuzuvOriDoc doc;
+    Document doc;
 };
 
 void printRows(const std::vector<BrowserRow>& rows, QTextStream& out) {
@@ -107,11 +107,11 @@ bool validDateOption(const Options& options, const char* name) {
 int create(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.size() != 1)
         return usageError(Db, err);
-    const QString path = CVodudazuzuvOriDoc::withMdbExtension(arguments[0]);
+    const QString path = Document::withMdbExtension(arguments[0]);
     try {
-        DaoDatabase db;
+        Database db;
         db.create(path);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         err << QStringLiteral("Couldn't open database %1 --Exception: %2").arg(path, e.text()) << Qt::endl;
         return 1;
     }
@@ -125,7 +125,7 @@ int info(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     OpenedDatabase opened(err);
     if (!opened.open(arguments[0]))
         return 1;
-    DaoDatabase& db = opened.doc.database();
+    Database& db = opened.doc.database();
     out << QStringLiteral("Schema: %1\n").arg(db.readSchemaVersion());
     out << QStringLiteral("AudTestMeasurements: %1\n").arg(db.rowCount(Table::AudTestMeasurements));
     out << QStringLiteral("AmbientMeasurements: %1\n").arg(db.rowCount(Table::AmbientMeasurements));
@@ -218,7 +218,7 @@ int importSetup(const QStringList& arguments, QTextStream& out, QTextStream& err
         return 1;
     opened.messages.settle(QStringLiteral("Do you want to update the data for this Microphone?"), MessageAnswer::Yes);
     opened.messages.settle(QStringLiteral("Update the current mastoid with the new data?"), MessageAnswer::Yes);
-    EquipListsEditor editor(opened.doc.instruments(), opened.messages, opened.settings);
+    InstrumentationEditor editor(opened.doc.instruments(), opened.messages, opened.settings);
     editor.selectKind(
         static_cast<int>(std::find(KindsInViewOrder.begin(), KindsInViewOrder.end(), kind) - KindsInViewOrder.begin()));
     InstrumentEntry pages = emptyInstrumentEntry(kind);

@@ -78,7 +78,7 @@ int failed(QTextStream& out, int result) {
 }
 
 int identify(MeterSession& session, const MeterPlace& place, QTextStream& out) {
-    const int result = session.ConnectSlm(place.port, place.baud);
+    const int result = session.connectMeter(place.port, place.baud);
     if (result < 0)
         return failed(out, result);
     out << "Connected" << Qt::endl;
@@ -89,7 +89,7 @@ int identify(MeterSession& session, const MeterPlace& place, QTextStream& out) {
 }
 
 int battery(MeterSession& session, const MeterPlace& place, QTextStream& out) {
-    const int result = session.ConnectSlm(place.port, place.baud);
+    const int result = session.connectMeter(place.port, place.baud);
     if (result < 0)
         return failed(out, result);
     out << BatteryDisplay::read(*session.commander()) << Qt::endl;
@@ -98,12 +98,12 @@ int battery(MeterSession& session, const MeterPlace& place, QTextStream& out) {
 }
 
 int spectrum(MeterSession& session, MessageBox& messages, const MeterPlace& place, QTextStream& out) {
-    int result = session.ConnectSlm(place.port, place.baud);
+    int result = session.connectMeter(place.port, place.baud);
     if (result < 0)
         return failed(out, result);
     SlmCommander& meter = *session.commander();
     QByteArray offset;
-    result = meter.SendCommand("Q227", &offset, 8, 1);
+    result = meter.sendCommand("Q227", &offset, 8, 1);
     if (result < 0) {
         messages.show(QString::asprintf("Data Error:%d on Command %s", result, "Q227"));
         return failed(out, result);
@@ -112,7 +112,7 @@ int spectrum(MeterSession& session, MessageBox& messages, const MeterPlace& plac
     request.band = place.band;
     request.calibrationOffset = float(meter::replyNumber(offset));
     StableSpectrum reading;
-    result = ReadStableSpectrum(meter, messages, request, reading, nullptr);
+    result = readStableSpectrum(meter, messages, request, reading, nullptr);
     session.disconnect();
     if (result < 0)
         return failed(out, result);
@@ -127,12 +127,12 @@ int send(SerialDeviceFactory& factory, Clock& clock, MessageBox& messages, const
     if (port.lastResult() < 0)
         return failed(out, port.lastResult());
     port.setBaud(place.baud);
-    int result = port.SerialOpen();
+    int result = port.open();
     if (result < 0)
         return failed(out, result);
     SlmCommander commander(port, messages);
     QByteArray reply;
-    result = commander.SendCommand(text, &reply, SlmCommander::ReplyBufferSize - 1);
+    result = commander.sendCommand(text, &reply, SlmCommander::ReplyBufferSize - 1);
     if (result < 0)
         return failed(out, result);
     out << QString::fromLatin1(reply) << Qt::endl;

@@ -1,6 +1,6 @@
 #include "database/DatabaseConversion.h"
 
-#include "database/DaoRecordset.h"
+#include "database/TableCursor.h"
 #include "database/OldRecordLayouts.h"
 #include "database/StoredBlock.h"
 
@@ -20,7 +20,7 @@ std::optional<QByteArray> payloadOf(const QByteArray& block) {
 }
 } // namespace
 
-DatabaseConversion::DatabaseConversion(AppServices services, DaoDatabase& database)
+DatabaseConversion::DatabaseConversion(AppServices services, Database& database)
     : m_services(services), m_db(database) {}
 
 void DatabaseConversion::tell(const QString& text) {
@@ -47,10 +47,10 @@ bool DatabaseConversion::step(int fromVersion, ProgressWindow& progress) {
         tell(QStringLiteral("Unable to delete existing conversion database (cause: %1)").arg(existing.error()));
         return false;
     }
-    DaoDatabase target;
+    Database target;
     try {
         target.create(conversionPath);
-    } catch (const DaoException&) {
+    } catch (const DatabaseError&) {
         tell(QStringLiteral("Unable to open new database to convert database version %1 to version %2.")
                  .arg(fromVersion)
                  .arg(fromVersion + 1));
@@ -68,7 +68,7 @@ bool DatabaseConversion::step(int fromVersion, ProgressWindow& progress) {
     return replaceOldFile(conversionPath, fromVersion);
 }
 
-bool DatabaseConversion::copyRows(DaoDatabase& target, int fromVersion, ProgressWindow& progress) {
+bool DatabaseConversion::copyRows(Database& target, int fromVersion, ProgressWindow& progress) {
     // One transaction for the whole copy: an interrupted step leaves an empty conversion file, never half a one.
     target.beginTransaction();
     progress.setStatus(QStringLiteral("Converting Audiometric measurement data"));
@@ -91,19 +91,19 @@ bool DatabaseConversion::copyRows(DaoDatabase& target, int fromVersion, Progress
         } else {
             target.rollback();
         }
-    } catch (const DaoException&) {
+    } catch (const DatabaseError&) {
         return false;
     }
     return copied;
 }
 
-bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion) {
-    DaoRecordset from(m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
-    DaoRecordset to(target, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+bool DatabaseConversion::copyAudiometerRows(Database& target, int fromVersion) {
+    TableCursor from(m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+    TableCursor to(target, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     try {
         from.open(OpenType::Table);
         to.open(OpenType::Table);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open Audiometer Measurements Recordset"), e));
         return false;
     }
@@ -124,7 +124,7 @@ bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion
                 to.setValue(QStringLiteral("Date"), OldLayout::stepAudiometerDate(fromVersion, date.toDouble()));
             to.setData(OldLayout::header(fromVersion + 1) + converted);
             to.update();
-        } catch (const DaoException& e) {
+        } catch (const DatabaseError& e) {
             tell(withException(QStringLiteral("Couldn't open Audiometer Measurements Recordset"), e));
             return false;
         }
@@ -132,9 +132,9 @@ bool DatabaseConversion::copyAudiometerRows(DaoDatabase& target, int fromVersion
     return true;
 }
 
-bool DatabaseConversion::copyAmbientRows(DaoDatabase& target, int fromVersion) {
-    DaoRecordset from(m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
-    DaoRecordset to(target, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+bool DatabaseConversion::copyAmbientRows(Database& target, int fromVersion) {
+    TableCursor from(m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+    TableCursor to(target, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
     try {
         from.open(OpenType::Table);
         to.open(OpenType::Table);
@@ -151,25 +151,25 @@ bool DatabaseConversion::copyAmbientRows(DaoDatabase& target, int fromVersion) {
             to.setData(OldLayout::header(fromVersion + 1) + converted);
             to.update();
         }
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open Ambient Measurements Recordset"), e));
         return false;
     }
     return true;
 }
 
-bool DatabaseConversion::copyEquipmentList(DaoDatabase& target, int fromVersion) {
-    DaoRecordset from(m_db, Table::EquipmentList, {});
-    DaoRecordset to(target, Table::EquipmentList, {});
+bool DatabaseConversion::copyEquipmentList(Database& target, int fromVersion) {
+    TableCursor from(m_db, Table::EquipmentList, {});
+    TableCursor to(target, Table::EquipmentList, {});
     try {
         from.open(OpenType::Table);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open old Equipment List Recordset"), e));
         return false;
     }
     try {
         to.open(OpenType::Table);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open new equipment list Recordset"), e));
         return false;
     }
@@ -177,7 +177,7 @@ bool DatabaseConversion::copyEquipmentList(DaoDatabase& target, int fromVersion)
         QByteArray block;
         try {
             block = from.data();
-        } catch (const DaoException&) {
+        } catch (const DatabaseError&) {
             tell(QStringLiteral("Could not create Equipment List blobFile from old database"));
             return false;
         }
@@ -195,7 +195,7 @@ bool DatabaseConversion::copyEquipmentList(DaoDatabase& target, int fromVersion)
             to.addNew();
             to.setData(OldLayout::header(fromVersion + 1) + converted);
             to.update();
-        } catch (const DaoException& e) {
+        } catch (const DatabaseError& e) {
             tell(withException(QStringLiteral("Couldn't open new equipment list Recordset"), e));
             return false;
         }
@@ -226,7 +226,7 @@ bool DatabaseConversion::replaceOldFile(const QString& conversionPath, int fromV
     }
     try {
         m_db.open(oldPath);
-    } catch (const DaoException&) {
+    } catch (const DatabaseError&) {
         tell(QStringLiteral("Unable to open converted database."));
         return false;
     }

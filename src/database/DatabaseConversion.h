@@ -6,7 +6,7 @@
 
 namespace orvik {
 
-class DaoDatabase;
+class Database;
 class ProgressWindow;
 
 // Brings an open database of schema version 1..6 up to 7, one version at a time: each step copies every row
@@ -15,7 +15,7 @@ class ProgressWindow;
 // or under its "VERSION" name once the first rename has happened.
 class DatabaseConversion {
 public:
-    DatabaseConversion(AppServices services, DaoDatabase& database);
+    DatabaseConversion(AppServices services, Database& database);
     // True with the converted file open in `database`.
     bool run(int fromVersion);
 
@@ -23,15 +23,15 @@ public:
 
 private:
     bool step(int fromVersion, ProgressWindow& progress);
-    bool copyRows(DaoDatabase& target, int fromVersion, ProgressWindow& progress);
-    bool copyAudiometerRows(DaoDatabase& target, int fromVersion);
-    bool copyAmbientRows(DaoDatabase& target, int fromVersion);
-    bool copyEquipmentList(DaoDatabase& target, int fromVersion);
+    bool copyRows(Database& target, int fromVersion, ProgressWindow& progress);
+    bool copyAudiometerRows(Database& target, int fromVersion);
+    bool copyAmbientRows(Database& target, int fromVersion);
+    bool copyEquipmentList(Database& target, int fromVersion);
     bool replaceOldFile(const QString& conversionPath, int fromVersion);
     void tell(const QString& text);
 
     AppServices m_services;
-    DaoDatabase& m_db;
+    Database& m_db;
 };
 
 } // namespace orvik

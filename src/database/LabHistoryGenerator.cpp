@@ -1,6 +1,6 @@
 #include "database/LabHistoryGenerator.h"
 
-#include "database/DaoRecordset.h"
+#include "database/TableCursor.h"
 #include "database/EngineDate.h"
 #include "database/OldRecordLayouts.h"
 #include "model/FixedText.h"
@@ -133,13 +133,13 @@ InstrumentLists LabHistoryGenerator::instruments(int perKind, bool withMastoids)
 
 void LabHistoryGenerator::writeDatabase(const QString& path, int schemaVersion, int audiometerCount, int boothCount,
                                         const InstrumentLists& lists) const {
-    DaoDatabase db;
+    Database db;
     db.create(path);
     db.beginTransaction();
     db.writeSchemaVersion(schemaVersion);
     const QByteArray header = OldLayout::header(schemaVersion);
 
-    DaoRecordset tests(db, Table::AudTestMeasurements,
+    TableCursor tests(db, Table::AudTestMeasurements,
                        {QStringLiteral("Technician"), QStringLiteral("Date"), QStringLiteral("ModelNum"),
                         QStringLiteral("SerialNum"), QStringLiteral("ChannelNum")});
     tests.open(OpenType::Table);
@@ -158,7 +158,7 @@ void LabHistoryGenerator::writeDatabase(const QString& path, int schemaVersion, 
         tests.update();
     }
 
-    DaoRecordset booths(
+    TableCursor booths(
         db, Table::AmbientMeasurements,
         {QStringLiteral("TestName"), QStringLiteral("Date"), QStringLiteral("Customer"), QStringLiteral("Booth")});
     booths.open(OpenType::Table);
@@ -174,7 +174,7 @@ void LabHistoryGenerator::writeDatabase(const QString& path, int schemaVersion, 
         booths.update();
     }
 
-    DaoRecordset equipment(db, Table::EquipmentList, {});
+    TableCursor equipment(db, Table::EquipmentList, {});
     equipment.open(OpenType::Table);
     equipment.addNew();
     equipment.setData(header + OldLayout::downEquipmentEntries(schemaVersion, lists.toBlock()));

@@ -25,7 +25,7 @@ public:
     static constexpr double SavedTimeOfDay = 0.6875; // 16:30
 
     // Creates `path` as a database of `schemaVersion` holding the first `audiometerCount` and `boothCount`
-    // records and the instrument lists, all in that version's layout. Throws DaoException on engine failure.
+    // records and the instrument lists, all in that version's layout. Throws DatabaseError on engine failure.
     void writeDatabase(const QString& path, int schemaVersion, int audiometerCount, int boothCount,
                        const InstrumentLists& lists) const;
 

@@ -1,8 +1,8 @@
 #include "database/StoredMeasurementsBrowser.h"
 
 #include "app/Settings.h"
-#include "database/CVodudazuzuvOriDoc.h"
-#include "database/DaoRecordset.h"
+#include "database/Document.h"
+#include "database/TableCursor.h"
 #include "database/EngineDate.h"
 
 #include <QHash>
@@ -10,13 +10,13 @@
 namespace orvik {
 
 namespace {
-void addText(DaoFilter& filter, const QString& column, const QString& text) {
+void addText(SearchFilter& filter, const QString& column, const QString& text) {
     const QString trimmed = text.trimmed();
     if (!trimmed.isEmpty())
         filter.equals(column, trimmed);
 }
 
-void addDateRange(DaoFilter& filter, const QString& from, const QString& to) {
+void addDateRange(SearchFilter& filter, const QString& from, const QString& to) {
     if (const auto date = parseSearchDate(from))
         filter.where(QStringLiteral("Date"), QStringLiteral(">="), engineDate(*date));
     if (const auto date = parseSearchDate(to))
@@ -35,7 +35,7 @@ QString dateCell(const QVariant& value, QHash<qint64, QString>& days) {
     return *it;
 }
 
-std::vector<BrowserRow> rowsOf(DaoRecordset& rows, const QStringList& columns) {
+std::vector<BrowserRow> rowsOf(TableCursor& rows, const QStringList& columns) {
     const qsizetype dateColumn = columns.indexOf(QStringLiteral("Date"));
     const qsizetype channelColumn = columns.indexOf(QStringLiteral("ChannelNum"));
     QHash<qint64, QString> days;
@@ -56,11 +56,11 @@ std::vector<BrowserRow> rowsOf(DaoRecordset& rows, const QStringList& columns) {
 }
 } // namespace
 
-StoredMeasurementsBrowser::StoredMeasurementsBrowser(CVodudazuzuvOriDoc& doc, MessageBox& messages)
+StoredMeasurementsBrowser::StoredMeasurementsBrowser(Document& doc, MessageBox& messages)
     : m_doc(doc), m_messages(messages) {}
 
-DaoFilter StoredMeasurementsBrowser::audiometricFilter(const AudiometricSearch& search) {
-    DaoFilter filter;
+SearchFilter StoredMeasurementsBrowser::audiometricFilter(const AudiometricSearch& search) {
+    SearchFilter filter;
     addText(filter, QStringLiteral("SerialNum"), search.serialNumber);
     addText(filter, QStringLiteral("ModelNum"), search.model);
     addText(filter, QStringLiteral("Technician"), search.technician);
@@ -70,8 +70,8 @@ DaoFilter StoredMeasurementsBrowser::audiometricFilter(const AudiometricSearch& 
     return filter;
 }
 
-DaoFilter StoredMeasurementsBrowser::boothFilter(const BoothSearch& search) {
-    DaoFilter filter;
+SearchFilter StoredMeasurementsBrowser::boothFilter(const BoothSearch& search) {
+    SearchFilter filter;
     addText(filter, QStringLiteral("Customer"), search.customer);
     addText(filter, QStringLiteral("Booth"), search.booth);
     addDateRange(filter, search.fromDate, search.toDate);
@@ -91,11 +91,11 @@ std::vector<BrowserRow> StoredMeasurementsBrowser::searchAudiometric(const Audio
     const QStringList columns{QStringLiteral("Technician"), QStringLiteral("ModelNum"), QStringLiteral("SerialNum"),
                               QStringLiteral("ChannelNum"), QStringLiteral("Date")};
     try {
-        DaoRecordset rows(m_doc.database(), Table::AudTestMeasurements, columns);
-        const DaoFilter filter = audiometricFilter(search);
+        TableCursor rows(m_doc.database(), Table::AudTestMeasurements, columns);
+        const SearchFilter filter = audiometricFilter(search);
         rows.open(filter.isEmpty() ? OpenType::Table : OpenType::Dynaset, filter);
         return rowsOf(rows, columns);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         m_messages.show(QStringLiteral("Couldn't open Test data Recordset--Exception: ") + e.text());
         return {};
     }
@@ -107,11 +107,11 @@ std::vector<BrowserRow> StoredMeasurementsBrowser::searchBooths(const BoothSearc
     const QStringList columns{QStringLiteral("TestName"), QStringLiteral("Customer"), QStringLiteral("Booth"),
                               QStringLiteral("Date")};
     try {
-        DaoRecordset rows(m_doc.database(), Table::AmbientMeasurements, columns);
-        const DaoFilter filter = boothFilter(search);
+        TableCursor rows(m_doc.database(), Table::AmbientMeasurements, columns);
+        const SearchFilter filter = boothFilter(search);
         rows.open(filter.isEmpty() ? OpenType::Table : OpenType::Dynaset, filter);
         return rowsOf(rows, columns);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         m_messages.show(QStringLiteral("Couldn't open Booth Measurements Recordset--Exception: ") + e.text());
         return {};
     }
@@ -121,7 +121,7 @@ StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(int boo
     Retrieved retrieved;
     if (boothId >= 0)
         retrieved.booth = m_doc.loadAmbientRecord(boothId);
-    if (audiometricId >= 0 && m_doc.offerSave(CVodudazuzuvOriDoc::LeaveReason::LoadAnother))
+    if (audiometricId >= 0 && m_doc.offerSave(Document::LeaveReason::LoadAnother))
         retrieved.audiometric = m_doc.loadRecord(audiometricId);
     return retrieved;
 }
@@ -134,13 +134,13 @@ bool StoredMeasurementsBrowser::removeRow(const QString& table, int id, const ch
             MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
     try {
-        DaoRecordset rows(m_doc.database(), table, {});
-        rows.open(OpenType::Dynaset, DaoFilter::byId(id));
+        TableCursor rows(m_doc.database(), table, {});
+        rows.open(OpenType::Dynaset, SearchFilter::byId(id));
         if (rows.recordCount() == 0)
             return false;
         rows.remove();
         return true;
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         m_messages.show(failure + QStringLiteral("--Exception: ") + e.text());
         return false;
     }

@@ -2,14 +2,14 @@
 
 #include "app/MessageBox.h"
 #include "app/SettingsStore.h"
-#include "database/DaoFilter.h"
+#include "database/SearchFilter.h"
 
 #include <QStringList>
 #include <vector>
 
 namespace orvik {
 
-class CVodudazuzuvOriDoc;
+class Document;
 
 // The search fields of the "Audiometric Measurements" page; texts are trimmed before use.
 struct AudiometricSearch {
@@ -38,12 +38,12 @@ struct BrowserRow {
 // The "Stored Measurements" sheet's logic: searches, retrieve and delete over the document's database.
 class StoredMeasurementsBrowser {
 public:
-    explicit StoredMeasurementsBrowser(CVodudazuzuvOriDoc& doc, MessageBox& messages);
+    explicit StoredMeasurementsBrowser(Document& doc, MessageBox& messages);
 
     // Conditions in the sheet's order: serial, model, technician, channel, from, to. A date that does not parse
     // adds nothing.
-    static DaoFilter audiometricFilter(const AudiometricSearch& search);
-    static DaoFilter boothFilter(const BoothSearch& search);
+    static SearchFilter audiometricFilter(const AudiometricSearch& search);
+    static SearchFilter boothFilter(const BoothSearch& search);
 
     // Technician, model, serial number, channel, date; an empty list after a reported failure.
     std::vector<BrowserRow> searchAudiometric(const AudiometricSearch& search);
@@ -63,7 +63,7 @@ private:
     bool databaseAvailable();
     bool removeRow(const QString& table, int id, const char* what, const QString& failure);
 
-    CVodudazuzuvOriDoc& m_doc;
+    Document& m_doc;
     MessageBox& m_messages;
 };
 

@@ -84,7 +84,7 @@ QStringList missingEquipment(int transducer, const TestSetup& setup, Channel cha
     return lines;
 }
 
-bool CheckRequiredEquipment(int transducer, const TestSetup& setup, Channel channel, MessageBox& messages) {
+bool checkRequiredEquipment(int transducer, const TestSetup& setup, Channel channel, MessageBox& messages) {
     const QStringList lines = missingEquipment(transducer, setup, channel);
     if (lines.isEmpty())
         return true;
@@ -102,7 +102,7 @@ QString gridQuestionText(const EmbeddedMicrophone& microphone) {
         .arg(name, manufacturer, fixedText(microphone.identity.model), fixedText(microphone.identity.serialNumber));
 }
 
-bool AskAboutGrid(const TestSetup& setup, SettingsStore& settings, GridQuestion& question) {
+bool askAboutGrid(const TestSetup& setup, SettingsStore& settings, GridQuestion& question) {
     const EmbeddedMicrophone& microphone = microphoneOfTransducer(setup, TransducerKind::Circumaural);
     const bool anyGrid = std::any_of(std::begin(microphone.gridCorrection), std::end(microphone.gridCorrection),
                                      [](float value) { return value != 0.0f; });

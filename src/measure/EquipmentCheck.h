@@ -15,7 +15,7 @@ inline constexpr int CalibrationDialog = -1;
 // order the technician reads them; empty when everything is chosen.
 QStringList missingEquipment(int transducer, const TestSetup& setup, Channel channel);
 // Shows the list when anything is missing; false then, and nothing may be sent to the meter.
-bool CheckRequiredEquipment(int transducer, const TestSetup& setup, Channel channel, MessageBox& messages);
+bool checkRequiredEquipment(int transducer, const TestSetup& setup, Channel channel, MessageBox& messages);
 
 // The grid question with its "Do not show this dialog again." check box: a widget shows it, tests script it.
 class GridQuestion {
@@ -28,6 +28,6 @@ public:
 QString gridQuestionText(const EmbeddedMicrophone& microphone);
 // Asks when every grid correction of the circumaural microphone is zero. True when the technician cancels the
 // measurement. "Ask For Grid" is stored as the inverse of the check box.
-bool AskAboutGrid(const TestSetup& setup, SettingsStore& settings, GridQuestion& question);
+bool askAboutGrid(const TestSetup& setup, SettingsStore& settings, GridQuestion& question);
 
 } // namespace orvik

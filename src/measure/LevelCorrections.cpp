@@ -114,7 +114,7 @@ const float* mastoidResponse(const TestSetup& setup, quint16 coupler) {
     }
 }
 
-double MastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate, const MastoidTables& tables) {
+double mastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate, const MastoidTables& tables) {
     const int k = index - FirstMastoidIndex;
     if (k < 0 || k >= MastoidFrequencies)
         return 0.0;
@@ -140,7 +140,7 @@ MastoidClimate mastoidClimateOf(const TestSetup& setup, quint16 coupler) {
     return climate;
 }
 
-double MicCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup, quint16 mastoidCoupler) {
+double microphoneCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup, quint16 mastoidCoupler) {
     if (!isFreqIndex(index))
         return 0.0;
     switch (transducer) {
@@ -150,7 +150,7 @@ double MicCorrection(TransducerKind transducer, FreqIndex index, const TestSetup
         const EmbeddedMastoid& mastoid = setup.instruments.mastoid;
         const double response = mastoidResponse(setup, mastoidCoupler)[index];
         if (isMakersMastoid(setup))
-            return response + MastoidEnvironmentCorrection(index, mastoidClimateOf(setup, mastoidCoupler));
+            return response + mastoidEnvironmentCorrection(index, mastoidClimateOf(setup, mastoidCoupler));
         const double microphone = setup.instruments.microphones[0].sensitivity;
         if (microphone <= 0.0f || mastoid.sensitivity <= 0.0f)
             return response; // refused by the equipment check before any measurement

@@ -55,12 +55,12 @@ struct MastoidTables {
 
 // The maker's mastoid's climate, temperature and pressure correction at a test frequency, dB; 0 away from the
 // twenty frequencies 250..8000 Hz the mastoid is characterised at.
-double MastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate,
+double mastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate,
                                     const MastoidTables& tables = MastoidTables::builtIn());
 MastoidClimate mastoidClimateOf(const TestSetup& setup, quint16 coupler = DefaultMastoidCoupler);
 
 // What comes off a band level to give the sound pressure (or force) level the transducer produced, dB.
-double MicCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup,
+double microphoneCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup,
                      quint16 mastoidCoupler = DefaultMastoidCoupler);
 
 } // namespace orvik

@@ -13,7 +13,7 @@ constexpr int SilentRecoveries = 3;
 
 int send(SlmCommander& meter, const QByteArray& command) {
     QByteArray reply;
-    return meter.SendCommand(command, &reply, 40, 3);
+    return meter.sendCommand(command, &reply, 40, 3);
 }
 
 QByteArray setting(const char* name, int value) {
@@ -92,7 +92,7 @@ QString labelled(const QString& label, const QString& text) {
     return label.isEmpty() ? text : label + QStringLiteral(": ") + text;
 }
 
-bool EnsureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPortErrors) {
+bool ensureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPortErrors) {
     int instrument = 0;
     if (!readInstrument(link, showPortErrors, instrument))
         return false;
@@ -126,17 +126,17 @@ bool EnsureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPort
     return true;
 }
 
-int QueryMeterGain(SlmCommander& meter, int& gain) {
+int queryMeterGain(SlmCommander& meter, int& gain) {
     QByteArray reply;
-    const int status = meter.SendCommand("Q148,32", &reply, 40, 2);
+    const int status = meter.sendCommand("Q148,32", &reply, 40, 2);
     gain = status < 0 ? -1 : meter::replyInteger(reply);
     return status;
 }
 
-int SetMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QString& label) {
+int setMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QString& label) {
     SlmCommander& meter = link.meter();
     int current = 0;
-    if (const int status = QueryMeterGain(meter, current); status < 0)
+    if (const int status = queryMeterGain(meter, current); status < 0)
         return status;
     if (current == gain)
         return 0;
@@ -156,7 +156,7 @@ int SetMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QStr
     meter.run();
     if (say(QStringLiteral("Gain change: Waiting for the K37 to stabilize.  ")))
         return MeasurementCancelled;
-    const int status = WaitForMeterReady(meter);
+    const int status = waitForMeterReady(meter);
     if (progress && progress->checkCancelButton())
         return MeasurementCancelled;
     return status;
@@ -166,19 +166,19 @@ int transducerSettingFor(const QString& microphoneModel) {
     return microphoneModel.startsWith(QLatin1String("R58")) && microphoneModel.endsWith(QLatin1String("13")) ? 1 : 0;
 }
 
-int MatchMeterTransducer(MeterLink& link, const QString& microphoneModel) {
+int matchMeterTransducer(MeterLink& link, const QString& microphoneModel) {
     QByteArray reply;
-    const int status = link.meter().SendCommand("Q 51,32", &reply, 40, 2);
+    const int status = link.meter().sendCommand("Q 51,32", &reply, 40, 2);
     if (status < 0)
         return status;
     const int needed = transducerSettingFor(microphoneModel);
     if (meter::replyInteger(reply) == needed)
         return status;
     const auto progress = link.services.progress.open(ProgressCaption::Measurement);
-    return ChangeMeterTransducer(link, needed, progress.get());
+    return changeMeterTransducer(link, needed, progress.get());
 }
 
-int ChangeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress) {
+int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress) {
     SlmCommander& meter = link.meter();
     if (progress)
         progress->setStatus(QStringLiteral("Changing the Transducer on the K37."));
@@ -194,10 +194,10 @@ int ChangeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress
         if (progress->checkCancelButton())
             return MeasurementCancelled;
     }
-    return WaitForMeterReady(meter);
+    return waitForMeterReady(meter);
 }
 
-int SetFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress) {
+int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress) {
     SlmCommander& meter = link.meter();
     const int current = meter.getBandwidth();
     if (meter.lastResult() < 0) {
@@ -225,7 +225,7 @@ int SetFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, Pro
     meter.run();
     if (cancelledAfter(QStringLiteral("Waiting for the K37 to stabilize")))
         return MeasurementCancelled;
-    if (WaitForMeterReady(meter) < 0 || (progress && progress->checkCancelButton()))
+    if (waitForMeterReady(meter) < 0 || (progress && progress->checkCancelButton()))
         return MeasurementCancelled;
     return 0;
 }

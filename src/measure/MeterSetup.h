@@ -17,19 +17,19 @@ inline constexpr int FrequencyBandwidthThreshold = 16;
 
 // Puts the meter into the audiometer application, the mode and the set-up of a variant (a test number;
 // negative accepts any weighting). False after a message the technician has seen.
-bool EnsureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPortErrors);
+bool ensureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPortErrors);
 
-int QueryMeterGain(SlmCommander& meter, int& gain);
+int queryMeterGain(SlmCommander& meter, int& gain);
 // `label`, when not empty, goes in front of the progress texts ("label: Setting the gain on the K37").
-int SetMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QString& label = {});
+int setMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QString& label = {});
 
 // The transducer setting a microphone needs: 1 for the models "R58...13", 0 for every other.
 int transducerSettingFor(const QString& microphoneModel);
-int MatchMeterTransducer(MeterLink& link, const QString& microphoneModel);
-int ChangeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress);
+int matchMeterTransducer(MeterLink& link, const QString& microphoneModel);
+int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress);
 
 // 0 when set, MeasurementCancelled when cancelled or failed.
-int SetFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress);
+int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress);
 
 // Prefixes a progress text with a page's label.
 QString labelled(const QString& label, const QString& text);

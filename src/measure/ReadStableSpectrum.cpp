@@ -29,7 +29,7 @@ float energyMean(const std::array<Spectrum, RingSize>& ring, int band) {
 }
 
 bool waitUntilReady(SlmCommander& meter, MessageBox& messages) {
-    while (WaitForMeterReady(meter) < 0) {
+    while (waitForMeterReady(meter) < 0) {
         if (messages.show(QStringLiteral("The K37 is not ready! Verify that the K37 is powered on, stable, and "
                                          "connected to the PC. Then press OK!"),
                           MessageButtons::OkCancel) != MessageAnswer::Ok)
@@ -48,7 +48,7 @@ Spectrum spectrumFromBlock(const QByteArray& block, float calibrationOffset) {
     return levels;
 }
 
-int ReadStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
+int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
                        StableSpectrum& result, ProgressWindow* progress) {
     result = StableSpectrum{};
     if (!waitUntilReady(meter, messages) || (progress && progress->checkCancelButton()))

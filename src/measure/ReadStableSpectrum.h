@@ -31,7 +31,7 @@ struct StableSpectrum {
 // Reads the one-third-octave spectrum until five readings in a row agree within the tolerance at the watched
 // band, at most 16 readings. 0 or more on success, NeverStable, MeasurementCancelled, or a download error.
 // Without a progress window nothing can be cancelled.
-int ReadStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
+int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
                        StableSpectrum& result, ProgressWindow* progress);
 
 // The 33 levels of an "&R1" block: per band a whole-dB byte and a 1/256-dB byte, from byte 3 on.

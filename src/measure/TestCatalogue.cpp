@@ -40,7 +40,7 @@ bool PageSlot::measures() const {
 }
 
 bool PageSlot::available() const {
-    return kind == PageKind::HLFreq || !measures();
+    return kind == PageKind::Tone || !measures();
 }
 
 QString testName(int test) {
@@ -78,7 +78,7 @@ QList<PageSlot> pagesFor(int test, TransducerKind transducer) {
     switch (test) {
     case 0:
         if (earphone)
-            return leftAndRight(PageKind::HLFreq) + dialLevelPages();
+            return leftAndRight(PageKind::Tone) + dialLevelPages();
         if (transducer == T::BoneVibrator)
             return {{PageKind::BoneLevel, pageKindName(PageKind::BoneLevel)},
                     {PageKind::BoneInputLevels, pageKindName(PageKind::BoneInputLevels)}};
@@ -86,7 +86,7 @@ QList<PageSlot> pagesFor(int test, TransducerKind transducer) {
                QList<PageSlot>{{PageKind::BinauralSoundField, pageKindName(PageKind::BinauralSoundField)}};
     case 1:
     case 6:
-        return leftAndRight(PageKind::HLFreq);
+        return leftAndRight(PageKind::Tone);
     case 2:
         return leftAndRight(PageKind::Linearity);
     case 3:
@@ -102,7 +102,7 @@ QList<PageSlot> pagesFor(int test, TransducerKind transducer) {
             return leftAndRight(PageKind::SoundField) +
                    QList<PageSlot>{{PageKind::BinauralSoundField, pageKindName(PageKind::BinauralSoundField)}} +
                    dialLevelPages();
-        return leftAndRight(PageKind::HLFreq) + dialLevelPages();
+        return leftAndRight(PageKind::Tone) + dialLevelPages();
     case 8:
         return leftAndRight(PageKind::BroadBand);
     default:
@@ -114,7 +114,7 @@ QList<PageSlot> pagesFor(int test, TransducerKind transducer) {
 
 QString pageKindName(PageKind kind) {
     switch (kind) {
-    case PageKind::HLFreq:
+    case PageKind::Tone:
         return QStringLiteral("Hearing level and frequency");
     case PageKind::LowInputLevels:
         return QStringLiteral("Low Freq. Input Levels");

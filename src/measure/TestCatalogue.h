@@ -12,7 +12,7 @@ namespace orvik {
 // The kinds of page the test sheet shows. Only the hearing-level/frequency page and the dial-level pages are
 // built so far; the sheet reports the others as not available rather than pretend to measure.
 enum class PageKind {
-    HLFreq,
+    Tone,
     LowInputLevels,
     HighInputLevels,
     BoneLevel,

@@ -11,7 +11,7 @@ constexpr int ChecksumRetryLimit = 5;
 constexpr double PollPauseSeconds = 1.0;
 } // namespace
 
-int WaitForMeterReady(SlmCommander& meter, bool alternative) {
+int waitForMeterReady(SlmCommander& meter, bool alternative) {
     const char expected = alternative ? 'V' : 'R';
     int runRequests = 0;
     const auto askToRun = [&] {
@@ -19,14 +19,14 @@ int WaitForMeterReady(SlmCommander& meter, bool alternative) {
             return;
         ++runRequests;
         if (alternative)
-            meter.SendCommand("M5", nullptr, 30, 1);
+            meter.sendCommand("M5", nullptr, 30, 1);
         else
             meter.run();
     };
     int checksumRetries = 0;
     for (int polls = 0;;) {
         QByteArray state;
-        const int result = meter.SendCommand("R 3,1", &state, 8, 1);
+        const int result = meter.sendCommand("R 3,1", &state, 8, 1);
         if (result < 0 && result != SlmCommander::ChecksumNeverMatched)
             return result;
         // A garbled reply may still be a blank-led run state worth reading; anything else is asked again.

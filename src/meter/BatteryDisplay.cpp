@@ -34,12 +34,12 @@ QString BatteryDisplay::read(SlmCommander& commander) {
     const QString missing = QStringLiteral("Battery Level: ----");
     QByteArray level;
     QByteArray source;
-    if (commander.SendCommand("R 86", &level, 8, 1) < 0 || commander.SendCommand("R 87", &source, 10) < 0)
+    if (commander.sendCommand("R 86", &level, 8, 1) < 0 || commander.sendCommand("R 87", &source, 10) < 0)
         return missing;
     const QString sourceText = QString::fromLatin1(source);
     if (source.contains('E')) {
         QByteArray voltage;
-        if (commander.SendCommand("R 170", &voltage, 8) < 0)
+        if (commander.sendCommand("R 170", &voltage, 8) < 0)
             return missing;
         return QString::asprintf("Battery Level: %.1fV ", meter::replyNumber(voltage)) + sourceText;
     }

@@ -30,11 +30,11 @@ ComPort::ComPort(int portNumber, SerialDeviceFactory& factory, Clock& clock) : m
 }
 
 ComPort::~ComPort() {
-    SerialClose();
+    close();
 }
 
-int ComPort::SerialOpen() {
-    SerialClose();
+int ComPort::open() {
+    close();
     m_device = m_factory.create(m_portIndex);
     if (!m_device)
         return fail(OpenFailed);
@@ -59,7 +59,7 @@ int ComPort::SerialOpen() {
     return fail(0);
 }
 
-int ComPort::SerialClose() {
+int ComPort::close() {
     if (m_device) {
         m_device->close();
         m_device.reset();
@@ -69,7 +69,7 @@ int ComPort::SerialClose() {
 }
 
 int ComPort::setPort(int portNumber) {
-    SerialClose();
+    close();
     if (portNumber < 1)
         return fail(InvalidPort);
     m_portIndex = portNumber - 1;
@@ -99,7 +99,7 @@ void ComPort::emptyReceiveQueue() {
     }
 }
 
-int ComPort::SerialPrintf(const QByteArray& formatted) {
+int ComPort::writeLine(const QByteArray& formatted) {
     if (!m_open)
         return fail(WriteFailed);
     emptyReceiveQueue();
@@ -113,7 +113,7 @@ int ComPort::writeByte(char byte) {
     return fail(0);
 }
 
-int ComPort::SerialWriteSlow(const QByteArray& text, bool pause) {
+int ComPort::writeSlowly(const QByteArray& text, bool pause) {
     if (!m_open)
         return fail(WriteFailed);
     if (m_device->rxCount() > 0)
@@ -133,7 +133,7 @@ void ComPort::drainTransmitQueue() {
     m_device->txFlush();
 }
 
-int ComPort::SerialReadLine(QByteArray& line, int maximum) {
+int ComPort::readLine(QByteArray& line, int maximum) {
     line.clear();
     if (!m_open)
         return fail(NoReply);
@@ -155,7 +155,7 @@ int ComPort::SerialReadLine(QByteArray& line, int maximum) {
     return fail(line.isEmpty() ? NoReply : 0);
 }
 
-int ComPort::SerialReadBlock(QByteArray& block, int count) {
+int ComPort::readBlock(QByteArray& block, int count) {
     block.clear();
     if (!m_open)
         return fail(BlockTimeout);

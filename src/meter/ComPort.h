@@ -28,21 +28,21 @@ public:
     ComPort(const ComPort&) = delete;
     ComPort& operator=(const ComPort&) = delete;
 
-    int SerialOpen();
-    int SerialClose();
+    int open();
+    int close();
     int setPort(int portNumber);
     int setBaud(int rate);
     int setTimeout(int seconds); // returns the previous time-out; 0 means 2 s
 
     // Writes a line that has been through printf formatting: a doubled percent sign puts one on the wire.
     // The receive queue is emptied first, so no stale byte of an earlier exchange is taken as the reply.
-    virtual int SerialPrintf(const QByteArray& formatted);
+    virtual int writeLine(const QByteArray& formatted);
     // Writes byte by byte, optionally 10 ms apart, then CR.
-    int SerialWriteSlow(const QByteArray& text, bool pause);
+    int writeSlowly(const QByteArray& text, bool pause);
     // Reads up to `maximum` bytes, ending early at LF; the line end stays in `line`.
-    int SerialReadLine(QByteArray& line, int maximum);
+    int readLine(QByteArray& line, int maximum);
     // Reads exactly `count` bytes; the time-out restarts whenever bytes arrive.
-    int SerialReadBlock(QByteArray& block, int count);
+    int readBlock(QByteArray& block, int count);
     int writeByte(char byte); // 0 or WriteFailed
     void sendBreak(int milliseconds);
     void txFlush();

@@ -28,14 +28,14 @@ void KeySimulator::attach(SlmCommander& commander) {
 }
 
 int KeySimulator::pollValue(const char* command) {
-    const int result = m_commander->SendCommand(command, nullptr, 8);
+    const int result = m_commander->sendCommand(command, nullptr, 8);
     return result < 0 ? result : meter::replyInteger(m_commander->reply());
 }
 
 int KeySimulator::waitKeyReady(int polls) {
     for (int i = 0; i < polls; ++i) {
         QByteArray reply;
-        if (m_commander->SendCommand("R155", &reply, 8) >= 0 && meter::replyInteger(reply) >= KeyReadyValue)
+        if (m_commander->sendCommand("R155", &reply, 8) >= 0 && meter::replyInteger(reply) >= KeyReadyValue)
             return 0;
     }
     return KeysNotReady;
@@ -45,8 +45,8 @@ int KeySimulator::home() {
     int failures = 0;
     for (int round = 0; round < HomeRounds; ++round) {
         QByteArray reply;
-        if (m_commander->SendCommand("R155", &reply, 8) >= 0) {
-            m_commander->SendCommand("K 77777", nullptr, 8);
+        if (m_commander->sendCommand("R155", &reply, 8) >= 0) {
+            m_commander->sendCommand("K 77777", nullptr, 8);
         } else if (++failures < HomeFailureLimit && meter::replyInteger(reply) < KeyReadyValue) {
             --round; // a lost exchange is not a key press
         }
@@ -73,7 +73,7 @@ int KeySimulator::goToFrequency(int frequencyIndex) {
     for (int i = 0; i < presses; ++i) {
         if (i > 0)
             PumpWait(m_commander->port().clock(), KeyGapSeconds);
-        m_commander->SendCommand(left ? "k 7" : "K 8", nullptr, 8);
+        m_commander->sendCommand(left ? "k 7" : "K 8", nullptr, 8);
     }
     if (waitKeyReady(ReadyPollLimit) != 0)
         return KeysNotReady;
@@ -83,7 +83,7 @@ int KeySimulator::goToFrequency(int frequencyIndex) {
 
 bool KeySimulator::idleKeys() {
     QByteArray reply;
-    return m_commander->SendCommand("R3,2", &reply, 8) >= 0 && reply.startsWith(' ');
+    return m_commander->sendCommand("R3,2", &reply, 8) >= 0 && reply.startsWith(' ');
 }
 
 int KeySimulator::setPulseFmState(int state) {
@@ -91,7 +91,7 @@ int KeySimulator::setPulseFmState(int state) {
         if (idleKeys())
             break;
     }
-    m_commander->SendCommand("K 1919", nullptr, 8);
+    m_commander->sendCommand("K 1919", nullptr, 8);
     waitKeyReady(KeyStatePolls);
     int sent = state;
     if (state == 2 || state == 4) {
@@ -102,7 +102,7 @@ int KeySimulator::setPulseFmState(int state) {
     }
     const char* keys = sent == 0 ? "K 80" : sent == 2 ? "k 6608" : sent == 4 ? "K 660" : nullptr;
     if (keys)
-        m_commander->SendCommand(keys, nullptr, 8);
+        m_commander->sendCommand(keys, nullptr, 8);
     for (int i = 0; i < ReadyPollLimit; ++i) {
         const int value = pollValue("R155");
         if (value >= KeyReadyValue || idleKeys())

@@ -50,7 +50,7 @@ void MeterSession::deleteObjects() {
     m_port.reset();
 }
 
-int MeterSession::ConnectSlm(int portNumber, int baudRate) {
+int MeterSession::connectMeter(int portNumber, int baudRate) {
     if (!m_port)
         createObjects();
     if (m_port->isOpen())
@@ -60,7 +60,7 @@ int MeterSession::ConnectSlm(int portNumber, int baudRate) {
     int result = m_port->setPort(portNumber);
     if (result >= 0) {
         m_port->setBaud(baudRate);
-        result = m_port->SerialOpen();
+        result = m_port->open();
     }
     if (result >= 0) {
         m_commander->setMeterBaud(baudRate);
@@ -70,13 +70,13 @@ int MeterSession::ConnectSlm(int portNumber, int baudRate) {
         tell(QString::asprintf("Unable to communicate with K37 (error %d) using port# %d\nVerify that the port "
                                "setting is correct (Test/Preferences/RS232 Port)\n and that the K37 is connected",
                                result, portNumber));
-        m_port->SerialClose();
+        m_port->close();
         return result;
     }
     m_port->writeByte(FirmwareByte);
     const int identified = identify();
     if (identified < 0) {
-        m_port->SerialClose();
+        m_port->close();
         deleteObjects();
         return identified;
     }
@@ -86,7 +86,7 @@ int MeterSession::ConnectSlm(int portNumber, int baudRate) {
 int MeterSession::readFirmware(int attempts, double& version) {
     QByteArray reply;
     for (int i = 0; i < attempts; ++i) {
-        if (m_commander->SendCommand("R90", &reply, 50, 1) >= 0 && !reply.isEmpty()) {
+        if (m_commander->sendCommand("R90", &reply, 50, 1) >= 0 && !reply.isEmpty()) {
             version = meter::replyNumber(reply);
             return 0;
         }
@@ -106,7 +106,7 @@ int MeterSession::identify() {
         return FirmwareRefused;
     }
     QByteArray identification;
-    m_commander->SendCommand("R1", &identification, 50, 1);
+    m_commander->sendCommand("R1", &identification, 50, 1);
     if (!identification.contains("K37")) {
         tell(QStringLiteral("SLM not Veltan-Quirn Model K37."));
         return NotK37;
@@ -125,15 +125,15 @@ int MeterSession::identify() {
 
 void MeterSession::disconnect() {
     if (m_port)
-        m_port->SerialClose();
+        m_port->close();
 }
 
 void MeterSession::turnOff() {
     if (!isOpen())
         return;
     m_commander->stop();
-    m_commander->SendCommand("M2");
-    m_port->SerialClose();
+    m_commander->sendCommand("M2");
+    m_port->close();
 }
 
 bool MeterSession::recoverLink(RecoveryTexts texts, bool askFirst) {
@@ -145,8 +145,8 @@ bool MeterSession::recoverLink(RecoveryTexts texts, bool askFirst) {
     if (m_port->lastResult() >= 0)
         return true;
     qCDebug(lcMeterLink) << "reopening the port after" << m_port->lastResult();
-    m_port->SerialClose();
-    while (m_port->SerialOpen() < 0) {
+    m_port->close();
+    while (m_port->open() < 0) {
         if (m_messages.show(QString::fromLatin1(wording.notReopened), MessageButtons::OkCancel) != MessageAnswer::Ok)
             return false;
     }

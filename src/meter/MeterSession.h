@@ -27,7 +27,7 @@ public:
 
     // Opens, brings the meter to `baudRate`, pings and identifies it. 0 or more on success. A refused
     // identification deletes the meter objects so that the next connection starts afresh.
-    int ConnectSlm(int portNumber, int baudRate);
+    int connectMeter(int portNumber, int baudRate);
     void disconnect();
     void turnOff();
     // Asks the technician, reopens the port when the port itself failed, and pings. True when usable.

@@ -42,7 +42,7 @@ void SlmCommander::emptyQueues() {
     m_port.txFlush();
 }
 
-int SlmCommander::SendCommand(const QByteArray& command, QByteArray* reply, int maximum, int timeout) {
+int SlmCommander::sendCommand(const QByteArray& command, QByteArray* reply, int maximum, int timeout) {
     QByteArray scratch;
     QByteArray& out = reply ? *reply : scratch;
     emptyQueues();
@@ -62,11 +62,11 @@ int SlmCommander::SendCommand(const QByteArray& command, QByteArray* reply, int 
             PumpWait(m_port.clock(), 0.1);
         for (int stale = 0; stale < StaleLineLimit && m_port.rxCount() != 0; ++stale) {
             QByteArray discarded;
-            m_port.SerialReadLine(discarded, ReadMaximum);
+            m_port.readLine(discarded, ReadMaximum);
             emptyQueues();
             PumpWait(m_port.clock(), 0.1);
         }
-        result = m_port.SerialPrintf(line);
+        result = m_port.writeLine(line);
         if (result < 0)
             break;
         result = readCheckedReply(checksum, out, maximum);
@@ -84,11 +84,11 @@ int SlmCommander::SendCommand(const QByteArray& command, QByteArray* reply, int 
 
 // 0 on a matching checksum, a negative read error, or 1 for an attempt that must be repeated.
 int SlmCommander::readCheckedReply(char checksum, QByteArray& reply, int maximum) {
-    int result = m_port.SerialReadLine(reply, maximum);
+    int result = m_port.readLine(reply, maximum);
     if (result < 0)
         return result;
     if (reply == "\n") {
-        result = m_port.SerialReadLine(reply, maximum);
+        result = m_port.readLine(reply, maximum);
         if (result < 0) {
             reply.clear();
             return result;
@@ -118,9 +118,9 @@ int SlmCommander::ping() {
 }
 
 int SlmCommander::rawPing() {
-    int result = m_port.SerialWriteSlow("@@", false);
+    int result = m_port.writeSlowly("@@", false);
     if (result == 0)
-        result = m_port.SerialReadLine(m_reply, ReadMaximum);
+        result = m_port.readLine(m_reply, ReadMaximum);
     if (result == 0 && m_reply.trimmed().isEmpty())
         result = ComPort::NoReply;
     return m_lastResult = result;
@@ -154,11 +154,11 @@ void SlmCommander::setMeterBaud(int rate) {
         return;
     }
     const int code = baudCode(rate);
-    SendCommand(withNumber("S2283,", code));
+    sendCommand(withNumber("S2283,", code));
     m_port.setBaud(rate);
     m_baudRate = rate;
     PumpWait(m_port.clock(), 0.1);
-    SendCommand(withNumber("S9,", code));
+    sendCommand(withNumber("S9,", code));
     emptyQueues();
 }
 
@@ -169,7 +169,7 @@ int SlmCommander::runState() {
 int SlmCommander::waitStoppedAfter(const QByteArray& command) {
     int result = 0;
     for (int round = 0; round < Rounds; ++round) {
-        result = SendCommand(command);
+        result = sendCommand(command);
         for (int poll = 0; poll < RunStatePolls; ++poll) {
             runState();
             if (m_reply.contains('O'))
@@ -182,7 +182,7 @@ int SlmCommander::waitStoppedAfter(const QByteArray& command) {
 int SlmCommander::stop() {
     int result = 0;
     for (int round = 0; round < Rounds; ++round) {
-        result = SendCommand("M4");
+        result = sendCommand("M4");
         for (int poll = 0; poll < RunStatePolls; ++poll) {
             runState();
             if (!m_reply.isEmpty() && !secondIs(m_reply, 'R'))
@@ -198,7 +198,7 @@ int SlmCommander::run() {
         return m_lastResult = 0;
     int result = 0;
     for (int round = 0; round < Rounds; ++round) {
-        result = SendCommand("M3");
+        result = sendCommand("M3");
         for (int poll = 0; poll < RunStatePolls; ++poll) {
             runState();
             PumpWait(m_port.clock(), 0.25);
@@ -327,7 +327,7 @@ int SlmCommander::exchangeSlowly(const QByteArray& command, QByteArray& reply) {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         if (attempt > 0)
             PumpWait(m_port.clock(), 0.1);
-        int result = m_port.SerialWriteSlow(command + checksum, true);
+        int result = m_port.writeSlowly(command + checksum, true);
         if (result == 0)
             result = readCheckedReply(checksum, reply, BlockReplyMaximum);
         if (result == 0) {
@@ -359,7 +359,7 @@ int SlmCommander::downloadBlock(const QByteArray& command, int blockSize, QByteA
             const int result = exchangeSlowly(command, reply);
             m_lastResult = result;
             if (result == 0 && reply.startsWith('!') && blockArrived())
-                return m_lastResult = m_port.SerialReadBlock(block, blockSize);
+                return m_lastResult = m_port.readBlock(block, blockSize);
             qCDebug(lcMeterProtocol) << "download of" << command << "failed:" << result << reply;
             PumpWait(m_port.clock(), 0.2);
             emptyQueues();

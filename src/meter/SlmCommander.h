@@ -21,7 +21,7 @@ public:
 
     // One exchange. Without a reply buffer the reply is read into scratch space and dropped. A time-out other
     // than 0 becomes the port's read time-out and stays for later exchanges.
-    int SendCommand(const QByteArray& command, QByteArray* reply = nullptr, int maximum = 100, int timeout = 0);
+    int sendCommand(const QByteArray& command, QByteArray* reply = nullptr, int maximum = 100, int timeout = 0);
 
     // Named operations; each leaves its reply in reply().
     int ping();
@@ -62,7 +62,7 @@ public:
 
 private:
     int send(const QByteArray& command, int maximum, int timeout) {
-        return SendCommand(command, &m_reply, maximum, timeout);
+        return sendCommand(command, &m_reply, maximum, timeout);
     }
     int readCheckedReply(char checksum, QByteArray& reply, int maximum);
     int exchangeSlowly(const QByteArray& command, QByteArray& reply);

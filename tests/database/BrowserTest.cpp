@@ -57,7 +57,7 @@ protected:
     void save(const char* technician, const char* model, const char* serial, const char* date, int channel) {
         fillRecord(technician, model, serial, date);
         doc.record().setup.channelToTest = static_cast<quint16>(channel);
-        ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+        ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     }
 
     void saveBooth(const char* name, const char* customer, const char* date) {

@@ -1,6 +1,6 @@
 #include "TestServices.h"
-#include "database/CVodudazuzuvOriDoc.h"
-#include "database/DaoRecordset.h"
+#include "database/Document.h"
+#include "database/TableCursor.h"
 #include "database/DatabaseConversion.h"
 #include "database/EngineDate.h"
 #include "database/LabHistoryGenerator.h"
@@ -35,7 +35,7 @@ protected:
 
     QTemporaryDir dir;
     TestServices services;
-    CVodudazuzuvOriDoc doc;
+    Document doc;
     LabHistoryGenerator generator{42};
 };
 
@@ -81,7 +81,7 @@ TEST_P(Conversion, KeepsEachOldFileUnderItsVersionNameWhenAskedTo) {
     services.messages.answer(ConvertedQuestion, MessageAnswer::Yes);
     ASSERT_TRUE(openAndConvert());
     for (int v = version(); v < 7; ++v) {
-        DaoDatabase kept;
+        Database kept;
         kept.open(path() + QStringLiteral("VERSION%1").arg(v));
         EXPECT_EQ(kept.readSchemaVersion(), v);
     }
@@ -100,12 +100,12 @@ INSTANTIATE_TEST_SUITE_P(FromVersion, Conversion, ::testing::Range(1, 7));
 TEST(ConversionFailure, DamagedOldBlockLeavesTheOldFileUnderItsOwnName) {
     QTemporaryDir dir;
     TestServices services;
-    CVodudazuzuvOriDoc doc(services.services(), dir.path());
+    Document doc(services.services(), dir.path());
     const QString path = dir.filePath(QStringLiteral("OrvikDB.mdb"));
     LabHistoryGenerator generator;
     generator.writeDatabase(path, 4, 2, 0, generator.instruments(1));
     {
-        DaoDatabase db;
+        Database db;
         db.open(path);
         db.exec(QStringLiteral("UPDATE AudTestMeasurements SET Data = zeroblob(100) WHERE Id = 2"));
     }
@@ -116,7 +116,7 @@ TEST(ConversionFailure, DamagedOldBlockLeavesTheOldFileUnderItsOwnName) {
     ASSERT_TRUE(doc.openDatabase(path, false));
     EXPECT_EQ(doc.checkDatabaseVersion(), -1);
     EXPECT_FALSE(doc.hasDatabase());
-    DaoDatabase old;
+    Database old;
     old.open(path);
     EXPECT_EQ(old.readSchemaVersion(), 4);
     EXPECT_EQ(old.rowCount(Table::AudTestMeasurements), 2);
@@ -126,7 +126,7 @@ TEST(ConversionFailure, DamagedOldBlockLeavesTheOldFileUnderItsOwnName) {
 TEST(ConversionFailure, StaleConversionFileIsReplaced) {
     QTemporaryDir dir;
     TestServices services;
-    CVodudazuzuvOriDoc doc(services.services(), dir.path());
+    Document doc(services.services(), dir.path());
     QFile stale(dir.filePath(DatabaseConversion::ConversionFileName));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("left over from an interrupted conversion");

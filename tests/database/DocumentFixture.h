@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestServices.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "database/Document.h"
 #include "model/FixedText.h"
 
 #include <QTemporaryDir>
@@ -45,7 +45,7 @@ protected:
 
     QTemporaryDir dir;
     TestServices services;
-    CVodudazuzuvOriDoc doc;
+    Document doc;
 };
 
 } // namespace orvik::test

@@ -1,5 +1,5 @@
 #include "DocumentFixture.h"
-#include "database/DaoRecordset.h"
+#include "database/TableCursor.h"
 #include "database/EngineDate.h"
 #include "database/StoredBlock.h"
 
@@ -36,7 +36,7 @@ TEST_F(DocumentSave, SavedAndLoadedRecordIsByteIdenticalAndResavesInPlace) {
     for (int i = 0; i < 30; ++i)
         doc.record().notes.visualCheck[i] = i % 3;
     const auto original = std::make_unique<AudiometerRecord>(doc.record());
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     EXPECT_FALSE(doc.isModified());
     doc.newRecord();
     ASSERT_TRUE(doc.loadRecord(1));
@@ -44,14 +44,14 @@ TEST_F(DocumentSave, SavedAndLoadedRecordIsByteIdenticalAndResavesInPlace) {
     EXPECT_TRUE(doc.recordFromDatabase());
     EXPECT_FALSE(doc.isModified());
     // Saved again unchanged, it asks nothing and edits the same row.
-    EXPECT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     EXPECT_EQ(rows(), 1);
     EXPECT_TRUE(services.messages.texts().isEmpty());
 }
 
 TEST_F(DocumentSave, PlainColumnsCarryTheIdentityAndTheDayNumber) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     QSqlQuery q(doc.database().connection());
     ASSERT_TRUE(q.exec(QStringLiteral("SELECT Technician, Date, ModelNum, SerialNum, ChannelNum, length(Data) "
                                       "FROM AudTestMeasurements")));
@@ -66,56 +66,56 @@ TEST_F(DocumentSave, PlainColumnsCarryTheIdentityAndTheDayNumber) {
 
 TEST_F(DocumentSave, ChangedTechnicianAnsweredNoAddsASecondRowAndKeepsTheFirst) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     setFixedText(doc.record().setup.technician, QStringLiteral("K. Olsen"));
     doc.setModified(true);
     services.messages.answer(ReplaceQuestion, MessageAnswer::No, 1);
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     EXPECT_EQ(techniciansInTable(), (QStringList{QStringLiteral("J. Smith"), QStringLiteral("K. Olsen")}));
 }
 
 TEST_F(DocumentSave, ChangedTechnicianAnsweredYesReplacesTheRowFoundByTheOldTechnician) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     setFixedText(doc.record().setup.technician, QStringLiteral("K. Olsen"));
     services.messages.answer(ReplaceQuestion, MessageAnswer::Yes, 1);
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     EXPECT_EQ(techniciansInTable(), QStringList{QStringLiteral("K. Olsen")});
     // The next save looks the row up by the technician now stored.
     doc.setModified(true);
     services.messages.answer(OverwriteBeforeLookup, MessageAnswer::Yes, 1);
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     EXPECT_EQ(rows(), 1);
 }
 
 TEST_F(DocumentSave, ChangedDateAnsweredCancelWritesNothingAndKeepsTheModifiedFlag) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     setFixedText(doc.record().setup.testDate, QStringLiteral("2024-03-06"));
     doc.setModified(true);
     services.messages.answer(ReplaceQuestion, MessageAnswer::Cancel, 1);
-    EXPECT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Stopped);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(rows(), 1);
 }
 
 TEST_F(DocumentSave, ModifiedLoadedRecordAsksTheOverwriteQuestionWithTwoBlanks) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     doc.record().setup.temperature = 23.0f;
     doc.setModified(true);
     services.messages.answer(OverwriteBeforeLookup, MessageAnswer::No, 1);
-    EXPECT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Stopped);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
     EXPECT_EQ(services.messages.count(OverwriteBeforeLookup), 1);
     EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(DocumentSave, NewModifiedRecordMatchingAStoredRowAsksTheOverwriteQuestionWithOneBlank) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     fillRecord(); // a new record with the same identity
     services.messages.answer(OverwriteAtRow, MessageAnswer::No, 1);
-    EXPECT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Stopped);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
     EXPECT_EQ(services.messages.count(OverwriteAtRow), 1);
     EXPECT_EQ(services.messages.count(OverwriteBeforeLookup), 0);
     EXPECT_FALSE(doc.isModified()); // this question clears the flag when answered No
@@ -133,7 +133,7 @@ class DocumentSaveRefusal : public DocumentSave, public ::testing::WithParamInte
 TEST_P(DocumentSaveRefusal, RecordWithoutTechnicianModelOrSerialIsNotSaved) {
     fillRecord(GetParam().technician, GetParam().model, GetParam().serial);
     services.messages.answer(QStringLiteral("You must select a Technician and an Instrument."), MessageAnswer::Ok);
-    EXPECT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Stopped);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
     EXPECT_EQ(services.messages.count(QStringLiteral("You must select a Technician and an Instrument.")), 1);
     EXPECT_EQ(rows(), 0);
 }
@@ -144,17 +144,17 @@ INSTANTIATE_TEST_SUITE_P(Identity, DocumentSaveRefusal,
 
 TEST_F(DocumentSave, ApostropheInTechnicianIsStoredAndFoundExactly) {
     fillRecord("O'Brien'); DROP TABLE Schema; --");
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     fillRecord("O'Brien'); DROP TABLE Schema; --");
     services.messages.answer(OverwriteAtRow, MessageAnswer::Yes, 1);
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     EXPECT_EQ(rows(), 1);
     EXPECT_TRUE(doc.database().tableExists(Table::Schema));
 }
 
 TEST_F(DocumentSave, ComparisonLoadLeavesTheCurrentRecordAlone) {
     fillRecord();
-    ASSERT_EQ(doc.saveRecord(), CVodudazuzuvOriDoc::SaveResult::Saved);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
     fillRecord("K. Olsen");
     ASSERT_TRUE(doc.loadComparisonRecord(1));
     EXPECT_EQ(fixedText(doc.comparisonRecord().setup.technician), QStringLiteral("J. Smith"));

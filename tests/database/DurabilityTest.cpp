@@ -1,6 +1,6 @@
 #include "TestServices.h"
-#include "database/CVodudazuzuvOriDoc.h"
-#include "database/DaoRecordset.h"
+#include "database/Document.h"
+#include "database/TableCursor.h"
 
 #include <QProcess>
 #include <QSqlQuery>
@@ -46,12 +46,12 @@ TEST(Durability, KillingTheProcessWhileSavingLeavesWholeRows) {
     QTemporaryDir dir;
     TestServices services;
     const QString path = dir.filePath(QStringLiteral("OrvikDB.mdb"));
-    DaoDatabase().create(path);
+    Database().create(path);
     int reported = 0;
     for (int rounds : {15, 40, 25})
         reported += runAndKill(path, rounds);
 
-    DaoDatabase check;
+    Database check;
     check.open(path);
     QSqlQuery integrity(check.connection());
     ASSERT_TRUE(integrity.exec(QStringLiteral("PRAGMA integrity_check")) && integrity.next());
@@ -62,7 +62,7 @@ TEST(Durability, KillingTheProcessWhileSavingLeavesWholeRows) {
     EXPECT_LE(rows, reported + 3);
     check.close();
 
-    CVodudazuzuvOriDoc doc(services.services(), dir.path());
+    Document doc(services.services(), dir.path());
     ASSERT_TRUE(doc.openDatabase(path, false));
     ASSERT_EQ(doc.checkDatabaseVersion(), 0);
     for (int id = 1; id <= rows; ++id) {

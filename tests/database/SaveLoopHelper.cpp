@@ -4,7 +4,7 @@
 #include "app/Clock.h"
 #include "app/SilentProgress.h"
 #include "app/SettingsStore.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "database/Document.h"
 #include "model/FixedText.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     SilentProgress progress;
     SystemClock clock;
     MemorySettingsStore settings;
-    CVodudazuzuvOriDoc doc(AppServices{messages, progress, clock, settings}, QString());
+    Document doc(AppServices{messages, progress, clock, settings}, QString());
     if (!doc.openDatabase(QString::fromLocal8Bit(argv[1]), false) || doc.checkDatabaseVersion() != 0)
         return 1;
     for (int round = 1;; ++round) {
@@ -39,11 +39,11 @@ int main(int argc, char** argv) {
         setFixedText(setup.audSerialNumber, QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(round));
         stamp(doc.record(), round);
         doc.setModified(true);
-        if (doc.saveRecord() != CVodudazuzuvOriDoc::SaveResult::Saved || !doc.loadRecord(1))
+        if (doc.saveRecord() != Document::SaveResult::Saved || !doc.loadRecord(1))
             return 1;
         stamp(doc.record(), round);
         doc.setModified(true);
-        if (doc.saveRecord() != CVodudazuzuvOriDoc::SaveResult::Saved)
+        if (doc.saveRecord() != Document::SaveResult::Saved)
             return 1;
         std::printf("saved %d\n", round);
         std::fflush(stdout);

@@ -47,9 +47,9 @@ TEST_F(Setup, MicrophoneCorrectionByTransducer) {
         {TransducerKind::SupraAural, 20000, 3.8}, // grid only for circumaural earphones
     };
     for (const auto& c : cases)
-        EXPECT_NEAR(MicCorrection(c.transducer, freqIndexOf(c.hz), setup), c.correction, 1e-5) << c.hz;
+        EXPECT_NEAR(microphoneCorrection(c.transducer, freqIndexOf(c.hz), setup), c.correction, 1e-5) << c.hz;
     for (FreqIndex i = 0; i < FrequencyCount; ++i)
-        EXPECT_EQ(MicCorrection(TransducerKind::SoundField, i, setup), 0.0) << i;
+        EXPECT_EQ(microphoneCorrection(TransducerKind::SoundField, i, setup), 0.0) << i;
 }
 
 TEST_F(Setup, AnotherMakersMastoidIsCorrectedThroughTheSensitivities) {
@@ -57,7 +57,7 @@ TEST_F(Setup, AnotherMakersMastoidIsCorrectedThroughTheSensitivities) {
     setup.instruments.mastoid.response[12] = 2.0f;
     setup.instruments.mastoid.sensitivity = 100.0f;
     setup.instruments.microphones[0].sensitivity = 50.0f; // 20 x 50 / 100 = 10: 20 dB
-    EXPECT_NEAR(MicCorrection(TransducerKind::BoneVibrator, 12, setup), -18.0, 1e-9);
+    EXPECT_NEAR(microphoneCorrection(TransducerKind::BoneVibrator, 12, setup), -18.0, 1e-9);
 }
 
 TEST_F(Setup, MakersMastoidAddsTheEnvironmentCorrection) {
@@ -66,8 +66,8 @@ TEST_F(Setup, MakersMastoidAddsTheEnvironmentCorrection) {
     setup.temperature = 23.0f;
     setup.humidity = 1;
     setup.pressure = 760.0f + 76.0f; // mm Hg: 10 % above standard
-    EXPECT_NEAR(MicCorrection(TransducerKind::BoneVibrator, 5, setup), 1.5 + 0.0714 * 10.1325, 1e-6);
-    EXPECT_NEAR(MicCorrection(TransducerKind::BoneVibrator, 4, setup), 0.0, 1e-9); // no response below 250 Hz
+    EXPECT_NEAR(microphoneCorrection(TransducerKind::BoneVibrator, 5, setup), 1.5 + 0.0714 * 10.1325, 1e-6);
+    EXPECT_NEAR(microphoneCorrection(TransducerKind::BoneVibrator, 4, setup), 0.0, 1e-9); // no response below 250 Hz
 }
 
 TEST_F(Setup, MastoidResponseFollowsTheCouplerInNewerRecords) {
@@ -87,7 +87,7 @@ TEST_F(Setup, MastoidResponseFollowsTheCouplerInNewerRecords) {
     };
     for (const auto& c : cases) {
         setup.dataVersion = c.version;
-        EXPECT_NEAR(MicCorrection(TransducerKind::BoneVibrator, 12, setup, c.coupler), c.response, 1e-9)
+        EXPECT_NEAR(microphoneCorrection(TransducerKind::BoneVibrator, 12, setup, c.coupler), c.response, 1e-9)
             << c.version << " " << c.coupler;
     }
 }
@@ -108,7 +108,7 @@ TEST(MastoidEnvironment, ClimateIsInterpolatedAndLimited) {
         climate.temperature = t;
         climate.humidity = h;
         climate.coupler = 3; // no pressure column
-        return MastoidEnvironmentCorrection(5, climate, tables);
+        return mastoidEnvironmentCorrection(5, climate, tables);
     };
     const struct {
         double t;
@@ -125,7 +125,7 @@ TEST(MastoidEnvironment, ClimateIsInterpolatedAndLimited) {
     };
     for (const auto& c : cases)
         EXPECT_NEAR(correction(c.t, c.h), c.expected, 1e-9) << c.t << " " << c.h;
-    EXPECT_EQ(MastoidEnvironmentCorrection(4, MastoidClimate{}, tables), 0.0);
+    EXPECT_EQ(mastoidEnvironmentCorrection(4, MastoidClimate{}, tables), 0.0);
 }
 
 TEST(MastoidEnvironment, PressureUnitsAndCouplerColumns) {
@@ -143,7 +143,7 @@ TEST(MastoidEnvironment, PressureUnitsAndCouplerColumns) {
         MastoidClimate climate;
         climate.pressure = c.pressure;
         climate.coupler = c.coupler;
-        EXPECT_NEAR(MastoidEnvironmentCorrection(5, climate), c.expected, 2e-4) << c.pressure << " " << c.coupler;
+        EXPECT_NEAR(mastoidEnvironmentCorrection(5, climate), c.expected, 2e-4) << c.pressure << " " << c.coupler;
     }
 }
 
@@ -186,7 +186,7 @@ TEST_F(Setup, BoneRunWithoutMastoidShowsTheWholeMessage) {
     ScriptedMessageBox messages;
     messages.acknowledgeAll();
     setFixedText(setup.boneVibrator.serialNumber, QStringLiteral("B-71"));
-    EXPECT_FALSE(CheckRequiredEquipment(1, setup, Channel::Left, messages));
+    EXPECT_FALSE(checkRequiredEquipment(1, setup, Channel::Left, messages));
     EXPECT_EQ(messages.texts(),
               QStringList{"Unable to perform measurement because not all required equipment has been\nselected or not "
                           "all required data has been entered in the Equipment Setup window.\n\nTo go to Equipment "
@@ -213,7 +213,7 @@ struct ScriptedGridQuestion final : GridQuestion {
 TEST_F(Setup, GridQuestionOnlyWithoutGridCorrections) {
     MemorySettingsStore settings;
     ScriptedGridQuestion question;
-    EXPECT_FALSE(AskAboutGrid(setup, settings, question));
+    EXPECT_FALSE(askAboutGrid(setup, settings, question));
     EXPECT_TRUE(question.asked.isEmpty());
 
     std::fill(std::begin(setup.instruments.microphones[1].gridCorrection),
@@ -221,7 +221,7 @@ TEST_F(Setup, GridQuestionOnlyWithoutGridCorrections) {
     setFixedText(setup.instruments.microphones[1].identity.manufacturer, QStringLiteral("Acme"));
     question.answerOk = false;
     question.tick = true;
-    EXPECT_TRUE(AskAboutGrid(setup, settings, question));
+    EXPECT_TRUE(askAboutGrid(setup, settings, question));
     EXPECT_EQ(question.asked, QStringList{"No grid corrections have been entered for the IEC 318 microphone\n(Acme "
                                           "377B02 S/N 55103)\n\nPress OK to continue the measurement anyway."});
     EXPECT_EQ(Setting::AskForGrid.read(settings), 0);

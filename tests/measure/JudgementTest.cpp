@@ -1,5 +1,5 @@
 #include "measure/FmReading.h"
-#include "measure/HLFreqJudgement.h"
+#include "measure/ToneJudgement.h"
 #include "measure/ToneFrequencyReading.h"
 
 #include <gtest/gtest.h>

@@ -17,12 +17,12 @@ struct MeterSetup : ::testing::Test, SimBench {
 
 TEST_F(MeterSetup, LoadsTheAudiometerApplicationThenLeavesARightMeterAlone) {
     ASSERT_EQ(simulator.meter().instrument(), 1);
-    EXPECT_TRUE(EnsureMeterMode(*link, MeterMode::SlmRta, 0, true));
+    EXPECT_TRUE(ensureMeterMode(*link, MeterMode::SlmRta, 0, true));
     EXPECT_EQ(simulator.meter().instrument(), 7);
     EXPECT_EQ(simulator.meter().weighting(), 2);
 
     const qsizetype before = log.commands.size();
-    EXPECT_TRUE(EnsureMeterMode(*link, MeterMode::SlmRta, 0, true));
+    EXPECT_TRUE(ensureMeterMode(*link, MeterMode::SlmRta, 0, true));
     const QByteArrayList sent = sentSince(before);
     EXPECT_TRUE(std::none_of(sent.begin(), sent.end(), isSetting)) << sent.join(' ').toStdString();
     EXPECT_TRUE(t.messages.texts().isEmpty());
@@ -36,7 +36,7 @@ TEST_F(MeterSetup, ModeAndWeightingFollowTheVariant) {
         int weighting;
     } cases[] = {{MeterMode::Fft, 1, 1, 2}, {MeterMode::SlmRta, 9, 0, 1}, {MeterMode::PulseFm, 6, 2, -1}};
     for (const auto& c : cases) {
-        EXPECT_TRUE(EnsureMeterMode(*link, c.mode, c.variant, true)) << c.variant;
+        EXPECT_TRUE(ensureMeterMode(*link, c.mode, c.variant, true)) << c.variant;
         EXPECT_EQ(simulator.meter().mode(), c.meterMode) << c.variant;
         if (c.weighting >= 0) {
             EXPECT_EQ(simulator.meter().weighting(), c.weighting) << c.variant;
@@ -46,7 +46,7 @@ TEST_F(MeterSetup, ModeAndWeightingFollowTheVariant) {
 }
 
 TEST_F(MeterSetup, GainChangeWarnsOfTheLongWaitOnlyAcrossTheRanges) {
-    ASSERT_EQ(SetMeterGain(*link, 1, nullptr), 0);
+    ASSERT_EQ(setMeterGain(*link, 1, nullptr), 0);
     const struct {
         int gain;
         bool warns;
@@ -54,7 +54,7 @@ TEST_F(MeterSetup, GainChangeWarnsOfTheLongWaitOnlyAcrossTheRanges) {
     for (const auto& c : cases) {
         RecordingProgress progress;
         auto window = progress.open(ProgressCaption::SetGain);
-        EXPECT_GE(SetMeterGain(*link, c.gain, window.get()), 0);
+        EXPECT_GE(setMeterGain(*link, c.gain, window.get()), 0);
         EXPECT_EQ(simulator.meter().gainSetting(), c.gain);
         EXPECT_EQ(progress.statusTexts.join('|').contains("This may take up to 45 seconds."), c.warns) << c.gain;
     }
@@ -62,9 +62,9 @@ TEST_F(MeterSetup, GainChangeWarnsOfTheLongWaitOnlyAcrossTheRanges) {
 
 TEST_F(MeterSetup, GainAlreadySetSendsNothing) {
     int gain = 0;
-    ASSERT_GE(QueryMeterGain(*session.commander(), gain), 0);
+    ASSERT_GE(queryMeterGain(*session.commander(), gain), 0);
     const qsizetype before = log.commands.size();
-    EXPECT_EQ(SetMeterGain(*link, gain, nullptr), 0);
+    EXPECT_EQ(setMeterGain(*link, gain, nullptr), 0);
     EXPECT_EQ(sentSince(before), QByteArrayList{"Q148,32"});
 }
 
@@ -73,21 +73,21 @@ TEST_F(MeterSetup, TransducerSettingFollowsTheMicrophone) {
     EXPECT_EQ(transducerSettingFor("R5813"), 1);
     EXPECT_EQ(transducerSettingFor("R582131"), 0);
     EXPECT_EQ(transducerSettingFor("377B13"), 0);
-    EXPECT_GE(MatchMeterTransducer(*link, "R58213"), 0);
+    EXPECT_GE(matchMeterTransducer(*link, "R58213"), 0);
     EXPECT_EQ(simulator.meter().transducerSetting(), 1);
     const qsizetype before = log.commands.size();
-    EXPECT_GE(MatchMeterTransducer(*link, "R58213"), 0);
+    EXPECT_GE(matchMeterTransducer(*link, "R58213"), 0);
     EXPECT_EQ(sentSince(before), QByteArrayList{"Q 51,32"});
 }
 
 TEST_F(MeterSetup, FftBandwidthSwitchesAtTheThreshold) {
-    ASSERT_TRUE(EnsureMeterMode(*link, MeterMode::Fft, 1, true));
+    ASSERT_TRUE(ensureMeterMode(*link, MeterMode::Fft, 1, true));
     const struct {
         int index;
         int bandwidth;
     } cases[] = {{FrequencyBandwidthThreshold, 6}, {FrequencyBandwidthThreshold - 1, 3}, {38, 6}};
     for (const auto& c : cases) {
-        EXPECT_EQ(SetFftBandwidth(*link, c.index, FrequencyBandwidthThreshold, nullptr), 0);
+        EXPECT_EQ(setFftBandwidth(*link, c.index, FrequencyBandwidthThreshold, nullptr), 0);
         EXPECT_EQ(simulator.meter().bandwidth(), c.bandwidth) << c.index;
     }
 }
@@ -95,8 +95,8 @@ TEST_F(MeterSetup, FftBandwidthSwitchesAtTheThreshold) {
 TEST_F(MeterSetup, LostMeterEndsTheModeCheckWhenTheTechnicianGivesUp) {
     factory.setMeterPort(-1);
     simulator.meter().profile().neverReady = true;
-    session.port()->SerialClose();
+    session.port()->close();
     t.messages.answer("An Error occurred in the port connection to the K37", MessageAnswer::Cancel);
-    EXPECT_FALSE(EnsureMeterMode(*link, MeterMode::SlmRta, 0, true));
+    EXPECT_FALSE(ensureMeterMode(*link, MeterMode::SlmRta, 0, true));
     EXPECT_GE(t.messages.count("An Error occurred in the port connection to the K37"), 1);
 }

@@ -103,7 +103,7 @@ SimBench::SimBench(sim::AnalyserBehaviour behaviour) : simulator(sim::K37Profile
 }
 
 bool SimBench::connect() {
-    if (session.ConnectSlm(1, 9600) < 0)
+    if (session.connectMeter(1, 9600) < 0)
         return false;
     keys = std::make_unique<KeySimulator>(*session.commander(), t.settings);
     link = std::make_unique<MeterLink>(MeterLink{session, *keys, {technician, t.progress, t.clock, t.settings}, {}});

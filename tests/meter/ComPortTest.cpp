@@ -24,8 +24,8 @@ TEST_F(Port, NumberBelowOneIsInvalidAndUsesPortOne) {
 
 TEST_F(Port, OpenOnAnOpenPortReopens) {
     ComPort port(2, factory, clock);
-    ASSERT_EQ(port.SerialOpen(), 0);
-    ASSERT_EQ(port.SerialOpen(), 0);
+    ASSERT_EQ(port.open(), 0);
+    ASSERT_EQ(port.open(), 0);
     EXPECT_EQ(device.opens, 2);
     EXPECT_EQ(factory.createdIndices, QList<int>({1, 1}));
     EXPECT_TRUE(port.isOpen());
@@ -39,7 +39,7 @@ TEST_F(Port, FailedOpenLeavesThePortClosed) {
     for (const auto& c : cases) {
         device.openResult = c.deviceCode;
         ComPort port(1, factory, clock);
-        EXPECT_EQ(port.SerialOpen(), c.expected);
+        EXPECT_EQ(port.open(), c.expected);
         EXPECT_FALSE(port.isOpen());
         EXPECT_EQ(port.lastResult(), c.expected);
     }
@@ -49,65 +49,65 @@ TEST_F(Port, RefusedBaudClosesAtOpenButNotOnAnOpenPort) {
     device.refusedBauds = {4800};
     ComPort port(1, factory, clock);
     port.setBaud(4800);
-    EXPECT_EQ(port.SerialOpen(), ComPort::OpenFailed);
+    EXPECT_EQ(port.open(), ComPort::OpenFailed);
     EXPECT_FALSE(port.isOpen());
 
     port.setBaud(9600);
-    ASSERT_EQ(port.SerialOpen(), 0);
+    ASSERT_EQ(port.open(), 0);
     EXPECT_EQ(port.setBaud(4800), ComPort::BaudRefusedWhileOpen);
     EXPECT_TRUE(port.isOpen());
 }
 
 TEST_F(Port, ReadLineTimesOutOnVirtualTime) {
     ComPort port(1, factory, clock);
-    port.SerialOpen();
+    port.open();
     EXPECT_EQ(port.setTimeout(0), 2);
     EXPECT_EQ(port.setTimeout(3), 2);
     QByteArray line;
     const qint64 start = clock.milliseconds();
-    EXPECT_EQ(port.SerialReadLine(line, 20), ComPort::NoReply);
+    EXPECT_EQ(port.readLine(line, 20), ComPort::NoReply);
     EXPECT_EQ(clock.milliseconds() - start, 3000);
     EXPECT_TRUE(port.isOpen());
 }
 
 TEST_F(Port, ReadLineStopsAtLineFeedAndLeavesTheRest) {
     ComPort port(1, factory, clock);
-    port.SerialOpen();
+    port.open();
     device.deliver("ab\r\ncd\n");
     QByteArray line;
-    ASSERT_EQ(port.SerialReadLine(line, 20), 0);
+    ASSERT_EQ(port.readLine(line, 20), 0);
     EXPECT_EQ(line, "ab\r\n");
-    ASSERT_EQ(port.SerialReadLine(line, 3), 0);
+    ASSERT_EQ(port.readLine(line, 3), 0);
     EXPECT_EQ(line, "cd\n");
 }
 
 TEST_F(Port, LateReplyIsDroppedByTheNextWrite) {
     ComPort port(1, factory, clock);
-    port.SerialOpen();
+    port.open();
     port.setTimeout(1);
     device.deliver("late\n", 1500);
     QByteArray line;
-    EXPECT_EQ(port.SerialReadLine(line, 20), ComPort::NoReply);
+    EXPECT_EQ(port.readLine(line, 20), ComPort::NoReply);
     clock.advance(600);
-    ASSERT_EQ(port.SerialPrintf("next"), 0);
+    ASSERT_EQ(port.writeLine("next"), 0);
     device.deliver("fresh\n");
-    ASSERT_EQ(port.SerialReadLine(line, 20), 0);
+    ASSERT_EQ(port.readLine(line, 20), 0);
     EXPECT_EQ(line, "fresh\n");
 }
 
 TEST_F(Port, FormattedWritePutsOnePercentForTwo) {
     ComPort port(1, factory, clock);
-    port.SerialOpen();
-    ASSERT_EQ(port.SerialPrintf("R 3%%\r\n"), 0);
+    port.open();
+    ASSERT_EQ(port.writeLine("R 3%%\r\n"), 0);
     EXPECT_EQ(device.written, "R 3%\r\n");
-    EXPECT_EQ(port.SerialPrintf(""), ComPort::WriteFailed);
+    EXPECT_EQ(port.writeLine(""), ComPort::WriteFailed);
 }
 
 TEST_F(Port, SlowWriteIsPacedAndEndsWithCr) {
     ComPort port(1, factory, clock);
-    port.SerialOpen();
+    port.open();
     const qint64 start = clock.milliseconds();
-    ASSERT_EQ(port.SerialWriteSlow("&R1)", true), 0);
+    ASSERT_EQ(port.writeSlowly("&R1)", true), 0);
     EXPECT_EQ(device.written, "&R1)\r");
     EXPECT_EQ(clock.milliseconds() - start, 40);
 }
@@ -121,12 +121,12 @@ TEST_F(Port, BlockReadTimeOutIsAnInactivityTimeOut) {
         ScriptedSerialDevice trickle(clock);
         ScriptedDeviceFactory trickleFactory(trickle);
         ComPort port(1, trickleFactory, clock);
-        port.SerialOpen();
+        port.open();
         trickle.bytePeriodMs = c.bytePeriodMs;
         trickle.deliver("0123");
         QByteArray block;
         // Four bytes take longer than the 2 s time-out in all; only the gaps count.
-        EXPECT_EQ(port.SerialReadBlock(block, 4), c.expected) << c.bytePeriodMs;
+        EXPECT_EQ(port.readBlock(block, 4), c.expected) << c.bytePeriodMs;
         if (c.expected == 0) {
             EXPECT_EQ(block, "0123");
         }
@@ -136,8 +136,8 @@ TEST_F(Port, BlockReadTimeOutIsAnInactivityTimeOut) {
 TEST_F(Port, ClosedPortRefusesWork) {
     ComPort port(1, factory, clock);
     QByteArray line;
-    EXPECT_EQ(port.SerialPrintf("x"), ComPort::WriteFailed);
-    EXPECT_EQ(port.SerialReadLine(line, 5), ComPort::NoReply);
-    EXPECT_EQ(port.SerialClose(), 0);
+    EXPECT_EQ(port.writeLine("x"), ComPort::WriteFailed);
+    EXPECT_EQ(port.readLine(line, 5), ComPort::NoReply);
+    EXPECT_EQ(port.close(), 0);
     EXPECT_EQ(device.written, "");
 }

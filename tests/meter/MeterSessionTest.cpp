@@ -28,7 +28,7 @@ struct Session : ::testing::Test {
 } // namespace
 
 TEST_F(Session, ConnectsAndIdentifies) {
-    ASSERT_EQ(session.ConnectSlm(3, 19200), 0);
+    ASSERT_EQ(session.connectMeter(3, 19200), 0);
     EXPECT_TRUE(session.isOpen());
     EXPECT_EQ(factory.createdIndices.last(), 2);
     EXPECT_EQ(session.identification(), "Veltan-Quirn K37 SLM");
@@ -39,7 +39,7 @@ TEST_F(Session, ConnectsAndIdentifies) {
 
     // Connecting again while connected does nothing.
     const QByteArray before = device.written;
-    EXPECT_EQ(session.ConnectSlm(3, 19200), 0);
+    EXPECT_EQ(session.connectMeter(3, 19200), 0);
     EXPECT_EQ(device.written, before);
 }
 
@@ -61,7 +61,7 @@ TEST_F(Session, IdentificationRefusals) {
         t.messages.clear();
         meter.scripted["R90"] = {c.firmware, c.secondFirmware.isEmpty() ? c.firmware : c.secondFirmware};
         meter.replies["R1"] = c.identification;
-        EXPECT_EQ(session.ConnectSlm(1, 9600), c.result) << c.message.toStdString();
+        EXPECT_EQ(session.connectMeter(1, 9600), c.result) << c.message.toStdString();
         EXPECT_EQ(t.messages.texts(), QStringList{c.message});
         EXPECT_EQ(session.port(), nullptr) << "objects are deleted after a refused identification";
         EXPECT_EQ(session.objectsCreated(), ++created);
@@ -70,16 +70,16 @@ TEST_F(Session, IdentificationRefusals) {
 
 TEST_F(Session, FirmwareThatNeverArrivesIsReported) {
     meter.replies["R90"] = "";
-    EXPECT_EQ(session.ConnectSlm(1, 9600), MeterSession::FirmwareRefused);
+    EXPECT_EQ(session.connectMeter(1, 9600), MeterSession::FirmwareRefused);
     EXPECT_EQ(meter.commands.count("R90"), 10);
     EXPECT_EQ(t.messages.texts(), QStringList{"Unable to retreive the Firmware Version."});
 }
 
 TEST_F(Session, NextConnectionAfterARefusalCreatesNewObjects) {
     meter.replies["R1"] = "Other meter";
-    ASSERT_EQ(session.ConnectSlm(1, 9600), MeterSession::NotK37);
+    ASSERT_EQ(session.connectMeter(1, 9600), MeterSession::NotK37);
     meter.replies["R1"] = "Veltan-Quirn K37";
-    ASSERT_EQ(session.ConnectSlm(1, 9600), 0);
+    ASSERT_EQ(session.connectMeter(1, 9600), 0);
     EXPECT_EQ(session.objectsCreated(), 2);
     EXPECT_NE(session.commander(), nullptr);
     EXPECT_NE(session.directory(), nullptr);
@@ -98,7 +98,7 @@ TEST_F(Session, OpenOrPingFailureKeepsTheObjects) {
         t.messages.clear();
         device.openResult = c.openResult;
         meter.silent = c.silent;
-        EXPECT_EQ(session.ConnectSlm(c.port, 9600), c.result);
+        EXPECT_EQ(session.connectMeter(c.port, 9600), c.result);
         EXPECT_EQ(t.messages.texts(), QStringList{NoCommunication.arg(c.result).arg(c.port)});
         EXPECT_FALSE(session.isOpen());
         EXPECT_NE(session.port(), nullptr);
@@ -107,7 +107,7 @@ TEST_F(Session, OpenOrPingFailureKeepsTheObjects) {
 }
 
 TEST_F(Session, TurnOffStopsSwitchesOffAndCloses) {
-    ASSERT_EQ(session.ConnectSlm(1, 9600), 0);
+    ASSERT_EQ(session.connectMeter(1, 9600), 0);
     meter.replies["R 3,1"] = " O";
     meter.commands.clear();
     session.turnOff();
@@ -118,13 +118,13 @@ TEST_F(Session, TurnOffStopsSwitchesOffAndCloses) {
 }
 
 TEST_F(Session, RecoveryReopensOnlyAFailedPort) {
-    ASSERT_EQ(session.ConnectSlm(1, 9600), 0);
+    ASSERT_EQ(session.connectMeter(1, 9600), 0);
     t.messages.answer("Communication with the K37 failed.", MessageAnswer::Ok);
     EXPECT_TRUE(session.recoverLink());
     EXPECT_EQ(device.opens, 1);
 
     meter.silent = true;
-    session.commander()->SendCommand("R90");
+    session.commander()->sendCommand("R90");
     meter.silent = false;
     EXPECT_TRUE(session.recoverLink());
     EXPECT_EQ(device.opens, 2);
@@ -149,9 +149,9 @@ TEST_F(Session, RecoveryAsksWhileTheReopenFails) {
     };
     for (const auto& c : cases) {
         device.openResult = 0;
-        ASSERT_GE(session.ConnectSlm(1, 9600), 0);
+        ASSERT_GE(session.connectMeter(1, 9600), 0);
         meter.silent = true;
-        session.commander()->SendCommand("R90");
+        session.commander()->sendCommand("R90");
         meter.silent = false;
         device.openResult = -5;
         t.messages.clear();
@@ -165,7 +165,7 @@ TEST_F(Session, RecoveryAsksWhileTheReopenFails) {
 }
 
 TEST_F(Session, BatteryShowsPercentOrVoltage) {
-    ASSERT_EQ(session.ConnectSlm(1, 9600), 0);
+    ASSERT_EQ(session.connectMeter(1, 9600), 0);
     BatteryDisplay display(*session.commander());
     const struct {
         QByteArray source;

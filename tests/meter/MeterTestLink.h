@@ -18,7 +18,7 @@ struct MeterTestLink {
 
     MeterTestLink() {
         device.responder = std::ref(meter);
-        port.SerialOpen();
+        port.open();
     }
 };
 

@@ -30,7 +30,7 @@ struct Stable : ::testing::Test, MeterTestLink {
     int read(float offset = 0.0f, ProgressWindow* progress = nullptr) {
         StableSpectrumRequest request;
         request.calibrationOffset = offset;
-        return ReadStableSpectrum(commander, t.messages, request, result, progress);
+        return readStableSpectrum(commander, t.messages, request, result, progress);
     }
 };
 } // namespace
@@ -83,7 +83,7 @@ TEST_F(Stable, CorrectionsComeOffTheirBands) {
     corrections[11] = 1.0f;
     StableSpectrumRequest request;
     request.corrections = &corrections;
-    ASSERT_EQ(ReadStableSpectrum(commander, t.messages, request, result, nullptr), 0);
+    ASSERT_EQ(readStableSpectrum(commander, t.messages, request, result, nullptr), 0);
     EXPECT_FLOAT_EQ(result.levels[19], 67.5f);
     EXPECT_FLOAT_EQ(result.levels[18], 39.0f);
     EXPECT_FLOAT_EQ(result.levels[3], 40.0f);

@@ -20,7 +20,7 @@ struct OnSimulator : ::testing::Test {
     MeterSession session{factory, t.messages, t.clock};
 
     SlmCommander& connect(int baud = 9600) {
-        EXPECT_GE(session.ConnectSlm(1, baud), 0);
+        EXPECT_GE(session.connectMeter(1, baud), 0);
         return *session.commander();
     }
     sim::WireFaults& faults() { return simulator.wire().faults(); }
@@ -55,7 +55,7 @@ TEST_F(OnSimulator, LineNoiseNeverReachesTheCaller) {
     faults().xonXoffInReplies = true;
     faults().loneLfBeforeReply = true;
     QByteArray reply;
-    ASSERT_EQ(meter.SendCommand("R1", &reply, 50, 1), 0);
+    ASSERT_EQ(meter.sendCommand("R1", &reply, 50, 1), 0);
     EXPECT_EQ(reply, "Veltan-Quirn K37 S/N 04172");
 }
 
@@ -67,7 +67,7 @@ TEST_F(OnSimulator, StableSpectrumOfATone) {
     audiometer.dialHl = 70;
     simulator.scene().touch();
     StableSpectrum result;
-    ASSERT_GE(ReadStableSpectrum(meter, t.messages, StableSpectrumRequest{}, result, nullptr), 0);
+    ASSERT_GE(readStableSpectrum(meter, t.messages, StableSpectrumRequest{}, result, nullptr), 0);
     EXPECT_EQ(result.readings, 5);
     EXPECT_EQ(std::max_element(result.levels.begin(), result.levels.end()) - result.levels.begin(), 19);
 }

@@ -25,7 +25,7 @@ struct Commander : ::testing::Test, MeterTestLink {
 // A '%' checksum goes out as exactly one percent sign.
 TEST_F(Commander, LineOnTheWireIsTextChecksumCrLf) {
     for (const char* command : {"R1", "@", "R 3"})
-        ASSERT_EQ(commander.SendCommand(command), 0) << command;
+        ASSERT_EQ(commander.sendCommand(command), 0) << command;
     EXPECT_EQ(device.written, "R1C\r\n@@\r\nR 3%\r\n");
 }
 
@@ -39,7 +39,7 @@ TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {
         device.lines.clear();
         garble(c.wrong);
         QByteArray reply;
-        EXPECT_EQ(commander.SendCommand("R90", &reply, 50, 1), c.result) << c.wrong;
+        EXPECT_EQ(commander.sendCommand("R90", &reply, 50, 1), c.result) << c.wrong;
         EXPECT_EQ(device.lines.size(), c.attempts) << c.wrong;
         if (c.result == 0) {
             EXPECT_EQ(reply, "2.105");
@@ -50,7 +50,7 @@ TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {
 TEST_F(Commander, SilenceEndsTheExchangeWithoutRetry) {
     meter.silent = true;
     const qint64 start = t.clock.milliseconds();
-    EXPECT_EQ(commander.SendCommand("R90", nullptr, 50, 1), ComPort::NoReply);
+    EXPECT_EQ(commander.sendCommand("R90", nullptr, 50, 1), ComPort::NoReply);
     EXPECT_EQ(device.lines.size(), 1);
     EXPECT_EQ(t.clock.milliseconds() - start, 1000);
     EXPECT_EQ(port.timeout(), 1); // the time-out stays for later exchanges
@@ -64,9 +64,9 @@ TEST_F(Commander, FlowControlIsRemovedAndBelKeptAsErrorText) {
                                       : meterReply(line, "\aBad value");
     };
     QByteArray reply;
-    ASSERT_EQ(commander.SendCommand("S41,225.48", &reply, 30), 0);
+    ASSERT_EQ(commander.sendCommand("S41,225.48", &reply, 30), 0);
     EXPECT_EQ(commander.errorText(), "\aBad value");
-    ASSERT_EQ(commander.SendCommand("Q41", &reply, 30), 0);
+    ASSERT_EQ(commander.sendCommand("Q41", &reply, 30), 0);
     EXPECT_EQ(reply, "94.0");
     EXPECT_EQ(commander.errorText(), "");
 }

@@ -1,6 +1,6 @@
 #include "ScreenshotTour.h"
 
-#include "CMainFrame.h"
+#include "MainWindow.h"
 #include "app/ShellDocument.h"
 #include "model/AudiometerRecord.h"
 #include "model/FixedText.h"
@@ -12,7 +12,7 @@
 
 namespace orvik {
 
-ScreenshotTour::ScreenshotTour(CMainFrame& frame, ShellDocument& document, QString folder)
+ScreenshotTour::ScreenshotTour(MainWindow& frame, ShellDocument& document, QString folder)
     : m_frame(frame), m_document(document), m_folder(std::move(folder)) {}
 
 bool ScreenshotTour::capture(const QString& name) {

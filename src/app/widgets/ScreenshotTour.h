@@ -4,21 +4,21 @@
 
 namespace orvik {
 
-class CMainFrame;
+class MainWindow;
 class ShellDocument;
 
 // Walks the program through a sample test and saves pictures of the summary and set-up views: the
 // README's screenshots come from the program itself, not from a mock-up.
 class ScreenshotTour {
 public:
-    ScreenshotTour(CMainFrame& frame, ShellDocument& document, QString folder);
+    ScreenshotTour(MainWindow& frame, ShellDocument& document, QString folder);
     // Runs once the window is up; closes the window when done. False when a picture could not be saved.
     bool run();
 
 private:
     bool capture(const QString& name);
 
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
     ShellDocument& m_document;
     QString m_folder;
 };

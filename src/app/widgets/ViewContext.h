@@ -20,7 +20,7 @@ struct ViewContext {
     MessageBox& messages;
     ViewSwitcher& views;
     SettingsStore& settings;
-    std::function<QList<SSerInfo>()> enumeratePorts;
+    std::function<QList<SerialPortInfo>()> enumeratePorts;
     InstrumentLists* instruments = nullptr;               // the document's lists
     std::function<std::vector<EarphoneBlock>()> earphones; // the earphones the set-up pages offer
     // The "Earphone - Coupler Incompatible" question: true to continue; sets the flag to stop asking.

@@ -1,9 +1,9 @@
 // orvik: the technician's desktop program.
-#include "CBattCheckDlg.h"
-#include "CChangeDatabaseDlg.h"
-#include "CMainFrame.h"
-#include "CProgressDlg.h"
-#include "CStoredDataPS.h"
+#include "BatteryCheckDialog.h"
+#include "ChangeDatabaseDialog.h"
+#include "MainWindow.h"
+#include "ProgressDialog.h"
+#include "StoredMeasurementsDialog.h"
 #include "FileDialogChooser.h"
 #include "MeasurementWindows.h"
 #include "QtMessageBox.h"
@@ -14,8 +14,8 @@
 #include "app/SerialPortNames.h"
 #include "app/SessionMeterLink.h"
 #include "app/SettingsStore.h"
-#include "database/CVodudazuzuvOriDoc.h"
-#include "database/DaoException.h"
+#include "database/Document.h"
+#include "database/DatabaseError.h"
 #include "model/DefaultRetspl.h"
 #include "sim/DialFollowingMessageBox.h"
 #include "sim/K37Simulator.h"
@@ -86,9 +86,9 @@ void ensureDemoDatabase(const QString& path) {
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
-        DaoDatabase database;
+        Database database;
         database.create(path);
-    } catch (const DaoException& e) {
+    } catch (const DatabaseError& e) {
         qCWarning(lcStartup) << "demo database not created:" << e.text();
     }
 }
@@ -101,7 +101,7 @@ void nameDatabase(SettingsStore& settings, const QString& path) {
 }
 
 // The meter check the window runs before the first test sheet and from the SLM menu.
-class WindowCalibrationCheck final : public CalibrationCheck {
+class DialogCalibrationCheck final : public CalibrationCheck {
 public:
     std::function<int()> show;
     int run() override { return show ? show() : 0; }
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     QtMessageBox messages;
     QtProgressFactory progress;
     SystemClock clock;
-    CVodudazuzuvOriDoc database(AppServices{messages, progress, clock, *settings}, programFolder);
+    Document database(AppServices{messages, progress, clock, *settings}, programFolder);
     std::vector<EarphoneBlock> earphones;
     database.rebuildEarphoneList = [&earphones, alternateMode] { earphones = defaultEarphoneList(alternateMode); };
     database.onNewDocument();
@@ -152,13 +152,13 @@ int main(int argc, char** argv) {
     sim::DialFollowingMessageBox technician(messages, simulator.scene());
     MessageBox& measurementMessages = options.simulate ? static_cast<MessageBox&>(technician) : messages;
     const AppServices measurementServices{measurementMessages, progress, clock, *settings};
-    WindowCalibrationCheck calibration;
+    DialogCalibrationCheck calibration;
 
-    std::function<QList<SSerInfo>()> enumerate = enumerateSerialPorts;
+    std::function<QList<SerialPortInfo>()> enumerate = enumerateSerialPorts;
     std::function<void()> addDemo;
     if (options.simulate) {
         enumerate = [] {
-            return QList<SSerInfo>{{QStringLiteral("(in-process)"), QStringLiteral("COM1"), QStringLiteral("K37"),
+            return QList<SerialPortInfo>{{QStringLiteral("(in-process)"), QStringLiteral("COM1"), QStringLiteral("K37"),
                                     QStringLiteral("Simulated K37")}};
         };
         addDemo = [&database] {
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
                 database.writeEquipmentLists();
         };
     }
-    CMainFrame frame(CMainFrame::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
+    MainWindow frame(MainWindow::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
                                        options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
                                        &database.instruments(), [&earphones] { return earphones; }, {},
                                        [&database] { database.writeEquipmentLists(); },
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
                                                                          placeTransducer);
                                        },
                                        [&database, &messages](QWidget* parent) {
-                                           return CStoredDataPS::browse(database, messages, parent);
+                                           return StoredMeasurementsDialog::browse(database, messages, parent);
                                        }});
     calibration.show = [&] {
         return runDocumentCalibrationCheck(meter.session(), measurementServices, database, &frame);
@@ -194,9 +194,9 @@ int main(int argc, char** argv) {
     messages.setParent(&frame);
     progress.setOwner(&frame);
     document.askDatabasePath = [&frame, &database] {
-        return CChangeDatabaseDlg::ask(database.preferences().databaseDir, fileDialogChooser(&frame), &frame);
+        return ChangeDatabaseDialog::ask(database.preferences().databaseDir, fileDialogChooser(&frame), &frame);
     };
-    meter.showBattery = [&frame](SlmCommander& commander) { CBattCheckDlg(commander, &frame).exec(); };
+    meter.showBattery = [&frame](SlmCommander& commander) { BatteryCheckDialog(commander, &frame).exec(); };
     frame.show();
     QTimer::singleShot(0, &frame, [&sinceLaunch] {
         qCInfo(lcStartup).noquote() << "window shown after" << sinceLaunch.elapsed() << "ms";

@@ -1,23 +1,23 @@
 #include "MeasurementWindows.h"
 
-#include "CAudTestView.h"
-#include "CCalCheckWindow.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "TestSheetView.h"
+#include "MeterCalibrationDialog.h"
+#include "database/Document.h"
 
 namespace orvik {
 
 QWidget* createDocumentTestSheet(ViewContext& context, int test, MeterSession& session, const AppServices& services,
-                                 CVodudazuzuvOriDoc& document,
+                                 Document& document,
                                  std::function<void(TransducerKind)> transducerOnCoupler) {
     const auto save = [&document](const AudiometerRecord&) {
-        return document.saveRecord() == CVodudazuzuvOriDoc::SaveResult::Saved;
+        return document.saveRecord() == Document::SaveResult::Saved;
     };
     const auto calibratedMicrophone = [&document] { return document.calibratedMicrophoneModel(); };
-    return new CAudTestView(
+    return new TestSheetView(
         context, TestSheetSeams{session, services, save, calibratedMicrophone, std::move(transducerOnCoupler)}, test);
 }
 
-int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, CVodudazuzuvOriDoc& document,
+int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, Document& document,
                                 QWidget* parent) {
     return runCalibrationCheck(session, services, document.instruments(), parent,
                                [&document](const QString& model) { document.setCalibratedMicrophoneModel(model); });

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace orvik {
 
-class CVodudazuzuvOriDoc;
+class Document;
 class MeterSession;
 struct ViewContext;
 
@@ -18,9 +18,9 @@ struct ViewContext;
 // which the sheet's runs then set the meter's transducer for.
 // `transducerOnCoupler` follows the sheet's transducer (a simulated bench; may be empty).
 QWidget* createDocumentTestSheet(ViewContext& context, int test, MeterSession& session, const AppServices& services,
-                                 CVodudazuzuvOriDoc& document,
+                                 Document& document,
                                  std::function<void(TransducerKind)> transducerOnCoupler = {});
-int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, CVodudazuzuvOriDoc& document,
+int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, Document& document,
                                 QWidget* parent);
 
 } // namespace orvik

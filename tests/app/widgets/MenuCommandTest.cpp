@@ -28,10 +28,10 @@ TEST(MenuCommandTest, ViewDependentEntriesFollowTheirViews) {
         {C::Certificate, {V::Ambient, V::Summary}},
         {C::Export, {V::Ambient, V::Summary}},
         {C::CompareWith, {V::Ambient, V::Summary}},
-        {C::ChangeDatabase, {V::Idle, V::EquipLists, V::Preferences, V::Ambient, V::TestSetup, V::Summary,
-                             V::AudTest, V::TestNotes, V::TestAll}},
-        {C::Preferences, {V::Idle, V::EquipLists, V::Preferences, V::Ambient, V::TestSetup, V::Summary,
-                          V::AudTest, V::TestNotes, V::TestAll}},
+        {C::ChangeDatabase, {V::Idle, V::Instrumentation, V::Preferences, V::Ambient, V::TestSetup, V::Summary,
+                             V::TestSheet, V::TestNotes, V::MeasurementSelection}},
+        {C::Preferences, {V::Idle, V::Instrumentation, V::Preferences, V::Ambient, V::TestSetup, V::Summary,
+                          V::TestSheet, V::TestNotes, V::MeasurementSelection}},
     };
     for (const ViewRule& rule : rules) {
         for (int v = 0; v < ViewCount; ++v) {
@@ -47,7 +47,7 @@ TEST(MenuCommandTest, ViewDependentEntriesFollowTheirViews) {
 
 TEST(MenuCommandTest, ImportNeedsTheMicrophoneOrMastoidPageOfInstrumentation) {
     MenuState state;
-    state.view = V::EquipLists;
+    state.view = V::Instrumentation;
     EXPECT_FALSE(isMenuEnabled(C::ImportMicMastoidSetup, state));
     state.equipPageIsMicrophoneOrMastoid = true;
     EXPECT_TRUE(isMenuEnabled(C::ImportMicMastoidSetup, state));

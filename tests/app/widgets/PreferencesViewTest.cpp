@@ -1,7 +1,7 @@
-#include "CPortPage.h"
-#include "CPreferencesView.h"
-#include "CPrefsRS232Dlg.h"
-#include "MainFrameFixture.h"
+#include "PortPage.h"
+#include "PreferencesView.h"
+#include "MeterPortDialog.h"
+#include "MainWindowFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,14 +11,14 @@
 namespace orvik::test {
 namespace {
 
-class PreferencesViewTest : public MainFrameFixture {
+class PreferencesViewTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        ports = {SSerInfo{"/dev/ttyUSB0", "COM5", "ttyUSB0", "USB Serial Port"}};
+        ports = {SerialPortInfo{"/dev/ttyUSB0", "COM5", "ttyUSB0", "USB Serial Port"}};
         start(Start::Equipped);
         services.messages.clear();
         trigger(MenuCommand::Preferences);
-        prefs = view<CPreferencesView>();
+        prefs = view<PreferencesView>();
         ASSERT_NE(prefs, nullptr);
     }
 
@@ -29,7 +29,7 @@ protected:
             if (box->text().startsWith(QStringLiteral("Show warning when Earphone")))
                 box->setChecked(false);
         prefs->categories()->setCurrentRow(1);
-        CPortPage* page = prefs->findChild<CPortPage*>();
+        PortPage* page = prefs->findChild<PortPage*>();
         ASSERT_NE(page, nullptr);
         page->portList()->setCurrentIndex(0);
     }
@@ -38,12 +38,12 @@ protected:
         return services.settings.contains(QString::fromLatin1(section), QString::fromLatin1(name));
     }
 
-    CPreferencesView* prefs = nullptr;
+    PreferencesView* prefs = nullptr;
 };
 
 TEST_F(PreferencesViewTest, MissingStoredPortSelectsTheAdapterAndSaysSo) {
     prefs->categories()->setCurrentRow(1);
-    CPortPage* page = prefs->findChild<CPortPage*>();
+    PortPage* page = prefs->findChild<PortPage*>();
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->portList()->currentText(), "COM5 <USB Serial Port>");
     EXPECT_EQ(page->baudList()->currentText(), "9600");
@@ -78,7 +78,7 @@ TEST_F(PreferencesViewTest, OkWritesEveryPageIncludingOnesLeftEarlier) {
 TEST_F(PreferencesViewTest, UnofferedRateShowsTheLastLineAndIsStoredAsIt) {
     document->preferences().slmBaudRate = 57600;
     document->preferences().slmComPort = 5;
-    CPrefsRS232Dlg dialog(document->preferences(), services.messages, ports);
+    MeterPortDialog dialog(document->preferences(), services.messages, ports);
     EXPECT_EQ(dialog.page()->baudList()->currentText(), "19200");
     dialog.page()->store(document->preferences());
     EXPECT_EQ(document->preferences().slmBaudRate, 19200);

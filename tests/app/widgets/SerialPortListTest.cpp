@@ -7,8 +7,8 @@
 namespace orvik {
 namespace {
 
-SSerInfo port(const QString& name, const QString& description) {
-    return SSerInfo{QStringLiteral("/dev/x"), name, name, description};
+SerialPortInfo port(const QString& name, const QString& description) {
+    return SerialPortInfo{QStringLiteral("/dev/x"), name, name, description};
 }
 
 TEST(PortListFillTest, StoredPortFoundIsSelectedWithoutMessage) {

@@ -1,8 +1,8 @@
-#include "CRetsplDlg.h"
-#include "CTestAudEarphonePP.h"
-#include "CTestAudSupraPP.h"
-#include "CTestSetupView.h"
-#include "MainFrameFixture.h"
+#include "RetsplDialog.h"
+#include "EarphonePage.h"
+#include "SupraAuralPage.h"
+#include "TestSetupView.h"
+#include "MainWindowFixture.h"
 #include "ModalDialog.h"
 #include "model/FixedText.h"
 #include "model/FrequencyTable.h"
@@ -20,7 +20,7 @@ constexpr FreqIndex At1000 = 12;
 
 // The set-up view over an audiometer description that passes the set-up checks, so that OK takes the working
 // set-up into the record.
-class SetupRetsplTest : public MainFrameFixture {
+class SetupRetsplTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         start(Start::Equipped);
@@ -32,15 +32,15 @@ protected:
         setup.fmDeviation = 5.0f;
         selectDefaultFrequencies(setup.frequencySelected);
         trigger(MenuCommand::AudiometerTest);
-        setupView = view<CTestSetupView>();
+        setupView = view<TestSetupView>();
         ASSERT_NE(setupView, nullptr);
     }
 
     QPushButton* editButton(const QString& title) const {
-        CSetupPage* page = setupView->page(title);
-        if (auto* supra = qobject_cast<CTestAudSupraPP*>(page))
+        SetupPage* page = setupView->page(title);
+        if (auto* supra = qobject_cast<SupraAuralPage*>(page))
             return supra->editRetsplButton();
-        auto* earphone = qobject_cast<CTestAudEarphonePP*>(page);
+        auto* earphone = qobject_cast<EarphonePage*>(page);
         return earphone ? earphone->editRetsplButton() : nullptr;
     }
 
@@ -53,8 +53,8 @@ protected:
         QString shown;
         if (!button)
             return shown;
-        whileModal<CRetsplDlg>([button] { button->click(); },
-                               [&](CRetsplDlg& dialog) {
+        whileModal<RetsplDialog>([button] { button->click(); },
+                               [&](RetsplDialog& dialog) {
                                    shown = dialog.field(At1000)->text();
                                    dialog.field(At1000)->selectAll();
                                    QTest::keyClicks(dialog.field(At1000), value);
@@ -63,7 +63,7 @@ protected:
         return shown;
     }
 
-    CTestSetupView* setupView = nullptr;
+    TestSetupView* setupView = nullptr;
 };
 
 // Each page's button edits its own slot, opened on the defaults of the model the page shows (a new record's

@@ -1,6 +1,6 @@
-#include "CTestAudSupraPP.h"
-#include "CTestSetupView.h"
-#include "MainFrameFixture.h"
+#include "SupraAuralPage.h"
+#include "TestSetupView.h"
+#include "MainWindowFixture.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // The set-up view opened by "Audiometer Test..." with every instrument listed, the default earphone list and
 // a recorder in place of the incompatibility dialog.
-class SetupViewTest : public MainFrameFixture {
+class SetupViewTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         askIncompatible = [this](const QString& text, bool&) {
@@ -22,7 +22,7 @@ protected:
         };
         start(Start::Equipped);
         trigger(MenuCommand::AudiometerTest);
-        setupView = view<CTestSetupView>();
+        setupView = view<TestSetupView>();
         ASSERT_NE(setupView, nullptr);
         supra = setupView->supraAuralPage();
     }
@@ -35,8 +35,8 @@ protected:
         return texts;
     }
 
-    CTestSetupView* setupView = nullptr;
-    CTestAudSupraPP* supra = nullptr;
+    TestSetupView* setupView = nullptr;
+    SupraAuralPage* supra = nullptr;
     QStringList questions;
     bool continueIncompatible = true;
 };

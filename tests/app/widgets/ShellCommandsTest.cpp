@@ -65,7 +65,7 @@ TEST(ShellCommandsTest, AudiometerTestListsEveryMissingKindInOrderThenOpensInstr
               QStringList{"The following items have not been entered yet (in Instrumentation)\n"
                           "but need to be before setting up a measurement:\n"
                           "    Sound Level Meter\n    Calibrator\n    Microphone\n    Preamp\n"});
-    EXPECT_EQ(shell.views.current(), V::EquipLists);
+    EXPECT_EQ(shell.views.current(), V::Instrumentation);
 }
 
 TEST(ShellCommandsTest, AudiometerTestNamesOnlyTheKindsMissing) {
@@ -106,7 +106,7 @@ TEST(ShellCommandsTest, PendingInstrumentationChangesAreKeptOnNo) {
     shell.commands.instrumentation();
     shell.host.pendingInstrumentation = true;
     shell.commands.measurementSummary();
-    EXPECT_EQ(shell.views.current(), V::EquipLists);
+    EXPECT_EQ(shell.views.current(), V::Instrumentation);
     EXPECT_EQ(shell.host.discards, 0);
     shell.commands.measurementSummary();
     EXPECT_EQ(shell.views.current(), V::Summary);

@@ -1,10 +1,10 @@
-#include "CMainFrame.h"
+#include "MainWindow.h"
 #include "TestServices.h"
 #include "app/AppDocument.h"
 #include "app/CalibrationCheckUnavailable.h"
 #include "app/DemoInstruments.h"
 #include "app/SessionMeterLink.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "database/Document.h"
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
 
@@ -31,14 +31,14 @@ protected:
 
     QTemporaryDir dir;
     TestServices t;
-    CVodudazuzuvOriDoc database{t.services(), dir.path()};
+    Document database{t.services(), dir.path()};
     AppDocument document{database, t.settings};
     sim::K37Simulator simulator;
     sim::SimulatedSerialDeviceFactory ports{simulator, t.clock};
     SessionMeterLink meter{ports, t.messages, t.clock, database.preferences()};
     CalibrationCheckUnavailable calibration{t.messages};
-    CMainFrame frame{CMainFrame::Seams{document, t.messages, meter, calibration, t.settings,
-                                       [] { return QList<SSerInfo>{}; }}};
+    MainWindow frame{MainWindow::Seams{document, t.messages, meter, calibration, t.settings,
+                                       [] { return QList<SerialPortInfo>{}; }}};
 };
 
 TEST_F(SimulatedMeterTest, ConnectAndDisconnectFlipTheMeterEntries) {
@@ -58,12 +58,12 @@ TEST_F(SimulatedMeterTest, ConnectAndDisconnectFlipTheMeterEntries) {
 
 TEST_F(SimulatedMeterTest, StatusGridConnectsFirstAndAMissingMeterKeepsTheView) {
     ports.setMeterPort(-1);
-    frame.views().switchView(ViewId::TestAll);
+    frame.views().switchView(ViewId::MeasurementSelection);
     EXPECT_EQ(frame.views().current(), ViewId::Idle);
     EXPECT_FALSE(meter.portOpen());
     ports.setMeterPort(0);
-    frame.views().switchView(ViewId::TestAll);
-    EXPECT_EQ(frame.views().current(), ViewId::TestAll);
+    frame.views().switchView(ViewId::MeasurementSelection);
+    EXPECT_EQ(frame.views().current(), ViewId::MeasurementSelection);
     EXPECT_TRUE(meter.portOpen());
 }
 

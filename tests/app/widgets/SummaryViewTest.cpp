@@ -1,6 +1,6 @@
-#include "CTestNotesView.h"
-#include "CVodudazuzuvOriView.h"
-#include "MainFrameFixture.h"
+#include "TestNotesView.h"
+#include "SummaryView.h"
+#include "MainWindowFixture.h"
 #include "model/FixedText.h"
 
 #include <QAbstractButton>
@@ -13,18 +13,18 @@
 namespace orvik::test {
 namespace {
 
-class SummaryViewTest : public MainFrameFixture {
+class SummaryViewTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         start(Start::Equipped);
         trigger(MenuCommand::NewMeasurement);
         trigger(MenuCommand::MeasurementSummary);
-        summary = view<CVodudazuzuvOriView>();
+        summary = view<SummaryView>();
         ASSERT_NE(summary, nullptr);
     }
     QString testDate() const { return fixedText(document->record().setup.testDate); }
 
-    CVodudazuzuvOriView* summary = nullptr;
+    SummaryView* summary = nullptr;
 };
 
 TEST_F(SummaryViewTest, TwoDigitYearsWidenAndOldYearsLeaveTheDate) {
@@ -72,7 +72,7 @@ TEST_F(SummaryViewTest, StatusCellsShowTheRecordsVerdicts) {
     document->record().header.testStatus[3][1] = -1;
     document->record().header.testStatus[9][4] = 99;
     trigger(MenuCommand::MeasurementSummary);
-    QTableWidget* list = view<CVodudazuzuvOriView>()->list();
+    QTableWidget* list = view<SummaryView>()->list();
     EXPECT_EQ(list->item(0, 0)->text(), "Hearing Level");
     EXPECT_EQ(list->item(0, 1)->text(), "Pass");
     EXPECT_EQ(list->item(3, 2)->text(), "FAIL");
@@ -82,11 +82,11 @@ TEST_F(SummaryViewTest, StatusCellsShowTheRecordsVerdicts) {
 
 TEST_F(SummaryViewTest, NotesKeepCommentsWithinTheRecordAndStoreTheVisualCheck) {
     trigger(MenuCommand::AudiometerTestNotes);
-    auto* notes = view<CTestNotesView>();
+    auto* notes = view<TestNotesView>();
     ASSERT_NE(notes, nullptr);
     EXPECT_EQ(notes->item(29)->checkedId(), 0); // never answered reads as "P"
     notes->comments()->setPlainText(QString(600, u'x'));
-    EXPECT_EQ(notes->comments()->toPlainText().size(), CTestNotesView::MaxComments);
+    EXPECT_EQ(notes->comments()->toPlainText().size(), TestNotesView::MaxComments);
     notes->item(7)->button(2)->setChecked(true);
     notes->accept();
     EXPECT_EQ(document->record().notes.visualCheck[7], 2);

@@ -27,24 +27,24 @@ TEST_P(ViewStackPushTest, LeavesTheExpectedHistory) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ViewStackPushTest,
-    ::testing::Values(StackCase{"PushesNewViews", {V::EquipLists, V::Preferences}, {V::Idle, V::EquipLists, V::Preferences}},
-                      StackCase{"SummaryCutsBackToIdle", {V::EquipLists, V::Summary}, {V::Idle, V::Summary}},
+    ::testing::Values(StackCase{"PushesNewViews", {V::Instrumentation, V::Preferences}, {V::Idle, V::Instrumentation, V::Preferences}},
+                      StackCase{"SummaryCutsBackToIdle", {V::Instrumentation, V::Summary}, {V::Idle, V::Summary}},
                       StackCase{"BoothCutsBackToIdle", {V::TestSetup, V::TestNotes, V::Ambient}, {V::Idle, V::Ambient}},
                       StackCase{"RevisitMovesTopBack",
                                 {V::TestSetup, V::TestNotes, V::Preferences, V::TestNotes},
                                 {V::Idle, V::TestSetup, V::TestNotes}},
                       StackCase{"IdleEmptiesTheStack", {V::Summary, V::TestSetup, V::Idle}, {V::Idle}},
                       StackCase{"DeepestReachablePath",
-                                {V::EquipLists, V::Preferences, V::TestSetup, V::AudTest, V::TestNotes, V::TestAll},
-                                {V::Idle, V::EquipLists, V::Preferences, V::TestSetup, V::AudTest, V::TestNotes,
-                                 V::TestAll}}),
+                                {V::Instrumentation, V::Preferences, V::TestSetup, V::TestSheet, V::TestNotes, V::MeasurementSelection},
+                                {V::Idle, V::Instrumentation, V::Preferences, V::TestSetup, V::TestSheet, V::TestNotes,
+                                 V::MeasurementSelection}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ViewSwitcherTest, BackFromPreferencesReturnsToInstrumentationThenIdle) {
     Shell shell;
-    shell.visit({V::EquipLists, V::Preferences});
+    shell.visit({V::Instrumentation, V::Preferences});
     shell.views.goBack();
-    EXPECT_EQ(shell.views.current(), V::EquipLists);
+    EXPECT_EQ(shell.views.current(), V::Instrumentation);
     shell.views.goBack();
     EXPECT_EQ(shell.views.current(), V::Idle);
     shell.views.goBack();
@@ -57,7 +57,7 @@ TEST(ViewSwitcherTest, WithoutEquipmentViewsBeyondPreferencesGoToInstrumentation
     shell.document.equipment = false;
     shell.views.switchView(V::Summary);
     EXPECT_EQ(shell.messages.texts(), QStringList{"Must define equipment first."});
-    EXPECT_EQ(shell.views.current(), V::EquipLists);
+    EXPECT_EQ(shell.views.current(), V::Instrumentation);
     shell.messages.clear();
     shell.views.switchView(V::Preferences);
     EXPECT_TRUE(shell.messages.texts().isEmpty());
@@ -66,9 +66,9 @@ TEST(ViewSwitcherTest, WithoutEquipmentViewsBeyondPreferencesGoToInstrumentation
 
 TEST(ViewSwitcherTest, SameViewDoesNothingNotEvenConnecting) {
     Shell shell;
-    shell.views.switchView(V::TestAll);
+    shell.views.switchView(V::MeasurementSelection);
     ASSERT_EQ(shell.meter.connects, 1);
-    shell.views.switchView(V::TestAll);
+    shell.views.switchView(V::MeasurementSelection);
     EXPECT_EQ(shell.meter.connects, 1);
     EXPECT_EQ(shell.host.shown.size(), 1);
 }
@@ -77,7 +77,7 @@ TEST(ViewSwitcherTest, FailedConnectionKeepsTheCurrentView) {
     Shell shell;
     shell.views.switchView(V::Summary);
     shell.meter.connectResult = -3;
-    shell.views.switchView(V::AudTest, 2);
+    shell.views.switchView(V::TestSheet, 2);
     EXPECT_EQ(shell.views.current(), V::Summary);
     EXPECT_EQ(shell.calibration.runs, 0);
     EXPECT_EQ(shell.stack(), (QList<V>{V::Idle, V::Summary}));
@@ -86,25 +86,25 @@ TEST(ViewSwitcherTest, FailedConnectionKeepsTheCurrentView) {
 TEST(ViewSwitcherTest, CalibrationCheckRunsUntilItSucceedsOnce) {
     Shell shell;
     shell.calibration.result = 0;
-    shell.views.switchView(V::AudTest, 3);
+    shell.views.switchView(V::TestSheet, 3);
     EXPECT_EQ(shell.calibration.runs, 1);
     EXPECT_FALSE(shell.document.checked);
-    EXPECT_EQ(shell.host.shown.last(), qMakePair(V::AudTest, 3));
+    EXPECT_EQ(shell.host.shown.last(), qMakePair(V::TestSheet, 3));
 
     shell.calibration.result = 1;
-    shell.visit({V::Summary, V::AudTest});
+    shell.visit({V::Summary, V::TestSheet});
     EXPECT_EQ(shell.calibration.runs, 2);
     EXPECT_TRUE(shell.document.checked);
-    shell.visit({V::Summary, V::AudTest});
+    shell.visit({V::Summary, V::TestSheet});
     EXPECT_EQ(shell.calibration.runs, 2);
 }
 
 TEST(ViewSwitcherTest, StatusGridConnectsButNeverCalibrates) {
     Shell shell;
-    shell.views.switchView(V::TestAll, 4);
+    shell.views.switchView(V::MeasurementSelection, 4);
     EXPECT_EQ(shell.meter.connects, 1);
     EXPECT_EQ(shell.calibration.runs, 0);
-    EXPECT_EQ(shell.host.shown.last(), qMakePair(V::TestAll, -1));
+    EXPECT_EQ(shell.host.shown.last(), qMakePair(V::MeasurementSelection, -1));
 }
 
 TEST(ViewSwitcherTest, LeavingPreferencesClosesAnExistingPort) {

@@ -1,20 +1,20 @@
 #include "WindowFit.h"
-#include "CAboutDlg.h"
-#include "CAdjustHLfreqWindow.h"
-#include "CAudTestView.h"
-#include "CBattCheckDlg.h"
-#include "CCalCheckWindow.h"
-#include "CChangeDatabaseDlg.h"
-#include "CConditionsDlg.h"
-#include "CGridQuestionDlg.h"
-#include "CPrefsRS232Dlg.h"
-#include "CProgressDlg.h"
-#include "CRetsplDlg.h"
-#include "CSaveNowDlg.h"
-#include "CShowIncompatWarn.h"
-#include "CStoredDataPS.h"
-#include "CSysMessageDlg.h"
-#include "CTestSetupView.h"
+#include "AboutDialog.h"
+#include "AdjustLevelDialog.h"
+#include "TestSheetView.h"
+#include "BatteryCheckDialog.h"
+#include "MeterCalibrationDialog.h"
+#include "ChangeDatabaseDialog.h"
+#include "ConditionsDialog.h"
+#include "GridQuestionBox.h"
+#include "MeterPortDialog.h"
+#include "ProgressDialog.h"
+#include "RetsplDialog.h"
+#include "SaveNowDialog.h"
+#include "CouplerMismatchDialog.h"
+#include "StoredMeasurementsDialog.h"
+#include "SystemMessageDialog.h"
+#include "TestSetupView.h"
 #include "SheetWindowFixture.h"
 #include "meter/MeterSession.h"
 
@@ -46,7 +46,7 @@ protected:
     }
     void inSetupPage(const QString& title, const Check& check) {
         frame->views().switchView(ViewId::TestSetup);
-        auto* setup = qobject_cast<CTestSetupView*>(frame->currentView());
+        auto* setup = qobject_cast<TestSetupView*>(frame->currentView());
         ASSERT_NE(setup, nullptr);
         setup->showPage(title);
         check(*frame);
@@ -71,7 +71,7 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
     const Window windows[] = {
         {"idle view", [this](const Check& c) { inView(ViewId::Idle, c); }},
         {"preferences view", [this](const Check& c) { inView(ViewId::Preferences, c); }},
-        {"instrumentation view", [this](const Check& c) { inView(ViewId::EquipLists, c); }},
+        {"instrumentation view", [this](const Check& c) { inView(ViewId::Instrumentation, c); }},
         {"booth test view", [this](const Check& c) { inView(ViewId::Ambient, c); }},
         {"set-up: Audiometers", setupPage("Audiometers")},
         {"set-up: Low Frequencies", setupPage("Low Frequencies")},
@@ -87,28 +87,28 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
         {"set-up: Mastoid", setupPage("Mastoid")},
         {"set-up: Location", setupPage("Location")},
         {"measurement summary view", [this](const Check& c) { inView(ViewId::Summary, c); }},
-        {"test sheet view", [this](const Check& c) { inView(ViewId::AudTest, c); }},
+        {"test sheet view", [this](const Check& c) { inView(ViewId::TestSheet, c); }},
         {"test notes view", [this](const Check& c) { inView(ViewId::TestNotes, c); }},
-        {"test status view", [this](const Check& c) { inView(ViewId::TestAll, c); }},
+        {"test status view", [this](const Check& c) { inView(ViewId::MeasurementSelection, c); }},
         {"about",
          [this](const Check& c) {
-             CAboutDlg dialog(true, frame.get());
+             AboutDialog dialog(true, frame.get());
              shown(dialog, c);
          }},
         {"battery",
          [this](const Check& c) {
              connected();
-             CBattCheckDlg dialog(*meter.session().commander(), frame.get());
+             BatteryCheckDialog dialog(*meter.session().commander(), frame.get());
              shown(dialog, c);
          }},
         {"conditions",
          [this](const Check& c) {
-             CConditionsDlg dialog(database.record().setup, t.messages, frame.get());
+             ConditionsDialog dialog(database.record().setup, t.messages, frame.get());
              shown(dialog, c);
          }},
         {"coupler incompatibility",
          [this](const Check& c) {
-             CShowIncompatWarn dialog(QStringLiteral("Earphone model TDH 39 is not certified with 318-1 standard "
+             CouplerMismatchDialog dialog(QStringLiteral("Earphone model TDH 39 is not certified with 318-1 standard "
                                                      "coupler (RKC420). If you continue, the first earphone in the "
                                                      "dropdown list will become the current earphone. Continue?"),
                                       frame.get());
@@ -116,19 +116,19 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
          }},
         {"RS-232 port",
          [this](const Check& c) {
-             const QList<SSerInfo> ports{
+             const QList<SerialPortInfo> ports{
                  {QStringLiteral("/dev/ttyS0"), QStringLiteral("COM1"), QStringLiteral("Communications Port"), {}}};
-             CPrefsRS232Dlg dialog(database.preferences(), t.messages, ports, frame.get());
+             MeterPortDialog dialog(database.preferences(), t.messages, ports, frame.get());
              shown(dialog, c);
          }},
         {"progress",
          [this](const Check& c) {
-             CProgressDlg progress(frame.get(), QStringLiteral("Noise Floor Measurement"));
+             ProgressDialog progress(frame.get(), QStringLiteral("Noise Floor Measurement"));
              c(progress);
          }},
         {"system message",
          [this](const Check& c) {
-             CSysMessageDlg dialog(QStringLiteral("The calibrator level differs from the measured level."),
+             SystemMessageDialog dialog(QStringLiteral("The calibrator level differs from the measured level."),
                                    QStringLiteral("Check the calibrator and the microphone."), frame.get());
              shown(dialog, c);
          }},
@@ -137,7 +137,7 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
              bool doNotShowAgain = false;
              whileModal<QMessageBox>(
                  [&] {
-                     return int(CGridQuestionDlg(frame.get())
+                     return int(GridQuestionBox(frame.get())
                                     .ask(QStringLiteral("Is the protection grid on the microphone?"), doNotShowAgain));
                  },
                  [&c](QMessageBox& box) {
@@ -147,48 +147,48 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
          }},
         {"save data",
          [this](const Check& c) {
-             CSaveNowDlg dialog(t.settings, frame.get());
+             SaveNowDialog dialog(t.settings, frame.get());
              shown(dialog, c);
          }},
         {"calibration window",
          [this](const Check& c) {
              connected();
-             whileModal<CCalCheckWindow>(
+             whileModal<MeterCalibrationDialog>(
                  [this] {
                      return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(),
                                                 frame.get());
                  },
-                 [&c](CCalCheckWindow& window) {
+                 [&c](MeterCalibrationDialog& window) {
                      c(window);
                      window.reject();
                  });
          }},
         {"adjust window",
          [this](const Check& c) {
-             frame->views().switchView(ViewId::AudTest);
-             auto* sheet = qobject_cast<CAudTestView*>(frame->currentView());
+             frame->views().switchView(ViewId::TestSheet);
+             auto* sheet = qobject_cast<TestSheetView*>(frame->currentView());
              ASSERT_NE(sheet, nullptr);
              sheet->testList()->setCurrentRow(0);
              sheet->button(QStringLiteral("Adjust"))->click();
-             auto* adjust = sheet->findChild<CAdjustHLfreqWindow*>();
+             auto* adjust = sheet->findChild<AdjustLevelDialog*>();
              ASSERT_NE(adjust, nullptr);
              c(*adjust);
              adjust->close();
          }},
         {"change database",
          [this](const Check& c) {
-             CChangeDatabaseDlg dialog(dir.path(), {}, frame.get());
+             ChangeDatabaseDialog dialog(dir.path(), {}, frame.get());
              shown(dialog, c);
          }},
         {"stored measurements",
          [this](const Check& c) {
              StoredMeasurementsBrowser browser(database, t.messages);
-             CStoredDataPS sheet(browser, frame.get());
+             StoredMeasurementsDialog sheet(browser, frame.get());
              shown(sheet, c);
          }},
         {"RETSPL editor",
          [this](const Check& c) {
-             CRetsplDlg dialog(database.record().setup.supraAural, false, {}, frame.get());
+             RetsplDialog dialog(database.record().setup.supraAural, false, {}, frame.get());
              shown(dialog, c);
          }},
     };

@@ -1,6 +1,6 @@
 #include "SimBench.h"
 #include "app/Settings.h"
-#include "measure/CCalCheckDlg.h"
+#include "measure/MeterCalibrationCheck.h"
 #include "measure/MeterSetup.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +30,12 @@ namespace {
 // The calibration needs readings within 0.05 dB: the meter reads without noise.
 struct CalibrationCheck : ::testing::Test, SimBench {
     CalibrationCheck() : SimBench(sim::AnalyserBehaviour::steady()) {}
-    std::unique_ptr<CCalCheckDlg> dialog;
+    std::unique_ptr<MeterCalibrationCheck> dialog;
     void SetUp() override {
         ASSERT_TRUE(connect());
         simulator.scene().calibrator().spl = 114.0;
         simulator.meter().profile().calibrationLevelDb = 94.0;
-        dialog = std::make_unique<CCalCheckDlg>(
+        dialog = std::make_unique<MeterCalibrationCheck>(
             *link,
             QList<CalibrationInstrument>{{"Veltan Quirn", "CAL200", "9031", 1000.0, 114.0},
                                          {"Veltan Quirn", "CAL250", "9044", 250.0, 94.0}},
@@ -73,7 +73,7 @@ TEST_F(CalibrationCheck, TickShowsTheBandLevelAndItsDifference) {
 TEST_F(CalibrationCheck, SetCalibrationCorrectsTheOffsetAndRestoresTheLevel) {
     simulator.meter().behaviour().sensitivityErrorDb = 0.7;
     ASSERT_TRUE(dialog->open());
-    ASSERT_EQ(SetMeterGain(*link, 3, nullptr), 0);
+    ASSERT_EQ(setMeterGain(*link, 3, nullptr), 0);
     dialog->setCalibration();
     EXPECT_NEAR(simulator.meter().calibrationOffset(), -0.7, 0.06);
     EXPECT_DOUBLE_EQ(simulator.meter().calibrationLevel(), 94.0);
@@ -96,7 +96,7 @@ TEST_F(CalibrationCheck, EveryFailingStepRestoresWhatWasChanged) {
     };
     ASSERT_TRUE(dialog->open());
     for (const auto& c : cases) {
-        ASSERT_EQ(SetMeterGain(*link, 3, nullptr), 0);
+        ASSERT_EQ(setMeterGain(*link, 3, nullptr), 0);
         t.messages.clear();
         t.messages.answer(QString::fromLatin1(c.message), MessageAnswer::Ok, 1);
         const qsizetype before = log.commands.size();
@@ -116,7 +116,7 @@ TEST_F(CalibrationCheck, EveryFailingStepRestoresWhatWasChanged) {
 
 TEST_F(CalibrationCheck, StopAtTheGainStepLeavesTheLevelAlone) {
     ASSERT_TRUE(dialog->open());
-    ASSERT_EQ(SetMeterGain(*link, 0, nullptr), 0);
+    ASSERT_EQ(setMeterGain(*link, 0, nullptr), 0);
     t.progress.cancelAtCheck(t.progress.checks + 1);
     const qsizetype before = log.commands.size();
     dialog->setCalibration();

@@ -1,5 +1,5 @@
 #include "SimBench.h"
-#include "measure/CMeasHLFreqPP.h"
+#include "measure/ToneMeasurement.h"
 #include "model/FixedText.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +14,9 @@ constexpr int DefaultPoints = 11;
 struct HearingLevelRun : ::testing::Test, SimBench {
     HearingLevelRun() { audiometer().levelErrorDb.insert(4000.0, 4.0); }
 
-    std::unique_ptr<CMeasHLFreqPP> page(Channel channel) {
-        auto p = std::make_unique<CMeasHLFreqPP>(record, *link, TransducerKind::SupraAural, channel,
-                                                 HLFreqKind::HearingLevel);
+    std::unique_ptr<ToneMeasurement> page(Channel channel) {
+        auto p = std::make_unique<ToneMeasurement>(record, *link, TransducerKind::SupraAural, channel,
+                                                 ToneKind::HearingLevel);
         p->setDialLevels(record.results.inputLevels.hearingLevel[0].level);
         return p;
     }
@@ -34,7 +34,7 @@ TEST_F(HearingLevelRun, MeasureAllStoresEveryPointAndFailsOnlyTheWrongOne) {
     ASSERT_TRUE(connect());
     for (Channel channel : {Channel::Left, Channel::Right}) {
         auto p = page(channel);
-        EXPECT_EQ(p->MeasureAll(), 0);
+        EXPECT_EQ(p->measureAll(), 0);
         EXPECT_EQ(p->takeDataBack(), PageVerdict::AnyFails);
         ASSERT_EQ(p->list().rows.size(), DefaultPoints);
         for (const ResultRow& row : p->list().rows) {
@@ -58,7 +58,7 @@ TEST_F(HearingLevelRun, CancelHalfWayKeepsThePointsBefore) {
     ASSERT_TRUE(connect());
     auto p = page(Channel::Left);
     t.progress.cancelAtCheck(60);
-    EXPECT_EQ(p->MeasureAll(), MeasurementCancelled);
+    EXPECT_EQ(p->measureAll(), MeasurementCancelled);
     p->takeDataBack();
     const int stored = storedPoints(Channel::Left);
     EXPECT_GT(stored, 0);
@@ -78,7 +78,7 @@ TEST_F(HearingLevelRun, RestartOffersToGoOnAfterTheLastMeasured) {
     auto p = page(Channel::Left);
     t.messages.answer("Start 'Measure All' from the beginning (Yes), or after 500 Hz?", MessageAnswer::No, 1);
     t.progress.cancelAtCheck(1);
-    p->MeasureAll();
+    p->measureAll();
     EXPECT_EQ(t.messages.count("Start 'Measure All'"), 1);
     ASSERT_FALSE(technician.followed().isEmpty());
     EXPECT_EQ(technician.followed().front(), "Set 70 dBHL Left at 750 Hz");
@@ -91,7 +91,7 @@ TEST_F(HearingLevelRun, OnlyTheLowestMeasuredAsksNothing) {
     auto p = page(Channel::Left);
     t.messages.answer("RETSPL not defined for 31.5 Hz", MessageAnswer::Ok);
     t.progress.cancelAtCheck(1);
-    p->MeasureAll();
+    p->measureAll();
     EXPECT_EQ(t.messages.count("Start 'Measure All'"), 0);
     EXPECT_EQ(technician.followed().front(), "Set 70 dBHL Left at 32 Hz");
 }
@@ -108,7 +108,7 @@ TEST_F(HearingLevelRun, MeterTransducerFollowsTheCalibratedMicrophone) {
         link->calibratedMicrophoneModel = [&c] { return QString::fromLatin1(c.calibrated); };
         auto p = page(Channel::Left);
         t.progress.cancelAtCheck(1);
-        p->MeasureAll();
+        p->measureAll();
         EXPECT_EQ(simulator.meter().transducerSetting(), c.setting) << c.calibrated;
     }
 }
@@ -118,9 +118,9 @@ TEST(HearingLevelUnsteady, NeverSteadyMeterOffersTheRetryWithTheSpread) {
     wandering.neverStable = true;
     SimBench bench(wandering);
     ASSERT_TRUE(bench.connect());
-    CMeasHLFreqPP p(bench.record, *bench.link, TransducerKind::SupraAural, Channel::Left, HLFreqKind::HearingLevel);
+    ToneMeasurement p(bench.record, *bench.link, TransducerKind::SupraAural, Channel::Left, ToneKind::HearingLevel);
     bench.t.messages.answer("Failed to get a stable reading.", MessageAnswer::Cancel, 1);
-    EXPECT_EQ(p.MeasureAll(), MeasurementCancelled);
+    EXPECT_EQ(p.measureAll(), MeasurementCancelled);
     ASSERT_EQ(bench.t.messages.texts().size(), 1);
     const QString text = bench.t.messages.texts().front();
     EXPECT_GT(p.lastSpread(), 1.0f);

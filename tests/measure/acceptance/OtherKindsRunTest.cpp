@@ -1,7 +1,7 @@
 #include "SimBench.h"
 #include "app/Settings.h"
-#include "measure/CAdjustHLfreqDlg.h"
-#include "measure/CMeasHLFreqPP.h"
+#include "measure/LiveLevelMonitor.h"
+#include "measure/ToneMeasurement.h"
 #include "model/FixedText.h"
 
 #include <cstring>
@@ -15,9 +15,9 @@ namespace {
 // Frequency accuracy, FM and narrow band of the left supra-aural earphone over the simulated link.
 struct KindRun : ::testing::Test, SimBench {
     void SetUp() override { ASSERT_TRUE(connect()); }
-    CMeasHLFreqPP page(HLFreqKind kind) {
-        CMeasHLFreqPP p(record, *link, TransducerKind::SupraAural, Channel::Left, kind);
-        p.setDialLevels(kind == HLFreqKind::NarrowBand ? record.results.inputLevels.narrowBand[0].level
+    ToneMeasurement page(ToneKind kind) {
+        ToneMeasurement p(record, *link, TransducerKind::SupraAural, Channel::Left, kind);
+        p.setDialLevels(kind == ToneKind::NarrowBand ? record.results.inputLevels.narrowBand[0].level
                                                        : record.results.inputLevels.hearingLevel[0].level);
         return p;
     }
@@ -32,9 +32,9 @@ TEST_F(KindRun, FrequencyAccuracyJudgesByTheAudiometerType) {
     } cases[] = {{"1", PageVerdict::AnyFails}, {"3", PageVerdict::AllPass}};
     for (const auto& c : cases) {
         setFixedText(record.setup.audType, QString::fromLatin1(c.type));
-        CMeasHLFreqPP p = page(HLFreqKind::Frequency);
+        ToneMeasurement p = page(ToneKind::Frequency);
         t.messages.answer("Start 'Measure All' from the beginning", MessageAnswer::Yes);
-        EXPECT_EQ(p.MeasureAll(), 0);
+        EXPECT_EQ(p.measureAll(), 0);
         EXPECT_EQ(p.takeDataBack(), c.verdict) << c.type;
     }
     for (FreqIndex i : DefaultFrequencyIndices)
@@ -65,11 +65,11 @@ TEST_F(KindRun, SilentToneIsAFrequencyTooLow) {
     for (const auto& c : cases) {
         t.messages.clear();
         t.messages.answer("Measured frequency was too low", MessageAnswer::Cancel, 1);
-        CMeasHLFreqPP p = page(HLFreqKind::Frequency);
+        ToneMeasurement p = page(ToneKind::Frequency);
         p.fillList();
         // The technician follows the prompt, but the audiometer gives no sound at 125 Hz.
         audiometer().levelErrorDb.insert(125.0, -200.0);
-        EXPECT_EQ(c.selectedRun ? p.MeasureSelected({0}) : p.MeasureAll(), MeasurementCancelled);
+        EXPECT_EQ(c.selectedRun ? p.measureSelected({0}) : p.measureAll(), MeasurementCancelled);
         ASSERT_EQ(t.messages.texts().size(), 1);
         EXPECT_EQ(t.messages.texts().front(), c.question);
         EXPECT_EQ(p.blocks().tone[2].frequency, 0.0f);
@@ -86,8 +86,8 @@ TEST_F(KindRun, FmWithAConfiguredRateOf3HzFailsEveryPoint) {
         record.setup.fmRate = c.rate;
         audiometer().fm.rateHz = c.rate;
         std::memset(record.results.fm, 0, sizeof record.results.fm);
-        CMeasHLFreqPP p = page(HLFreqKind::Fm);
-        EXPECT_EQ(p.MeasureAll(), 0);
+        ToneMeasurement p = page(ToneKind::Fm);
+        EXPECT_EQ(p.measureAll(), 0);
         p.takeDataBack();
         ASSERT_EQ(p.list().rows.size(), 11);
         for (const ResultRow& row : p.list().rows) {
@@ -119,13 +119,13 @@ TEST_F(KindRun, CancelledFmReadingKeepsOrRestoresAsTheTechnicianSays) {
     } cases[] = {{MessageAnswer::No, false}, {MessageAnswer::Yes, true}};
     for (const auto& c : cases) {
         record.results.fm[0][0][2] = earlier;
-        CMeasHLFreqPP p = page(HLFreqKind::Fm);
+        ToneMeasurement p = page(ToneKind::Fm);
         t.messages.clear();
         t.messages.answer("Do you wish to save your new readings?", c.save, 1);
         t.messages.answer("Start 'Measure All' from the beginning (Yes), or after 125 Hz?", MessageAnswer::Yes, 1);
         t.progress.statusTexts.clear();
         armed = true;
-        EXPECT_EQ(p.MeasureAll(), MeasurementCancelled);
+        EXPECT_EQ(p.measureAll(), MeasurementCancelled);
         EXPECT_EQ(t.messages.count("Do you wish to save your new readings?"), 1);
         EXPECT_EQ(p.blocks().fm[2].carrier != earlier.carrier, c.kept) << int(c.save);
         EXPECT_EQ(p.blocks().fm[5].carrier, 0.0f); // the run ended at the cancelled point
@@ -136,8 +136,8 @@ TEST_F(KindRun, NarrowBandNeverPromptsFrom9000Hz) {
     for (float hz : {9000.f, 10000.f, 20000.f})
         record.setup.frequencySelected[freqIndexOf(hz)] = 1;
     t.messages.answer("RETSPL not defined", MessageAnswer::Ok);
-    CMeasHLFreqPP p = page(HLFreqKind::NarrowBand);
-    EXPECT_EQ(p.MeasureAll(), 0);
+    ToneMeasurement p = page(ToneKind::NarrowBand);
+    EXPECT_EQ(p.measureAll(), 0);
     p.takeDataBack();
     EXPECT_EQ(technician.followed().size(), 11);
     for (const QString& prompt : technician.followed())
@@ -148,18 +148,18 @@ TEST_F(KindRun, NarrowBandNeverPromptsFrom9000Hz) {
 }
 
 TEST_F(KindRun, MeasureSelectedTakesTheRowsFrequencies) {
-    CMeasHLFreqPP p = page(HLFreqKind::HearingLevel);
+    ToneMeasurement p = page(ToneKind::HearingLevel);
     p.fillList();
-    p.MeasureSelected({});
+    p.measureSelected({});
     EXPECT_TRUE(technician.followed().isEmpty());
-    EXPECT_EQ(p.MeasureSelected({1, 4}), 0); // 250 and 1000 Hz
+    EXPECT_EQ(p.measureSelected({1, 4}), 0); // 250 and 1000 Hz
     EXPECT_EQ(technician.followed(), (QStringList{"Set 70 dBHL Left at 250 Hz", "Set 70 dBHL Left at 1000 Hz"}));
     EXPECT_GT(p.blocks().tone[5].spl, NotMeasuredLimit);
     EXPECT_EQ(p.blocks().tone[2].spl, 0.0f);
 }
 
 TEST_F(KindRun, AppliedCorrectionsAddTheirColumns) {
-    CMeasHLFreqPP p = page(HLFreqKind::HearingLevel);
+    ToneMeasurement p = page(ToneKind::HearingLevel);
     p.fillList();
     EXPECT_EQ(p.list().columns.size(), 5);
     p.toggleAppliedCorrections();
@@ -168,7 +168,7 @@ TEST_F(KindRun, AppliedCorrectionsAddTheirColumns) {
     const ResultRow& row = p.list().rows[4]; // 1000 Hz, not measured yet
     EXPECT_EQ(row.cells.mid(1, 4), (QStringList{"----", "----", "----", "----"}));
     EXPECT_EQ(row.cells[6], "-3.0");
-    CMeasHLFreqPP fm = page(HLFreqKind::Fm);
+    ToneMeasurement fm = page(ToneKind::Fm);
     fm.toggleAppliedCorrections();
     EXPECT_FALSE(fm.showsAppliedCorrections());
 }
@@ -177,7 +177,7 @@ TEST_F(KindRun, MissingReferenceGreysTheRowAndWarnsOnce) {
     record.setup.supraAural.retspl[12] = 0.0f; // 1000 Hz
     record.setup.supraAural.retspl[20] = 0.0f; // 4000 Hz
     t.messages.answer("RETSPL not defined for 1000, 4000 Hz, \nTest results", MessageAnswer::Ok);
-    CMeasHLFreqPP p = page(HLFreqKind::HearingLevel);
+    ToneMeasurement p = page(ToneKind::HearingLevel);
     p.fillList();
     EXPECT_EQ(t.messages.count("RETSPL not defined"), 1);
     EXPECT_TRUE(p.list().rows[4].greyed);
@@ -189,13 +189,13 @@ TEST_F(KindRun, MissingReferenceGreysTheRowAndWarnsOnce) {
     // The same gap for an insert earphone is no missing reference.
     t.messages.clear();
     record.setup.insert.retspl[12] = 0.0f;
-    CMeasHLFreqPP insert(record, *link, TransducerKind::Insert, Channel::Left, HLFreqKind::HearingLevel);
+    ToneMeasurement insert(record, *link, TransducerKind::Insert, Channel::Left, ToneKind::HearingLevel);
     insert.fillList();
     EXPECT_EQ(t.messages.count("RETSPL not defined"), 0);
 }
 
 TEST_F(KindRun, AdjustDisplayShowsTheLiveHearingLevel) {
-    CAdjustHLfreqDlg adjust(record, *link, TransducerKind::SupraAural,
+    LiveLevelMonitor adjust(record, *link, TransducerKind::SupraAural,
                             record.results.inputLevels.hearingLevel[0].level);
     ASSERT_TRUE(adjust.open(freqIndexOf(1000.f), nullptr));
     EXPECT_EQ(adjust.frequencyLines().first(), "125.0");

@@ -1,6 +1,6 @@
 #include "SimBench.h"
 #include "app/Settings.h"
-#include "measure/CAudTestPS.h"
+#include "measure/TestSheetController.h"
 #include "model/FixedText.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +13,11 @@ struct TestSheet : ::testing::Test, SimBench {
     int saves = 0;
     int saveQuestions = 0;
     bool answerSave = true;
-    std::unique_ptr<CAudTestPS> sheet;
+    std::unique_ptr<TestSheetController> sheet;
 
     void SetUp() override {
         ASSERT_TRUE(connect());
-        sheet = std::make_unique<CAudTestPS>(
+        sheet = std::make_unique<TestSheetController>(
             record, *link, [this](const AudiometerRecord&) { return ++saves > 0; },
             [this] {
                 ++saveQuestions;

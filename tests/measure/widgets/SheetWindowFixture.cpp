@@ -1,6 +1,6 @@
 #include "SheetWindowFixture.h"
 
-#include "CStoredDataPS.h"
+#include "StoredMeasurementsDialog.h"
 #include "MeasurementWindows.h"
 #include "SheetAudiometer.h"
 #include "app/DemoInstruments.h"
@@ -14,7 +14,7 @@ void SheetWindowFixture::SetUp() {
     database.onNewDocument();
     ASSERT_TRUE(addDemoInstruments(database.instruments()));
     ASSERT_TRUE(database.writeEquipmentLists());
-    CMainFrame::Seams seams{document, t.messages, meter, calibration, t.settings, [] { return QList<SSerInfo>{}; }};
+    MainWindow::Seams seams{document, t.messages, meter, calibration, t.settings, [] { return QList<SerialPortInfo>{}; }};
     seams.instruments = &database.instruments();
     seams.createTestSheet = [this](ViewContext& context, int test) -> QWidget* {
         simulator.scene().setReferenceLevels(sim::modelReferenceLevels(database.record().setup));
@@ -22,9 +22,9 @@ void SheetWindowFixture::SetUp() {
                                        [this](TransducerKind kind) { simulator.scene().placeTransducer(int(kind)); });
     };
     seams.browseStoredMeasurements = [this](QWidget* parent) {
-        return CStoredDataPS::browse(database, t.messages, parent);
+        return StoredMeasurementsDialog::browse(database, t.messages, parent);
     };
-    frame = std::make_unique<CMainFrame>(seams);
+    frame = std::make_unique<MainWindow>(seams);
     calibration.show = [this] {
         return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
     };

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CMainFrame.h"
+#include "MainWindow.h"
 #include "ModalDialog.h"
 #include "TestServices.h"
 #include "app/AppDocument.h"
 #include "app/SessionMeterLink.h"
-#include "database/CVodudazuzuvOriDoc.h"
+#include "database/Document.h"
 #include "sim/DialFollowingMessageBox.h"
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
@@ -40,14 +40,14 @@ protected:
 
     QTemporaryDir dir;
     TestServices t;
-    CVodudazuzuvOriDoc database{t.services(), dir.path()};
+    Document database{t.services(), dir.path()};
     AppDocument document{database, t.settings};
     sim::K37Simulator simulator;
     sim::DialFollowingMessageBox technician{t.messages, simulator.scene()};
     sim::SimulatedSerialDeviceFactory ports{simulator, t.clock};
     SessionMeterLink meter{ports, t.messages, t.clock, database.preferences()};
     CalibrationByWindow calibration;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
 };
 
 template <typename Dialog>

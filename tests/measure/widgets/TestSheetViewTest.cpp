@@ -1,8 +1,8 @@
-#include "CAdjustHLfreqWindow.h"
-#include "CAudTestView.h"
-#include "CCalCheckWindow.h"
+#include "AdjustLevelDialog.h"
+#include "TestSheetView.h"
+#include "MeterCalibrationDialog.h"
 #include "MeasurementWindows.h"
-#include "CMeasHLFreqPPView.h"
+#include "ToneMeasurementPage.h"
 #include "SheetWindowFixture.h"
 #include "equipment/InstrumentLists.h"
 #include "meter/MeterSession.h"
@@ -20,17 +20,17 @@ namespace {
 
 class TestSheetViewTest : public SheetWindowFixture {
 protected:
-    CAudTestView* openSheet() {
+    TestSheetView* openSheet() {
         setUpAudiometer();
         calibration.show = [] { return 1; };
-        frame->views().switchView(ViewId::AudTest);
-        return qobject_cast<CAudTestView*>(frame->currentView());
+        frame->views().switchView(ViewId::TestSheet);
+        return qobject_cast<TestSheetView*>(frame->currentView());
     }
 };
 
 // Tests whose pages are still to come say so in the window and in the run, and judge nothing.
 TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
-    CAudTestView* sheet = openSheet();
+    TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
     struct Case {
         int test;
@@ -54,18 +54,18 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
     EXPECT_TRUE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
     sheet->testList()->setCurrentRow(1);
     EXPECT_FALSE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
-    EXPECT_NE(qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
+    EXPECT_NE(qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
 }
 
 // Measure Selected measures only the chosen rows; the others stay open.
 TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
-    CAudTestView* sheet = openSheet();
+    TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     page->table()->selectRow(2);
     sheet->button(QStringLiteral("Measure Selected"))->click();
-    page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
     const int measuredSpl = 1;
     for (int row = 0; row < page->table()->rowCount(); ++row)
         EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
@@ -74,13 +74,13 @@ TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
 // Adjust opens the live display on the frequency selected in the list; every tick reads the meter. Speech has
 // no display yet and says so.
 TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
-    CAudTestView* sheet = openSheet();
+    TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     page->table()->selectRow(3);
     sheet->button(QStringLiteral("Adjust"))->click();
-    auto* adjust = sheet->findChild<CAdjustHLfreqWindow*>();
+    auto* adjust = sheet->findChild<AdjustLevelDialog*>();
     ASSERT_NE(adjust, nullptr);
     EXPECT_DOUBLE_EQ(adjust->frequencies()->currentText().toDouble(), page->table()->item(3, 0)->text().toDouble());
     adjust->tick();
@@ -106,11 +106,11 @@ TEST_F(TestSheetViewTest, CalibrationCheckOpensOnTheRememberedInstruments) {
     ASSERT_GE(meter.connect(), 0);
 
     QStringList shown;
-    const int result = whileModal<CCalCheckWindow>(
+    const int result = whileModal<MeterCalibrationDialog>(
         [this] {
             return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
         },
-        [&shown](CCalCheckWindow& window) {
+        [&shown](MeterCalibrationDialog& window) {
             window.tick();
             shown << window.calibrators()->currentItem()->text() << window.microphones()->currentItem()->text()
                   << window.calibratorFrequency()->text() + u' ' + window.calibratorLevel()->text()

@@ -1,12 +1,12 @@
-#include "CAudTestView.h"
-#include "CCalCheckWindow.h"
-#include "CMeasHLFreqPPView.h"
-#include "CSaveNowDlg.h"
-#include "CSetupPage.h"
-#include "CStoredAudDataPP.h"
-#include "CStoredDataPS.h"
-#include "CTestSetupView.h"
-#include "CVodudazuzuvOriView.h"
+#include "TestSheetView.h"
+#include "MeterCalibrationDialog.h"
+#include "ToneMeasurementPage.h"
+#include "SaveNowDialog.h"
+#include "SetupPage.h"
+#include "StoredAudiometerTestsPage.h"
+#include "StoredMeasurementsDialog.h"
+#include "TestSetupView.h"
+#include "SummaryView.h"
 #include "FormField.h"
 #include "MeasurementWindows.h"
 #include "SheetWindowFixture.h"
@@ -60,12 +60,12 @@ class WalkThroughTest : public SheetWindowFixture {
 protected:
     void setUpThroughTheSetupView();
     void passTheCalibrationCheck();
-    void measureHearingLevel(CAudTestView& sheet, const QString& transducer);
+    void measureHearingLevel(TestSheetView& sheet, const QString& transducer);
 };
 
 void WalkThroughTest::setUpThroughTheSetupView() {
     frame->action(MenuCommand::AudiometerTest)->trigger();
-    auto* setup = qobject_cast<CTestSetupView*>(frame->currentView());
+    auto* setup = qobject_cast<TestSetupView*>(frame->currentView());
     ASSERT_NE(setup, nullptr);
     QWidget* audiometer = setup->page(QStringLiteral("Audiometers"));
     type(audiometer, QStringLiteral("Manufacturer:"), QStringLiteral("Quenmark"));
@@ -90,7 +90,7 @@ void WalkThroughTest::setUpThroughTheSetupView() {
     setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     ASSERT_EQ(frame->views().current(), ViewId::Summary) << qPrintable(t.messages.texts().join(u'\n'));
 
-    auto* summary = qobject_cast<CVodudazuzuvOriView*>(frame->currentView());
+    auto* summary = qobject_cast<SummaryView*>(frame->currentView());
     ASSERT_NE(summary, nullptr);
     QStringList labels;
     for (const QLabel* label : summary->findChildren<QLabel*>())
@@ -102,11 +102,11 @@ void WalkThroughTest::setUpThroughTheSetupView() {
 void WalkThroughTest::passTheCalibrationCheck() {
     QString differenceAfterCorrection;
     calibration.show = [this, &differenceAfterCorrection] {
-        return whileModal<CCalCheckWindow>(
+        return whileModal<MeterCalibrationDialog>(
             [this] {
                 return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
             },
-            [&differenceAfterCorrection](CCalCheckWindow& window) {
+            [&differenceAfterCorrection](MeterCalibrationDialog& window) {
                 window.tick();
                 window.setCalibrationButton()->click();
                 window.tick();
@@ -115,21 +115,21 @@ void WalkThroughTest::passTheCalibrationCheck() {
             });
     };
     buttonNamed(frame->currentView(), QStringLiteral("Go To Measurement..."))->click();
-    ASSERT_EQ(frame->views().current(), ViewId::AudTest);
+    ASSERT_EQ(frame->views().current(), ViewId::TestSheet);
     EXPECT_EQ(calibration.runs, 1);
     EXPECT_TRUE(document.calibrationChecked());
     EXPECT_NEAR(differenceAfterCorrection.toDouble(), 0.0, 0.15) << qPrintable(differenceAfterCorrection);
     EXPECT_EQ(database.calibratedMicrophoneModel(), database.instruments().list(InstrumentKind::Microphone)[0].model());
 }
 
-void WalkThroughTest::measureHearingLevel(CAudTestView& sheet, const QString& transducer) {
+void WalkThroughTest::measureHearingLevel(TestSheetView& sheet, const QString& transducer) {
     EXPECT_EQ(sheet.titleLabel()->text(), "Hearing Level");
     ASSERT_EQ(sheet.transducerList()->currentItem()->text(), transducer);
     ASSERT_GE(sheet.pages()->count(), 2);
     for (int channel : {0, 1}) {
         sheet.pages()->setCurrentIndex(channel);
         sheet.button(QStringLiteral("Measure All"))->click();
-        auto* page = qobject_cast<CMeasHLFreqPPView*>(sheet.pages()->widget(channel));
+        auto* page = qobject_cast<ToneMeasurementPage*>(sheet.pages()->widget(channel));
         ASSERT_NE(page, nullptr);
         const QString levels = columnTexts(*page->table(), QStringLiteral("Hearing Level")).join(u' ');
         EXPECT_EQ(page->table()->rowCount(), 11) << qPrintable(transducer);
@@ -141,7 +141,7 @@ void WalkThroughTest::measureHearingLevel(CAudTestView& sheet, const QString& tr
 TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
     setUpThroughTheSetupView();
     passTheCalibrationCheck();
-    auto* sheet = qobject_cast<CAudTestView*>(frame->currentView());
+    auto* sheet = qobject_cast<TestSheetView*>(frame->currentView());
     ASSERT_NE(sheet, nullptr);
     const QStringList offered = [sheet] {
         QStringList names;
@@ -154,12 +154,12 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
     // Going on to the insert earphones asks whether to save what was measured.
     const int insertRow = int(offered.indexOf(QStringLiteral("Insert Earphone")));
     ASSERT_GE(insertRow, 0) << qPrintable(offered.join(u','));
-    whileModal<CSaveNowDlg>(
+    whileModal<SaveNowDialog>(
         [sheet, insertRow] {
             sheet->transducerList()->setCurrentRow(insertRow);
             return 0;
         },
-        [](CSaveNowDlg& question) { buttonNamed(&question, QStringLiteral("Save"))->click(); });
+        [](SaveNowDialog& question) { buttonNamed(&question, QStringLiteral("Save"))->click(); });
     measureHearingLevel(*sheet, QStringLiteral("Insert Earphone"));
 
     // The supra-aural results are stored already: saving again replaces them, with the insert results added.
@@ -176,13 +176,13 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
 
     // Another day: the test is found by its serial number and opens in the summary.
     frame->action(MenuCommand::NewMeasurement)->trigger();
-    whileModal<CStoredDataPS>(
+    whileModal<StoredMeasurementsDialog>(
         [this] {
             frame->action(MenuCommand::StoredMeasurements)->trigger();
             return 0;
         },
-        [](CStoredDataPS& stored) {
-            CStoredAudDataPP* page = stored.audiometricPage();
+        [](StoredMeasurementsDialog& stored) {
+            StoredAudiometerTestsPage* page = stored.audiometricPage();
             type(page, QStringLiteral("Serial Num:"), QStringLiteral("AX-2210"));
             buttonNamed(page, QStringLiteral("Update List"))->click();
             QTreeView* list = page->resultList();

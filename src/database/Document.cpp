@@ -1,0 +1,493 @@
+#include "database/Document.h"
+
+#include "app/PumpWait.h"
+#include "app/Settings.h"
+#include "database/TableCursor.h"
+#include "database/DatabaseConversion.h"
+#include "database/EngineDate.h"
+#include "database/StoredBlock.h"
+#include "model/FixedText.h"
+#include "model/InputLevelSettings.h"
+
+#include <QFileInfo>
+#include <cstring>
+
+namespace orvik {
+
+namespace {
+constexpr int MaxPathLength = 251;
+
+QVariant engineDateOf(const QString& recordDate) {
+    const auto date = parseRecordDate(recordDate);
+    return date ? QVariant(engineDate(*date)) : QVariant();
+}
+} // namespace
+
+Document::Document(AppServices services, QString programFolder)
+    : m_services(services), m_programFolder(std::move(programFolder)), m_db(std::make_unique<Database>()),
+      m_record(std::make_unique<AudiometerRecord>()), m_comparison(std::make_unique<AudiometerRecord>()),
+      m_savedSetup(std::make_unique<TestSetup>()), m_loadedSetup(std::make_unique<TestSetup>()),
+      m_ambient(clearedAmbientRecord()) {
+    std::memset(m_record.get(), 0, sizeof(AudiometerRecord));
+    std::memset(m_comparison.get(), 0, sizeof(AudiometerRecord));
+    std::memset(m_savedSetup.get(), 0, sizeof(TestSetup));
+    std::memset(m_loadedSetup.get(), 0, sizeof(TestSetup));
+    Setting::DataWasModified.write(m_services.settings, 0);
+}
+
+Document::~Document() = default;
+
+// ---- Start-up and the database file ----
+
+void Document::onNewDocument() {
+    if (!m_firstNewDocument) {
+        newRecord();
+        return;
+    }
+    m_firstNewDocument = false;
+    m_preferences = Preferences::read(m_services.settings, m_programFolder);
+    const QString path = m_preferences.databasePath();
+    PumpWait(m_services.clock, 2.0);
+    if (!openDatabase(path, true)) {
+        m_services.messageBox.show(
+            QStringLiteral("Could not open the last used or default database: %1.\nTry File/Change Database")
+                .arg(path));
+        closeDatabase();
+    } else if (checkDatabaseVersion() < 0) {
+        m_preferences.databaseName.clear();
+    } else {
+        readEquipmentLists();
+    }
+    newRecord();
+}
+
+QString Document::withMdbExtension(const QString& path) {
+    return path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".mdb");
+}
+
+bool Document::hasDatabase() const {
+    return m_db->isOpen();
+}
+
+void Document::closeDatabase() {
+    m_audTests.reset();
+    m_ambientTests.reset();
+    m_equipment.reset();
+    m_db->close();
+}
+
+bool Document::openDatabase(const QString& path, bool mayCreate) {
+    if (path.size() > MaxPathLength) {
+        m_services.messageBox.show(QStringLiteral("Database full path name too long"));
+        return false;
+    }
+    const QString fullPath = withMdbExtension(path);
+    closeDatabase();
+    try {
+        m_db->open(fullPath);
+        return true;
+    } catch (const DatabaseError& e) {
+        if (e.code() == DatabaseErrorCode::FileNotFound && mayCreate)
+            return createDatabaseFile(fullPath);
+        return reportOpenFailure(fullPath, e);
+    }
+}
+
+bool Document::createDatabaseFile(const QString& path) {
+    const QString question = QStringLiteral("Database %1 doesn't exist.  Do you want to create a new database (Yes)? "
+                                            "\n Or open an existing database (No, use File/ChangeDatabase)?")
+                                 .arg(path);
+    if (m_services.messageBox.show(question, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    try {
+        m_db->create(path);
+        return true;
+    } catch (const DatabaseError& e) {
+        return reportOpenFailure(path, e);
+    }
+}
+
+bool Document::reportOpenFailure(const QString& path, const DatabaseError& e) {
+    closeDatabase();
+    if (e.text().isEmpty())
+        m_services.messageBox.show(QStringLiteral("Could not open %1 database -- unknown cause.").arg(path));
+    else
+        m_services.messageBox.show(QStringLiteral("Couldn't open database %1 --Exception: %2").arg(path, e.text()));
+    return false;
+}
+
+int Document::readSchemaVersion() {
+    try {
+        return m_db->readSchemaVersion();
+    } catch (const DatabaseError& e) {
+        if (e.code() != DatabaseErrorCode::ItemNotFound) {
+            m_services.messageBox.show(withException(QStringLiteral("Couldn't open Schema Recordset "), e));
+            return -1;
+        }
+    }
+    try {
+        m_db->createSchemaTable();
+        return m_db->readSchemaVersion();
+    } catch (const DatabaseError&) {
+        m_services.messageBox.show(QStringLiteral("Could not create the Schema table"));
+        return -1;
+    }
+}
+
+int Document::checkDatabaseVersion() {
+    const int version = readSchemaVersion();
+    bool usable = false;
+    if (version == 0) {
+        m_services.messageBox.show(QStringLiteral("Database is not compatible with this version of Orvik.\n"
+                                                  "Try a different Database using File/Change Database"));
+    } else if (version > CurrentSchemaVersion) {
+        m_services.messageBox.show(QStringLiteral("Data in database has newer version than software supports.\n"
+                                                  "Try a different Database using File/Change Database"));
+    } else if (version > 0 && version < CurrentSchemaVersion) {
+        usable = convertDatabase(version);
+    } else {
+        usable = version == CurrentSchemaVersion;
+    }
+    if (usable && !openRecordsets()) {
+        m_services.messageBox.show(
+            QStringLiteral("Could not open Recordsets to Database, try opening a different one."));
+        usable = false;
+    }
+    if (!usable) {
+        closeDatabase();
+        return -1;
+    }
+    return 0;
+}
+
+bool Document::convertDatabase(int fromVersion) {
+    DatabaseConversion conversion(m_services, *m_db);
+    return conversion.run(fromVersion);
+}
+
+bool Document::openRecordsets() {
+    try {
+        m_audTests =
+            std::make_unique<TableCursor>(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+        m_ambientTests =
+            std::make_unique<TableCursor>(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+        m_equipment = std::make_unique<TableCursor>(*m_db, Table::EquipmentList, QStringList{});
+        m_audTests->open(OpenType::Table);
+        m_ambientTests->open(OpenType::Dynaset);
+        m_equipment->open(OpenType::Dynaset);
+        return true;
+    } catch (const DatabaseError&) {
+        m_audTests.reset();
+        m_ambientTests.reset();
+        m_equipment.reset();
+        return false;
+    }
+}
+
+bool Document::mayChangeDatabase() {
+    if (m_preferences.databaseDir.size() + m_preferences.databaseName.size() > MaxPathLength) {
+        m_services.messageBox.show(QStringLiteral("Database name is too long."));
+        return false;
+    }
+    return offerSave(LeaveReason::ChangeDatabase);
+}
+
+bool Document::connectDatabase(const QString& newPath) {
+    const QString previous = m_db->isOpen() ? m_db->path() : QString();
+    const bool listsHeld = !m_instruments.isEmpty();
+    if (!openDatabase(newPath, true)) {
+        m_services.messageBox.show(QStringLiteral("Could not Open New database, keeping old"));
+        if (previous.isEmpty() || !openDatabase(previous, false) || checkDatabaseVersion() < 0)
+            m_services.messageBox.show(QStringLiteral(
+                "Could  not open Previous Database!\n Select a different database using Files/Change Database"));
+        return false;
+    }
+    if (checkDatabaseVersion() < 0)
+        return false;
+    const QFileInfo opened(m_db->path());
+    m_preferences.databaseDir = opened.absolutePath() + u'/';
+    m_preferences.databaseName = opened.fileName();
+    if (listsHeld &&
+        m_services.messageBox.show(QStringLiteral("Save previous Database Equipment lists to new database?"),
+                                   MessageButtons::YesNo) == MessageAnswer::Yes)
+        return writeEquipmentLists();
+    return readEquipmentLists();
+}
+
+// ---- The audiometer record ----
+
+void Document::setModified(bool modified) {
+    m_modified = modified;
+    Setting::DataWasModified.write(m_services.settings, modified ? 1 : 0);
+}
+
+void Document::newRecord() {
+    startNewRecord(*m_record, today());
+    InputLevelSettings::load(m_record->results.inputLevels, m_services.settings);
+    *m_savedSetup = m_record->setup;
+    *m_loadedSetup = m_record->setup;
+    m_recordFromDatabase = false;
+    m_modified = false;
+    m_ambient = clearedAmbientRecord();
+    m_ambientPresent = false;
+    m_ambientFromDatabase = false;
+}
+
+bool Document::newMeasurement() {
+    if (!offerSave(LeaveReason::CloseOrNew))
+        return false;
+    newRecord();
+    return true;
+}
+
+bool Document::offerSave(LeaveReason reason) {
+    if (!m_modified)
+        return true;
+    const QString question = reason == LeaveReason::CloseOrNew
+                                 ? QStringLiteral("Save the modified measurements to the database?")
+                             : reason == LeaveReason::LoadAnother
+                                 ? QStringLiteral("Save the modified measurements to the current database first?")
+                                 : QStringLiteral("Save new measurements to the current database first?");
+    const MessageAnswer answer = m_services.messageBox.show(question, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    return answer == MessageAnswer::No || saveRecord() == SaveResult::Saved;
+}
+
+Document::SaveResult Document::saveRecord() {
+    const TestSetup& setup = m_record->setup;
+    bool asked = false;
+    bool asNewRow = false;
+    if (m_recordFromDatabase) {
+        const bool identityChanged = fixedText(setup.technician) != fixedText(m_savedSetup->technician) ||
+                                     fixedText(setup.testDate) != fixedText(m_savedSetup->testDate);
+        if (identityChanged) {
+            const MessageAnswer answer = m_services.messageBox.show(
+                QStringLiteral("The Technician and/or Test Date has changed.\nDo you wish to replace the existing "
+                               "measurement record in the database?\n(Clicking No will create a new measurement "
+                               "record in the database.)"),
+                MessageButtons::YesNoCancel);
+            if (answer == MessageAnswer::Cancel)
+                return SaveResult::Stopped;
+            asNewRow = answer == MessageAnswer::No;
+            asked = true;
+        } else if (m_modified) {
+            if (m_services.messageBox.show(
+                    QStringLiteral("Saving measurement will overwrite previous values.  Continue?"),
+                    MessageButtons::YesNo) != MessageAnswer::Yes)
+                return SaveResult::Stopped;
+            asked = true;
+        }
+    }
+    Setting::DataWasModified.write(m_services.settings, 0);
+    const QString technician = fixedText(setup.technician);
+    const QString serial = fixedText(setup.audSerialNumber);
+    const QString model = fixedText(setup.audModel);
+    if (technician.isEmpty() || serial.isEmpty() || model.isEmpty()) {
+        m_services.messageBox.show(QStringLiteral("You must select a Technician and an Instrument."));
+        return SaveResult::Stopped;
+    }
+    const TestSetup& lookup = asNewRow || !m_recordFromDatabase ? setup : *m_savedSetup;
+    const SearchFilter identity = SearchFilter()
+                                   .equals(QStringLiteral("SerialNum"), serial)
+                                   .equals(QStringLiteral("ModelNum"), model)
+                                   .equals(QStringLiteral("Technician"), fixedText(lookup.technician))
+                                   .equals(QStringLiteral("Date"), engineDateOf(fixedText(lookup.testDate)));
+    const QByteArray block = toStoredBlock(m_record.get(), sizeof(AudiometerRecord));
+
+    const QString failure = QStringLiteral("Couldn't open Audiomentric Cal Measurements Recordset");
+    TableCursor rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+    bool found = false;
+    try {
+        rows.open(OpenType::Dynaset, identity);
+        found = rows.recordCount() > 0;
+    } catch (const DatabaseError& e) {
+        if (e.code() != DatabaseErrorCode::ItemNotFound) {
+            m_services.messageBox.show(withException(failure, e));
+            return SaveResult::Failed;
+        }
+    }
+    try {
+        if (!found || asNewRow) {
+            rows.addNew();
+        } else {
+            if (m_modified && !asked &&
+                m_services.messageBox.show(
+                    QStringLiteral("Saving measurement will overwrite previous values. Continue?"),
+                    MessageButtons::YesNo) != MessageAnswer::Yes) {
+                rows.close();
+                setModified(false);
+                return SaveResult::Stopped;
+            }
+            rows.edit();
+        }
+        rows.setData(block);
+        rows.setValue(QStringLiteral("Technician"), technician);
+        rows.setValue(QStringLiteral("ModelNum"), model);
+        rows.setValue(QStringLiteral("SerialNum"), serial);
+        rows.setValue(QStringLiteral("ChannelNum"), static_cast<int>(setup.channelToTest));
+        rows.setValue(QStringLiteral("Date"), engineDateOf(fixedText(setup.testDate)));
+        rows.update();
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(withException(failure, e));
+        return SaveResult::Failed;
+    }
+    *m_savedSetup = setup;
+    m_recordFromDatabase = true;
+    setModified(false);
+    InputLevelSettings::save(m_record->results.inputLevels, m_services.settings);
+    return SaveResult::Saved;
+}
+
+bool Document::loadInto(AudiometerRecord& target, int id) {
+    TableCursor rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+    QByteArray block;
+    try {
+        rows.open(OpenType::Dynaset, SearchFilter::byId(id));
+        block = rows.data();
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(
+            withException(QStringLiteral("Couldn't Find Audiometric Cal Measurements with %1 index").arg(id), e));
+        return false;
+    }
+    const auto record = audiometerRecordFromBlock(block);
+    if (!record) {
+        m_services.messageBox.show(
+            QStringLiteral("Could not create Audiometric Cal measurement blobFile from database"));
+        return false;
+    }
+    target = *record;
+    return true;
+}
+
+bool Document::loadRecord(int id) {
+    if (!loadInto(*m_record, id))
+        return false;
+    *m_savedSetup = m_record->setup;
+    *m_loadedSetup = m_record->setup;
+    m_recordFromDatabase = true;
+    setModified(false);
+    return true;
+}
+
+bool Document::loadComparisonRecord(int id) {
+    return loadInto(*m_comparison, id);
+}
+
+// ---- The booth record ----
+
+void Document::resetAmbientState() {
+    m_ambientPresent = false;
+    m_ambientFromDatabase = false;
+}
+
+std::optional<bool> Document::ambientTestNameUsed(const QString& testName) {
+    try {
+        TableCursor rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+        rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"), testName));
+        return rows.recordCount() > 0;
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(withException(QStringLiteral("Couldn't open Booth Measurements Recordset"), e));
+        return std::nullopt;
+    }
+}
+
+bool Document::saveAmbientRecord() {
+    const QString testName = fixedText(m_ambient.testName);
+    try {
+        TableCursor rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+        rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"), testName));
+        if (rows.recordCount() > 0)
+            rows.edit();
+        else
+            rows.addNew();
+        rows.setData(toStoredBlock(&m_ambient, sizeof m_ambient));
+        rows.setValue(QStringLiteral("TestName"), testName);
+        rows.setValue(QStringLiteral("Date"), engineDateOf(fixedText(m_ambient.measurementDate)));
+        rows.setValue(QStringLiteral("Customer"), fixedText(m_ambient.customerName));
+        rows.setValue(QStringLiteral("Booth"), fixedText(m_ambient.booth));
+        rows.update();
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(withException(QStringLiteral("Couldn't open Ambient Measurements Recordset"), e));
+        return false;
+    }
+    m_ambientPresent = true;
+    m_ambientFromDatabase = true;
+    return true;
+}
+
+bool Document::loadAmbientRecord(int id) {
+    QByteArray block;
+    try {
+        TableCursor rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
+        rows.open(OpenType::Dynaset, SearchFilter::byId(id));
+        block = rows.data();
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(
+            withException(QStringLiteral("Couldn't Find Ambient Measurement with %1 index").arg(id), e));
+        return false;
+    }
+    const auto record = ambientRecordFromBlock(block);
+    if (!record) {
+        m_services.messageBox.show(QStringLiteral("Could not create Ambient blobFile from database"));
+        return false;
+    }
+    m_ambient = *record;
+    m_ambientPresent = true;
+    m_ambientFromDatabase = true;
+    return true;
+}
+
+// ---- Instruments ----
+
+bool Document::writeEquipmentLists() {
+    try {
+        TableCursor rows(*m_db, Table::EquipmentList, {});
+        rows.open(OpenType::Dynaset);
+        if (rows.recordCount() > 0)
+            rows.edit();
+        else
+            rows.addNew();
+        rows.setData(storedHeader() + m_instruments.toBlock());
+        rows.update();
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(withException(QStringLiteral("Couldn't open Equipment List Recordset"), e));
+        return false;
+    }
+    m_equipmentDefined = !m_instruments.isEmpty();
+    return true;
+}
+
+bool Document::readEquipmentLists() {
+    QByteArray block;
+    try {
+        TableCursor rows(*m_db, Table::EquipmentList, {});
+        rows.open(OpenType::Dynaset);
+        if (rows.recordCount() > 0)
+            block = rows.data();
+    } catch (const DatabaseError& e) {
+        m_services.messageBox.show(withException(QStringLiteral("Couldn't open Equipment List Recordset"), e));
+        return false;
+    }
+    if (block.isEmpty()) {
+        m_instruments.clear();
+    } else {
+        const auto entries = equipmentEntriesOfBlock(block);
+        if (!entries) {
+            m_services.messageBox.show(QStringLiteral("Could not create Equipment List blobFile from database"));
+            return false;
+        }
+        m_instruments = InstrumentLists::fromBlock(entries->constData(), entries->size());
+    }
+    m_equipmentDefined = !m_instruments.isEmpty();
+    if (rebuildEarphoneList)
+        rebuildEarphoneList();
+    return true;
+}
+
+void Document::addTechnician(const QString& name) {
+    m_technicians.removeAll(name);
+    m_technicians.prepend(name);
+}
+
+} // namespace orvik

@@ -1,0 +1,31 @@
+#include "database/SearchFilter.h"
+
+#include <QStringList>
+
+namespace orvik {
+
+SearchFilter& SearchFilter::where(const QString& column, const QString& op, const QVariant& value) {
+    m_conditions.push_back({column, op, value});
+    return *this;
+}
+
+QString SearchFilter::whereClause() const {
+    QStringList parts;
+    for (const Condition& c : m_conditions)
+        parts << QStringLiteral("%1 %2 ?").arg(c.column, c.op);
+    return parts.join(QStringLiteral(" AND "));
+}
+
+QString SearchFilter::describe() const {
+    QStringList parts;
+    for (const Condition& c : m_conditions) {
+        const QString value = c.value.typeId() == QMetaType::QString
+                                  ? QLatin1Char('\'') + c.value.toString() + QLatin1Char('\'')
+                              : c.value.typeId() == QMetaType::Double ? QString::asprintf("%f", c.value.toDouble())
+                                                                      : c.value.toString();
+        parts << QStringLiteral("%1 %2 %3").arg(c.column, c.op, value);
+    }
+    return parts.join(QStringLiteral(" AND "));
+}
+
+} // namespace orvik

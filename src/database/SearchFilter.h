@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+namespace orvik {
+
+// A recordset filter: conditions joined with " AND " in the order they were added. Values are bound, never
+// pasted into the statement, so a search text with an apostrophe or SQL in it finds exactly what it names.
+class SearchFilter {
+public:
+    struct Condition {
+        QString column;
+        QString op; // "=", ">=", "<="
+        QVariant value;
+    };
+
+    SearchFilter& where(const QString& column, const QString& op, const QVariant& value);
+    SearchFilter& equals(const QString& column, const QVariant& value) {
+        return where(column, QStringLiteral("="), value);
+    }
+
+    static SearchFilter byId(int id) { return SearchFilter().equals(QStringLiteral("Id"), id); }
+
+    bool isEmpty() const { return m_conditions.empty(); }
+    const std::vector<Condition>& conditions() const { return m_conditions; }
+    QString whereClause() const; // "SerialNum = ? AND ChannelNum = ?"
+    QString describe() const;    // "SerialNum = 'A1' AND ChannelNum = 2", for messages and diagnostics
+
+private:
+    std::vector<Condition> m_conditions;
+};
+
+} // namespace orvik

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "StoredSearchPage.h"
+
+namespace orvik {
+
+// "Audiometric Measurements": the stored audiometer tests, searched by technician, model, serial number,
+// channel and date.
+class StoredAudiometerTestsPage final : public StoredSearchPage {
+    Q_OBJECT
+public:
+    StoredAudiometerTestsPage(StoredMeasurementsBrowser& browser, QWidget* parent = nullptr);
+
+private:
+    std::vector<BrowserRow> search() override;
+};
+
+} // namespace orvik

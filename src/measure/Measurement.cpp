@@ -1,0 +1,139 @@
+#include "measure/Measurement.h"
+
+#include "measure/LevelCorrections.h"
+#include "measure/ReadStableSpectrum.h"
+#include "meter/MeterProtocol.h"
+#include "model/FixedText.h"
+#include "model/FrequencyTable.h"
+
+namespace orvik {
+
+namespace {
+constexpr float LevelToleranceDb = 1.0f;
+constexpr int LevelPauseMs = 200;
+
+MessageButtons retryButtons(bool selectedRun) {
+    return selectedRun ? MessageButtons::YesNo : MessageButtons::YesNoCancel;
+}
+} // namespace
+
+Measurement::Measurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
+                                 TestNumber test)
+    : m_record(record), m_link(link), m_transducer(transducer), m_channel(channel), m_test(test) {}
+
+QString Measurement::microphoneInUse() const {
+    const QString calibrated = m_link.calibratedMicrophoneModel ? m_link.calibratedMicrophoneModel() : QString();
+    if (!calibrated.isEmpty())
+        return calibrated;
+    return fixedText(microphoneOfTransducer(m_record.setup, m_transducer).identity.model);
+}
+
+int Measurement::readCalibrationOffset(ProgressWindow* progress, const QString& label) {
+    if (m_offsetRead)
+        return 0;
+    if (progress) {
+        progress->setStatus(labelled(label, QStringLiteral("Reading calibration offset")));
+        if (progress->checkCancelButton())
+            return MeasurementCancelled;
+    }
+    QByteArray reply;
+    const int status = m_link.meter().sendCommand("Q227", &reply, 40, 2);
+    if (status < 0)
+        return status;
+    m_calibrationOffset = float(meter::replyNumber(reply));
+    m_offsetRead = true;
+    return status;
+}
+
+int Measurement::measureBandLevel(FreqIndex frequency, ProgressWindow* progress) {
+    if (const int status = readCalibrationOffset(progress); status < 0 || status == MeasurementCancelled)
+        return status;
+    int gain = 0;
+    if (const int status = queryMeterGain(m_link.meter(), gain); status < 0)
+        return status;
+    if (gain != WorkingGain) {
+        const int status = setMeterGain(m_link, WorkingGain, progress);
+        if (status < 0 || status == MeasurementCancelled)
+            return status;
+        m_gainSetForLevel = true;
+    }
+    m_spectrum.fill(0.0f);
+    m_band = bandOfFrequencyIndex(frequency);
+    StableSpectrumRequest request;
+    request.band = m_band;
+    request.calibrationOffset = m_calibrationOffset;
+    request.toleranceDb = LevelToleranceDb;
+    request.pauseMs = LevelPauseMs;
+    StableSpectrum result;
+    const int status = readStableSpectrum(m_link.meter(), m_link.messages(), request, result, progress);
+    m_lastSpread = result.lastSpread;
+    if (status >= 0 && status != MeasurementCancelled) {
+        m_spectrum = result.levels;
+        m_bandLevel = result.levels[std::size_t(m_band)];
+    }
+    return status;
+}
+
+QString Measurement::retryTail(bool selectedRun) {
+    return selectedRun ? QStringLiteral("Click No to cancel the measurement.")
+                       : QStringLiteral("Click No to go on to the next frequency (if there is one).\nClick Cancel to "
+                                        "cancel the measurement.");
+}
+
+QString Measurement::unstableQuestion(FreqIndex frequency, bool selectedRun) const {
+    return QString::asprintf("Failed to get a stable reading. High - Low = %.2f\nWould you like to measure again at "
+                             "%.0f Hz?\nClick Yes to re-measure at this frequency.\n",
+                             double(m_lastSpread), double(frequencyHz(frequency))) +
+           retryTail(selectedRun);
+}
+
+void Measurement::refill() {
+    if (onRefill)
+        onRefill();
+}
+
+PointOutcome Measurement::measurePoint(const PointPlan& plan,
+                                           const std::function<PointAttempt(ProgressWindow&)>& attempt) {
+    MessageBox& messages = m_link.messages();
+    if (messages.show(QStringLiteral("Set") + plan.dialText, MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        cancelRun();
+        return PointOutcome::Cancelled;
+    }
+    m_link.keys.goToFrequency(plan.frequency);
+    const auto progress = m_link.services.progress.open(ProgressCaption::Measurement);
+    progress->setRange(0, 100);
+    progress->setPos(0);
+    progress->setStep(10);
+    if (plan.checkMode) {
+        progress->setStatus(plan.checkingText);
+        while (!ensureMeterMode(m_link, plan.mode, plan.variant, true)) {
+            if (messages.show(QStringLiteral("Communication with the K37 failed.\nPlease verify that all connections "
+                                             "are correct and the K37 is turned on."),
+                              MessageButtons::OkCancel) != MessageAnswer::Ok) {
+                cancelRun();
+                return PointOutcome::Cancelled;
+            }
+        }
+    }
+    for (;;) {
+        const PointAttempt result = attempt(*progress);
+        m_lastStatus = result.status;
+        if (result.status == MeasurementCancelled)
+            return PointOutcome::Cancelled;
+        if (result.status >= 0 && result.retryQuestion.isEmpty())
+            return PointOutcome::Stored;
+        switch (messages.show(result.retryQuestion, retryButtons(plan.selectedRun))) {
+        case MessageAnswer::Yes:
+            continue;
+        case MessageAnswer::No:
+            if (!plan.selectedRun)
+                return PointOutcome::Skipped;
+            [[fallthrough]];
+        default:
+            cancelRun();
+            return PointOutcome::Cancelled;
+        }
+    }
+}
+
+} // namespace orvik

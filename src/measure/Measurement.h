@@ -1,0 +1,102 @@
+#pragma once
+
+#include "measure/MeterLink.h"
+#include "measure/MeterSetup.h"
+#include "measure/OneThirdOctaveBands.h"
+#include "measure/ReadStableSpectrum.h"
+#include "model/AudiometerRecord.h"
+#include "model/FrequencyTable.h"
+#include "model/RecordHeader.h"
+
+#include <functional>
+
+namespace orvik {
+
+// How one measured point ended.
+enum class PointOutcome { Stored, Skipped, Cancelled };
+
+// Page verdicts: nothing judged yet, every judged point passes, at least one fails.
+enum class PageVerdict : int { NoneJudged = 0, AllPass = 1, AnyFails = -1 };
+
+// What a page needs to run one point through the common procedure.
+struct PointPlan {
+    QString dialText; // completes "Set%s", e.g. " 70 dBHL Left at 1000 Hz"
+    FreqIndex frequency = 0;
+    bool checkMode = false; // the first point of Measure All, every point of Measure Selected
+    MeterMode mode = MeterMode::SlmRta;
+    int variant = 0;
+    QString checkingText; // "Checking the K37 for SLM/RTA mode"
+    bool selectedRun = false;
+};
+
+// One reading of a point: its status and, when it gave nothing worth storing, the question that offers to
+// measure again. Status 0 or more with no question means the page stored the value.
+struct PointAttempt {
+    int status = 0;
+    QString retryQuestion;
+};
+
+// The state and the procedures every measurement page shares: the record and meter link, the transducer,
+// channel and test, the calibration offset read once per page, the gain flags, the last status and the
+// spectrum of the last stable reading. Pages add their result blocks and list; widgets only show them.
+class Measurement {
+public:
+    Measurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
+                    TestNumber test);
+    virtual ~Measurement() = default;
+
+    TransducerKind transducer() const { return m_transducer; }
+    Channel channel() const { return m_channel; }
+    TestNumber test() const { return m_test; }
+    int lastStatus() const { return m_lastStatus; }
+    PageVerdict verdict() const { return m_verdict; }
+    float calibrationOffset() const { return m_calibrationOffset; }
+    bool calibrationOffsetRead() const { return m_offsetRead; }
+    float bandLevel() const { return m_bandLevel; }
+    float lastSpread() const { return m_lastSpread; }
+    const Spectrum& spectrum() const { return m_spectrum; }
+    bool running() const { return m_running; }
+
+    // Called after every point and whenever the rows change, so that the widget refills its list.
+    std::function<void()> onRefill;
+
+    // Reads "Q227" once per page; MeasurementCancelled when cancelled.
+    int readCalibrationOffset(ProgressWindow* progress, const QString& label = {});
+    // Reads the calibration offset if needed, brings the gain to the working gain and takes a stable spectrum
+    // watching the band of the frequency. The band level is then bandLevel().
+    int measureBandLevel(FreqIndex frequency, ProgressWindow* progress);
+
+    // The retry question's tail: go on to the next frequency, or (Measure Selected) cancel.
+    static QString retryTail(bool selectedRun);
+
+protected:
+    // The common procedure of one point: dial prompt, cursor, progress window, mode check, then attempts
+    // until one stores, the technician skips it or cancels.
+    PointOutcome measurePoint(const PointPlan& plan, const std::function<PointAttempt(ProgressWindow&)>& attempt);
+    // The retry question after a reading that never became stable.
+    QString unstableQuestion(FreqIndex frequency, bool selectedRun) const;
+    void refill();
+    void cancelRun() { m_lastStatus = MeasurementCancelled; }
+    // The microphone whose model sets the meter's transducer: the one the calibration check was made with,
+    // else the microphone the set-up chose for this transducer.
+    QString microphoneInUse() const;
+
+    AudiometerRecord& m_record;
+    MeterLink& m_link;
+    TransducerKind m_transducer;
+    Channel m_channel;
+    TestNumber m_test;
+    float m_calibrationOffset = 0.0f;
+    bool m_offsetRead = false;
+    bool m_gainSetForLevel = false;
+    bool m_gainSetForFrequency = false;
+    int m_lastStatus = 0;
+    Spectrum m_spectrum{};
+    int m_band = 0;
+    float m_bandLevel = 0.0f;
+    float m_lastSpread = 0.0f;
+    PageVerdict m_verdict = PageVerdict::NoneJudged;
+    bool m_running = false;
+};
+
+} // namespace orvik

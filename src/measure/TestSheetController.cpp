@@ -1,0 +1,283 @@
+#include "measure/TestSheetController.h"
+
+#include "app/Settings.h"
+#include "measure/LevelCorrections.h"
+#include "model/Coupler.h"
+#include "model/FixedText.h"
+
+namespace orvik {
+
+namespace {
+const QString NotSelected = QStringLiteral("[not selected]");
+
+ToneKind toneKindOf(int test) {
+    switch (test) {
+    case 1:
+        return ToneKind::Frequency;
+    case 6:
+        return ToneKind::Fm;
+    case 7:
+        return ToneKind::NarrowBand;
+    default:
+        return ToneKind::HearingLevel;
+    }
+}
+
+QString orNotSelected(const QString& format, const QString& value, const QString& missing) {
+    return value.isEmpty() ? missing : format.arg(value);
+}
+
+QString earphoneLabel(const TestSetup& setup, TransducerKind transducer) {
+    EarphoneKind kind{};
+    earphoneKindOf(transducer, kind);
+    const EarphoneBlock& block = earphoneSlot(setup, kind);
+    return orNotSelected(QStringLiteral("%1 Earphones"), fixedText(block.model),
+                         QStringLiteral("Earphones ") + NotSelected) +
+           orNotSelected(QStringLiteral(" Left %1"), fixedText(block.leftSerial),
+                         QStringLiteral(" Left ") + NotSelected) +
+           orNotSelected(QStringLiteral(" Right %1"), fixedText(block.rightSerial),
+                         QStringLiteral(" Right ") + NotSelected);
+}
+
+QString micLabel(const TestSetup& setup, TransducerKind transducer, const char* name) {
+    const QString serial = fixedText(microphoneOfTransducer(setup, transducer).identity.serialNumber);
+    return orNotSelected(QString::fromLatin1(name) + QStringLiteral(" %1"), serial,
+                         QString::fromLatin1(name) + QLatin1Char(' ') + NotSelected);
+}
+
+QString pressureUnit(float pressure) {
+    if (pressure < 36.0f)
+        return QStringLiteral("in.Hg");
+    return pressure < 500.0f ? QStringLiteral("kPa") : QStringLiteral("mmHg");
+}
+
+int humidityShown(quint16 humidity) {
+    return humidity < 4 ? 30 + 20 * humidity : humidity;
+}
+} // namespace
+
+QString sheetDateLabel(const QDate& date) {
+    return QString::asprintf("%02d/%02d/%d", date.month(), date.day(), date.year());
+}
+
+QString sheetTimeLabel(const QTime& time) {
+    // Midnight and noon read 12, as on any 12-hour clock.
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QString::asprintf("%02d:%02d %s", hour, time.minute(), time.hour() < 12 ? "AM" : "PM");
+}
+
+TestStatus combinedStatus(const QList<PageVerdict>& verdicts) {
+    if (verdicts.contains(PageVerdict::AnyFails))
+        return TestStatus::Fail;
+    return verdicts.contains(PageVerdict::AllPass) ? TestStatus::Pass : TestStatus::NotJudged;
+}
+
+TestSheetController::TestSheetController(AudiometerRecord& record, MeterLink& link, SaveRecord save, SaveNowQuestion saveNow)
+    : m_record(record), m_link(link), m_save(std::move(save)), m_saveNow(std::move(saveNow)) {
+    buildPages();
+}
+
+TestSheetController::~TestSheetController() = default;
+
+QStringList TestSheetController::testNames() const {
+    QStringList names;
+    for (int test = 0; test < TestCount; ++test)
+        names << testName(test);
+    return names;
+}
+
+QStringList TestSheetController::transducerNames() const {
+    QStringList names;
+    for (TransducerKind transducer : transducersOffered(m_test))
+        names << transducerName(transducer);
+    return names;
+}
+
+void TestSheetController::buildPages() {
+    m_pages = pagesFor(m_test, m_transducer);
+    m_hlPages.clear();
+    for (const PageSlot& slot : m_pages) {
+        if (slot.kind != PageKind::Tone) {
+            m_hlPages.push_back(nullptr);
+            continue;
+        }
+        auto page = std::make_unique<ToneMeasurement>(m_record, m_link, m_transducer, slot.channel, toneKindOf(m_test));
+        loadDialLevels(*page);
+        page->fillList();
+        m_hlPages.push_back(std::move(page));
+    }
+    m_active = 0;
+    if (onPagesChanged)
+        onPagesChanged();
+}
+
+void TestSheetController::loadDialLevels(ToneMeasurement& page) {
+    const InputLevels& levels = m_record.results.inputLevels;
+    const int t = int(m_transducer);
+    page.setDialLevels(m_test == 7 ? levels.narrowBand[t].level : levels.hearingLevel[t].level);
+}
+
+void TestSheetController::setActivePage(int index) {
+    if (index >= 0 && index < m_pages.size())
+        m_active = index;
+}
+
+ToneMeasurement* TestSheetController::measurementPage(int index) {
+    return index >= 0 && index < int(m_hlPages.size()) ? m_hlPages[std::size_t(index)].get() : nullptr;
+}
+
+void TestSheetController::takeDataBack() {
+    QList<PageVerdict> verdicts;
+    for (const auto& page : m_hlPages)
+        if (page)
+            verdicts << page->takeDataBack();
+    if (!verdicts.isEmpty())
+        m_record.header.testStatus[m_test][int(m_transducer)] = qint16(combinedStatus(verdicts));
+}
+
+void TestSheetController::offerSave() {
+    if (!m_changed)
+        return;
+    SettingsStore& settings = m_link.services.settings;
+    if (Setting::ShowSaveDialogAfterTest.read(settings)) {
+        if (m_saveNow && m_saveNow())
+            save();
+    } else if (Setting::SaveAfterTest.read(settings)) {
+        save();
+    }
+}
+
+bool TestSheetController::ensureTestMode() {
+    if (!m_link.session.isOpen())
+        return true;
+    while (!ensureMeterMode(m_link, testMeterMode(m_test), m_test, true)) {
+        if (m_link.messages().show(QStringLiteral("Could not set the K37 properly for the selected Measurement! Verify "
+                                                  "that it is powered on, stable, and connected to the PC. Then press "
+                                                  "OK!"),
+                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
+            return false;
+    }
+    return true;
+}
+
+void TestSheetController::chooseTest(int test) {
+    if (test < 0 || test >= TestCount)
+        return;
+    takeDataBack();
+    offerSave();
+    m_test = test;
+    m_transducer = transducersOffered(test).front();
+    buildPages();
+    ensureTestMode();
+}
+
+void TestSheetController::chooseTransducer(int listPosition) {
+    const QList<TransducerKind> offered = transducersOffered(m_test);
+    if (listPosition < 0 || listPosition >= offered.size())
+        return;
+    takeDataBack();
+    offerSave();
+    m_transducer = offered[listPosition];
+    buildPages();
+}
+
+int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& run) {
+    if (!ensureTestMode())
+        return MeasurementCancelled;
+    if (!m_pages.value(m_active).measures()) {
+        for (int i = 0; i < m_pages.size(); ++i)
+            if (m_pages[i].measures()) {
+                m_active = i;
+                break;
+            }
+    }
+    ToneMeasurement* page = measurementPage(m_active);
+    if (!page) {
+        m_link.messages().show(QStringLiteral("%1 (%2): this measurement is not available yet.")
+                                   .arg(testName(m_test), transducerName(m_transducer)));
+        return 0;
+    }
+    loadDialLevels(*page);
+    const int status = run(*page);
+    if (!m_readOnly)
+        m_changed = true;
+    return status;
+}
+
+int TestSheetController::measureAll() {
+    return dispatch([](ToneMeasurement& page) { return page.measureAll(); });
+}
+
+int TestSheetController::measureSelected(const QList<int>& rows) {
+    return dispatch([&rows](ToneMeasurement& page) { return page.measureSelected(rows); });
+}
+
+bool TestSheetController::nextTest() {
+    if (m_test == TestCount - 1) {
+        takeDataBack();
+        return false;
+    }
+    chooseTest(m_test + 1);
+    return true;
+}
+
+bool TestSheetController::save() {
+    takeDataBack();
+    if (!m_save || !m_save(m_record))
+        return false;
+    m_changed = false;
+    return true;
+}
+
+void TestSheetController::ok() {
+    takeDataBack();
+    if (m_changed)
+        save();
+}
+
+void TestSheetController::setConditions(float temperature, quint16 humidity, float pressure) {
+    m_record.setup.temperature = temperature;
+    m_record.setup.humidity = humidity;
+    m_record.setup.pressure = pressure;
+    m_changed = true;
+}
+
+QString TestSheetController::instrumentLabel() const {
+    const TestSetup& setup = m_record.setup;
+    switch (m_transducer) {
+    case TransducerKind::BoneVibrator: {
+        const bool makers = isMakersMastoid(setup);
+        const EmbeddedIdentity& mastoid = setup.instruments.mastoid.identity;
+        return orNotSelected(QStringLiteral("%1 Vibrator"), fixedText(setup.boneVibrator.model),
+                             QStringLiteral("Vibrator ") + NotSelected) +
+               QLatin1Char(' ') + fixedText(setup.boneVibrator.serialNumber) + QStringLiteral(", ") +
+               orNotSelected(QStringLiteral("%1 Mastoid"), fixedText(mastoid.model),
+                             QStringLiteral("Mastoid ") + NotSelected) +
+               QLatin1Char(' ') + fixedText(mastoid.serialNumber) + QStringLiteral(", ") +
+               couplerDisplayName(DefaultMastoidCoupler) + QStringLiteral(" Coupler, ") +
+               micLabel(setup, m_transducer, makers ? "Mic" : "Cal Mic") +
+               QString::asprintf(", T:%.1fC, P:%.1f%s, H:%d", double(setup.temperature), double(setup.pressure),
+                                 qPrintable(pressureUnit(setup.pressure)), humidityShown(setup.humidity));
+    }
+    case TransducerKind::SoundField:
+        return orNotSelected(QStringLiteral("Left Speaker %1"), fixedText(setup.speakers[0].serialNumber),
+                             QStringLiteral("Left Speaker ") + NotSelected) +
+               orNotSelected(QStringLiteral(", Right Speaker %1"), fixedText(setup.speakers[1].serialNumber),
+                             QStringLiteral(", Right Speaker ") + NotSelected) +
+               QStringLiteral(", ") + micLabel(setup, m_transducer, "Mic");
+    default:
+        break;
+    }
+    const QString earphones = earphoneLabel(setup, m_transducer);
+    if (m_test == 6)
+        return earphones +
+               QString::asprintf(", Rate %.1f Hz, Dev. %.1f %%", double(setup.fmRate), double(setup.fmDeviation));
+    EarphoneKind kind{};
+    earphoneKindOf(m_transducer, kind);
+    const quint16 coupler = earphoneSlot(setup, kind).coupler;
+    const QString couplerText = coupler == 0 ? QStringLiteral("Coupler ") + NotSelected
+                                             : couplerDisplayName(coupler) + QStringLiteral(" Coupler");
+    return earphones + QStringLiteral(", ") + couplerText + QStringLiteral(", ") + micLabel(setup, m_transducer, "Mic");
+}
+
+} // namespace orvik

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "measure/ToneJudgement.h"
+#include "measure/Measurement.h"
+#include "model/ReferenceLevel.h"
+
+#include <QStringList>
+
+namespace orvik {
+
+// One row of a result list as the widget shows it.
+struct ResultRow {
+    FreqIndex frequency = 0;
+    QStringList cells;
+    bool greyed = false; // the reference level is missing: drawn in 150, 150, 150
+};
+
+struct ResultList {
+    QStringList columns;
+    QList<ResultRow> rows;
+    PageVerdict verdict = PageVerdict::NoneJudged;
+    MissingReferenceList missing;
+};
+
+// The page's working blocks: one per kind, copied from the record and handed back to it.
+struct ToneBlocks {
+    ToneEntry tone[FrequencyCount];
+    FmEntry fm[FrequencyCount];
+    NarrowBandEntry narrowBand[FrequencyCount];
+};
+
+struct ToneListInput {
+    const TestSetup& setup;
+    TransducerKind transducer;
+    ToneKind kind;
+    bool showCorrections;
+    const ToneBlocks& blocks;
+    const qint16 (&dialLevels)[FrequencyCount];
+};
+
+// The rows of every selected frequency with their columns, formats and judgement. Missing reference levels
+// are collected and their rows greyed; warning and removal are the caller's (they depend on settings).
+ResultList buildHLFreqList(const ToneListInput& input);
+
+// Frequencies the list ever shows for a kind: narrow band stops at 8000 Hz.
+FreqIndex lastListedIndex(ToneKind kind);
+
+QString missingReferenceWarning(const MissingReferenceList& missing);
+
+} // namespace orvik

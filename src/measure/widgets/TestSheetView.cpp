@@ -1,0 +1,308 @@
+#include "TestSheetView.h"
+
+#include "AdjustLevelDialog.h"
+#include "ConditionsDialog.h"
+#include "GridQuestionBox.h"
+#include "ToneMeasurementPage.h"
+#include "SaveNowDialog.h"
+#include "TabChain.h"
+#include "ViewContext.h"
+#include "app/ShellDocument.h"
+#include "app/ViewSwitcher.h"
+#include "measure/TestSheetController.h"
+#include "meter/KeySimulator.h"
+#include "meter/MeterSession.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace orvik {
+
+// The objects that live as long as the view and only exist with a connected meter.
+struct TestSheetView::Links {
+    Links(MeterSession& session, const AppServices& services, AudiometerRecord& record, TestSheetController::SaveRecord save,
+          TestSheetController::SaveNowQuestion saveNow, QWidget* dialogParent)
+        : keys(*session.commander(), services.settings), link{session, keys, services, {}},
+          sheet(record, link, std::move(save), std::move(saveNow)), grid(dialogParent) {}
+
+    KeySimulator keys;
+    MeterLink link;
+    TestSheetController sheet;
+    GridQuestionBox grid;
+};
+
+TestSheetView::TestSheetView(ViewContext& context, TestSheetSeams seams, int test, QWidget* parent)
+    : QWidget(parent), m_context(context), m_seams(std::move(seams)) {
+    if (!m_seams.session.commander() || !m_seams.session.isOpen()) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(QStringLiteral("The K37 is not connected; the test sheet needs it."), this));
+        return;
+    }
+    m_links = std::make_unique<Links>(
+        m_seams.session, m_seams.services, m_context.document.record(), m_seams.save,
+        [this] { return SaveNowDialog(m_context.settings, this).askSave(); }, this);
+    m_links->link.calibratedMicrophoneModel = m_seams.calibratedMicrophoneModel;
+    m_links->sheet.onPagesChanged = [this] {
+        placeTransducer();
+        showPages();
+    };
+    buildLayout();
+    if (test > 0)
+        m_links->sheet.chooseTest(test);
+    showLists();
+    placeTransducer();
+    showPages();
+    showClock();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &TestSheetView::showClock);
+    clock->start(1000);
+}
+
+TestSheetView::~TestSheetView() = default;
+
+void TestSheetView::placeTransducer() {
+    if (m_seams.transducerOnCoupler)
+        m_seams.transducerOnCoupler(m_links->sheet.transducer());
+}
+
+TestSheetController* TestSheetView::sheet() const {
+    return m_links ? &m_links->sheet : nullptr;
+}
+
+QPushButton* TestSheetView::button(const QString& text) const {
+    for (QPushButton* b : findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+QPushButton* TestSheetView::addButton(const QString& text, void (TestSheetView::*handler)()) {
+    auto* b = new QPushButton(text, m_buttons);
+    connect(b, &QPushButton::clicked, this, handler);
+    m_buttons->layout()->addWidget(b);
+    return b;
+}
+
+void TestSheetView::buildLayout() {
+    m_tests = new QListWidget(this);
+    m_transducers = new QListWidget(this);
+    m_pages = new QTabWidget(this);
+    m_title = new QLabel(this);
+    m_instrument = new QLabel(this);
+    m_instrument->setWordWrap(true);
+    m_instrument->setToolTip(QStringLiteral("Transducer, coupler, mic info"));
+    m_date = new QLabel(this);
+    m_time = new QLabel(this);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+
+    auto* lists = new QVBoxLayout;
+    lists->addWidget(new QLabel(QStringLiteral("Measurements"), this));
+    lists->addWidget(m_tests, 3);
+    lists->addWidget(new QLabel(QStringLiteral("Transducers"), this));
+    lists->addWidget(m_transducers, 2);
+
+    m_buttons = new QWidget(this);
+    new QVBoxLayout(m_buttons);
+    addButton(QStringLiteral("Measure All"), &TestSheetView::measureAll);
+    addButton(QStringLiteral("Measure Selected"), &TestSheetView::measureSelected);
+    addButton(QStringLiteral("Next Test"), &TestSheetView::nextTest);
+    addButton(QStringLiteral("Adjust"), &TestSheetView::adjust);
+    addButton(QStringLiteral("Humidity/Temp"), &TestSheetView::conditions);
+    addButton(QStringLiteral("Save"), &TestSheetView::save);
+    addButton(QStringLiteral("Ok"), &TestSheetView::ok);
+    addButton(QStringLiteral("Cancel"), &TestSheetView::cancel);
+    static_cast<QVBoxLayout*>(m_buttons->layout())->addStretch();
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(m_title, 1);
+    heading->addWidget(m_date);
+    heading->addWidget(m_time);
+
+    auto* centre = new QVBoxLayout;
+    centre->addLayout(heading);
+    centre->addWidget(m_instrument);
+    centre->addWidget(m_pages, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(lists);
+    layout->addLayout(centre, 1);
+    layout->addWidget(m_buttons);
+
+    connect(m_tests, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_filling || row < 0 || row == m_links->sheet.test())
+            return;
+        m_links->sheet.chooseTest(row);
+        showLists();
+    });
+    connect(m_transducers, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_filling || row < 0)
+            return;
+        m_links->sheet.chooseTransducer(row);
+        showLabels();
+    });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!m_filling)
+            m_links->sheet.setActivePage(index);
+    });
+}
+
+void TestSheetView::showLists() {
+    TestSheetController& sheet = m_links->sheet;
+    m_filling = true;
+    m_tests->clear();
+    m_tests->addItems(sheet.testNames());
+    m_tests->setCurrentRow(sheet.test());
+    m_transducers->clear();
+    m_transducers->addItems(sheet.transducerNames());
+    m_transducers->setCurrentRow(int(transducersOffered(sheet.test()).indexOf(sheet.transducer())));
+    m_filling = false;
+    button(QStringLiteral("Adjust"))->setVisible(sheet.adjustVisible());
+    showLabels();
+}
+
+void TestSheetView::showLabels() {
+    m_title->setText(m_links->sheet.title());
+    m_instrument->setText(m_links->sheet.instrumentLabel());
+}
+
+void TestSheetView::showClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    m_date->setText(sheetDateLabel(now.date()));
+    m_time->setText(sheetTimeLabel(now.time()));
+}
+
+void TestSheetView::showPages() {
+    if (!m_pages)
+        return;
+    TestSheetController& sheet = m_links->sheet;
+    m_filling = true;
+    while (m_pages->count() > 0) {
+        QWidget* old = m_pages->widget(0);
+        m_pages->removeTab(0);
+        delete old;
+    }
+    for (int i = 0; i < sheet.pages().size(); ++i) {
+        const PageSlot& slot = sheet.pages()[i];
+        if (ToneMeasurement* page = sheet.measurementPage(i)) {
+            auto* view = new ToneMeasurementPage(*page, m_pages);
+            page->setGridQuestion(&m_links->grid);
+            page->onRefill = [view] { view->refill(); };
+            m_pages->addTab(view, slot.title);
+            continue;
+        }
+        // Pages of tests still to come say so instead of pretending to measure.
+        auto* missing = new QLabel(QStringLiteral("%1 (%2): this measurement is not available yet.")
+                                       .arg(pageKindName(slot.kind), transducerName(sheet.transducer())),
+                                   m_pages);
+        missing->setAlignment(Qt::AlignCenter);
+        m_pages->addTab(missing, slot.title);
+    }
+    m_pages->setCurrentIndex(sheet.activePage());
+    moveToEndOfTabChain(m_buttons);
+    m_filling = false;
+}
+
+void TestSheetView::recordChanged() {
+    if (m_links->sheet.changed()) {
+        m_context.document.setModified(true);
+        m_context.document.markTestStarted();
+    }
+}
+
+void TestSheetView::run(const std::function<void()>& measure) {
+    // The run pumps events while it waits for the meter: no second run may start meanwhile.
+    m_buttons->setEnabled(false);
+    m_tests->setEnabled(false);
+    m_transducers->setEnabled(false);
+    measure();
+    m_buttons->setEnabled(true);
+    m_tests->setEnabled(true);
+    m_transducers->setEnabled(true);
+    m_filling = true;
+    m_pages->setCurrentIndex(m_links->sheet.activePage());
+    m_filling = false;
+    recordChanged();
+}
+
+void TestSheetView::measureAll() {
+    run([this] { m_links->sheet.measureAll(); });
+}
+
+void TestSheetView::measureSelected() {
+    QList<int> rows;
+    if (auto* view = qobject_cast<ToneMeasurementPage*>(m_pages->currentWidget()))
+        rows = view->selectedRows();
+    run([this, rows] { m_links->sheet.measureSelected(rows); });
+}
+
+void TestSheetView::nextTest() {
+    if (!m_links->sheet.nextTest()) {
+        recordChanged();
+        m_context.views.switchView(ViewId::Summary);
+        return;
+    }
+    showLists();
+}
+
+void TestSheetView::adjust() {
+    TestSheetController& sheet = m_links->sheet;
+    if (sheet.test() != 0) {
+        // Speech has its own display, which does not exist yet; the hearing-level one would show wrong values.
+        m_seams.services.messageBox.show(QStringLiteral("%1 (%2): the Adjust display is not available yet.")
+                                             .arg(sheet.title(), transducerName(sheet.transducer())));
+        return;
+    }
+    FreqIndex preselected = -1;
+    auto* view = qobject_cast<ToneMeasurementPage*>(m_pages->currentWidget());
+    if (ToneMeasurement* page = sheet.measurementPage(sheet.activePage()); page && view) {
+        const QList<int> rows = view->selectedRows();
+        preselected = rows.isEmpty() ? -1 : page->frequencyOfRow(rows.front());
+    }
+    const InputLevels& levels = m_context.document.record().results.inputLevels;
+    auto* window = new AdjustLevelDialog(m_context.document.record(), m_links->link, sheet.transducer(),
+                                           levels.hearingLevel[int(sheet.transducer())].level, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (window->start(preselected, &m_links->grid))
+        window->show();
+    else
+        delete window;
+}
+
+void TestSheetView::conditions() {
+    TestSetup& setup = m_context.document.record().setup;
+    if (ConditionsDialog(setup, m_seams.services.messageBox, this).exec() != QDialog::Accepted)
+        return;
+    m_links->sheet.setConditions(setup.temperature, setup.humidity, setup.pressure);
+    recordChanged();
+    showLabels();
+}
+
+void TestSheetView::save() {
+    if (m_links->sheet.save())
+        m_context.document.setModified(false);
+}
+
+void TestSheetView::ok() {
+    m_links->sheet.ok();
+    if (!m_links->sheet.changed())
+        m_context.document.setModified(false);
+    m_context.views.switchView(ViewId::Summary);
+}
+
+void TestSheetView::cancel() {
+    // The results stay in the record (unsaved): leaving the sheet never throws measurements away.
+    m_links->sheet.takeDataBack();
+    recordChanged();
+    m_context.views.switchView(ViewId::Summary);
+}
+
+} // namespace orvik

@@ -1,0 +1,124 @@
+#include "StoredBoothTestsPage.h"
+#include "StoredAudiometerTestsPage.h"
+#include "StoredMeasurementsDialog.h"
+#include "DocumentFixture.h"
+#include "FormField.h"
+#include "ModalDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+namespace orvik::test {
+namespace {
+
+QStringList column(const QTreeView& list, int index) {
+    QStringList texts;
+    for (int row = 0; row < list.model()->rowCount(); ++row)
+        texts << list.model()->index(row, index).data().toString();
+    return texts;
+}
+
+void select(QTreeView& list, int row) {
+    list.selectionModel()->select(list.model()->index(row, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QPushButton* button(QWidget& root, const QString& text) {
+    for (QPushButton* b : root.findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+class StoredDataSheet : public DocumentFixture {
+protected:
+    void SetUp() override {
+        createDatabase();
+        save("J. Smith", "AC40", "0412877", 1);
+        save("P. Olsen", "AC40", "0412877", 2);
+        save("J. Smith", "MA41", "77", 1);
+        doc.ambientRecord() = clearedAmbientRecord();
+        setFixedText(doc.ambientRecord().testName, QStringLiteral("BT-1"));
+        setFixedText(doc.ambientRecord().customerName, QStringLiteral("Lakeside Audiology"));
+        ASSERT_TRUE(doc.saveAmbientRecord());
+    }
+
+    void save(const char* technician, const char* model, const char* serial, int channel) {
+        fillRecord(technician, model, serial);
+        doc.record().setup.channelToTest = static_cast<quint16>(channel);
+        ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
+    }
+
+    StoredMeasurementsBrowser browser{doc, services.messages};
+};
+
+TEST_F(StoredDataSheet, OpensWithEveryStoredTestAndSearchesWithTheFieldsAsTyped) {
+    StoredMeasurementsDialog sheet(browser);
+    QTreeView& tests = *sheet.audiometricPage()->resultList();
+    EXPECT_EQ(column(tests, 0), (QStringList{"J. Smith", "P. Olsen", "J. Smith"}));
+    EXPECT_EQ(column(tests, 3), (QStringList{"1", "2", "1"}));
+    EXPECT_EQ(column(*sheet.boothPage()->resultList(), 1), QStringList{"Lakeside Audiology"});
+
+    QTest::keyClicks(fieldLabelled<QLineEdit>(sheet.audiometricPage(), "Serial Num:"), " 0412877 ");
+    fieldLabelled<QComboBox>(sheet.audiometricPage(), "Channel:")->setCurrentIndex(2);
+    button(*sheet.audiometricPage(), "Update List")->click();
+    EXPECT_EQ(column(tests, 0), QStringList{"P. Olsen"});
+    EXPECT_EQ(sheet.audiometricPage()->selectedId(), -1);
+}
+
+TEST_F(StoredDataSheet, DeleteRemovesTheSelectedLinesAfterAskingAndListsWhatIsLeft) {
+    StoredMeasurementsDialog sheet(browser);
+    QTreeView& tests = *sheet.audiometricPage()->resultList();
+    select(tests, 1);
+    select(*sheet.boothPage()->resultList(), 0);
+    services.messages.answer(QStringLiteral("AMBIENT"), MessageAnswer::No)
+        .answer(QStringLiteral("AUDIOMETRIC"), MessageAnswer::Yes);
+    button(sheet, "Delete")->click();
+    EXPECT_EQ(services.messages.texts(),
+              (QStringList{"Do you really want to delete highlighted AMBIENT measurement?",
+                           "Do you really want to delete highlighted AUDIOMETRIC measurement?"}));
+    EXPECT_EQ(column(tests, 0), (QStringList{"J. Smith", "J. Smith"}));
+    EXPECT_EQ(sheet.boothPage()->resultList()->model()->rowCount(), 1);
+}
+
+struct RetrieveCase {
+    const char* name;
+    int line;             // selected audiometric line, -1 none
+    const char* gesture;  // "Retrieve", "double-click" or "Cancel"
+    bool loaded;
+};
+
+class StoredDataRetrieve : public StoredDataSheet, public ::testing::WithParamInterface<RetrieveCase> {};
+
+TEST_P(StoredDataRetrieve, LoadsTheSelectedTestOnlyWhenTheTechnicianRetrievesIt) {
+    const RetrieveCase& c = GetParam();
+    doc.newRecord();
+    StoredMeasurementsBrowser::Retrieved retrieved;
+    whileModal<StoredMeasurementsDialog>([&] { retrieved = StoredMeasurementsDialog::browse(doc, services.messages, nullptr); },
+                              [&c](StoredMeasurementsDialog& sheet) {
+                                  QTreeView& tests = *sheet.audiometricPage()->resultList();
+                                  if (c.line >= 0)
+                                      select(tests, c.line);
+                                  if (QLatin1String(c.gesture) == "double-click")
+                                      Q_EMIT tests.doubleClicked(tests.model()->index(c.line, 0));
+                                  else
+                                      button(sheet, QLatin1String(c.gesture))->click();
+                              });
+    EXPECT_EQ(retrieved.audiometric, c.loaded);
+    EXPECT_FALSE(retrieved.booth);
+    EXPECT_EQ(fixedText(doc.record().setup.technician), c.loaded ? "P. Olsen" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Gestures, StoredDataRetrieve,
+                         ::testing::Values(RetrieveCase{"RetrieveButton", 1, "Retrieve", true},
+                                           RetrieveCase{"DoubleClick", 1, "double-click", true},
+                                           RetrieveCase{"NothingSelected", -1, "Retrieve", false},
+                                           RetrieveCase{"Cancel", 1, "Cancel", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace orvik::test
