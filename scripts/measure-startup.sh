@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
 build=${ORVIK_BUILD_DIR:-build}
-[ -x "$build/src/app/widgets/orvik" ] || ./scripts/build.sh
+[ -x "$build/src/shell/widgets/orvik" ] || ./scripts/build.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work"
@@ -15,7 +15,7 @@ worst_ms=0
 worst_kb=0
 for i in $(seq "$runs"); do
   log="$work/run$i.log"
-  "$build/src/app/widgets/orvik" --simulate --settings "$work/orvik.ini" --quit-after 1500 2>"$log" &
+  "$build/src/shell/widgets/orvik" --simulate --settings "$work/orvik.ini" --quit-after 1500 2>"$log" &
   pid=$!
   kb=0
   # Resident memory once the window is up (the program reports it), before it closes itself.

@@ -4,4 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh
-exec "${ORVIK_BUILD_DIR:-build}/src/app/widgets/orvik" --simulate "$@"
+exec "${ORVIK_BUILD_DIR:-build}/src/shell/widgets/orvik" --simulate "$@"

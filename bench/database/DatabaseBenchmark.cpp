@@ -1,9 +1,9 @@
 // A laboratory's history (25,000 audiometer tests, 2,000 booth tests, 50 instruments) and the database
 // operations a technician waits for: opening at start-up, saving, loading and the browser's searches.
 // The file is made once and kept in the temporary folder (ORVIK_BENCH_DB names another); its size is reported.
-#include "app/Clock.h"
-#include "app/SilentProgress.h"
-#include "app/SettingsStore.h"
+#include "core/Clock.h"
+#include "core/SilentProgress.h"
+#include "core/SettingsStore.h"
 #include "database/Document.h"
 #include "database/TableCursor.h"
 #include "database/LabHistoryGenerator.h"

@@ -2,9 +2,9 @@
 // (22 points), over the simulated K37 at 9600 baud with bytes paced as on the wire and the technician answering
 // every dial prompt at once. The same run on a stepping clock, where time passes only while the program waits,
 // is the least the protocol and the mandated pauses allow; the ratio of the real run to it is the overhead.
-#include "app/Clock.h"
-#include "app/SettingsStore.h"
-#include "app/SilentProgress.h"
+#include "core/Clock.h"
+#include "core/SettingsStore.h"
+#include "core/SilentProgress.h"
 #include "measure/ToneMeasurement.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"

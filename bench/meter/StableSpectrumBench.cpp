@@ -2,7 +2,7 @@
 // The same read runs on a stepping clock, where time passes only while the link waits: that time is the wire
 // time of the bytes, the meter's own reply delays and the pauses the link must make. The real run's excess
 // over it is the program's overhead.
-#include "app/Clock.h"
+#include "core/Clock.h"
 #include "measure/ReadStableSpectrum.h"
 #include "meter/MeterSession.h"
 #include "sim/K37Simulator.h"

@@ -2,8 +2,8 @@
 
 // What the real-pacing benchmarks share: a clock on which time passes only while the program waits, and the
 // measurement of a run against that minimum.
-#include "app/Clock.h"
-#include "app/MessageBox.h"
+#include "core/Clock.h"
+#include "core/MessageBox.h"
 
 #include <benchmark/benchmark.h>
 

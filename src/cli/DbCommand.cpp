@@ -1,6 +1,6 @@
 // orvik-cli db: the database for lab administrators and scripts.
-#include "app/Clock.h"
-#include "app/SilentProgress.h"
+#include "core/Clock.h"
+#include "core/SilentProgress.h"
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
 #include "database/Document.h"

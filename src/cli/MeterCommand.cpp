@@ -2,8 +2,8 @@
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
 
-#include "app/Preferences.h"
-#include "app/SettingsStore.h"
+#include "core/Preferences.h"
+#include "core/SettingsStore.h"
 #include "measure/ReadStableSpectrum.h"
 #include "meter/BatteryDisplay.h"
 #include "meter/MeterDevicePath.h"

@@ -1,5 +1,5 @@
 // orvik-cli sim: the simulated K37 on a pseudo-terminal, for running the program or a terminal against it.
-#include "app/Clock.h"
+#include "core/Clock.h"
 #include "cli/CliCommand.h"
 #include "sim/K37Simulator.h"
 #include "sim/PtyServer.h"

@@ -1,7 +1,7 @@
 #include "database/Document.h"
 
-#include "app/PumpWait.h"
-#include "app/Settings.h"
+#include "core/PumpWait.h"
+#include "core/Settings.h"
 #include "database/TableCursor.h"
 #include "database/DatabaseConversion.h"
 #include "database/EngineDate.h"

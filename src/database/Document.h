@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ambient/AmbientRecord.h"
-#include "app/AppServices.h"
-#include "app/Preferences.h"
+#include "core/AppServices.h"
+#include "core/Preferences.h"
 #include "database/Database.h"
 #include "equipment/InstrumentLists.h"
 #include "model/AudiometerRecord.h"

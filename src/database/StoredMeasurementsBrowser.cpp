@@ -1,6 +1,6 @@
 #include "database/StoredMeasurementsBrowser.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "database/Document.h"
 #include "database/TableCursor.h"
 #include "database/EngineDate.h"

@@ -1,6 +1,6 @@
 #include "equipment/InstrumentationEditor.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <algorithm>
 #include <cstring>

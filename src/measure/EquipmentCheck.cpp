@@ -1,6 +1,6 @@
 #include "measure/EquipmentCheck.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "model/FixedText.h"
 

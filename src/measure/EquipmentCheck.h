@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageBox.h"
-#include "app/SettingsStore.h"
+#include "core/MessageBox.h"
+#include "core/SettingsStore.h"
 #include "model/AudiometerRecord.h"
 
 #include <QStringList>

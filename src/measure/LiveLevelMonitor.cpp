@@ -1,6 +1,6 @@
 #include "measure/LiveLevelMonitor.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"

@@ -1,6 +1,6 @@
 #include "measure/MeterCalibrationCheck.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/WaitForMeterReady.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgressWindow.h"
+#include "core/ProgressWindow.h"
 #include "measure/MeterLink.h"
 
 #include <QString>

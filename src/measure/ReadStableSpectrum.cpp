@@ -1,6 +1,6 @@
 #include "measure/ReadStableSpectrum.h"
 
-#include "app/PumpWait.h"
+#include "core/PumpWait.h"
 #include "measure/WaitForMeterReady.h"
 
 #include <algorithm>

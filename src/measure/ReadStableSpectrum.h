@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/MessageBox.h"
-#include "app/ProgressWindow.h"
+#include "core/Clock.h"
+#include "core/MessageBox.h"
+#include "core/ProgressWindow.h"
 #include "measure/OneThirdOctaveBands.h"
 #include "meter/SlmCommander.h"
 

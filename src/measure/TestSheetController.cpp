@@ -1,6 +1,6 @@
 #include "measure/TestSheetController.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "model/Coupler.h"
 #include "model/FixedText.h"

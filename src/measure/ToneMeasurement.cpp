@@ -1,6 +1,6 @@
 #include "measure/ToneMeasurement.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/ToneFrequencyReading.h"

@@ -1,6 +1,6 @@
 #include "measure/WaitForMeterReady.h"
 
-#include "app/PumpWait.h"
+#include "core/PumpWait.h"
 
 namespace orvik {
 

@@ -1,6 +1,6 @@
 #include "meter/ComPort.h"
 
-#include "app/PumpWait.h"
+#include "core/PumpWait.h"
 #include "meter/MeterLog.h"
 
 namespace orvik {

@@ -1,7 +1,7 @@
 #include "meter/KeySimulator.h"
 
-#include "app/PumpWait.h"
-#include "app/Settings.h"
+#include "core/PumpWait.h"
+#include "core/Settings.h"
 #include "meter/MeterProtocol.h"
 
 #include <array>

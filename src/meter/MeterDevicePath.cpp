@@ -1,6 +1,6 @@
 #include "meter/MeterDevicePath.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 namespace orvik {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Clock.h"
-#include "app/MessageBox.h"
+#include "core/Clock.h"
+#include "core/MessageBox.h"
 #include "meter/ComPort.h"
 #include "meter/IDK31DirRec.h"
 #include "meter/SlmCommander.h"

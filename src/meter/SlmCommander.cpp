@@ -1,6 +1,6 @@
 #include "meter/SlmCommander.h"
 
-#include "app/PumpWait.h"
+#include "core/PumpWait.h"
 #include "meter/K37Catalogue.h"
 #include "meter/MeterLog.h"
 #include "meter/MeterProtocol.h"

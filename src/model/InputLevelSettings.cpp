@@ -1,6 +1,6 @@
 #include "model/InputLevelSettings.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "model/Transducer.h"
 
 #include <limits>

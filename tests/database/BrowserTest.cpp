@@ -1,5 +1,5 @@
 #include "DocumentFixture.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "database/StoredMeasurementsBrowser.h"
 
 using namespace orvik;

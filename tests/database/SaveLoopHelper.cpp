@@ -1,9 +1,9 @@
 // Saves audiometer records into an existing database until it is killed: the child process of the durability
 // test. Each round adds one row and rewrites row 1; every record is self-checking (all result bytes and the
 // comment carry the round number). "saved N" is printed after each committed round.
-#include "app/Clock.h"
-#include "app/SilentProgress.h"
-#include "app/SettingsStore.h"
+#include "core/Clock.h"
+#include "core/SilentProgress.h"
+#include "core/SettingsStore.h"
 #include "database/Document.h"
 #include "model/FixedText.h"
 

@@ -1,6 +1,6 @@
 #include "equipment/InstrumentationEditor.h"
 #include "ScriptedMessageBox.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ScriptedMessageBox.h"
 #include "SimBench.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/EquipmentCheck.h"
 #include "measure/LevelCorrections.h"
 #include "model/FixedText.h"

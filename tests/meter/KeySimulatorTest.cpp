@@ -1,6 +1,6 @@
 #include "meter/KeySimulator.h"
 #include "MeterTestLink.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "model/InputLevelSettings.h"
-#include "app/Settings.h"
-#include "app/SettingsStore.h"
+#include "core/Settings.h"
+#include "core/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

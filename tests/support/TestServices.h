@@ -3,7 +3,7 @@
 #include "RecordingProgress.h"
 #include "ScriptedMessageBox.h"
 #include "VirtualClock.h"
-#include "app/AppServices.h"
+#include "core/AppServices.h"
 
 namespace orvik::test {
 

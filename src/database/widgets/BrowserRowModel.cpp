@@ -1,4 +1,4 @@
-#include "BrowserRowModel.h"
+#include "database/widgets/BrowserRowModel.h"
 
 namespace orvik {
 

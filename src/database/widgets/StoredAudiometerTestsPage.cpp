@@ -1,4 +1,4 @@
-#include "StoredAudiometerTestsPage.h"
+#include "database/widgets/StoredAudiometerTestsPage.h"
 
 namespace orvik {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoredSearchPage.h"
+#include "database/widgets/StoredSearchPage.h"
 
 namespace orvik {
 

@@ -1,4 +1,4 @@
-#include "StoredBoothTestsPage.h"
+#include "database/widgets/StoredBoothTestsPage.h"
 
 namespace orvik {
 

@@ -1,7 +1,7 @@
-#include "StoredMeasurementsDialog.h"
+#include "database/widgets/StoredMeasurementsDialog.h"
 
-#include "StoredBoothTestsPage.h"
-#include "StoredAudiometerTestsPage.h"
+#include "database/widgets/StoredBoothTestsPage.h"
+#include "database/widgets/StoredAudiometerTestsPage.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

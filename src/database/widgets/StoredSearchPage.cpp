@@ -1,6 +1,6 @@
-#include "StoredSearchPage.h"
+#include "database/widgets/StoredSearchPage.h"
 
-#include "BrowserRowModel.h"
+#include "database/widgets/BrowserRowModel.h"
 
 #include <QComboBox>
 #include <QFormLayout>

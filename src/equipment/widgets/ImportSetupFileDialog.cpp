@@ -1,6 +1,6 @@
-#include "ImportSetupFileDialog.h"
+#include "equipment/widgets/ImportSetupFileDialog.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "equipment/InstrumentImport.h"
 #include "equipment/InstrumentationEditor.h"
 

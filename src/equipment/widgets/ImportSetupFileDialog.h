@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileChoice.h"
+#include "core/FileChoice.h"
 
 #include <QDialog>
 

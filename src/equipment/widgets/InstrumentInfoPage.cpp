@@ -1,4 +1,4 @@
-#include "InstrumentInfoPage.h"
+#include "equipment/widgets/InstrumentInfoPage.h"
 
 #include "equipment/InstrumentationEditor.h"
 #include "model/FixedText.h"

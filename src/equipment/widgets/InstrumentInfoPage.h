@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstrumentPage.h"
+#include "equipment/widgets/InstrumentPage.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "InstrumentPage.h"
+#include "equipment/widgets/InstrumentPage.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>

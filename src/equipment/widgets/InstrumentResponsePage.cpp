@@ -1,4 +1,4 @@
-#include "InstrumentResponsePage.h"
+#include "equipment/widgets/InstrumentResponsePage.h"
 
 #include "model/FrequencyTable.h"
 

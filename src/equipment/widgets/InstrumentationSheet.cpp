@@ -1,7 +1,7 @@
-#include "InstrumentationSheet.h"
+#include "equipment/widgets/InstrumentationSheet.h"
 
-#include "InstrumentInfoPage.h"
-#include "InstrumentResponsePage.h"
+#include "equipment/widgets/InstrumentInfoPage.h"
+#include "equipment/widgets/InstrumentResponsePage.h"
 #include "equipment/InstrumentationEditor.h"
 
 namespace orvik {

@@ -1,4 +1,4 @@
-#include "AdjustLevelDialog.h"
+#include "measure/widgets/AdjustLevelDialog.h"
 
 #include "measure/LiveLevelMonitor.h"
 

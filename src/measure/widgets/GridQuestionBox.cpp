@@ -1,4 +1,4 @@
-#include "GridQuestionBox.h"
+#include "measure/widgets/GridQuestionBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

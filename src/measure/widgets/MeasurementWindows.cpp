@@ -1,7 +1,7 @@
-#include "MeasurementWindows.h"
+#include "measure/widgets/MeasurementWindows.h"
 
-#include "TestSheetView.h"
-#include "MeterCalibrationDialog.h"
+#include "measure/widgets/TestSheetView.h"
+#include "measure/widgets/MeterCalibrationDialog.h"
 #include "database/Document.h"
 
 namespace orvik {

@@ -1,4 +1,4 @@
-#include "MeterCalibrationDialog.h"
+#include "measure/widgets/MeterCalibrationDialog.h"
 
 #include "equipment/InstrumentLists.h"
 #include "measure/MeterCalibrationCheck.h"

@@ -1,4 +1,4 @@
-#include "SaveNowDialog.h"
+#include "measure/widgets/SaveNowDialog.h"
 
 #include "database/StoredMeasurementsBrowser.h"
 

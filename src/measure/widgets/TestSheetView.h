@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ViewContext.h"
-#include "app/AppServices.h"
+#include "shell/ViewContext.h"
+#include "core/AppServices.h"
 #include "model/Transducer.h"
 
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ToneMeasurementPage.h"
+#include "measure/widgets/ToneMeasurementPage.h"
 
 #include "measure/ToneMeasurement.h"
 

@@ -1,4 +1,4 @@
-#include "ChangeDatabaseDialog.h"
+#include "database/widgets/ChangeDatabaseDialog.h"
 
 #include <QFile>
 #include <QLineEdit>

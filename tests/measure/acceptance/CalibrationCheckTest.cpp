@@ -1,5 +1,5 @@
 #include "SimBench.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/MeterCalibrationCheck.h"
 #include "measure/MeterSetup.h"
 

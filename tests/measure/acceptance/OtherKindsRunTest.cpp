@@ -1,5 +1,5 @@
 #include "SimBench.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "measure/LiveLevelMonitor.h"
 #include "measure/ToneMeasurement.h"
 #include "model/FixedText.h"

@@ -1,9 +1,9 @@
 #include "SheetWindowFixture.h"
 
-#include "StoredMeasurementsDialog.h"
-#include "MeasurementWindows.h"
+#include "database/widgets/StoredMeasurementsDialog.h"
+#include "measure/widgets/MeasurementWindows.h"
 #include "SheetAudiometer.h"
-#include "app/DemoInstruments.h"
+#include "shell/DemoInstruments.h"
 #include "sim/ModelReferenceLevels.h"
 
 namespace orvik::test {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MainWindow.h"
+#include "shell/widgets/MainWindow.h"
 #include "ModalDialog.h"
 #include "TestServices.h"
-#include "app/AppDocument.h"
-#include "app/SessionMeterLink.h"
+#include "shell/AppDocument.h"
+#include "shell/SessionMeterLink.h"
 #include "database/Document.h"
 #include "sim/DialFollowingMessageBox.h"
 #include "sim/K37Simulator.h"

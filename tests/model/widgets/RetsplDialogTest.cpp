@@ -1,4 +1,4 @@
-#include "RetsplDialog.h"
+#include "model/widgets/RetsplDialog.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
 #include "model/Transducer.h"

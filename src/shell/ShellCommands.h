@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/ShellSeams.h"
+#include "database/StoredMeasurementsBrowser.h"
+
+#include <QString>
+#include <functional>
+
+namespace orvik {
+
+class MessageBox;
+class ShellDocument;
+class ViewSwitcher;
+
+// The menu commands that change view or need the database: each checks what it needs, refuses with its own
+// message, and otherwise goes through the view switcher. The window's menu only forwards to these.
+class ShellCommands {
+public:
+    ShellCommands(ShellDocument& document, MessageBox& messages, ViewSwitcher& views, ViewHost& host);
+
+    void changeDatabase();
+    void newMeasurement();
+    void save();
+    void audiometerTest();
+    void audiometerTestNotes();
+    void boothTest();
+    void instrumentation();
+    void preferences();
+    void measurementSummary();
+    // "Stored Measurements": `browse` shows the sheet and says what it retrieved; the window then shows the
+    // retrieved audiometer test in the summary, or else the retrieved booth test.
+    using Retrieved = StoredMeasurementsBrowser::Retrieved;
+    void storedMeasurements(const std::function<Retrieved()>& browse);
+
+    // The lines naming the instrument kinds still missing, in reporting order; empty when all are there.
+    QString missingInstrumentLines() const;
+
+private:
+    bool requireDatabase(const char* action);
+    // True when the view may change: always, unless instrumentation edits are pending and are kept.
+    bool leaveInstrumentationAllowed();
+
+    ShellDocument& m_document;
+    MessageBox& m_messages;
+    ViewSwitcher& m_views;
+    ViewHost& m_host;
+};
+
+} // namespace orvik

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/ShellSeams.h"
+#include "shell/ViewStack.h"
+
+namespace orvik {
+
+class MessageBox;
+class ShellDocument;
+
+// Decides whether and how the client area changes view: the equipment guard, the meter connection before
+// the test sheet and the status grid, the calibration check before the first test sheet, and the view stack.
+class ViewSwitcher {
+public:
+    ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterConnection& meter, CalibrationCheck& calibration,
+                 ViewHost& host);
+
+    // `page`: the test sheet page to open, or -1.
+    void switchView(ViewId view, int page = -1);
+    // Goes back to the view before the current one (how preferences and notes close).
+    void goBack();
+
+    ViewId current() const { return m_current; }
+    const ViewStack& stack() const { return m_stack; }
+
+private:
+    static bool needsEquipment(ViewId view);
+    static bool needsMeter(ViewId view) { return view == ViewId::TestSheet || view == ViewId::MeasurementSelection; }
+    void leave(ViewId view);
+
+    ShellDocument& m_document;
+    MessageBox& m_messages;
+    MeterConnection& m_meter;
+    CalibrationCheck& m_calibration;
+    ViewHost& m_host;
+    ViewStack m_stack;
+    ViewId m_current = ViewId::Idle;
+};
+
+} // namespace orvik

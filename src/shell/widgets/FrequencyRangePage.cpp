@@ -1,0 +1,52 @@
+#include "shell/widgets/FrequencyRangePage.h"
+
+#include "model/FrequencyTable.h"
+#include "model/TestSetup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvik {
+
+namespace {
+// Rows of five, as in the RETSPL editor: Tab runs up the frequencies along the rows.
+constexpr int BoxesPerRow = 5;
+} // namespace
+
+FrequencyRangePage::FrequencyRangePage(int firstIndex, int lastIndex, bool offerDefaults, QWidget* parent)
+    : SetupPage(parent), m_first(firstIndex) {
+    auto* grid = new QGridLayout;
+    for (int i = firstIndex; i <= lastIndex; ++i) {
+        auto* box = new QCheckBox(frequencyLabel(i), this);
+        const int n = i - firstIndex;
+        grid->addWidget(box, n / BoxesPerRow, n % BoxesPerRow);
+        m_boxes << box;
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    if (offerDefaults) {
+        auto* defaults = new QPushButton(QStringLiteral("Set to Default Frequencies"), this);
+        connect(defaults, &QPushButton::clicked, this, [this] {
+            qint32 selected[FrequencyCount] = {};
+            selectDefaultFrequencies(selected);
+            for (int n = 0; n < m_boxes.size(); ++n)
+                m_boxes[n]->setChecked(selected[m_first + n] != 0);
+        });
+        layout->addWidget(defaults, 0, Qt::AlignLeft);
+    }
+    layout->addStretch();
+}
+
+void FrequencyRangePage::load(const TestSetup& setup) {
+    for (int n = 0; n < m_boxes.size(); ++n)
+        m_boxes[n]->setChecked(setup.frequencySelected[m_first + n] != 0);
+}
+
+void FrequencyRangePage::store(TestSetup& setup) {
+    for (int n = 0; n < m_boxes.size(); ++n)
+        setup.frequencySelected[m_first + n] = m_boxes[n]->isChecked() ? 1 : 0;
+}
+
+} // namespace orvik

@@ -1,0 +1,40 @@
+#include "core/AlternateMode.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvik;
+
+namespace {
+
+struct AlternateCase {
+    const char* contents;
+    bool expected;
+};
+
+class AlternateFileContents : public ::testing::TestWithParam<AlternateCase> {};
+
+TEST_P(AlternateFileContents, DecideTheMode) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("AlternateFile")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().contents);
+    file.close();
+    EXPECT_EQ(readAlternateMode(dir.path()), GetParam().expected) << GetParam().contents;
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstLine, AlternateFileContents,
+                         ::testing::Values(AlternateCase{"YES\n", true}, AlternateCase{"yes\n", true},
+                                           AlternateCase{"mode: Yes", true}, AlternateCase{"", false},
+                                           AlternateCase{"no\nyes\n", false},
+                                           // only the first 14 characters count
+                                           AlternateCase{"0123456789abcdYES\n", false},
+                                           AlternateCase{"0123456789aYES\n", true}));
+
+TEST(AlternateMode, MissingFileLeavesItOff) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(readAlternateMode(dir.path()));
+}
+
+} // namespace

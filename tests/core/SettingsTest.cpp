@@ -1,0 +1,104 @@
+#include "core/Preferences.h"
+#include "core/Settings.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvik;
+
+namespace {
+
+struct IntDefault {
+    IntSetting setting;
+    const char* name;
+    int expected;
+};
+
+class IntSettingDefaults : public ::testing::TestWithParam<IntDefault> {};
+
+TEST_P(IntSettingDefaults, ReadsItsDefaultFromAnEmptyStore) {
+    MemorySettingsStore store;
+    EXPECT_STREQ(GetParam().setting.name, GetParam().name);
+    EXPECT_EQ(GetParam().setting.read(store), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SettingsSection, IntSettingDefaults,
+    ::testing::Values(IntDefault{Setting::SaveAfterTest, "Save After Test", 1},
+                      IntDefault{Setting::ShowSaveDialogAfterTest, "Show Save Dialog After Test", 1},
+                      IntDefault{Setting::DisplayEarsNotCovered, "Display Ears Not Covered", 1},
+                      IntDefault{Setting::DisplayEmptyRetSpl, "Display Empty RetSpl", 1},
+                      IntDefault{Setting::ShowRetsplWarn, "Show RETSPL Warn", 1},
+                      IntDefault{Setting::ShowCouplerWarn, "Show Coupler Warn", 1},
+                      IntDefault{Setting::AllowIncompatible, "Allow Incompatible", 0},
+                      IntDefault{Setting::AskForGrid, "Ask For Grid", 1},
+                      IntDefault{Setting::AskForGridInQuestion, "Ask For Grid", 0},
+                      IntDefault{Setting::LinDirection, "Lin Direction", 1},
+                      IntDefault{Setting::LastFm, "Last FM", 0}, IntDefault{Setting::AmbShowPage, "Amb Show Page", 0},
+                      IntDefault{Setting::AmbShowFail, "Amb Show Fail", 1},
+                      IntDefault{Setting::CurrentMike, "CURRENT MIKE", 0},
+                      IntDefault{Setting::DataWasModified, "Data Was Modified", 0}));
+
+TEST(TextSettings, SerialNumbersOfTheLastCalibrationDefaultToZeroText) {
+    MemorySettingsStore store;
+    EXPECT_EQ(Setting::SnLastCalibrator.read(store), QStringLiteral("0"));
+    EXPECT_EQ(Setting::SnLastMike.read(store), QStringLiteral("0"));
+    Setting::SnLastMike.write(store, QStringLiteral("2011456"));
+    EXPECT_EQ(Setting::SnLastMike.read(store), QStringLiteral("2011456"));
+    EXPECT_TRUE(store.contains(Section::Settings, QStringLiteral("SN Last Mike")));
+}
+
+TEST(Preferences, DefaultsOfAnEmptyStore) {
+    MemorySettingsStore store;
+    const Preferences p = Preferences::read(store, QStringLiteral("/opt/orvik"));
+    EXPECT_EQ(p.databaseDir, defaultDatabaseDir());
+    EXPECT_TRUE(p.databaseDir.endsWith(QStringLiteral("Quenmark/Orvik/")));
+    EXPECT_EQ(p.databaseName, QStringLiteral("OrvikDB.mdb"));
+    EXPECT_EQ(p.slmComPort, 1);
+    EXPECT_EQ(p.slmBaudRate, 9600);
+    EXPECT_EQ(p.audComPort, 2);
+    EXPECT_EQ(p.audBaudRate, 9600);
+    EXPECT_TRUE(p.companyName.isEmpty());
+    EXPECT_TRUE(p.loaded);
+}
+
+TEST(Preferences, EmptyStoredNameAndFolderFallBackToTheDefaultNameInTheProgramFolder) {
+    MemorySettingsStore store;
+    store.writeText(Section::Preferences, QStringLiteral("DatabaseName"), QString());
+    store.writeText(Section::Preferences, QStringLiteral("DatabaseDir"), QString());
+    const Preferences p = Preferences::read(store, QStringLiteral("/opt/orvik"));
+    EXPECT_EQ(p.databaseDir, QStringLiteral("/opt/orvik/"));
+    EXPECT_EQ(p.databasePath(), QStringLiteral("/opt/orvik/OrvikDB.mdb"));
+}
+
+TEST(Preferences, WriteThenReadKeepsEveryValueAndCutsLongTexts) {
+    MemorySettingsStore store;
+    Preferences p = Preferences::read(store, QStringLiteral("/opt/orvik"));
+    p.companyName = QString(45, u'x');
+    p.header1 = QStringLiteral("Hearing Services");
+    p.header2 = QStringLiteral("Lab 2");
+    p.slmComPort = 5;
+    p.slmBaudRate = 19200;
+    p.databaseDir = QStringLiteral("/data/lab");
+    p.databaseName = QStringLiteral("Lab.mdb");
+    p.write(store);
+
+    const Preferences q = Preferences::read(store, QStringLiteral("/elsewhere"));
+    EXPECT_EQ(q.companyName, QString(40, u'x'));
+    EXPECT_EQ(q.header1, p.header1);
+    EXPECT_EQ(q.header2, p.header2);
+    EXPECT_EQ(q.slmComPort, 5);
+    EXPECT_EQ(q.slmBaudRate, 19200);
+    EXPECT_EQ(q.databasePath(), QStringLiteral("/data/lab/Lab.mdb"));
+}
+
+TEST(ProgramOptions, ReadsTheFourProgramWideOptions) {
+    MemorySettingsStore store;
+    Setting::DisplayEarsNotCovered.write(store, 0);
+    const ProgramOptions options = ProgramOptions::read(store);
+    EXPECT_TRUE(options.saveAfterTest);
+    EXPECT_TRUE(options.showSaveDialogAfterTest);
+    EXPECT_FALSE(options.displayEarsNotCovered);
+    EXPECT_TRUE(options.displayEmptyRetSpl);
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "shell/widgets/AboutDialog.h"
+#include "shell/widgets/InstrumentationView.h"
+#include "shell/widgets/PlaceholderView.h"
+#include "shell/widgets/PreferencesView.h"
+#include "shell/widgets/SummaryView.h"
+#include "MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace orvik::test {
+namespace {
+
+using C = MenuCommand;
+using V = ViewId;
+
+TEST_F(MainWindowFixture, MissingDatabaseIsReportedAndCommandsRefuseButTheProgramGoesOn) {
+    start(Start::MissingDatabase);
+    const QString path = dir.filePath(QStringLiteral("absent/Test.mdb"));
+    EXPECT_TRUE(services.messages.texts().contains(
+        QStringLiteral("Could not open the last used or default database: %1.\nTry File/Change Database").arg(path)));
+    EXPECT_FALSE(document->hasDatabase());
+    EXPECT_EQ(frame->views().current(), V::Idle);
+
+    services.messages.clear();
+    trigger(C::Instrumentation);
+    trigger(C::Preferences);
+    trigger(C::AudiometerTestNotes);
+    EXPECT_EQ(services.messages.texts(),
+              (QStringList{"Must connect to a database before defining instruments!\n"
+                           "Select/create a database with File/Change Database.",
+                           "Must connect to a database before setting preferences!\n"
+                           "Select/create a database with File/Change Database.",
+                           "Must connect to a database before writing notes for a test!\n"
+                           "Select/create a database with File/Change Database."}));
+    EXPECT_EQ(frame->views().current(), V::Idle);
+    EXPECT_TRUE(frame->action(C::ChangeDatabase)->isEnabled());
+    EXPECT_TRUE(frame->action(C::AudiometerTest)->isEnabled());
+}
+
+TEST_F(MainWindowFixture, AudiometerTestWithoutInstrumentsListsAllFourKindsAndOpensInstrumentation) {
+    start(Start::EmptyDatabase);
+    ASSERT_TRUE(document->hasDatabase());
+    services.messages.clear();
+    trigger(C::AudiometerTest);
+    EXPECT_EQ(services.messages.texts(),
+              QStringList{"The following items have not been entered yet (in Instrumentation)\n"
+                          "but need to be before setting up a measurement:\n"
+                          "    Sound Level Meter\n    Calibrator\n    Microphone\n    Preamp\n"});
+    EXPECT_EQ(frame->views().current(), V::Instrumentation);
+}
+
+TEST_F(MainWindowFixture, BackFromPreferencesReturnsThroughInstrumentationToIdle) {
+    start(Start::Equipped);
+    trigger(C::Instrumentation);
+    trigger(C::Preferences);
+    ASSERT_NE(view<PreferencesView>(), nullptr);
+    view<PreferencesView>()->cancel();
+    EXPECT_EQ(frame->views().current(), V::Instrumentation);
+    frame->views().goBack();
+    EXPECT_EQ(frame->views().current(), V::Idle);
+}
+
+TEST_F(MainWindowFixture, UnaddedInstrumentEditsAreDiscardedOnlyOnYes) {
+    start(Start::Equipped);
+    trigger(C::Instrumentation);
+    auto* equipment = view<InstrumentationView>();
+    ASSERT_NE(equipment, nullptr);
+    equipment->serialField()->setText(QStringLiteral("NEW-1"));
+    Q_EMIT equipment->serialField()->textEdited(QStringLiteral("NEW-1"));
+    ASSERT_TRUE(equipment->hasPendingChanges());
+    const QString question = QStringLiteral("There are instrumentation changes that have not been Added or Updated.");
+    services.messages.clear();
+    services.messages.answer(question, MessageAnswer::No, 1).answer(question, MessageAnswer::Yes, 1);
+    trigger(C::Preferences);
+    EXPECT_EQ(frame->views().current(), V::Instrumentation);
+    EXPECT_EQ(services.messages.count(question), 1);
+    trigger(C::Preferences);
+    EXPECT_EQ(frame->views().current(), V::Preferences);
+}
+
+TEST_F(MainWindowFixture, MenuFollowsTheView) {
+    start(Start::Equipped);
+    struct Expect {
+        C command;
+        bool inIdle;
+        bool inSummary;
+    };
+    const Expect expectations[] = {
+        {C::NewMeasurement, true, false}, {C::AudiometerTest, true, false}, {C::Save, true, true},
+        {C::Report, false, true},         {C::CompareWith, false, true},    {C::StoredMeasurements, true, false},
+        {C::Preferences, true, true},     {C::SlmConnect, true, true},      {C::SlmDisconnect, false, false},
+    };
+    for (const Expect& e : expectations)
+        EXPECT_EQ(frame->action(e.command)->isEnabled(), e.inIdle) << static_cast<int>(e.command);
+    trigger(C::NewMeasurement);
+    trigger(C::MeasurementSummary);
+    ASSERT_EQ(frame->views().current(), V::Summary);
+    for (const Expect& e : expectations)
+        EXPECT_EQ(frame->action(e.command)->isEnabled(), e.inSummary) << static_cast<int>(e.command);
+}
+
+TEST_F(MainWindowFixture, SummaryNeedsAStartedTest) {
+    start(Start::Equipped);
+    services.messages.clear();
+    trigger(C::MeasurementSummary);
+    EXPECT_EQ(services.messages.texts(), QStringList{"No audiometer measurement started."});
+    EXPECT_EQ(frame->views().current(), V::Idle);
+}
+
+TEST_F(MainWindowFixture, PlaceholderViewsSayTheyAreNotAvailable) {
+    start(Start::Equipped);
+    trigger(C::BoothTest);
+    ASSERT_NE(view<PlaceholderView>(), nullptr);
+    const QLabel* note = frame->currentView()->findChild<QLabel*>(QStringLiteral("notAvailable"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().contains(QStringLiteral("not available")));
+}
+
+TEST_F(MainWindowFixture, FileShortcuts) {
+    start(Start::Equipped);
+    EXPECT_EQ(frame->action(C::NewMeasurement)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(frame->action(C::ChangeDatabase)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(frame->action(C::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+}
+
+TEST(AboutDialogTest, QualityAssuranceLineOnlyInAlternateMode) {
+    EXPECT_EQ(AboutDialog::versionText(), "Version: 2.201");
+    EXPECT_EQ(AboutDialog(false).findChild<QLabel*>(QStringLiteral("qualityAssurance")), nullptr);
+    const AboutDialog alternate(true);
+    const QLabel* line = alternate.findChild<QLabel*>(QStringLiteral("qualityAssurance"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), "Quality Assurance of Audiometer Calibration by\n Swedish Audiological Society, 1996");
+}
+
+} // namespace
+} // namespace orvik::test

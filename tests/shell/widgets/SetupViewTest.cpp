@@ -1,0 +1,106 @@
+#include "shell/widgets/SupraAuralPage.h"
+#include "shell/widgets/TestSetupView.h"
+#include "MainWindowFixture.h"
+#include "model/DefaultRetspl.h"
+#include "model/FixedText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace orvik::test {
+namespace {
+
+// The set-up view opened by "Audiometer Test..." with every instrument listed, the default earphone list and
+// a recorder in place of the incompatibility dialog.
+class SetupViewTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        askIncompatible = [this](const QString& text, bool&) {
+            questions << text;
+            return continueIncompatible;
+        };
+        start(Start::Equipped);
+        trigger(MenuCommand::AudiometerTest);
+        setupView = view<TestSetupView>();
+        ASSERT_NE(setupView, nullptr);
+        supra = setupView->supraAuralPage();
+    }
+
+    void allowIncompatible(bool on) { supra->allowIncompatibleBox()->setChecked(on); }
+    QStringList models() const {
+        QStringList texts;
+        for (int i = 0; i < supra->modelList()->count(); ++i)
+            texts << supra->modelList()->itemText(i);
+        return texts;
+    }
+
+    TestSetupView* setupView = nullptr;
+    SupraAuralPage* supra = nullptr;
+    QStringList questions;
+    bool continueIncompatible = true;
+};
+
+TEST_F(SetupViewTest, Rkc311WithoutAllowingIncompatibleOffersNoModel) {
+    allowIncompatible(false);
+    supra->chooseCoupler(1);
+    EXPECT_EQ(models(), QStringList{"None"});
+    EXPECT_FALSE(supra->modelList()->isEnabled());
+}
+
+TEST_F(SetupViewTest, AllowingIncompatibleListsAllSevenAndSameStandardNeedsNoWarning) {
+    allowIncompatible(true);
+    supra->chooseCoupler(1);
+    EXPECT_EQ(models().size(), 7);
+    supra->chooseModel(QStringLiteral("DD45 318-1"));
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_EQ(supra->modelList()->currentText(), "DD45 318-1");
+}
+
+TEST_F(SetupViewTest, UncertifiedCouplerAsksAndCancelKeepsThePreviousChoice) {
+    allowIncompatible(true);
+    supra->chooseCoupler(6);
+    supra->chooseModel(QStringLiteral("DD45 318-1"));
+    ASSERT_TRUE(questions.isEmpty());
+    continueIncompatible = false;
+    supra->chooseModel(QStringLiteral("TDH 39"));
+    EXPECT_EQ(questions,
+              QStringList{"Earphone model TDH 39 has not been certified with 318-1 standard coupler (RKC420). Continue?"});
+    EXPECT_EQ(supra->modelList()->currentText(), "DD45 318-1");
+    EXPECT_EQ(supra->selectedCoupler(), 6);
+
+    questions.clear();
+    supra->chooseCoupler(2); // DD45 318-1 is certified for the IEC 60318-1 couplers only
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_EQ(supra->selectedCoupler(), 6);
+}
+
+TEST_F(SetupViewTest, SwitchingTheWarningOffStopsTheQuestion) {
+    services.settings.writeInt(QStringLiteral("Settings"), QStringLiteral("Show Coupler Warn"), 0);
+    allowIncompatible(true);
+    supra->chooseCoupler(6);
+    supra->chooseModel(QStringLiteral("TDH 39"));
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_EQ(supra->modelList()->currentText(), "TDH 39");
+}
+
+TEST_F(SetupViewTest, AcceptedSetupGoesIntoTheRecordWithTheModelsReferenceLevels) {
+    allowIncompatible(false);
+    supra->chooseCoupler(2);
+    supra->chooseModel(QStringLiteral("TDH 39"));
+    services.messages.clear();
+    setupView->accept(); // nothing entered about the audiometer yet
+    EXPECT_EQ(services.messages.texts(), QStringList{"Please enter a serial number for the audiometer."});
+    EXPECT_EQ(frame->views().current(), ViewId::TestSetup);
+
+    setupView->findChild<QLineEdit*>(QStringLiteral("serialNumber"))->setText(QStringLiteral("40-11873"));
+    setupView->findChild<QLineEdit*>(QStringLiteral("model"))->setText(QStringLiteral("QA-40"));
+    services.messages.clear();
+    setupView->accept();
+    EXPECT_EQ(services.messages.texts(),
+              QStringList{"Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years."});
+    EXPECT_EQ(fixedText(document->record().setup.audSerialNumber), ""); // nothing written while refused
+}
+
+} // namespace
+} // namespace orvik::test

@@ -1,0 +1,98 @@
+#include "shell/widgets/TestNotesView.h"
+#include "shell/widgets/SummaryView.h"
+#include "MainWindowFixture.h"
+#include "model/FixedText.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+namespace orvik::test {
+namespace {
+
+class SummaryViewTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        start(Start::Equipped);
+        trigger(MenuCommand::NewMeasurement);
+        trigger(MenuCommand::MeasurementSummary);
+        summary = view<SummaryView>();
+        ASSERT_NE(summary, nullptr);
+    }
+    QString testDate() const { return fixedText(document->record().setup.testDate); }
+
+    SummaryView* summary = nullptr;
+};
+
+TEST_F(SummaryViewTest, TwoDigitYearsWidenAndOldYearsLeaveTheDate) {
+    const struct {
+        const char* year;
+        const char* stored;
+    } cases[] = {{"07", "2007-03-09"}, {"95", "1995-03-09"}, {"2031", "2031-03-09"}, {"1900", "2031-03-09"}};
+    for (const auto& c : cases) {
+        summary->yearField()->setText(QString::fromLatin1(c.year));
+        summary->monthField()->setCurrentIndex(2);
+        summary->dayField()->setText(QStringLiteral("9"));
+        summary->storeFields();
+        EXPECT_EQ(testDate(), QString::fromLatin1(c.stored)) << c.year;
+    }
+}
+
+TEST_F(SummaryViewTest, DoneNeedsATechnicianAndRemembersTheName) {
+    services.messages.clear();
+    summary->technicianField()->setCurrentText(QStringLiteral("   "));
+    summary->done();
+    EXPECT_EQ(services.messages.texts(),
+              QStringList{"You must enter a technician before leaving the audiometer measurements."});
+    EXPECT_EQ(frame->views().current(), ViewId::Summary);
+    summary->technicianField()->setCurrentText(QStringLiteral("  A. Lind "));
+    summary->done();
+    EXPECT_EQ(frame->views().current(), ViewId::Idle);
+    EXPECT_EQ(fixedText(document->record().setup.technician), "A. Lind");
+    EXPECT_EQ(document->technicians().value(0), "A. Lind");
+}
+
+TEST_F(SummaryViewTest, CancelOfAModifiedTestAsksAndNoStays) {
+    document->setModified(true);
+    services.messages.answer(QStringLiteral("Do you really want to exit?"), MessageAnswer::No, 1)
+        .answer(QStringLiteral("Do you really want to exit?"), MessageAnswer::Yes, 1);
+    summary->cancel();
+    EXPECT_EQ(frame->views().current(), ViewId::Summary);
+    summary->cancel();
+    EXPECT_EQ(frame->views().current(), ViewId::Idle);
+    EXPECT_FALSE(document->isModified());
+}
+
+TEST_F(SummaryViewTest, StatusCellsShowTheRecordsVerdicts) {
+    frame->views().switchView(ViewId::Idle);
+    document->record().header.testStatus[0][0] = 1;
+    document->record().header.testStatus[3][1] = -1;
+    document->record().header.testStatus[9][4] = 99;
+    trigger(MenuCommand::MeasurementSummary);
+    QTableWidget* list = view<SummaryView>()->list();
+    EXPECT_EQ(list->item(0, 0)->text(), "Hearing Level");
+    EXPECT_EQ(list->item(0, 1)->text(), "Pass");
+    EXPECT_EQ(list->item(3, 2)->text(), "FAIL");
+    EXPECT_EQ(list->item(9, 5)->text(), "n/a");
+    EXPECT_EQ(list->item(5, 3)->text(), " - ");
+}
+
+TEST_F(SummaryViewTest, NotesKeepCommentsWithinTheRecordAndStoreTheVisualCheck) {
+    trigger(MenuCommand::AudiometerTestNotes);
+    auto* notes = view<TestNotesView>();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->item(29)->checkedId(), 0); // never answered reads as "P"
+    notes->comments()->setPlainText(QString(600, u'x'));
+    EXPECT_EQ(notes->comments()->toPlainText().size(), TestNotesView::MaxComments);
+    notes->item(7)->button(2)->setChecked(true);
+    notes->accept();
+    EXPECT_EQ(document->record().notes.visualCheck[7], 2);
+    EXPECT_EQ(fixedText(document->record().notes.comments).size(), 511);
+    EXPECT_EQ(frame->views().current(), ViewId::Summary);
+}
+
+} // namespace
+} // namespace orvik::test
