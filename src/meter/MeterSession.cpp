@@ -38,15 +38,13 @@ MeterSession::~MeterSession() {
 
 void MeterSession::createObjects() {
     m_port = std::make_unique<ComPort>(1, m_factory, m_clock);
-    m_directory = std::make_unique<IDK31DirList>(*m_port);
     m_commander = std::make_unique<SlmCommander>(*m_port, m_messages);
     ++m_objectsCreated;
 }
 
 void MeterSession::deleteObjects() {
-    // The command layer and the directory refer to the port, so they go first.
+    // The command layer refers to the port, so it goes first.
     m_commander.reset();
-    m_directory.reset();
     m_port.reset();
 }
 

@@ -3,7 +3,6 @@
 #include "core/Clock.h"
 #include "core/MessageBox.h"
 #include "meter/ComPort.h"
-#include "meter/IDK31DirRec.h"
 #include "meter/SlmCommander.h"
 
 #include <memory>
@@ -36,7 +35,6 @@ public:
     bool isOpen() const { return m_port && m_port->isOpen(); }
     ComPort* port() { return m_port.get(); }
     SlmCommander* commander() { return m_commander.get(); }
-    IDK31DirList* directory() { return m_directory.get(); }
     int objectsCreated() const { return m_objectsCreated; }
 
     // What the meter said about itself at the last successful connection.
@@ -54,7 +52,6 @@ private:
     MessageBox& m_messages;
     Clock& m_clock;
     std::unique_ptr<ComPort> m_port;
-    std::unique_ptr<IDK31DirList> m_directory;
     std::unique_ptr<SlmCommander> m_commander;
     int m_objectsCreated = 0;
     QByteArray m_identification;

@@ -82,7 +82,6 @@ TEST_F(Session, NextConnectionAfterARefusalCreatesNewObjects) {
     ASSERT_EQ(session.connectMeter(1, 9600), 0);
     EXPECT_EQ(session.objectsCreated(), 2);
     EXPECT_NE(session.commander(), nullptr);
-    EXPECT_NE(session.directory(), nullptr);
 }
 
 TEST_F(Session, OpenOrPingFailureKeepsTheObjects) {
