@@ -34,7 +34,7 @@ int Measurement::readCalibrationOffset(ProgressWindow* progress, const QString& 
     if (progress) {
         progress->setStatus(labelled(label, QStringLiteral("Reading calibration offset")));
         if (progress->checkCancelButton())
-            return MeasurementCancelled;
+            return Status::Cancelled;
     }
     QByteArray reply;
     const int status = m_link.meter().sendCommand("Q227", &reply, 40, 2);
@@ -46,14 +46,14 @@ int Measurement::readCalibrationOffset(ProgressWindow* progress, const QString& 
 }
 
 int Measurement::measureBandLevel(FreqIndex frequency, ProgressWindow* progress) {
-    if (const int status = readCalibrationOffset(progress); status < 0 || status == MeasurementCancelled)
+    if (const int status = readCalibrationOffset(progress); status < 0)
         return status;
     int gain = 0;
     if (const int status = queryMeterGain(m_link.meter(), gain); status < 0)
         return status;
     if (gain != WorkingGain) {
         const int status = setMeterGain(m_link, WorkingGain, progress);
-        if (status < 0 || status == MeasurementCancelled)
+        if (status < 0)
             return status;
         m_gainSetForLevel = true;
     }
@@ -67,7 +67,7 @@ int Measurement::measureBandLevel(FreqIndex frequency, ProgressWindow* progress)
     StableSpectrum result;
     const int status = readStableSpectrum(m_link.meter(), m_link.messages(), request, result, progress);
     m_lastSpread = result.lastSpread;
-    if (status >= 0 && status != MeasurementCancelled) {
+    if (status >= 0) {
         m_spectrum = result.levels;
         m_bandLevel = result.levels[std::size_t(m_band)];
     }
@@ -118,7 +118,7 @@ PointOutcome Measurement::measurePoint(const PointPlan& plan,
     for (;;) {
         const PointAttempt result = attempt(*progress);
         m_lastStatus = result.status;
-        if (result.status == MeasurementCancelled)
+        if (result.status == Status::Cancelled)
             return PointOutcome::Cancelled;
         if (result.status >= 0 && result.retryQuestion.isEmpty())
             return PointOutcome::Stored;

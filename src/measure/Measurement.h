@@ -60,7 +60,7 @@ public:
     // Called after every point and whenever the rows change, so that the widget refills its list.
     std::function<void()> onRefill;
 
-    // Reads "Q227" once per page; MeasurementCancelled when cancelled.
+    // Reads "Q227" once per page; Status::Cancelled when cancelled.
     int readCalibrationOffset(ProgressWindow* progress, const QString& label = {});
     // Reads the calibration offset if needed, brings the gain to the working gain and takes a stable spectrum
     // watching the band of the frequency. The band level is then bandLevel().
@@ -76,7 +76,7 @@ protected:
     // The retry question after a reading that never became stable.
     QString unstableQuestion(FreqIndex frequency, bool selectedRun) const;
     void refill();
-    void cancelRun() { m_lastStatus = MeasurementCancelled; }
+    void cancelRun() { m_lastStatus = Status::Cancelled; }
     // The microphone whose model sets the meter's transducer: the one the calibration check was made with,
     // else the microphone the set-up chose for this transducer.
     QString microphoneInUse() const;

@@ -153,7 +153,7 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
     progress.setStatus(QStringLiteral("Setting the Gain to 0;"));
     queryMeterGain(meter, initialGain);
     const int gainStatus = setMeterGain(m_link, WorkingGain, &progress);
-    if (gainStatus == MeasurementCancelled)
+    if (gainStatus == Status::Cancelled)
         return gainStatus;
     if (gainStatus < 0) {
         fail(QString::asprintf("Unable to set 0 dB gain on the K37 (error %d).", gainStatus));
@@ -171,7 +171,7 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
     request.pauseMs = CalibrationPauseMs;
     StableSpectrum stable;
     const int readStatus = readStableSpectrum(meter, m_link.messages(), request, stable, &progress);
-    if (readStatus == MeasurementCancelled)
+    if (readStatus == Status::Cancelled)
         return readStatus;
     const double measured = stable.levels[std::size_t(request.band)];
     if (readStatus < 0) {
@@ -180,7 +180,7 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
         return readStatus;
     }
     if (progress.checkCancelButton())
-        return MeasurementCancelled;
+        return Status::Cancelled;
     const double deviation = measured - calibratorLevel;
 
     progress.setStatus(QStringLiteral("Changing the calibration offset"));

@@ -77,7 +77,8 @@ bool setUpVariant(MeterLink& link, int variant) {
     }
     if (const int status = sendAll(meter, {setting("S46,", 2), setting("S135,", 2)}); status < 0)
         return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(status));
-    if (variant == 3 && !meter.fftWindowIsHanning()) {
+    bool hanning = false;
+    if (variant == 3 && (meter.readFftWindow(hanning) < 0 || !hanning)) {
         meter.stop();
         const int status = sendAll(meter, {"S1,1", setting("S147,", 1)});
         if (status < 0)
@@ -149,16 +150,16 @@ int setMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QStr
         return progress->checkCancelButton();
     };
     if (say(QStringLiteral("Setting the gain on the K37.  ")))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     meter.stop();
     if (const int status = send(meter, setting("S 148,", gain)); status < 0)
         return status;
     meter.run();
     if (say(QStringLiteral("Gain change: Waiting for the K37 to stabilize.  ")))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     const int status = waitForMeterReady(meter);
     if (progress && progress->checkCancelButton())
-        return MeasurementCancelled;
+        return Status::Cancelled;
     return status;
 }
 
@@ -192,18 +193,17 @@ int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress
         progress->setStatus(
             QStringLiteral("Transducer change: Waiting for the K37 to stabilize. This may take several seconds."));
         if (progress->checkCancelButton())
-            return MeasurementCancelled;
+            return Status::Cancelled;
     }
     return waitForMeterReady(meter);
 }
 
 int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress) {
     SlmCommander& meter = link.meter();
-    const int current = meter.getBandwidth();
-    if (meter.lastResult() < 0) {
-        link.messages().show(
-            QStringLiteral("Unable to query the K37 for the bandwidth (error %1)").arg(meter.lastResult()));
-        return MeasurementCancelled;
+    int current = -1;
+    if (const int status = meter.getBandwidth(current); status < 0) {
+        link.messages().show(QStringLiteral("Unable to query the K37 for the bandwidth (error %1)").arg(status));
+        return Status::Cancelled;
     }
     const bool wide = frequencyIndex >= thresholdIndex;
     const int wanted = wide ? 6 : 3;
@@ -217,16 +217,16 @@ int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, Pro
     };
     if (cancelledAfter(wide ? QStringLiteral("Setting 20KHz bandwidth on the K37")
                             : QStringLiteral("Setting 2KHz bandwidth on the K37")))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     meter.stop();
     meter.waitStoppedAfter("M7,1");
     if (meter.setBandwidth(wanted) < 0)
-        return MeasurementCancelled;
+        return Status::Cancelled;
     meter.run();
     if (cancelledAfter(QStringLiteral("Waiting for the K37 to stabilize")))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     if (waitForMeterReady(meter) < 0 || (progress && progress->checkCancelButton()))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     return 0;
 }
 

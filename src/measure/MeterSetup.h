@@ -28,7 +28,7 @@ int transducerSettingFor(const QString& microphoneModel);
 int matchMeterTransducer(MeterLink& link, const QString& microphoneModel);
 int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress);
 
-// 0 when set, MeasurementCancelled when cancelled or failed.
+// 0 when set, Status::Cancelled when cancelled or failed.
 int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress);
 
 // Prefixes a progress text with a page's label.

@@ -52,7 +52,7 @@ int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSp
                        StableSpectrum& result, ProgressWindow* progress) {
     result = StableSpectrum{};
     if (!waitUntilReady(meter, messages) || (progress && progress->checkCancelButton()))
-        return NeverStable;
+        return Status::NeverStable;
     if (progress)
         progress->setStatus(QStringLiteral("Attempting to get a stable reading"));
 
@@ -67,7 +67,7 @@ int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSp
             return status;
         }
         if (progress && progress->checkCancelButton())
-            return MeasurementCancelled;
+            return Status::Cancelled;
         ++result.readings;
 
         const int slot = pass % RingSize;
@@ -95,7 +95,7 @@ int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSp
         // Pumping rather than sleeping keeps the progress window's Cancel alive between readings.
         PumpWait(meter.port().clock(), request.pauseMs / 1000.0);
     }
-    return NeverStable;
+    return Status::NeverStable;
 }
 
 } // namespace orvik

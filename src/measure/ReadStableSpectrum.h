@@ -1,17 +1,13 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "meter/Status.h"
 #include "core/MessageBox.h"
 #include "core/ProgressWindow.h"
 #include "measure/OneThirdOctaveBands.h"
 #include "meter/SlmCommander.h"
 
 namespace orvik {
-
-// The technician cancelled; every caller stops its whole run.
-inline constexpr int MeasurementCancelled = 1000;
-// No reading was stable (or the meter never got ready).
-inline constexpr int NeverStable = -1;
 
 struct StableSpectrumRequest {
     int band = 19;                  // the band whose readings must agree
@@ -29,7 +25,7 @@ struct StableSpectrum {
 };
 
 // Reads the one-third-octave spectrum until five readings in a row agree within the tolerance at the watched
-// band, at most 16 readings. 0 or more on success, NeverStable, MeasurementCancelled, or a download error.
+// band, at most 16 readings. 0 or more on success, Status::NeverStable, Status::Cancelled, or a download error.
 // Without a progress window nothing can be cancelled.
 int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
                        StableSpectrum& result, ProgressWindow* progress);

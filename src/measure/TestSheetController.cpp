@@ -183,7 +183,7 @@ void TestSheetController::chooseTransducer(int listPosition) {
 
 int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& run) {
     if (!ensureTestMode())
-        return MeasurementCancelled;
+        return Status::Cancelled;
     if (!m_pages.value(m_active).measures()) {
         for (int i = 0; i < m_pages.size(); ++i)
             if (m_pages[i].measures()) {

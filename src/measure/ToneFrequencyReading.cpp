@@ -45,7 +45,7 @@ ToneFrequencyResult settleToneFrequency(double nominalHz, const std::function<in
     while (result.kept.size() < MaximumKept) {
         double hz = 0.0;
         result.status = read(hz);
-        if (result.status < 0 || result.status == MeasurementCancelled)
+        if (result.status < 0)
             return result;
         // A counter that keeps reading outside the window is believed after a while rather than polled forever.
         if (!insideWindow(hz, nominalHz) && discarded < DiscardLimit) {

@@ -7,7 +7,7 @@
 namespace orvik {
 
 struct ToneFrequencyResult {
-    int status = 0;     // of the last reading; MeasurementCancelled or a link error end the reading early
+    int status = 0;     // of the last reading; Status::Cancelled or a link error end the reading early
     double hz = 0.0;    // the agreed value (a silent counter agrees on 0)
     QList<double> kept; // readings inside the window (or kept after too many discarded), in order
     bool found = false; // false when seven kept readings had no whole-Hz value three times

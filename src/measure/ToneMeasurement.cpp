@@ -183,7 +183,7 @@ int ToneMeasurement::measureAll() {
             const PointOutcome outcome = measureOne(i, first, false);
             first = false;
             pointDone();
-            if (outcome == PointOutcome::Cancelled || m_lastStatus == MeasurementCancelled)
+            if (outcome == PointOutcome::Cancelled || m_lastStatus == Status::Cancelled)
                 break;
         }
     }
@@ -246,7 +246,7 @@ PointOutcome ToneMeasurement::levelPoint(FreqIndex i, bool checkMode, bool selec
     plan.selectedRun = selectedRun;
     return measurePoint(plan, [&](ProgressWindow& progress) -> PointAttempt {
         const int status = measureBandLevel(i, &progress);
-        if (status == MeasurementCancelled)
+        if (status == Status::Cancelled)
             return {status, {}};
         if (status < 0)
             return {status, unstableQuestion(i, selectedRun)};
@@ -268,7 +268,7 @@ PointOutcome ToneMeasurement::levelPoint(FreqIndex i, bool checkMode, bool selec
 
 int ToneMeasurement::readToneFrequency(double& hz, ProgressWindow& progress) {
     if (progress.checkCancelButton())
-        return MeasurementCancelled;
+        return Status::Cancelled;
     SlmCommander& meter = m_link.meter();
     QByteArray reply;
     int status = meter.sendCommand("R241,512", &reply, 40, 2);
@@ -289,14 +289,14 @@ PointOutcome ToneMeasurement::frequencyPoint(FreqIndex i, bool checkMode, bool s
     plan.checkingText = QStringLiteral("Checking the K37 for FFT mode");
     plan.selectedRun = selectedRun;
     return measurePoint(plan, [&](ProgressWindow& progress) -> PointAttempt {
-        if (setFftBandwidth(m_link, i, FrequencyBandwidthThreshold, &progress) == MeasurementCancelled)
-            return {MeasurementCancelled, {}};
+        if (setFftBandwidth(m_link, i, FrequencyBandwidthThreshold, &progress) == Status::Cancelled)
+            return {Status::Cancelled, {}};
         m_link.meter().run();
         progress.setStatus(QStringLiteral("Getting multiple readings..."));
         const ToneFrequencyResult reading =
             settleToneFrequency(hz, [&](double& value) { return readToneFrequency(value, progress); });
-        if (reading.status == MeasurementCancelled)
-            return {MeasurementCancelled, {}};
+        if (reading.status == Status::Cancelled)
+            return {Status::Cancelled, {}};
         if (reading.status >= 0 && !reading.consistent())
             m_link.messages().show(inconsistentFrequencyMessage(reading.kept));
         if (reading.status < 0 || !reading.consistent()) {
@@ -336,11 +336,11 @@ PointOutcome ToneMeasurement::fmPoint(FreqIndex i, bool checkMode) {
         for (;;) {
             std::array<FmReply, 3> readings{};
             const int status = fmTriple(i, progress, readings);
-            if (status == MeasurementCancelled || status < 0) {
+            if (status < 0) {
                 if (m_link.messages().show(QStringLiteral("Do you wish to save your new readings?"),
                                            MessageButtons::YesNo) != MessageAnswer::Yes)
                     restore();
-                return {MeasurementCancelled, {}};
+                return {Status::Cancelled, {}};
             }
             if (fmReadingsAgree(readings)) {
                 m_blocks.fm[i] = fmMean(readings);
@@ -350,7 +350,7 @@ PointOutcome ToneMeasurement::fmPoint(FreqIndex i, bool checkMode) {
                                                       "external noise).\n Try again?"),
                                        MessageButtons::YesNo) != MessageAnswer::Yes) {
                 restore();
-                return {MeasurementCancelled, {}};
+                return {Status::Cancelled, {}};
             }
         }
     });
@@ -361,7 +361,7 @@ int ToneMeasurement::fmTriple(FreqIndex i, ProgressWindow& progress, std::array<
     for (int n = 0; n < FmReadingsPerPoint; ++n) {
         const QString label = QString::asprintf("Measuring %d of %d", n + 1, FmReadingsPerPoint);
         status = fmReading(progress, label, readings[std::size_t(n)]);
-        if (status < 0 || status == MeasurementCancelled)
+        if (status < 0)
             return status;
         // Each reading lands in the point at once, so a cancelled triple can keep what it has.
         const FmReply& r = readings[std::size_t(n)];
@@ -375,27 +375,27 @@ int ToneMeasurement::fmReading(ProgressWindow& progress, const QString& label, F
         progress.setStatus(labelled(label, QString::fromLatin1(text)));
         return progress.checkCancelButton();
     };
-    if (const int status = readCalibrationOffset(&progress, label); status < 0 || status == MeasurementCancelled)
+    if (const int status = readCalibrationOffset(&progress, label); status < 0)
         return status;
     int gain = 0;
     if (const int status = queryMeterGain(m_link.meter(), gain); status < 0)
         return status;
     if (gain != WorkingGain) {
         const int status = setMeterGain(m_link, WorkingGain, &progress, label);
-        if (status < 0 || status == MeasurementCancelled)
+        if (status < 0)
             return status;
         m_gainSetForFrequency = true;
     }
     if (say("Waiting for K37 to be ready"))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     if (const int status = waitForMeterReady(m_link.meter()); status < 0)
         return status;
     if (say("Attempting to read stable data from the K37"))
-        return MeasurementCancelled;
-    if (const int status = waitForTwoValidFm(progress); status < 0 || status == MeasurementCancelled)
+        return Status::Cancelled;
+    if (const int status = waitForTwoValidFm(progress); status < 0)
         return status;
     if (say("Reading data from the K37"))
-        return MeasurementCancelled;
+        return Status::Cancelled;
     return downloadFm(reply);
 }
 
@@ -403,7 +403,7 @@ int ToneMeasurement::waitForTwoValidFm(ProgressWindow& progress) {
     int invalid = 0, validInRow = 0;
     while (validInRow < 2) {
         if (progress.checkCancelButton())
-            return MeasurementCancelled;
+            return Status::Cancelled;
         FmReply reply;
         if (const int status = downloadFm(reply); status < 0)
             return status;
@@ -414,7 +414,7 @@ int ToneMeasurement::waitForTwoValidFm(ProgressWindow& progress) {
                 if (m_link.messages().show(
                         QStringLiteral("Only a pure tone is heard. Make sure FM is set.\nTry Again?"),
                         MessageButtons::YesNo) != MessageAnswer::Yes)
-                    return MeasurementCancelled;
+                    return Status::Cancelled;
                 invalid = 0;
             }
             continue;
@@ -422,7 +422,7 @@ int ToneMeasurement::waitForTwoValidFm(ProgressWindow& progress) {
         if (invalid > InvalidFmLimit) {
             if (m_link.messages().show(QStringLiteral("Could not get a stable reading.\nTry Again?"),
                                        MessageButtons::YesNo) != MessageAnswer::Yes)
-                return MeasurementCancelled;
+                return Status::Cancelled;
             invalid = 0;
             validInRow = 0;
             continue;

@@ -27,7 +27,7 @@ int waitForMeterReady(SlmCommander& meter, bool alternative) {
     for (int polls = 0;;) {
         QByteArray state;
         const int result = meter.sendCommand("R 3,1", &state, 8, 1);
-        if (result < 0 && result != SlmCommander::ChecksumNeverMatched)
+        if (result < 0 && result != Status::ChecksumNeverMatched)
             return result;
         // A garbled reply may still be a blank-led run state worth reading; anything else is asked again.
         if (result < 0 && !state.startsWith(' ')) {
@@ -39,7 +39,7 @@ int waitForMeterReady(SlmCommander& meter, bool alternative) {
             return result;
         askToRun();
         if (++polls >= PollLimit)
-            return MeterNotReady;
+            return Status::MeterNotReady;
         PumpWait(meter.port().clock(), PollPauseSeconds);
         if (!alternative)
             askToRun();

@@ -24,7 +24,7 @@ QByteArray collapsePercents(const QByteArray& formatted) {
 
 ComPort::ComPort(int portNumber, SerialDeviceFactory& factory, Clock& clock) : m_factory(factory), m_clock(clock) {
     if (portNumber < 1)
-        m_lastResult = InvalidPort;
+        m_lastResult = Status::InvalidPort;
     else
         m_portIndex = portNumber - 1;
 }
@@ -37,20 +37,20 @@ int ComPort::open() {
     close();
     m_device = m_factory.create(m_portIndex);
     if (!m_device)
-        return fail(OpenFailed);
+        return fail(Status::PortOpenFailed);
     const int opened = m_device->open(RxQueueSize, TxQueueSize);
     if (opened != 0) {
-        qCDebug(lcMeterLink) << "port index" << m_portIndex << "did not open:" << opened;
+        qCDebug(lcMeterLink) << "port index" << m_portIndex << "did not open:" << Status::name(opened);
         m_device.reset();
-        return fail(opened == SerialDevice::PortNotAvailable ? InvalidPort : OpenFailed);
+        return fail(opened == Status::PortNotAvailable ? Status::InvalidPort : Status::PortOpenFailed);
     }
     m_device->setParity(m_parity);
     m_device->setStopBits(m_stopBits);
     m_device->setDataLength(m_dataBits);
-    if (m_device->setBaudRate(m_baudRate) == SerialDevice::BaudRefused) {
+    if (m_device->setBaudRate(m_baudRate) == Status::BaudRefused) {
         m_device->close();
         m_device.reset();
-        return fail(OpenFailed);
+        return fail(Status::PortOpenFailed);
     }
     m_open = true;
     m_device->setDtr(m_dtr);
@@ -71,15 +71,15 @@ int ComPort::close() {
 int ComPort::setPort(int portNumber) {
     close();
     if (portNumber < 1)
-        return fail(InvalidPort);
+        return fail(Status::InvalidPort);
     m_portIndex = portNumber - 1;
     return fail(0);
 }
 
 int ComPort::setBaud(int rate) {
     m_baudRate = rate;
-    if (m_open && m_device->setBaudRate(rate) == SerialDevice::BaudRefused)
-        return fail(BaudRefusedWhileOpen);
+    if (m_open && m_device->setBaudRate(rate) == Status::BaudRefused)
+        return fail(Status::BaudRefusedWhileOpen);
     return fail(0);
 }
 
@@ -101,21 +101,21 @@ void ComPort::emptyReceiveQueue() {
 
 int ComPort::writeLine(const QByteArray& formatted) {
     if (!m_open)
-        return fail(WriteFailed);
+        return fail(Status::WriteFailed);
     emptyReceiveQueue();
     const QByteArray text = collapsePercents(formatted);
-    return fail(m_device->write(text) > 0 ? 0 : WriteFailed);
+    return fail(m_device->write(text) > 0 ? 0 : Status::WriteFailed);
 }
 
 int ComPort::writeByte(char byte) {
     if (!m_open || m_device->write(QByteArray(1, byte)) != 1)
-        return fail(WriteFailed);
+        return fail(Status::WriteFailed);
     return fail(0);
 }
 
 int ComPort::writeSlowly(const QByteArray& text, bool pause) {
     if (!m_open)
-        return fail(WriteFailed);
+        return fail(Status::WriteFailed);
     if (m_device->rxCount() > 0)
         emptyReceiveQueue();
     for (char c : text) {
@@ -136,7 +136,7 @@ void ComPort::drainTransmitQueue() {
 int ComPort::readLine(QByteArray& line, int maximum) {
     line.clear();
     if (!m_open)
-        return fail(NoReply);
+        return fail(Status::NoReply);
     drainTransmitQueue();
     const qint64 deadline = m_clock.milliseconds() + qint64(m_timeout) * 1000;
     // One byte at a time: whatever follows the LF belongs to the next read.
@@ -152,13 +152,13 @@ int ComPort::readLine(QByteArray& line, int maximum) {
             break;
         m_clock.pumpMessages();
     }
-    return fail(line.isEmpty() ? NoReply : 0);
+    return fail(line.isEmpty() ? Status::NoReply : 0);
 }
 
 int ComPort::readBlock(QByteArray& block, int count) {
     block.clear();
     if (!m_open)
-        return fail(BlockTimeout);
+        return fail(Status::BlockTimeout);
     block.resize(count);
     int received = 0;
     qint64 deadline = m_clock.milliseconds() + qint64(m_timeout) * 1000;
@@ -171,7 +171,7 @@ int ComPort::readBlock(QByteArray& block, int count) {
         }
         if (m_clock.milliseconds() >= deadline) {
             block.truncate(received);
-            return fail(BlockTimeout);
+            return fail(Status::BlockTimeout);
         }
         m_clock.pumpMessages();
     }

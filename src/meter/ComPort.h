@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "meter/Status.h"
 #include "meter/SerialDevice.h"
 
 #include <QByteArray>
@@ -12,17 +13,10 @@ namespace orvik {
 // clock and keeps the window alive. Keeps the last error code so the session can decide whether to reopen.
 class ComPort {
 public:
-    static constexpr int OpenFailed = -1;
-    static constexpr int BaudRefusedWhileOpen = -3;
-    static constexpr int WriteFailed = -5;
-    static constexpr int InvalidPort = -10;
-    static constexpr int BlockTimeout = -21;
-    static constexpr int NoReply = -201;
-
     static constexpr int RxQueueSize = 32000;
     static constexpr int TxQueueSize = 4000;
 
-    // Port number 1 is COM1. A number below 1 records InvalidPort and uses port 1. Nothing is opened yet.
+    // Port number 1 is COM1. A number below 1 records Status::InvalidPort and uses port 1. Nothing is opened yet.
     ComPort(int portNumber, SerialDeviceFactory& factory, Clock& clock);
     virtual ~ComPort();
     ComPort(const ComPort&) = delete;
@@ -43,7 +37,7 @@ public:
     int readLine(QByteArray& line, int maximum);
     // Reads exactly `count` bytes; the time-out restarts whenever bytes arrive.
     int readBlock(QByteArray& block, int count);
-    int writeByte(char byte); // 0 or WriteFailed
+    int writeByte(char byte); // 0 or Status::WriteFailed
     void sendBreak(int milliseconds);
     void txFlush();
     void rxFlush();

@@ -38,7 +38,7 @@ int KeySimulator::waitKeyReady(int polls) {
         if (m_commander->sendCommand("R155", &reply, 8) >= 0 && meter::replyInteger(reply) >= KeyReadyValue)
             return 0;
     }
-    return KeysNotReady;
+    return Status::KeysNotReady;
 }
 
 int KeySimulator::home() {
@@ -59,7 +59,7 @@ int KeySimulator::goToFrequency(int frequencyIndex) {
     if (frequencyIndex < 0 && m_position >= 0)
         return 0;
     if (frequencyIndex >= int(CursorBand.size()))
-        return KeysNotReady;
+        return Status::InvalidArgument;
     if (m_position < 0)
         home();
     if (frequencyIndex < 0)
@@ -67,7 +67,7 @@ int KeySimulator::goToFrequency(int frequencyIndex) {
     const int target = CursorBand[frequencyIndex];
     m_commander->transmitFlush();
     if (waitKeyReady(ReadyPollLimit) != 0)
-        return KeysNotReady;
+        return Status::KeysNotReady;
     const bool left = target <= m_position;
     const int presses = left ? m_position - target : target - m_position;
     for (int i = 0; i < presses; ++i) {
@@ -76,7 +76,7 @@ int KeySimulator::goToFrequency(int frequencyIndex) {
         m_commander->sendCommand(left ? "k 7" : "K 8", nullptr, 8);
     }
     if (waitKeyReady(ReadyPollLimit) != 0)
-        return KeysNotReady;
+        return Status::KeysNotReady;
     m_position = target;
     return 0;
 }
@@ -108,7 +108,7 @@ int KeySimulator::setPulseFmState(int state) {
         if (value >= KeyReadyValue || idleKeys())
             return 0;
     }
-    return KeysNotReady;
+    return Status::KeysNotReady;
 }
 
 } // namespace orvik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/SettingsStore.h"
+#include "meter/Status.h"
 #include "meter/SlmCommander.h"
 
 namespace orvik {
@@ -9,8 +10,6 @@ namespace orvik {
 // pulse/FM analysis keys.
 class KeySimulator {
 public:
-    // The meter took no key within the poll bound: the key sequence failed.
-    static constexpr int KeysNotReady = -1;
     // Bound on the "R155" readiness polls and on the closing poll of the pulse/FM keys. The meter is ready
     // within a few polls when it works; each poll is a full exchange, so 50 is seconds, never minutes.
     static constexpr int ReadyPollLimit = 50;

@@ -89,7 +89,7 @@ int MeterSession::readFirmware(int attempts, double& version) {
             return 0;
         }
     }
-    return FirmwareRefused;
+    return Status::FirmwareRefused;
 }
 
 int MeterSession::identify() {
@@ -97,24 +97,24 @@ int MeterSession::identify() {
     double version = 0.0;
     if (readFirmware(FirmwareReadAttempts, version) < 0) {
         tell(QStringLiteral("Unable to retreive the Firmware Version."));
-        return FirmwareRefused;
+        return Status::FirmwareRefused;
     }
     if (version < RequiredFirmware) {
         tell(QString::asprintf("Firmware v%.3f in SLM. v2.0 required.", version));
-        return FirmwareRefused;
+        return Status::FirmwareRefused;
     }
     QByteArray identification;
     m_commander->sendCommand("R1", &identification, 50, 1);
     if (!identification.contains("K37")) {
         tell(QStringLiteral("SLM not Veltan-Quirn Model K37."));
-        return NotK37;
+        return Status::NotK37;
     }
     // The version is read a second time; a reply lost here must not pass for a good one.
     double confirmed = 0.0;
     readFirmware(1, confirmed);
     if (confirmed < RequiredFirmwareSecondRead) {
         tell(QString::asprintf("Firmware v%.3f in SLM. v1.188 required.", confirmed));
-        return FirmwareRefused;
+        return Status::FirmwareRefused;
     }
     m_identification = identification;
     m_firmware = version;
@@ -142,7 +142,7 @@ bool MeterSession::recoverLink(RecoveryTexts texts, bool askFirst) {
         return false;
     if (m_port->lastResult() >= 0)
         return true;
-    qCDebug(lcMeterLink) << "reopening the port after" << m_port->lastResult();
+    qCDebug(lcMeterLink) << "reopening the port after" << Status::name(m_port->lastResult());
     m_port->close();
     while (m_port->open() < 0) {
         if (m_messages.show(QString::fromLatin1(wording.notReopened), MessageButtons::OkCancel) != MessageAnswer::Ok)

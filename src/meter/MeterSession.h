@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "meter/Status.h"
 #include "core/MessageBox.h"
 #include "meter/ComPort.h"
 #include "meter/SlmCommander.h"
@@ -14,8 +15,6 @@ namespace orvik {
 // connect through this class, so they refuse and report a meter the same way.
 class MeterSession {
 public:
-    static constexpr int FirmwareRefused = -202;
-    static constexpr int NotK37 = -223;
 
     // The two wordings of the recovery questions: a failed exchange in a measurement, or a failed check of
     // the meter's mode (which lets the technician quit rather than retry).

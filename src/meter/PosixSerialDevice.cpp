@@ -46,12 +46,12 @@ int PosixSerialDevice::open(int rxQueueSize, int) {
     if (m_fd < 0) {
         const int error = errno;
         qCDebug(lcMeterLink) << "open" << m_path << "failed, errno" << error;
-        return notAvailable(error) ? PortNotAvailable : -1;
+        return notAvailable(error) ? Status::PortNotAvailable : Status::DeviceError;
     }
     termios attributes{};
     if (::tcgetattr(m_fd, &attributes) != 0) {
         close();
-        return PortNotAvailable; // not a terminal: nothing a meter can sit on
+        return Status::PortNotAvailable; // not a terminal: nothing a meter can sit on
     }
     ::cfmakeraw(&attributes);
     attributes.c_cflag |= CLOCAL | CREAD;
@@ -76,9 +76,9 @@ void PosixSerialDevice::close() {
 int PosixSerialDevice::applyAttributes(const std::function<void(termios&)>& change) {
     termios attributes{};
     if (m_fd < 0 || ::tcgetattr(m_fd, &attributes) != 0)
-        return -1;
+        return Status::DeviceError;
     change(attributes);
-    return ::tcsetattr(m_fd, TCSANOW, &attributes) == 0 ? 0 : -1;
+    return ::tcsetattr(m_fd, TCSANOW, &attributes) == 0 ? 0 : int(Status::DeviceError);
 }
 
 int PosixSerialDevice::setParity(char parity) {
@@ -114,7 +114,7 @@ int PosixSerialDevice::setBaudRate(int baud) {
             });
         }
     }
-    return BaudRefused;
+    return Status::BaudRefused;
 }
 
 void PosixSerialDevice::setModemLine(int line, bool on) {
@@ -152,7 +152,7 @@ void PosixSerialDevice::passOnPending() {
 
 int PosixSerialDevice::write(const QByteArray& bytes) {
     if (m_fd < 0)
-        return -1;
+        return Status::DeviceError;
     m_pending += bytes;
     passOnPending();
     return int(bytes.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "meter/Status.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -11,13 +13,9 @@ namespace orvik {
 // over the clock seam, so a simulated device can run on virtual time.
 class SerialDevice {
 public:
-    // Codes of the device layer that the link tells apart.
-    static constexpr int BaudRefused = -801;
-    static constexpr int PortNotAvailable = -828;
-
     virtual ~SerialDevice() = default;
 
-    // Opens with the given receive and transmit queue sizes; 0, PortNotAvailable or another negative code.
+    // Opens with the given receive and transmit queue sizes; 0, Status::PortNotAvailable or another negative code.
     virtual int open(int rxQueueSize, int txQueueSize) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -25,7 +23,7 @@ public:
     virtual int setParity(char parity) = 0; // 'N', 'E', 'O'
     virtual int setStopBits(int stopBits) = 0;
     virtual int setDataLength(int dataBits) = 0;
-    virtual int setBaudRate(int baud) = 0; // 0 or BaudRefused
+    virtual int setBaudRate(int baud) = 0; // 0 or Status::BaudRefused
     virtual void setDtr(bool on) = 0;
     virtual void setRts(bool on) = 0;
     virtual void setHandshake(bool on) = 0;

@@ -56,7 +56,7 @@ int SlmCommander::sendCommand(const QByteArray& command, QByteArray* reply, int 
     if (timeout != 0)
         m_port.setTimeout(timeout);
 
-    int result = ChecksumNeverMatched;
+    int result = Status::ChecksumNeverMatched;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         if (attempt > 0)
             PumpWait(m_port.clock(), 0.1);
@@ -73,7 +73,7 @@ int SlmCommander::sendCommand(const QByteArray& command, QByteArray* reply, int 
         if (result <= 0)
             break;
         qCDebug(lcMeterProtocol) << "checksum mismatch on" << command << "attempt" << attempt + 1;
-        result = ChecksumNeverMatched;
+        result = Status::ChecksumNeverMatched;
     }
     if (result == 0) {
         out = withoutFlowControl(out);
@@ -122,7 +122,7 @@ int SlmCommander::rawPing() {
     if (result == 0)
         result = m_port.readLine(m_reply, ReadMaximum);
     if (result == 0 && m_reply.trimmed().isEmpty())
-        result = ComPort::NoReply;
+        result = Status::NoReply;
     return m_lastResult = result;
 }
 
@@ -211,14 +211,10 @@ int SlmCommander::run() {
     return m_lastResult = result;
 }
 
-bool SlmCommander::isRunning() {
-    return runState() >= 0 && secondIs(m_reply, 'R');
-}
-
 int SlmCommander::getInstrument(int& type) {
     type = 0;
-    if (send("R180", 25, 1) < 0)
-        return -1;
+    if (const int status = send("R180", 25, 1); status < 0)
+        return status;
     for (int i = 0; i < int(K37Instruments.size()); ++i) {
         if (m_reply.startsWith(K37Instruments[i].code)) {
             type = i + 1;
@@ -295,31 +291,36 @@ int SlmCommander::setHighPass(int setting) {
     return send(withNumber("S134,", setting), 8, 3);
 }
 
-bool SlmCommander::fftWindowIsHanning() {
-    return send("Q147", 8, 3) >= 0 && m_reply.startsWith('H');
+int SlmCommander::readFftWindow(bool& hanning) {
+    const int status = send("Q147", 8, 3);
+    hanning = status >= 0 && m_reply.startsWith('H');
+    return status;
 }
 
 int SlmCommander::setFftWindow(int window) {
     return send(withNumber("S147,", window), 8, 3);
 }
 
-int SlmCommander::getBandwidth() {
-    return send("Q145,32", 40, 2) < 0 ? -1 : replyInteger(m_reply);
+int SlmCommander::getBandwidth(int& index) {
+    const int status = send("Q145,32", 40, 2);
+    index = status < 0 ? -1 : replyInteger(m_reply);
+    return status;
 }
 
 int SlmCommander::setBandwidth(int index) {
     if (index < 0 || index > 6)
-        return m_lastResult = -1;
+        return m_lastResult = Status::InvalidArgument;
     return send(withNumber("S145,", index), 40, 2);
 }
 
-float SlmCommander::readLevel() {
-    return send("R4,0", 7, 2) < 0 ? 0.0f : float(replyNumber(m_reply));
+int SlmCommander::readLevel(float& level) {
+    const int status = send("R4,0", 7, 2);
+    level = status < 0 ? 0.0f : float(replyNumber(m_reply));
+    return status;
 }
 
-bool SlmCommander::transmitFlush() {
+void SlmCommander::transmitFlush() {
     m_port.txFlush();
-    return true;
 }
 
 int SlmCommander::exchangeSlowly(const QByteArray& command, QByteArray& reply) {
@@ -337,7 +338,7 @@ int SlmCommander::exchangeSlowly(const QByteArray& command, QByteArray& reply) {
         if (result <= 0)
             return result;
     }
-    return ChecksumNeverMatched;
+    return Status::ChecksumNeverMatched;
 }
 
 int SlmCommander::downloadBlock(const QByteArray& command, int blockSize, QByteArray& block, int timeout) {
@@ -360,7 +361,7 @@ int SlmCommander::downloadBlock(const QByteArray& command, int blockSize, QByteA
             m_lastResult = result;
             if (result == 0 && reply.startsWith('!') && blockArrived())
                 return m_lastResult = m_port.readBlock(block, blockSize);
-            qCDebug(lcMeterProtocol) << "download of" << command << "failed:" << result << reply;
+            qCDebug(lcMeterProtocol) << "download of" << command << "failed:" << Status::name(result) << reply;
             PumpWait(m_port.clock(), 0.2);
             emptyQueues();
         }
@@ -369,7 +370,7 @@ int SlmCommander::downloadBlock(const QByteArray& command, int blockSize, QByteA
                                                    "press OK!",
                                                    DownloadTriesPerQuestion);
         if (m_messages.show(question, MessageButtons::OkCancel) != MessageAnswer::Ok)
-            return m_lastResult = ComPort::BlockTimeout;
+            return m_lastResult = Status::BlockTimeout;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MessageBox.h"
+#include "meter/Status.h"
 #include "meter/ComPort.h"
 
 #include <QByteArray>
@@ -11,7 +12,6 @@ namespace orvik {
 // the binary data download. One per connection; the port is not owned.
 class SlmCommander {
 public:
-    static constexpr int ChecksumNeverMatched = -205;
     static constexpr int Attempts = 6;
     static constexpr int ErrorTextSize = 152;
     static constexpr int ReplyBufferSize = 512;
@@ -30,7 +30,6 @@ public:
     int waitStoppedAfter(const QByteArray& command);
     int stop();
     int run();
-    bool isRunning();
     int getInstrument(int& type);
     int loadInstrument(int type);
     int getMode(int& mode);
@@ -40,12 +39,12 @@ public:
     int setWeightingCompanion(int weighting);
     int setDetectorSettings(int setting);
     int setHighPass(int setting);
-    bool fftWindowIsHanning();
+    int readFftWindow(bool& hanning);
     int setFftWindow(int window);
-    int getBandwidth();
+    int getBandwidth(int& index);
     int setBandwidth(int index);
-    float readLevel();
-    bool transmitFlush();
+    int readLevel(float& level);
+    void transmitFlush();
 
     // Sends `command` slowly and takes the `blockSize` bytes that follow its '!' reply. After every five
     // failed tries the technician chooses between five more and giving up (BlockTimeout).

@@ -19,7 +19,7 @@ SimulatedSerialDevice::~SimulatedSerialDevice() {
 
 int SimulatedSerialDevice::open(int, int) {
     if (!m_wire)
-        return PortNotAvailable;
+        return Status::PortNotAvailable;
     m_open = true;
     m_connection = m_wire->connect();
     return 0;
@@ -33,35 +33,35 @@ void SimulatedSerialDevice::close() {
 
 int SimulatedSerialDevice::setParity(char parity) {
     if (parity != 'N' && parity != 'E' && parity != 'O')
-        return NotOpen;
+        return Status::DeviceError;
     m_parity = parity;
     return 0;
 }
 
 int SimulatedSerialDevice::setStopBits(int stopBits) {
     if (stopBits != 1 && stopBits != 2)
-        return NotOpen;
+        return Status::DeviceError;
     m_stopBits = stopBits;
     return 0;
 }
 
 int SimulatedSerialDevice::setDataLength(int dataBits) {
     if (dataBits < 5 || dataBits > 8)
-        return NotOpen;
+        return Status::DeviceError;
     m_dataBits = dataBits;
     return 0;
 }
 
 int SimulatedSerialDevice::setBaudRate(int baud) {
     if (std::find(SupportedRates.begin(), SupportedRates.end(), baud) == SupportedRates.end())
-        return BaudRefused;
+        return Status::BaudRefused;
     m_baud = baud;
     return 0;
 }
 
 int SimulatedSerialDevice::write(const QByteArray& bytes) {
     if (!m_open)
-        return NotOpen;
+        return Status::DeviceError;
     m_wire->hostWrite(bytes, m_clock.milliseconds(), m_baud);
     return static_cast<int>(bytes.size());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "meter/Status.h"
 #include "meter/SerialDevice.h"
 #include "sim/MeterWire.h"
 
@@ -37,7 +38,6 @@ public:
     int baudRate() const { return m_baud; }
 
     // Code of a write or read on a port that is not open.
-    static constexpr int NotOpen = -1;
 
 private:
     MeterWire* m_wire;

@@ -1,6 +1,7 @@
 #include "measure/FmReading.h"
 #include "measure/ToneJudgement.h"
 #include "measure/ToneFrequencyReading.h"
+#include "meter/Status.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +102,7 @@ TEST(ToneFrequency, InconsistentMessageListsTheFirstFive) {
 }
 
 TEST(ToneFrequency, CancelOrLinkErrorEndsTheReading) {
-    for (int status : {1000, -201}) {
+    for (int status : {int(Status::Cancelled), int(Status::NoReply)}) {
         const ToneFrequencyResult r = settleToneFrequency(1000, [status](double&) { return status; });
         EXPECT_EQ(r.status, status);
         EXPECT_FALSE(r.consistent());

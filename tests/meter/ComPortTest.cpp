@@ -15,10 +15,10 @@ struct Port : ::testing::Test {
 
 TEST_F(Port, NumberBelowOneIsInvalidAndUsesPortOne) {
     ComPort port(0, factory, clock);
-    EXPECT_EQ(port.lastResult(), ComPort::InvalidPort);
+    EXPECT_EQ(port.lastResult(), Status::InvalidPort);
     EXPECT_EQ(port.portIndex(), 0);
     ComPort second(3, factory, clock);
-    EXPECT_EQ(second.setPort(0), ComPort::InvalidPort);
+    EXPECT_EQ(second.setPort(0), Status::InvalidPort);
     EXPECT_EQ(second.portIndex(), 2);
 }
 
@@ -35,7 +35,7 @@ TEST_F(Port, FailedOpenLeavesThePortClosed) {
     const struct {
         int deviceCode;
         int expected;
-    } cases[] = {{SerialDevice::PortNotAvailable, ComPort::InvalidPort}, {-5, ComPort::OpenFailed}};
+    } cases[] = {{Status::PortNotAvailable, Status::InvalidPort}, {-5, Status::PortOpenFailed}};
     for (const auto& c : cases) {
         device.openResult = c.deviceCode;
         ComPort port(1, factory, clock);
@@ -49,12 +49,12 @@ TEST_F(Port, RefusedBaudClosesAtOpenButNotOnAnOpenPort) {
     device.refusedBauds = {4800};
     ComPort port(1, factory, clock);
     port.setBaud(4800);
-    EXPECT_EQ(port.open(), ComPort::OpenFailed);
+    EXPECT_EQ(port.open(), Status::PortOpenFailed);
     EXPECT_FALSE(port.isOpen());
 
     port.setBaud(9600);
     ASSERT_EQ(port.open(), 0);
-    EXPECT_EQ(port.setBaud(4800), ComPort::BaudRefusedWhileOpen);
+    EXPECT_EQ(port.setBaud(4800), Status::BaudRefusedWhileOpen);
     EXPECT_TRUE(port.isOpen());
 }
 
@@ -65,7 +65,7 @@ TEST_F(Port, ReadLineTimesOutOnVirtualTime) {
     EXPECT_EQ(port.setTimeout(3), 2);
     QByteArray line;
     const qint64 start = clock.milliseconds();
-    EXPECT_EQ(port.readLine(line, 20), ComPort::NoReply);
+    EXPECT_EQ(port.readLine(line, 20), Status::NoReply);
     EXPECT_EQ(clock.milliseconds() - start, 3000);
     EXPECT_TRUE(port.isOpen());
 }
@@ -87,7 +87,7 @@ TEST_F(Port, LateReplyIsDroppedByTheNextWrite) {
     port.setTimeout(1);
     device.deliver("late\n", 1500);
     QByteArray line;
-    EXPECT_EQ(port.readLine(line, 20), ComPort::NoReply);
+    EXPECT_EQ(port.readLine(line, 20), Status::NoReply);
     clock.advance(600);
     ASSERT_EQ(port.writeLine("next"), 0);
     device.deliver("fresh\n");
@@ -100,7 +100,7 @@ TEST_F(Port, FormattedWritePutsOnePercentForTwo) {
     port.open();
     ASSERT_EQ(port.writeLine("R 3%%\r\n"), 0);
     EXPECT_EQ(device.written, "R 3%\r\n");
-    EXPECT_EQ(port.writeLine(""), ComPort::WriteFailed);
+    EXPECT_EQ(port.writeLine(""), Status::WriteFailed);
 }
 
 TEST_F(Port, SlowWriteIsPacedAndEndsWithCr) {
@@ -116,7 +116,7 @@ TEST_F(Port, BlockReadTimeOutIsAnInactivityTimeOut) {
     const struct {
         int bytePeriodMs;
         int expected;
-    } cases[] = {{1900, 0}, {2100, ComPort::BlockTimeout}};
+    } cases[] = {{1900, 0}, {2100, Status::BlockTimeout}};
     for (const auto& c : cases) {
         ScriptedSerialDevice trickle(clock);
         ScriptedDeviceFactory trickleFactory(trickle);
@@ -136,8 +136,8 @@ TEST_F(Port, BlockReadTimeOutIsAnInactivityTimeOut) {
 TEST_F(Port, ClosedPortRefusesWork) {
     ComPort port(1, factory, clock);
     QByteArray line;
-    EXPECT_EQ(port.writeLine("x"), ComPort::WriteFailed);
-    EXPECT_EQ(port.readLine(line, 5), ComPort::NoReply);
+    EXPECT_EQ(port.writeLine("x"), Status::WriteFailed);
+    EXPECT_EQ(port.readLine(line, 5), Status::NoReply);
     EXPECT_EQ(port.close(), 0);
     EXPECT_EQ(device.written, "");
 }

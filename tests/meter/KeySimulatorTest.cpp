@@ -47,7 +47,7 @@ TEST_F(Keys, CursorIsHomedOnceThenMovesByTheDifference) {
     meter.commands.clear();
     EXPECT_EQ(keys.goToFrequency(-1), 0);
     EXPECT_TRUE(meter.commands.isEmpty());
-    EXPECT_EQ(keys.goToFrequency(40), KeySimulator::KeysNotReady);
+    EXPECT_EQ(keys.goToFrequency(40), Status::InvalidArgument);
 }
 
 TEST_F(Keys, AttachingForgetsThePosition) {
@@ -58,7 +58,7 @@ TEST_F(Keys, AttachingForgetsThePosition) {
 
 TEST_F(Keys, MeterThatNeverTakesKeysFailsWithinTheBound) {
     meter.replies["R155"] = "3";
-    EXPECT_EQ(keys.goToFrequency(12), KeySimulator::KeysNotReady);
+    EXPECT_EQ(keys.goToFrequency(12), Status::KeysNotReady);
     EXPECT_EQ(meter.commands.count("R155"), 8 + KeySimulator::ReadyPollLimit);
     EXPECT_EQ(keys.position(), 0); // homed, but not moved
 }
@@ -83,6 +83,6 @@ TEST_F(Keys, PulseFmStateFollowsTheLastOne) {
 TEST_F(Keys, PulseFmClosingPollIsBounded) {
     meter.replies["R155"] = "0";
     meter.replies["R3,2"] = "K";
-    EXPECT_EQ(keys.setPulseFmState(0), KeySimulator::KeysNotReady);
+    EXPECT_EQ(keys.setPulseFmState(0), Status::KeysNotReady);
     EXPECT_EQ(meter.commands.count("R3,2"), 11 + KeySimulator::ReadyPollLimit);
 }

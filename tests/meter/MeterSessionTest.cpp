@@ -51,10 +51,10 @@ TEST_F(Session, IdentificationRefusals) {
         int result;
         QString message;
     } cases[] = {
-        {"1.95", "Veltan-Quirn K37", "", MeterSession::FirmwareRefused, "Firmware v1.950 in SLM. v2.0 required."},
-        {"junk", "Veltan-Quirn K37", "", MeterSession::FirmwareRefused, "Firmware v0.000 in SLM. v2.0 required."},
-        {"2.2", "Veltan-Quirn K35", "", MeterSession::NotK37, "SLM not Veltan-Quirn Model K37."},
-        {"2.2", "Veltan-Quirn K37", Silent, MeterSession::FirmwareRefused, "Firmware v0.000 in SLM. v1.188 required."},
+        {"1.95", "Veltan-Quirn K37", "", Status::FirmwareRefused, "Firmware v1.950 in SLM. v2.0 required."},
+        {"junk", "Veltan-Quirn K37", "", Status::FirmwareRefused, "Firmware v0.000 in SLM. v2.0 required."},
+        {"2.2", "Veltan-Quirn K35", "", Status::NotK37, "SLM not Veltan-Quirn Model K37."},
+        {"2.2", "Veltan-Quirn K37", Silent, Status::FirmwareRefused, "Firmware v0.000 in SLM. v1.188 required."},
     };
     int created = 0;
     for (const auto& c : cases) {
@@ -70,14 +70,14 @@ TEST_F(Session, IdentificationRefusals) {
 
 TEST_F(Session, FirmwareThatNeverArrivesIsReported) {
     meter.replies["R90"] = "";
-    EXPECT_EQ(session.connectMeter(1, 9600), MeterSession::FirmwareRefused);
+    EXPECT_EQ(session.connectMeter(1, 9600), Status::FirmwareRefused);
     EXPECT_EQ(meter.commands.count("R90"), 10);
     EXPECT_EQ(t.messages.texts(), QStringList{"Unable to retreive the Firmware Version."});
 }
 
 TEST_F(Session, NextConnectionAfterARefusalCreatesNewObjects) {
     meter.replies["R1"] = "Other meter";
-    ASSERT_EQ(session.connectMeter(1, 9600), MeterSession::NotK37);
+    ASSERT_EQ(session.connectMeter(1, 9600), Status::NotK37);
     meter.replies["R1"] = "Veltan-Quirn K37";
     ASSERT_EQ(session.connectMeter(1, 9600), 0);
     EXPECT_EQ(session.objectsCreated(), 2);
@@ -90,9 +90,9 @@ TEST_F(Session, OpenOrPingFailureKeepsTheObjects) {
         int openResult;
         bool silent;
         int result;
-    } cases[] = {{1, SerialDevice::PortNotAvailable, false, ComPort::InvalidPort},
-                 {0, 0, false, ComPort::InvalidPort},
-                 {2, 0, true, ComPort::NoReply}};
+    } cases[] = {{1, Status::PortNotAvailable, false, Status::InvalidPort},
+                 {0, 0, false, Status::InvalidPort},
+                 {2, 0, true, Status::NoReply}};
     for (const auto& c : cases) {
         t.messages.clear();
         device.openResult = c.openResult;

@@ -69,14 +69,14 @@ TEST_F(Pty, ExchangesBytesWithoutWaiting) {
 TEST_F(Pty, RefusesWhatItCannotBe) {
     PosixSerialDevice device(slavePath);
     ASSERT_EQ(device.open(32000, 4000), 0);
-    EXPECT_EQ(device.setBaudRate(12345), SerialDevice::BaudRefused);
+    EXPECT_EQ(device.setBaudRate(12345), Status::BaudRefused);
 
     PosixSerialDevice missing(QStringLiteral("/dev/ttyNoSuchPort7"));
-    EXPECT_EQ(missing.open(32000, 4000), SerialDevice::PortNotAvailable);
+    EXPECT_EQ(missing.open(32000, 4000), Status::PortNotAvailable);
     EXPECT_FALSE(missing.isOpen());
 
     PosixSerialDevice notATerminal(QStringLiteral("/dev/null"));
-    EXPECT_EQ(notATerminal.open(32000, 4000), SerialDevice::PortNotAvailable);
+    EXPECT_EQ(notATerminal.open(32000, 4000), Status::PortNotAvailable);
 }
 
 TEST(PosixSerialDeviceFactory, PortNumbersAndThePathThatReplacesThem) {

@@ -62,7 +62,7 @@ TEST_F(Stable, NeedsFiveReadingsEvenWhenSteadyAtOnce) {
 
 TEST_F(Stable, NeverSteadyGivesUpAfterSixteenWithTheLastSpread) {
     readings({50, 60, 50, 60, 50, 60, 50, 60, 50, 60, 50, 60, 50, 60, 50, 62.5});
-    EXPECT_EQ(read(), NeverStable);
+    EXPECT_EQ(read(), Status::NeverStable);
     EXPECT_EQ(meter.commands.count("&R1"), 16);
     EXPECT_FLOAT_EQ(result.lastSpread, 12.5f);
 }
@@ -93,7 +93,7 @@ TEST_F(Stable, CancelDuringReadingGivesTheCancelStatus) {
     meter.block = block(70.0);
     auto progress = t.progress.open(ProgressCaption::Measurement);
     t.progress.cancelAtCheck(3);
-    EXPECT_EQ(read(0.0f, progress.get()), MeasurementCancelled);
+    EXPECT_EQ(read(0.0f, progress.get()), Status::Cancelled);
     EXPECT_EQ(meter.commands.count("&R1"), 2);
 }
 
@@ -101,7 +101,7 @@ TEST_F(Stable, DownloadErrorIsReportedWithTheOffset) {
     meter.block = "";
     t.messages.answer("Could not download data", MessageAnswer::Cancel);
     t.messages.answer("Download Error:-21 Offset:1.5", MessageAnswer::Ok);
-    EXPECT_EQ(read(1.5f), ComPort::BlockTimeout);
+    EXPECT_EQ(read(1.5f), Status::BlockTimeout);
 }
 
 TEST_F(Stable, MeterNeverReadyAsksAndGivesUpOnCancel) {
@@ -109,7 +109,7 @@ TEST_F(Stable, MeterNeverReadyAsksAndGivesUpOnCancel) {
     t.messages.answer("The K37 is not ready! Verify that the K37 is powered on, stable, and connected to the PC. "
                       "Then press OK!",
                       MessageAnswer::Cancel);
-    EXPECT_EQ(read(), NeverStable);
+    EXPECT_EQ(read(), Status::NeverStable);
     EXPECT_EQ(meter.commands.count("R 3,1") >= 60, true);
     EXPECT_EQ(meter.commands.count("&R1"), 0);
 }

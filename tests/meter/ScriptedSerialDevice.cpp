@@ -49,7 +49,7 @@ int ScriptedSerialDevice::open(int, int) {
 
 int ScriptedSerialDevice::setBaudRate(int rate) {
     if (refusedBauds.contains(rate))
-        return BaudRefused;
+        return Status::BaudRefused;
     baud = rate;
     return 0;
 }

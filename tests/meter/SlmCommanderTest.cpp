@@ -34,7 +34,7 @@ TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {
         int wrong;
         int result;
         int attempts;
-    } cases[] = {{5, 0, 6}, {6, SlmCommander::ChecksumNeverMatched, 6}, {0, 0, 1}};
+    } cases[] = {{5, 0, 6}, {6, Status::ChecksumNeverMatched, 6}, {0, 0, 1}};
     for (const auto& c : cases) {
         device.lines.clear();
         garble(c.wrong);
@@ -50,7 +50,7 @@ TEST_F(Commander, WrongChecksumIsRetriedUpToSixAttempts) {
 TEST_F(Commander, SilenceEndsTheExchangeWithoutRetry) {
     meter.silent = true;
     const qint64 start = t.clock.milliseconds();
-    EXPECT_EQ(commander.sendCommand("R90", nullptr, 50, 1), ComPort::NoReply);
+    EXPECT_EQ(commander.sendCommand("R90", nullptr, 50, 1), Status::NoReply);
     EXPECT_EQ(device.lines.size(), 1);
     EXPECT_EQ(t.clock.milliseconds() - start, 1000);
     EXPECT_EQ(port.timeout(), 1); // the time-out stays for later exchanges
@@ -72,7 +72,7 @@ TEST_F(Commander, FlowControlIsRemovedAndBelKeptAsErrorText) {
 }
 
 TEST_F(Commander, BandwidthAboveSixIsNeverSent) {
-    EXPECT_EQ(commander.setBandwidth(7), -1);
+    EXPECT_EQ(commander.setBandwidth(7), Status::InvalidArgument);
     EXPECT_TRUE(device.lines.isEmpty());
     EXPECT_EQ(commander.setBandwidth(6), 0);
     EXPECT_EQ(meter.commands, QByteArrayList({"S145,6"}));
@@ -135,9 +135,11 @@ TEST_F(Commander, QueriesReadTheirReplies) {
         EXPECT_EQ(value, c.mode) << c.reply.toStdString();
     }
     meter.silent = true;
-    EXPECT_EQ(commander.getInstrument(value), -1);
-    EXPECT_EQ(commander.readLevel(), 0.0f);
-    EXPECT_EQ(commander.getBandwidth(), -1);
+    EXPECT_EQ(commander.getInstrument(value), Status::NoReply);
+    float level = 1.0f;
+    EXPECT_EQ(commander.readLevel(level), Status::NoReply);
+    EXPECT_EQ(level, 0.0f);
+    EXPECT_EQ(commander.getBandwidth(value), Status::NoReply);
 }
 
 TEST_F(Commander, LoadInstrumentStopsResetsAndLoadsTheSetupFile) {
@@ -166,7 +168,7 @@ TEST_F(Commander, DownloadAsksAfterEveryFiveFailedTries) {
                       MessageAnswer::Ok, 1);
     t.messages.answer("Could not download data", MessageAnswer::Cancel, 1);
     QByteArray block;
-    EXPECT_EQ(commander.downloadBlock("&R1", 69, block, 5), ComPort::BlockTimeout);
+    EXPECT_EQ(commander.downloadBlock("&R1", 69, block, 5), Status::BlockTimeout);
     EXPECT_EQ(meter.commands.count("&R1"), 10);
     EXPECT_EQ(t.messages.count("Could not download data"), 2);
 }

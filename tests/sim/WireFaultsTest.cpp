@@ -123,13 +123,13 @@ TEST(WireFaults, OnlyTheMeterPortExists) {
     orvik::test::VirtualClock clock;
     K37Simulator simulator;
     SimulatedSerialDeviceFactory factory(simulator, clock, 2);
-    EXPECT_EQ(factory.create(0)->open(32000, 4000), orvik::SerialDevice::PortNotAvailable);
+    EXPECT_EQ(factory.create(0)->open(32000, 4000), orvik::Status::PortNotAvailable);
     const std::unique_ptr<orvik::SerialDevice> port = factory.create(2);
     EXPECT_EQ(port->open(32000, 4000), 0);
     EXPECT_EQ(port->setBaudRate(9600), 0);
-    EXPECT_EQ(port->setBaudRate(12345), orvik::SerialDevice::BaudRefused);
+    EXPECT_EQ(port->setBaudRate(12345), orvik::Status::BaudRefused);
     factory.setMeterPort(-1);
-    EXPECT_EQ(factory.create(2)->open(32000, 4000), orvik::SerialDevice::PortNotAvailable) << "unplugged";
+    EXPECT_EQ(factory.create(2)->open(32000, 4000), orvik::Status::PortNotAvailable) << "unplugged";
 }
 
 TEST(WireFaults, ClosingThePortLosesBytesInFlight) {

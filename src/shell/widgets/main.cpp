@@ -1,22 +1,23 @@
-// orvik: the technician's desktop program.
-#include "shell/widgets/BatteryCheckDialog.h"
-#include "database/widgets/ChangeDatabaseDialog.h"
-#include "shell/widgets/MainWindow.h"
-#include "core/widgets/ProgressDialog.h"
-#include "database/widgets/StoredMeasurementsDialog.h"
-#include "core/widgets/FileDialogChooser.h"
-#include "measure/widgets/MeasurementWindows.h"
-#include "core/widgets/QtMessageBox.h"
-#include "shell/widgets/ScreenshotTour.h"
+// orvik: the technician's desktop program. This file is the composition root: it builds every seam once, in
+// the order they depend on each other, and hands them to the main window.
 #include "core/AlternateMode.h"
+#include "core/SettingsStore.h"
+#include "core/widgets/FileDialogChooser.h"
+#include "core/widgets/ProgressDialog.h"
+#include "core/widgets/QtMessageBox.h"
+#include "database/DatabaseError.h"
+#include "database/Document.h"
+#include "database/widgets/ChangeDatabaseDialog.h"
+#include "database/widgets/StoredMeasurementsDialog.h"
+#include "measure/widgets/MeasurementWindows.h"
+#include "model/DefaultRetspl.h"
 #include "shell/AppDocument.h"
 #include "shell/DemoInstruments.h"
 #include "shell/SerialPortNames.h"
 #include "shell/SessionMeterLink.h"
-#include "core/SettingsStore.h"
-#include "database/Document.h"
-#include "database/DatabaseError.h"
-#include "model/DefaultRetspl.h"
+#include "shell/widgets/BatteryCheckDialog.h"
+#include "shell/widgets/MainWindow.h"
+#include "shell/widgets/ScreenshotTour.h"
 #include "sim/DialFollowingMessageBox.h"
 #include "sim/K37Simulator.h"
 #include "sim/ModelReferenceLevels.h"
@@ -64,14 +65,11 @@ Options parseOptions(const QApplication& app) {
                                          QStringLiteral("folder"));
     parser.addOptions({simulate, database, settings, quitAfter, screenshots});
     parser.process(app);
-    Options options;
-    options.simulate = parser.isSet(simulate);
-    options.database = parser.value(database);
-    options.settingsFile = parser.value(settings);
-    options.screenshots = parser.value(screenshots);
-    if (parser.isSet(quitAfter))
-        options.quitAfterMs = parser.value(quitAfter).toInt();
-    return options;
+    return Options{.simulate = parser.isSet(simulate),
+                   .database = parser.value(database),
+                   .settingsFile = parser.value(settings),
+                   .quitAfterMs = parser.isSet(quitAfter) ? parser.value(quitAfter).toInt() : -1,
+                   .screenshots = parser.value(screenshots)};
 }
 
 // A simulated session keeps to its own folder, so a demo never touches a technician's data or settings.
@@ -100,12 +98,157 @@ void nameDatabase(SettingsStore& settings, const QString& path) {
     settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseName"), file.fileName());
 }
 
+// The settings the program runs on: the user's, a file named on the command line, or the demo's own.
+std::unique_ptr<SettingsStore> openSettings(const Options& options) {
+    QString settingsFile = options.settingsFile;
+    QString databasePath = options.database;
+    if (options.simulate) {
+        if (settingsFile.isEmpty())
+            settingsFile = demoFolder() + QStringLiteral("/orvik-demo.ini");
+        if (databasePath.isEmpty())
+            databasePath = demoFolder() + QStringLiteral("/OrvikDemo.mdb");
+        ensureDemoDatabase(databasePath);
+    }
+    auto settings = settingsFile.isEmpty() ? std::make_unique<QSettingsStore>()
+                                           : std::make_unique<QSettingsStore>(settingsFile);
+    if (!databasePath.isEmpty())
+        nameDatabase(*settings, databasePath);
+    return settings;
+}
+
+QList<SerialPortInfo> simulatedPortList() {
+    return {{QStringLiteral("(in-process)"), QStringLiteral("COM1"), QStringLiteral("K37"),
+             QStringLiteral("Simulated K37")}};
+}
+
 // The meter check the window runs before the first test sheet and from the SLM menu.
 class DialogCalibrationCheck final : public CalibrationCheck {
 public:
     std::function<int()> show;
     int run() override { return show ? show() : 0; }
 };
+
+// Everything the window stands on, declared in the order it is built: each member depends only on those
+// above it, and they are torn down in reverse.
+class Program {
+public:
+    Program(const Options& options, SettingsStore& settings);
+    int run(const QElapsedTimer& sinceLaunch);
+
+private:
+    bool simulating() const { return m_options.simulate; }
+    MainWindow::Seams windowSeams();
+    QWidget* createTestSheet(ViewContext& context, int test);
+    void addDemoInstruments();
+    void connectWindow();
+
+    const Options& m_options;
+    SettingsStore& m_settings;
+    const QString m_programFolder = QApplication::applicationDirPath();
+    const bool m_alternateMode = readAlternateMode(m_programFolder);
+    QtMessageBox m_messages;
+    QtProgressFactory m_progress;
+    SystemClock m_clock;
+    Document m_database{AppServices{.messageBox = m_messages, .progress = m_progress, .clock = m_clock,
+                                    .settings = m_settings},
+                        m_programFolder};
+    std::vector<EarphoneBlock> m_earphones;
+    AppDocument m_document{m_database, m_settings};
+    sim::K37Simulator m_simulator;
+    sim::SimulatedSerialDeviceFactory m_simulatedPorts{m_simulator, m_clock};
+    NumberedSerialDeviceFactory m_realPorts{m_settings};
+    SessionMeterLink m_meter{simulating() ? static_cast<SerialDeviceFactory&>(m_simulatedPorts) : m_realPorts,
+                             m_messages, m_clock, m_database.preferences()};
+    // In a demo the simulated audiometer follows the dial prompts the technician acknowledges.
+    sim::DialFollowingMessageBox m_technician{m_messages, m_simulator.scene()};
+    const AppServices m_measurementServices{
+        .messageBox = simulating() ? static_cast<MessageBox&>(m_technician) : m_messages,
+        .progress = m_progress,
+        .clock = m_clock,
+        .settings = m_settings};
+    DialogCalibrationCheck m_calibration;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+Program::Program(const Options& options, SettingsStore& settings) : m_options(options), m_settings(settings) {
+    m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(m_alternateMode); };
+    m_database.onNewDocument();
+    m_window = std::make_unique<MainWindow>(windowSeams());
+    connectWindow();
+}
+
+MainWindow::Seams Program::windowSeams() {
+    using Retrieved = ShellCommands::Retrieved;
+    return MainWindow::Seams{
+        .document = m_document,
+        .messages = m_messages,
+        .meter = m_meter,
+        .calibration = m_calibration,
+        .settings = m_settings,
+        .enumeratePorts = simulating() ? simulatedPortList : enumerateSerialPorts,
+        .alternateMode = m_alternateMode,
+        .titleSuffix = simulating() ? QStringLiteral(" - Simulated K37") : QString(),
+        .addDemoInstruments = simulating() ? std::function<void()>([this] { addDemoInstruments(); }) : nullptr,
+        .instruments = &m_database.instruments(),
+        .earphones = [this] { return m_earphones; },
+        .writeInstruments = [this] { m_database.writeEquipmentLists(); },
+        .reloadInstruments = [this] { m_database.readEquipmentLists(); },
+        .createTestSheet = [this](ViewContext& context, int test) { return createTestSheet(context, test); },
+        .browseStoredMeasurements = [this](QWidget* parent) -> Retrieved {
+            return StoredMeasurementsDialog::browse(m_database, m_messages, parent);
+        },
+    };
+}
+
+// In a demo the simulated bench takes the earphone the sheet names and the reference levels of its set-up.
+QWidget* Program::createTestSheet(ViewContext& context, int test) {
+    std::function<void(TransducerKind)> placeTransducer;
+    if (simulating()) {
+        sim::AcousticScene& scene = m_simulator.scene();
+        scene.setReferenceLevels(sim::modelReferenceLevels(m_database.record().setup));
+        placeTransducer = [&scene](TransducerKind kind) { scene.placeTransducer(int(kind)); };
+    }
+    return createDocumentTestSheet(context, test, m_meter.session(), m_measurementServices, m_database,
+                                   placeTransducer);
+}
+
+void Program::addDemoInstruments() {
+    if (orvik::addDemoInstruments(m_database.instruments()))
+        m_database.writeEquipmentLists();
+}
+
+void Program::connectWindow() {
+    MainWindow* window = m_window.get();
+    m_calibration.show = [this, window] {
+        return runDocumentCalibrationCheck(m_meter.session(), m_measurementServices, m_database, window);
+    };
+    m_messages.setParent(window);
+    m_progress.setOwner(window);
+    m_document.askDatabasePath = [this, window] {
+        return ChangeDatabaseDialog::ask(m_database.preferences().databaseDir, fileDialogChooser(window), window);
+    };
+    m_meter.showBattery = [window](SlmCommander& commander) { BatteryCheckDialog(commander, window).exec(); };
+}
+
+int Program::run(const QElapsedTimer& sinceLaunch) {
+    m_window->show();
+    QTimer::singleShot(0, m_window.get(), [&sinceLaunch] {
+        qCInfo(lcStartup).noquote() << "window shown after" << sinceLaunch.elapsed() << "ms";
+    });
+    int tourResult = 0;
+    if (!m_options.screenshots.isEmpty()) {
+        QTimer::singleShot(500, m_window.get(), [this, &tourResult] {
+            if (simulating() && !m_database.equipmentDefined())
+                addDemoInstruments();
+            tourResult = ScreenshotTour(*m_window, m_document, m_options.screenshots).run() ? 0 : 1;
+        });
+    }
+    if (m_options.quitAfterMs >= 0)
+        QTimer::singleShot(m_options.quitAfterMs, m_window.get(), &QWidget::close);
+    const int result = QApplication::exec();
+    m_document.shutDown();
+    return result != 0 ? result : tourResult;
+}
 
 } // namespace
 
@@ -116,102 +259,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Veltan-Quirn"));
     QApplication::setApplicationName(QStringLiteral("Orvik"));
     const Options options = parseOptions(app);
-
-    QString settingsFile = options.settingsFile;
-    QString databasePath = options.database;
-    if (options.simulate) {
-        if (settingsFile.isEmpty())
-            settingsFile = demoFolder() + QStringLiteral("/orvik-demo.ini");
-        if (databasePath.isEmpty())
-            databasePath = demoFolder() + QStringLiteral("/OrvikDemo.mdb");
-        ensureDemoDatabase(databasePath);
-    }
-    std::unique_ptr<SettingsStore> settings = settingsFile.isEmpty()
-                                                  ? std::make_unique<QSettingsStore>()
-                                                  : std::make_unique<QSettingsStore>(settingsFile);
-    if (!databasePath.isEmpty())
-        nameDatabase(*settings, databasePath);
-    const QString programFolder = QApplication::applicationDirPath();
-    const bool alternateMode = readAlternateMode(programFolder);
-
-    QtMessageBox messages;
-    QtProgressFactory progress;
-    SystemClock clock;
-    Document database(AppServices{messages, progress, clock, *settings}, programFolder);
-    std::vector<EarphoneBlock> earphones;
-    database.rebuildEarphoneList = [&earphones, alternateMode] { earphones = defaultEarphoneList(alternateMode); };
-    database.onNewDocument();
-    AppDocument document(database, *settings);
-
-    sim::K37Simulator simulator;
-    sim::SimulatedSerialDeviceFactory simulatedPorts(simulator, clock);
-    NumberedSerialDeviceFactory realPorts(*settings);
-    SerialDeviceFactory& ports = options.simulate ? static_cast<SerialDeviceFactory&>(simulatedPorts) : realPorts;
-    SessionMeterLink meter(ports, messages, clock, database.preferences());
-    // In a demo the simulated audiometer follows the dial prompts the technician acknowledges.
-    sim::DialFollowingMessageBox technician(messages, simulator.scene());
-    MessageBox& measurementMessages = options.simulate ? static_cast<MessageBox&>(technician) : messages;
-    const AppServices measurementServices{measurementMessages, progress, clock, *settings};
-    DialogCalibrationCheck calibration;
-
-    std::function<QList<SerialPortInfo>()> enumerate = enumerateSerialPorts;
-    std::function<void()> addDemo;
-    if (options.simulate) {
-        enumerate = [] {
-            return QList<SerialPortInfo>{{QStringLiteral("(in-process)"), QStringLiteral("COM1"), QStringLiteral("K37"),
-                                    QStringLiteral("Simulated K37")}};
-        };
-        addDemo = [&database] {
-            if (addDemoInstruments(database.instruments()))
-                database.writeEquipmentLists();
-        };
-    }
-    MainWindow frame(MainWindow::Seams{document, messages, meter, calibration, *settings, enumerate, alternateMode,
-                                       options.simulate ? QStringLiteral(" - Simulated K37") : QString(), addDemo,
-                                       &database.instruments(), [&earphones] { return earphones; }, {},
-                                       [&database] { database.writeEquipmentLists(); },
-                                       [&database] { database.readEquipmentLists(); },
-                                       [&](ViewContext& context, int test) -> QWidget* {
-                                           std::function<void(TransducerKind)> placeTransducer;
-                                           if (options.simulate) {
-                                               sim::AcousticScene& scene = simulator.scene();
-                                               scene.setReferenceLevels(
-                                                   sim::modelReferenceLevels(database.record().setup));
-                                               placeTransducer = [&scene](TransducerKind kind) {
-                                                   scene.placeTransducer(int(kind));
-                                               };
-                                           }
-                                           return createDocumentTestSheet(context, test, meter.session(),
-                                                                         measurementServices, database,
-                                                                         placeTransducer);
-                                       },
-                                       [&database, &messages](QWidget* parent) {
-                                           return StoredMeasurementsDialog::browse(database, messages, parent);
-                                       }});
-    calibration.show = [&] {
-        return runDocumentCalibrationCheck(meter.session(), measurementServices, database, &frame);
-    };
-    messages.setParent(&frame);
-    progress.setOwner(&frame);
-    document.askDatabasePath = [&frame, &database] {
-        return ChangeDatabaseDialog::ask(database.preferences().databaseDir, fileDialogChooser(&frame), &frame);
-    };
-    meter.showBattery = [&frame](SlmCommander& commander) { BatteryCheckDialog(commander, &frame).exec(); };
-    frame.show();
-    QTimer::singleShot(0, &frame, [&sinceLaunch] {
-        qCInfo(lcStartup).noquote() << "window shown after" << sinceLaunch.elapsed() << "ms";
-    });
-    int tourResult = 0;
-    if (!options.screenshots.isEmpty()) {
-        QTimer::singleShot(500, &frame, [&] {
-            if (addDemo && !database.equipmentDefined())
-                addDemo();
-            tourResult = ScreenshotTour(frame, document, options.screenshots).run() ? 0 : 1;
-        });
-    }
-    if (options.quitAfterMs >= 0)
-        QTimer::singleShot(options.quitAfterMs, &frame, &QWidget::close);
-    const int result = QApplication::exec();
-    document.shutDown();
-    return result != 0 ? result : tourResult;
+    const std::unique_ptr<SettingsStore> settings = openSettings(options);
+    Program program(options, *settings);
+    return program.run(sinceLaunch);
 }

@@ -58,7 +58,7 @@ TEST_F(HearingLevelRun, CancelHalfWayKeepsThePointsBefore) {
     ASSERT_TRUE(connect());
     auto p = page(Channel::Left);
     t.progress.cancelAtCheck(60);
-    EXPECT_EQ(p->measureAll(), MeasurementCancelled);
+    EXPECT_EQ(p->measureAll(), Status::Cancelled);
     p->takeDataBack();
     const int stored = storedPoints(Channel::Left);
     EXPECT_GT(stored, 0);
@@ -120,7 +120,7 @@ TEST(HearingLevelUnsteady, NeverSteadyMeterOffersTheRetryWithTheSpread) {
     ASSERT_TRUE(bench.connect());
     ToneMeasurement p(bench.record, *bench.link, TransducerKind::SupraAural, Channel::Left, ToneKind::HearingLevel);
     bench.t.messages.answer("Failed to get a stable reading.", MessageAnswer::Cancel, 1);
-    EXPECT_EQ(p.measureAll(), MeasurementCancelled);
+    EXPECT_EQ(p.measureAll(), Status::Cancelled);
     ASSERT_EQ(bench.t.messages.texts().size(), 1);
     const QString text = bench.t.messages.texts().front();
     EXPECT_GT(p.lastSpread(), 1.0f);

@@ -69,7 +69,7 @@ TEST_F(KindRun, SilentToneIsAFrequencyTooLow) {
         p.fillList();
         // The technician follows the prompt, but the audiometer gives no sound at 125 Hz.
         audiometer().levelErrorDb.insert(125.0, -200.0);
-        EXPECT_EQ(c.selectedRun ? p.measureSelected({0}) : p.measureAll(), MeasurementCancelled);
+        EXPECT_EQ(c.selectedRun ? p.measureSelected({0}) : p.measureAll(), Status::Cancelled);
         ASSERT_EQ(t.messages.texts().size(), 1);
         EXPECT_EQ(t.messages.texts().front(), c.question);
         EXPECT_EQ(p.blocks().tone[2].frequency, 0.0f);
@@ -125,7 +125,7 @@ TEST_F(KindRun, CancelledFmReadingKeepsOrRestoresAsTheTechnicianSays) {
         t.messages.answer("Start 'Measure All' from the beginning (Yes), or after 125 Hz?", MessageAnswer::Yes, 1);
         t.progress.statusTexts.clear();
         armed = true;
-        EXPECT_EQ(p.measureAll(), MeasurementCancelled);
+        EXPECT_EQ(p.measureAll(), Status::Cancelled);
         EXPECT_EQ(t.messages.count("Do you wish to save your new readings?"), 1);
         EXPECT_EQ(p.blocks().fm[2].carrier != earlier.carrier, c.kept) << int(c.save);
         EXPECT_EQ(p.blocks().fm[5].carrier, 0.0f); // the run ended at the cancelled point
