@@ -1,6 +1,7 @@
 // orvik-cli meter: talks to a K37 through the same session code as the program.
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
+#include "meter/K37Commands.h"
 
 #include "core/Preferences.h"
 #include "core/SettingsStore.h"
@@ -103,9 +104,9 @@ int spectrum(MeterSession& session, MessageBox& messages, const MeterPlace& plac
         return failed(out, result);
     SlmCommander& meter = *session.commander();
     QByteArray offset;
-    result = meter.sendCommand("Q227", &offset, 8, 1);
+    result = meter.sendCommand(k37::QueryCalibrationOffset, &offset, 8, 1);
     if (result < 0) {
-        messages.show(QString::asprintf("Data Error:%d on Command %s", result, "Q227"));
+        messages.show(QString::asprintf("Data Error:%d on Command %s", result, k37::QueryCalibrationOffset));
         return failed(out, result);
     }
     StableSpectrumRequest request;

@@ -5,6 +5,7 @@
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/WaitForMeterReady.h"
+#include "meter/K37Commands.h"
 #include "meter/MeterProtocol.h"
 #include "model/ReferenceLevel.h"
 
@@ -58,7 +59,7 @@ int LiveLevelMonitor::readBandLevel(double& level) {
     if (const int status = waitForMeterReady(meter); status < 0)
         return status;
     QByteArray reply;
-    if (const int status = meter.sendCommand("Q227", &reply, 40, 2); status < 0)
+    if (const int status = meter.sendCommand(k37::QueryCalibrationOffset, &reply, 40, 2); status < 0)
         return status;
     const float offset = float(meter::replyNumber(reply));
     QByteArray block;

@@ -2,6 +2,7 @@
 
 #include "measure/LevelCorrections.h"
 #include "measure/ReadStableSpectrum.h"
+#include "meter/K37Commands.h"
 #include "meter/MeterProtocol.h"
 #include "model/FixedText.h"
 #include "model/FrequencyTable.h"
@@ -18,7 +19,7 @@ MessageButtons retryButtons(bool selectedRun) {
 } // namespace
 
 Measurement::Measurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
-                                 TestNumber test)
+                         TestNumber test)
     : m_record(record), m_link(link), m_transducer(transducer), m_channel(channel), m_test(test) {}
 
 QString Measurement::microphoneInUse() const {
@@ -37,7 +38,7 @@ int Measurement::readCalibrationOffset(ProgressWindow* progress, const QString& 
             return Status::Cancelled;
     }
     QByteArray reply;
-    const int status = m_link.meter().sendCommand("Q227", &reply, 40, 2);
+    const int status = m_link.meter().sendCommand(k37::QueryCalibrationOffset, &reply, 40, 2);
     if (status < 0)
         return status;
     m_calibrationOffset = float(meter::replyNumber(reply));
@@ -93,7 +94,7 @@ void Measurement::refill() {
 }
 
 PointOutcome Measurement::measurePoint(const PointPlan& plan,
-                                           const std::function<PointAttempt(ProgressWindow&)>& attempt) {
+                                       const std::function<PointAttempt(ProgressWindow&)>& attempt) {
     MessageBox& messages = m_link.messages();
     if (messages.show(QStringLiteral("Set") + plan.dialText, MessageButtons::OkCancel) != MessageAnswer::Ok) {
         cancelRun();

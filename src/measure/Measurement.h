@@ -41,8 +41,7 @@ struct PointAttempt {
 // spectrum of the last stable reading. Pages add their result blocks and list; widgets only show them.
 class Measurement {
 public:
-    Measurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
-                    TestNumber test);
+    Measurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel, TestNumber test);
     virtual ~Measurement() = default;
 
     TransducerKind transducer() const { return m_transducer; }

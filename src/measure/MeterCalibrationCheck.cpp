@@ -4,6 +4,7 @@
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/WaitForMeterReady.h"
+#include "meter/K37Commands.h"
 #include "meter/MeterProtocol.h"
 
 namespace orvik {
@@ -37,7 +38,7 @@ double initialCalibrationLevel(const QByteArray& reply) {
 }
 
 MeterCalibrationCheck::MeterCalibrationCheck(MeterLink& link, QList<CalibrationInstrument> calibrators,
-                           QList<CalibrationInstrument> microphones)
+                                             QList<CalibrationInstrument> microphones)
     : m_link(link), m_calibrators(std::move(calibrators)), m_microphones(std::move(microphones)) {}
 
 QStringList MeterCalibrationCheck::calibratorLines() const {
@@ -64,7 +65,7 @@ QString MeterCalibrationCheck::calibratorLevelText() const {
 
 int MeterCalibrationCheck::readOffset() {
     QByteArray reply;
-    const int status = m_link.meter().sendCommand("Q227", &reply, 10, 1);
+    const int status = m_link.meter().sendCommand(k37::QueryCalibrationOffset, &reply, 10, 1);
     if (status >= 0)
         m_offset = float(meter::replyNumber(reply));
     return status;
@@ -148,7 +149,7 @@ void MeterCalibrationCheck::fail(const QString& text) {
 }
 
 int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain, bool& gainSet, bool& levelRead,
-                            double& initialLevel) {
+                                     double& initialLevel) {
     SlmCommander& meter = m_link.meter();
     progress.setStatus(QStringLiteral("Setting the Gain to 0;"));
     queryMeterGain(meter, initialGain);
@@ -189,11 +190,11 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
         return status;
     }
     QByteArray reply;
-    if (const int status = meter.sendCommand("S1,1", &reply, 30, 1); status < 0) {
+    if (const int status = meter.sendCommand(k37::Reset, &reply, 30, 1); status < 0) {
         fail(QString::asprintf("Unable to reset the K37 (error %d).", status));
         return status;
     }
-    if (const int status = meter.sendCommand("Q41", &reply, 30); status < 0) {
+    if (const int status = meter.sendCommand(k37::QueryCalibrationLevel, &reply, 30); status < 0) {
         fail(QString::asprintf("Unable to Retrieve the original calibration Level on the K37 (error %d).", status));
         return status;
     }
@@ -204,15 +205,15 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
         return status;
     }
     m_offset = float(m_offset - deviation);
-    const int offsetStatus =
-        meter.sendCommand(QString::asprintf("S227,%5.2f", double(m_offset)).toLatin1(), &reply, 30);
+    const int offsetStatus = meter.sendCommand(
+        QString::asprintf("%s%5.2f", k37::SetCalibrationOffset, double(m_offset)).toLatin1(), &reply, 30);
     if (offsetStatus < 0 || reply.contains("Not Available")) {
         fail(QString::asprintf("Unable to send the new calibration offset to the K37 \n(error %d, Message '%s').",
                                offsetStatus, reply.constData()));
         return offsetStatus < 0 ? offsetStatus : -1;
     }
     m_deviation = deviation;
-    if (const int status = meter.sendCommand("S230,20.0", &reply, 30); status < 0) {
+    if (const int status = meter.sendCommand(k37::SetBias + QByteArray("20.0"), &reply, 30); status < 0) {
         fail(QString::asprintf("Unable to set the bias offset on the K37 (error %d).", status));
         return status;
     }
@@ -220,11 +221,12 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
 }
 
 int MeterCalibrationCheck::restoreAfter(int initialGain, bool gainSet, bool levelRead, double initialLevel,
-                               ProgressWindow& progress) {
+                                        ProgressWindow& progress) {
     SlmCommander& meter = m_link.meter();
     if (levelRead) {
         QByteArray reply;
-        const int status = meter.sendCommand(QString::asprintf("S41,%5.2f", initialLevel).toLatin1(), &reply, 30);
+        const int status = meter.sendCommand(
+            QString::asprintf("%s%5.2f", k37::SetCalibrationLevel, initialLevel).toLatin1(), &reply, 30);
         if (status < 0 || reply.contains("Not Available"))
             fail(QString::asprintf("Unable to reset the calibration level to the original value.\n(error %d, Message "
                                    "'%s').",

@@ -2,6 +2,7 @@
 
 #include "measure/ReadStableSpectrum.h"
 #include "measure/WaitForMeterReady.h"
+#include "meter/K37Commands.h"
 #include "meter/MeterProtocol.h"
 
 namespace orvik {
@@ -14,10 +15,6 @@ constexpr int SilentRecoveries = 3;
 int send(SlmCommander& meter, const QByteArray& command) {
     QByteArray reply;
     return meter.sendCommand(command, &reply, 40, 3);
-}
-
-QByteArray setting(const char* name, int value) {
-    return QByteArray(name) + QByteArray::number(value);
 }
 
 // Sends a list of settings; stops at the first refused one and returns its status.
@@ -55,32 +52,34 @@ bool readInstrument(MeterLink& link, bool showPortErrors, int& type) {
 bool setUpVariant(MeterLink& link, int variant) {
     SlmCommander& meter = link.meter();
     if (variant == 5) {
-        if (sendAll(meter, {setting("S46,", 2)}) < 0)
+        if (sendAll(meter, {k37::setting(k37::SetWeighting, 2)}) < 0)
             return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(meter.lastResult()));
-        if (sendAll(meter, {setting("S45,", 1), setting("S149,", 1)}) < 0)
+        if (sendAll(meter, {k37::setting(k37::SetDetector, 1), k37::setting(k37::SetDetectorCompanion, 1)}) < 0)
             return fail(link, QStringLiteral("Unable to set detector on the K37."));
-        if (const int status = sendAll(meter, {setting("S135,", 2)}); status < 0)
+        if (const int status = sendAll(meter, {k37::setting(k37::SetWeightingCompanion, 2)}); status < 0)
             return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(status));
         return true;
     }
-    if (sendAll(meter, {setting("S45,", 0), setting("S149,", 0)}) < 0)
+    if (sendAll(meter, {k37::setting(k37::SetDetector, 0), k37::setting(k37::SetDetectorCompanion, 0)}) < 0)
         return fail(link, QStringLiteral("Unable to set detector on the K37."));
     if (variant == 4 || variant == 6) {
-        if (sendAll(meter, {setting("S134,", 0)}) < 0)
+        if (sendAll(meter, {k37::setting(k37::SetHighPass, 0)}) < 0)
             return fail(link, QStringLiteral("Unable to set High Pass weighting on the K37."));
         return true;
     }
     if (variant == 9) {
-        if (sendAll(meter, {setting("S46,", 1), setting("S135,", 1)}) < 0)
+        if (sendAll(meter, {k37::setting(k37::SetWeighting, 1), k37::setting(k37::SetWeightingCompanion, 1)}) < 0)
             return fail(link, QStringLiteral("Unable to set C weighting for Speech tests on the K37."));
         return true;
     }
-    if (const int status = sendAll(meter, {setting("S46,", 2), setting("S135,", 2)}); status < 0)
+    if (const int status =
+            sendAll(meter, {k37::setting(k37::SetWeighting, 2), k37::setting(k37::SetWeightingCompanion, 2)});
+        status < 0)
         return fail(link, QStringLiteral("Unable to set Flat Weight(error = %1)").arg(status));
     bool hanning = false;
     if (variant == 3 && (meter.readFftWindow(hanning) < 0 || !hanning)) {
         meter.stop();
-        const int status = sendAll(meter, {"S1,1", setting("S147,", 1)});
+        const int status = sendAll(meter, {k37::Reset, k37::setting(k37::SetFftWindow, 1)});
         if (status < 0)
             return fail(link, QStringLiteral("Unable to set FFT Window to Hanning (error = %1)").arg(status));
         meter.run();
@@ -119,7 +118,7 @@ bool ensureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPort
         if (meter.lastResult() < 0 || meter.getMode(current) == 0 || current != int(mode))
             return fail(link, QStringLiteral("Unable to change K37 mode."));
     }
-    send(meter, "S1,1");
+    send(meter, k37::Reset);
     if (variant >= 0 && !setUpVariant(link, variant))
         return false;
     if (const int status = meter.run(); status < 0)
@@ -129,7 +128,7 @@ bool ensureMeterMode(MeterLink& link, MeterMode mode, int variant, bool showPort
 
 int queryMeterGain(SlmCommander& meter, int& gain) {
     QByteArray reply;
-    const int status = meter.sendCommand("Q148,32", &reply, 40, 2);
+    const int status = meter.sendCommand(k37::QueryGain, &reply, 40, 2);
     gain = status < 0 ? -1 : meter::replyInteger(reply);
     return status;
 }
@@ -152,7 +151,7 @@ int setMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QStr
     if (say(QStringLiteral("Setting the gain on the K37.  ")))
         return Status::Cancelled;
     meter.stop();
-    if (const int status = send(meter, setting("S 148,", gain)); status < 0)
+    if (const int status = send(meter, k37::setting(k37::SetGain, gain)); status < 0)
         return status;
     meter.run();
     if (say(QStringLiteral("Gain change: Waiting for the K37 to stabilize.  ")))
@@ -169,7 +168,7 @@ int transducerSettingFor(const QString& microphoneModel) {
 
 int matchMeterTransducer(MeterLink& link, const QString& microphoneModel) {
     QByteArray reply;
-    const int status = link.meter().sendCommand("Q 51,32", &reply, 40, 2);
+    const int status = link.meter().sendCommand(k37::QueryTransducer, &reply, 40, 2);
     if (status < 0)
         return status;
     const int needed = transducerSettingFor(microphoneModel);
@@ -184,8 +183,8 @@ int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress
     if (progress)
         progress->setStatus(QStringLiteral("Changing the Transducer on the K37."));
     meter.stop();
-    send(meter, "S1,1");
-    const int status = send(meter, orvik::setting("S 51,", setting));
+    send(meter, k37::Reset);
+    const int status = send(meter, k37::setting(k37::SetTransducer, setting));
     if (status < 0)
         return status;
     meter.run();

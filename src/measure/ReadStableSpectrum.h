@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/Clock.h"
-#include "meter/Status.h"
 #include "core/MessageBox.h"
 #include "core/ProgressWindow.h"
 #include "measure/OneThirdOctaveBands.h"
 #include "meter/SlmCommander.h"
+#include "meter/Status.h"
 
 namespace orvik {
 

@@ -72,7 +72,8 @@ TestStatus combinedStatus(const QList<PageVerdict>& verdicts) {
     return verdicts.contains(PageVerdict::AllPass) ? TestStatus::Pass : TestStatus::NotJudged;
 }
 
-TestSheetController::TestSheetController(AudiometerRecord& record, MeterLink& link, SaveRecord save, SaveNowQuestion saveNow)
+TestSheetController::TestSheetController(AudiometerRecord& record, MeterLink& link, SaveRecord save,
+                                         SaveNowQuestion saveNow)
     : m_record(record), m_link(link), m_save(std::move(save)), m_saveNow(std::move(saveNow)) {
     buildPages();
 }

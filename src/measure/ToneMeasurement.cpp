@@ -53,7 +53,7 @@ QString recheckQuestion(const QString& opening, const char* gap, double hz, cons
 } // namespace
 
 ToneMeasurement::ToneMeasurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
-                             ToneKind kind)
+                                 ToneKind kind)
     : Measurement(record, link, transducer, channel, testOf(kind)), m_kind(kind) {
     const int t = int(transducer), e = ear(channel);
     std::memcpy(m_blocks.tone, record.results.tone[t][e], sizeof m_blocks.tone);

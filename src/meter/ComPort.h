@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Clock.h"
-#include "meter/Status.h"
 #include "meter/SerialDevice.h"
+#include "meter/Status.h"
 
 #include <QByteArray>
 #include <memory>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/SettingsStore.h"
-#include "meter/Status.h"
 #include "meter/SlmCommander.h"
+#include "meter/Status.h"
 
 namespace orvik {
 

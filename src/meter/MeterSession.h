@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/Clock.h"
-#include "meter/Status.h"
 #include "core/MessageBox.h"
 #include "meter/ComPort.h"
 #include "meter/SlmCommander.h"
+#include "meter/Status.h"
 
 #include <memory>
 
@@ -15,7 +15,6 @@ namespace orvik {
 // connect through this class, so they refuse and report a meter the same way.
 class MeterSession {
 public:
-
     // The two wordings of the recovery questions: a failed exchange in a measurement, or a failed check of
     // the meter's mode (which lets the technician quit rather than retry).
     enum class RecoveryTexts { Measurement, MeterMode };

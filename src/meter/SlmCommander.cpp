@@ -2,6 +2,7 @@
 
 #include "core/PumpWait.h"
 #include "meter/K37Catalogue.h"
+#include "meter/K37Commands.h"
 #include "meter/MeterLog.h"
 #include "meter/MeterProtocol.h"
 
@@ -25,10 +26,6 @@ constexpr int BlockReplyMaximum = 4;
 constexpr int BlockArrivalChecks = 30;
 // A line that keeps sending would otherwise hold the exchange forever; a few stale lines are normal.
 constexpr int StaleLineLimit = 10;
-
-QByteArray withNumber(const char* prefix, int value) {
-    return QByteArray(prefix) + QByteArray::number(value);
-}
 
 bool secondIs(const QByteArray& reply, char c) {
     return reply.size() > 1 && reply[1] == c;
@@ -154,11 +151,11 @@ void SlmCommander::setMeterBaud(int rate) {
         return;
     }
     const int code = baudCode(rate);
-    sendCommand(withNumber("S2283,", code));
+    sendCommand(k37::setting(k37::SetBaudRate, code));
     m_port.setBaud(rate);
     m_baudRate = rate;
     PumpWait(m_port.clock(), 0.1);
-    sendCommand(withNumber("S9,", code));
+    sendCommand(k37::setting(k37::SetStoredBaudCode, code));
     emptyQueues();
 }
 
@@ -239,7 +236,7 @@ int SlmCommander::loadInstrument(int type) {
 
 int SlmCommander::getMode(int& mode) {
     mode = 0;
-    if (send("Q143", 25, 1) < 0)
+    if (send(k37::QueryMode, 25, 1) < 0)
         return 0;
     static constexpr std::array<const char*, 3> Modes{"SLM/RTA", "FFT", "Pulse/FM"};
     for (int i = 0; i < int(Modes.size()); ++i) {
@@ -254,12 +251,12 @@ int SlmCommander::getMode(int& mode) {
 int SlmCommander::setMode(int mode) {
     if (mode < 1 || mode > 3)
         return 0;
-    send(QByteArray("S143,") + char('0' + mode - 1), 8, 3);
+    send(QByteArray(k37::SetMode) + char('0' + mode - 1), 8, 3);
     return 1;
 }
 
 int SlmCommander::getWeighting(int& weighting) {
-    const int result = send("Q46", 8, 3);
+    const int result = send(k37::QueryWeighting, 8, 3);
     if (result < 0)
         return result;
     const char first = m_reply.isEmpty() ? '\0' : m_reply[0];
@@ -273,36 +270,36 @@ int SlmCommander::getWeighting(int& weighting) {
 }
 
 int SlmCommander::setWeighting(int weighting) {
-    waitStoppedAfter("S1,1");
-    return send(withNumber("S46,", weighting), 8, 3);
+    waitStoppedAfter(k37::Reset);
+    return send(k37::setting(k37::SetWeighting, weighting), 8, 3);
 }
 
 int SlmCommander::setWeightingCompanion(int weighting) {
-    return send(withNumber("S135,", weighting), 8, 3);
+    return send(k37::setting(k37::SetWeightingCompanion, weighting), 8, 3);
 }
 
 int SlmCommander::setDetectorSettings(int setting) {
-    const int first = waitStoppedAfter(withNumber("S45,", setting));
-    const int second = waitStoppedAfter(withNumber("S149,", setting));
+    const int first = waitStoppedAfter(k37::setting(k37::SetDetector, setting));
+    const int second = waitStoppedAfter(k37::setting(k37::SetDetectorCompanion, setting));
     return m_lastResult = first < 0 ? first : second;
 }
 
 int SlmCommander::setHighPass(int setting) {
-    return send(withNumber("S134,", setting), 8, 3);
+    return send(k37::setting(k37::SetHighPass, setting), 8, 3);
 }
 
 int SlmCommander::readFftWindow(bool& hanning) {
-    const int status = send("Q147", 8, 3);
+    const int status = send(k37::QueryFftWindow, 8, 3);
     hanning = status >= 0 && m_reply.startsWith('H');
     return status;
 }
 
 int SlmCommander::setFftWindow(int window) {
-    return send(withNumber("S147,", window), 8, 3);
+    return send(k37::setting(k37::SetFftWindow, window), 8, 3);
 }
 
 int SlmCommander::getBandwidth(int& index) {
-    const int status = send("Q145,32", 40, 2);
+    const int status = send(k37::QueryBandwidth, 40, 2);
     index = status < 0 ? -1 : replyInteger(m_reply);
     return status;
 }
@@ -310,7 +307,7 @@ int SlmCommander::getBandwidth(int& index) {
 int SlmCommander::setBandwidth(int index) {
     if (index < 0 || index > 6)
         return m_lastResult = Status::InvalidArgument;
-    return send(withNumber("S145,", index), 40, 2);
+    return send(k37::setting(k37::SetBandwidth, index), 40, 2);
 }
 
 int SlmCommander::readLevel(float& level) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/MessageBox.h"
-#include "meter/Status.h"
 #include "meter/ComPort.h"
+#include "meter/Status.h"
 
 #include <QByteArray>
 

@@ -41,7 +41,9 @@ enum Code : int {
 // The code's name for logs ("BlockTimeout"); "Unknown" for a number that is no code.
 const char* name(int status);
 
-constexpr bool succeeded(int status) { return status >= 0; }
+constexpr bool succeeded(int status) {
+    return status >= 0;
+}
 
 } // namespace Status
 } // namespace orvik

@@ -1,4 +1,5 @@
 #include "sim/K37Meter.h"
+#include "sim/K37Parameters.h"
 
 #include "meter/K37Catalogue.h"
 #include "sim/MeterErrors.h"
@@ -159,11 +160,11 @@ MeterResponse K37Meter::handle(const MeterCommand& command, qint64 nowMs) {
 
 MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
     switch (command.parameter) {
-    case 1:
+    case k37::Identity:
         return reply(m_profile.identity);
-    case 90:
+    case k37::Firmware:
         return reply(m_profile.firmware);
-    case 3: {
+    case k37::RunState: {
         if (command.argument == "2")
             return reply(nowMs >= m_keysBusyUntil ? QByteArray(" I")
                                                   : "B" + QByteArray::number(8 - keyReadiness(nowMs)));
@@ -173,29 +174,29 @@ MeterResponse K37Meter::read(const MeterCommand& command, qint64 nowMs) {
             letter = 'V';
         return reply(QByteArray(" ") + letter);
     }
-    case 4:
+    case k37::OverallLevel:
         if (measuring(nowMs))
             m_heldOverall = m_analyser.overallLevel(m_weighting, nowMs) + calibrationOffset();
         return reply(number(m_heldOverall, 1));
-    case 86: {
+    case k37::BatteryPercent: {
         const double percent = std::clamp((m_profile.batteryVolts - 4.4) / (6.0 - 4.4) * 100.0, 0.0, 100.0);
         return reply(QByteArray::number(std::lround(percent)));
     }
-    case 87:
+    case k37::PowerSource:
         return reply(m_profile.externalPower ? "EXT" : "BATT");
-    case 170:
+    case k37::SupplyVolts:
         return reply(number(m_profile.externalPower ? m_profile.externalVolts : m_profile.batteryVolts, 1));
-    case 116:
+    case k37::ToneFrequency:
         return reply(number(measuring(nowMs) ? m_analyser.analyseTone().frequencyHz : 0.0, 1));
-    case 155:
+    case k37::KeyReadiness:
         return reply(QByteArray::number(keyReadiness(nowMs)));
-    case 180: {
+    case k37::LoadedInstrument: {
         if (m_instrument < 1 || m_instrument > 10)
             return reply("NONE");
         const K37Instrument& loaded = K37Instruments[m_instrument - 1];
         return reply(QByteArray(loaded.code) + ' ' + loaded.setupFile);
     }
-    case 241:
+    case k37::AnalysisValue:
         if (!audLoaded() || m_mode != ModeFft)
             return reply(NotAvailable);
         return analysisValue(command.integerArgument().value_or(-1), nowMs);
@@ -233,21 +234,21 @@ MeterResponse K37Meter::analysisValue(int item, qint64 nowMs) {
 MeterResponse K37Meter::query(const MeterCommand& command) {
     const bool asIndex = command.argument == "32";
     switch (command.parameter) {
-    case 143:
+    case k37::Mode:
         return reply(audLoaded() ? QByteArray(ModeNames[m_mode]) : NotAvailable);
-    case 46:
+    case k37::Weighting:
         return reply(WeightingLetters[m_weighting]);
-    case 147:
+    case k37::FftWindow:
         return reply(WindowNames[m_window]);
-    case 145:
+    case k37::Bandwidth:
         return reply(QByteArray::number(m_bandwidth));
-    case 148:
+    case k37::Gain:
         return reply(QByteArray::number(asIndex ? m_gain : gainDb(m_gain)));
-    case 51:
+    case k37::Transducer:
         return reply(QByteArray::number(m_transducer));
-    case 227:
+    case k37::CalibrationOffset:
         return reply(number(calibrationOffset(), 2));
-    case 41:
+    case k37::CalibrationLevel:
         return reply(number(calibrationLevel(), 2));
     }
     return reply(UnknownCommand);
@@ -263,17 +264,17 @@ MeterResponse K37Meter::setChoice(const MeterCommand& command, int& setting, int
 
 MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
     const int p = command.parameter;
-    if (p == 2283 || p == 9) {
+    if (p == k37::BaudRate || p == k37::StoredBaudCode) {
         const std::optional<int> code = command.integerArgument();
         if (!code || *code < 0 || *code > 7)
             return reply(OutOfRange);
-        if (p == 9) {
+        if (p == k37::StoredBaudCode) {
             m_storedBaudCode = *code;
             return {};
         }
         return baudChange(K37BaudRates[*code]);
     }
-    if (p == 1) {
+    if (p == k37::Reset) {
         halt(RunState::Reset);
         return {};
     }
@@ -282,26 +283,26 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
     if (state == RunState::Running || state == RunState::Starting)
         return reply(meter_error::Running);
     switch (p) {
-    case 143: {
+    case k37::Mode: {
         if (!audLoaded())
             return reply(NotAvailable);
         return setChoice(command, m_mode, 2);
     }
-    case 46:
+    case k37::Weighting:
         return setChoice(command, m_weighting, 2);
-    case 135:
+    case k37::WeightingCompanion:
         return setChoice(command, m_companion, 2);
-    case 45:
+    case k37::Detector:
         return setChoice(command, m_detector, 1);
-    case 149:
+    case k37::DetectorCompanion:
         return setChoice(command, m_detectorCompanion, 1);
-    case 134:
+    case k37::HighPass:
         return setChoice(command, m_highPass, 1);
-    case 147:
+    case k37::FftWindow:
         return setChoice(command, m_window, 2);
-    case 145:
+    case k37::Bandwidth:
         return setChoice(command, m_bandwidth, 6);
-    case 148: {
+    case k37::Gain: {
         const int before = m_gain;
         MeterResponse response = setChoice(command, m_gain, 7);
         if (m_gain != before) {
@@ -311,21 +312,23 @@ MeterResponse K37Meter::set(const MeterCommand& command, qint64 nowMs) {
         }
         return response;
     }
-    case 51: {
+    case k37::Transducer: {
         const int before = m_transducer;
         MeterResponse response = setChoice(command, m_transducer, 1);
         if (m_transducer != before)
             delayReady(nowMs, m_profile.transducerSettleMs);
         return response;
     }
-    case 227:
-    case 41:
-    case 230: {
+    case k37::CalibrationOffset:
+    case k37::CalibrationLevel:
+    case k37::Bias: {
         const std::optional<double> value = command.numberArgument();
-        const double limit = p == 227 ? 99.99 : 300.0;
-        if (!value || std::abs(*value) > limit || (p == 41 && *value <= 0.0))
+        const double limit = p == k37::CalibrationOffset ? 99.99 : 300.0;
+        if (!value || std::abs(*value) > limit || (p == k37::CalibrationLevel && *value <= 0.0))
             return reply(meter_error::ValueNotAvailable);
-        (p == 227 ? m_profile.calibrationOffsetDb : p == 41 ? m_profile.calibrationLevelDb : m_bias) = *value;
+        (p == k37::CalibrationOffset  ? m_profile.calibrationOffsetDb
+         : p == k37::CalibrationLevel ? m_profile.calibrationLevelDb
+                                      : m_bias) = *value;
         return {};
     }
     }

@@ -1,6 +1,6 @@
 #include "measure/FmReading.h"
-#include "measure/ToneJudgement.h"
 #include "measure/ToneFrequencyReading.h"
+#include "measure/ToneJudgement.h"
 #include "meter/Status.h"
 
 #include <gtest/gtest.h>

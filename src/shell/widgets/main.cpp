@@ -109,8 +109,8 @@ std::unique_ptr<SettingsStore> openSettings(const Options& options) {
             databasePath = demoFolder() + QStringLiteral("/OrvikDemo.mdb");
         ensureDemoDatabase(databasePath);
     }
-    auto settings = settingsFile.isEmpty() ? std::make_unique<QSettingsStore>()
-                                           : std::make_unique<QSettingsStore>(settingsFile);
+    auto settings =
+        settingsFile.isEmpty() ? std::make_unique<QSettingsStore>() : std::make_unique<QSettingsStore>(settingsFile);
     if (!databasePath.isEmpty())
         nameDatabase(*settings, databasePath);
     return settings;
@@ -149,9 +149,9 @@ private:
     QtMessageBox m_messages;
     QtProgressFactory m_progress;
     SystemClock m_clock;
-    Document m_database{AppServices{.messageBox = m_messages, .progress = m_progress, .clock = m_clock,
-                                    .settings = m_settings},
-                        m_programFolder};
+    Document m_database{
+        AppServices{.messageBox = m_messages, .progress = m_progress, .clock = m_clock, .settings = m_settings},
+        m_programFolder};
     std::vector<EarphoneBlock> m_earphones;
     AppDocument m_document{m_database, m_settings};
     sim::K37Simulator m_simulator;
@@ -161,11 +161,11 @@ private:
                              m_messages, m_clock, m_database.preferences()};
     // In a demo the simulated audiometer follows the dial prompts the technician acknowledges.
     sim::DialFollowingMessageBox m_technician{m_messages, m_simulator.scene()};
-    const AppServices m_measurementServices{
-        .messageBox = simulating() ? static_cast<MessageBox&>(m_technician) : m_messages,
-        .progress = m_progress,
-        .clock = m_clock,
-        .settings = m_settings};
+    const AppServices m_measurementServices{.messageBox =
+                                                simulating() ? static_cast<MessageBox&>(m_technician) : m_messages,
+                                            .progress = m_progress,
+                                            .clock = m_clock,
+                                            .settings = m_settings};
     DialogCalibrationCheck m_calibration;
     std::unique_ptr<MainWindow> m_window;
 };

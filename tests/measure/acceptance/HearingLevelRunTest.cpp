@@ -16,7 +16,7 @@ struct HearingLevelRun : ::testing::Test, SimBench {
 
     std::unique_ptr<ToneMeasurement> page(Channel channel) {
         auto p = std::make_unique<ToneMeasurement>(record, *link, TransducerKind::SupraAural, channel,
-                                                 ToneKind::HearingLevel);
+                                                   ToneKind::HearingLevel);
         p->setDialLevels(record.results.inputLevels.hearingLevel[0].level);
         return p;
     }

@@ -18,7 +18,7 @@ struct KindRun : ::testing::Test, SimBench {
     ToneMeasurement page(ToneKind kind) {
         ToneMeasurement p(record, *link, TransducerKind::SupraAural, Channel::Left, kind);
         p.setDialLevels(kind == ToneKind::NarrowBand ? record.results.inputLevels.narrowBand[0].level
-                                                       : record.results.inputLevels.hearingLevel[0].level);
+                                                     : record.results.inputLevels.hearingLevel[0].level);
         return p;
     }
 };
