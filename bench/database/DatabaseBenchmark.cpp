@@ -2,12 +2,12 @@
 // operations a technician waits for: opening at start-up, saving, loading and the browser's searches.
 // The file is made once and kept in the temporary folder (ORVIK_BENCH_DB names another); its size is reported.
 #include "core/Clock.h"
-#include "core/SilentProgress.h"
 #include "core/SettingsStore.h"
+#include "core/SilentProgress.h"
 #include "database/Document.h"
-#include "database/TableCursor.h"
 #include "database/LabHistoryGenerator.h"
 #include "database/StoredMeasurementsBrowser.h"
+#include "database/TableCursor.h"
 #include "model/FixedText.h"
 
 #include <QCoreApplication>

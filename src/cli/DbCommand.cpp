@@ -1,8 +1,8 @@
 // orvik-cli db: the database for lab administrators and scripts.
-#include "core/Clock.h"
-#include "core/SilentProgress.h"
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
+#include "core/Clock.h"
+#include "core/SilentProgress.h"
 #include "database/Document.h"
 #include "database/EngineDate.h"
 #include "database/StoredMeasurementsBrowser.h"

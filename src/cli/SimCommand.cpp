@@ -1,6 +1,6 @@
 // orvik-cli sim: the simulated K37 on a pseudo-terminal, for running the program or a terminal against it.
-#include "core/Clock.h"
 #include "cli/CliCommand.h"
+#include "core/Clock.h"
 #include "sim/K37Simulator.h"
 #include "sim/PtyServer.h"
 

@@ -1,8 +1,8 @@
 #include "database/DatabaseConversion.h"
 
-#include "database/TableCursor.h"
 #include "database/OldRecordLayouts.h"
 #include "database/StoredBlock.h"
+#include "database/TableCursor.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -141,7 +141,8 @@ bool DatabaseConversion::copyAmbientRows(Database& target, int fromVersion) {
         for (from.moveFirst(); !from.isEOF(); from.moveNext()) {
             const auto payload = payloadOf(from.data());
             const QByteArray converted =
-                payload ? OldLayout::stepAmbientRecord(fromVersion, *payload, from.value(TableColumns::AmbientMeasurements[0]).toString())
+                payload ? OldLayout::stepAmbientRecord(fromVersion, *payload,
+                                                       from.value(TableColumns::AmbientMeasurements[0]).toString())
                         : QByteArray();
             if (converted.isEmpty())
                 return false;

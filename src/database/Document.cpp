@@ -2,10 +2,10 @@
 
 #include "core/PumpWait.h"
 #include "core/Settings.h"
-#include "database/TableCursor.h"
 #include "database/DatabaseConversion.h"
 #include "database/EngineDate.h"
 #include "database/StoredBlock.h"
+#include "database/TableCursor.h"
 #include "model/FixedText.h"
 #include "model/InputLevelSettings.h"
 
@@ -198,6 +198,7 @@ bool Document::connectDatabase(const QString& newPath) {
     if (!openDatabase(newPath, true)) {
         m_services.messageBox.show(QStringLiteral("Could not Open New database, keeping old"));
         if (previous.isEmpty() || !openDatabase(previous, false) || checkDatabaseVersion() < 0)
+            // Verbatim, doubled blank and "Files/" included: technicians know the message as it stands.
             m_services.messageBox.show(QStringLiteral(
                 "Could  not open Previous Database!\n Select a different database using Files/Change Database"));
         return false;
@@ -272,6 +273,7 @@ Document::SaveResult Document::saveRecord() {
             asNewRow = answer == MessageAnswer::No;
             asked = true;
         } else if (m_modified) {
+            // Two blanks here and one in the question below: both texts are kept as technicians know them.
             if (m_services.messageBox.show(
                     QStringLiteral("Saving measurement will overwrite previous values.  Continue?"),
                     MessageButtons::YesNo) != MessageAnswer::Yes)
@@ -295,6 +297,7 @@ Document::SaveResult Document::saveRecord() {
                                    .equals(QStringLiteral("Date"), engineDateOf(fixedText(lookup.testDate)));
     const QByteArray block = toStoredBlock(m_record.get(), sizeof(AudiometerRecord));
 
+    // "Audiomentric" is the message as technicians know it; kept verbatim.
     const QString failure = QStringLiteral("Couldn't open Audiomentric Cal Measurements Recordset");
     TableCursor rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     bool found = false;
@@ -311,6 +314,7 @@ Document::SaveResult Document::saveRecord() {
         if (!found || asNewRow) {
             rows.addNew();
         } else {
+            // One blank, unlike the question above; kept verbatim.
             if (m_modified && !asked &&
                 m_services.messageBox.show(
                     QStringLiteral("Saving measurement will overwrite previous values. Continue?"),

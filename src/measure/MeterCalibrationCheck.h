@@ -29,7 +29,8 @@ double initialCalibrationLevel(const QByteArray& reply);
 // and microphone, and "Set Calibration", which always leaves the meter running with what it changed restored.
 class MeterCalibrationCheck {
 public:
-    MeterCalibrationCheck(MeterLink& link, QList<CalibrationInstrument> calibrators, QList<CalibrationInstrument> microphones);
+    MeterCalibrationCheck(MeterLink& link, QList<CalibrationInstrument> calibrators,
+                          QList<CalibrationInstrument> microphones);
 
     // The opening sequence; false when the technician gave up (the dialog ends).
     bool open();

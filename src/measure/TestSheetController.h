@@ -1,7 +1,7 @@
 #pragma once
 
-#include "measure/ToneMeasurement.h"
 #include "measure/TestCatalogue.h"
+#include "measure/ToneMeasurement.h"
 
 #include <QDate>
 #include <QTime>

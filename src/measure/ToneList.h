@@ -1,7 +1,7 @@
 #pragma once
 
-#include "measure/ToneJudgement.h"
 #include "measure/Measurement.h"
+#include "measure/ToneJudgement.h"
 #include "model/ReferenceLevel.h"
 
 #include <QStringList>

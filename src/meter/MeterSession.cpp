@@ -96,6 +96,7 @@ int MeterSession::identify() {
     m_identification.clear();
     double version = 0.0;
     if (readFirmware(FirmwareReadAttempts, version) < 0) {
+        // "retreive" is the message as technicians know it; kept verbatim.
         tell(QStringLiteral("Unable to retreive the Firmware Version."));
         return Status::FirmwareRefused;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/ShellSeams.h"
 #include "meter/MeterSession.h"
 #include "meter/SerialDevice.h"
+#include "shell/ShellSeams.h"
 
 #include <functional>
 

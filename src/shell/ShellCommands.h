@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ShellSeams.h"
 #include "database/StoredMeasurementsBrowser.h"
+#include "shell/ShellSeams.h"
 
 #include <QString>
 #include <functional>

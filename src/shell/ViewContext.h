@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/SerialPortList.h"
 #include "model/EarphoneBlock.h"
+#include "shell/SerialPortList.h"
 
 #include <functional>
 #include <vector>

@@ -6,7 +6,8 @@
 
 namespace orvik {
 
-SystemMessageDialog::SystemMessageDialog(const QString& line1, const QString& line2, QWidget* parent) : QDialog(parent) {
+SystemMessageDialog::SystemMessageDialog(const QString& line1, const QString& line2, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("Message"));
     auto* layout = new QVBoxLayout(this);
     for (const QString& text : {line1, line2}) {

@@ -1,7 +1,7 @@
 #include "database/widgets/StoredMeasurementsDialog.h"
 
-#include "database/widgets/StoredBoothTestsPage.h"
 #include "database/widgets/StoredAudiometerTestsPage.h"
+#include "database/widgets/StoredBoothTestsPage.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -16,8 +16,8 @@
 
 namespace orvik {
 
-ImportSetupFileDialog::ImportSetupFileDialog(InstrumentationEditor& editor, MessageBox& messages, SettingsStore& settings,
-                                           ChooseFile chooseFile, QWidget* parent)
+ImportSetupFileDialog::ImportSetupFileDialog(InstrumentationEditor& editor, MessageBox& messages,
+                                             SettingsStore& settings, ChooseFile chooseFile, QWidget* parent)
     : QDialog(parent), m_editor(editor), m_messages(messages), m_settings(settings),
       m_chooseFile(std::move(chooseFile)), m_path(new QLineEdit(this)), m_delimiter(new QButtonGroup(this)) {
     setWindowTitle(QStringLiteral("Import"));

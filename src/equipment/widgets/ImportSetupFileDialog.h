@@ -20,8 +20,8 @@ class SettingsStore;
 class ImportSetupFileDialog final : public QDialog {
     Q_OBJECT
 public:
-    ImportSetupFileDialog(InstrumentationEditor& editor, MessageBox& messages, SettingsStore& settings, ChooseFile chooseFile,
-                         QWidget* parent = nullptr);
+    ImportSetupFileDialog(InstrumentationEditor& editor, MessageBox& messages, SettingsStore& settings,
+                          ChooseFile chooseFile, QWidget* parent = nullptr);
 
     QLineEdit* pathField() const { return m_path; }
     QButtonGroup* delimiter() const { return m_delimiter; }

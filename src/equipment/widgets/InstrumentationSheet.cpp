@@ -1,8 +1,8 @@
 #include "equipment/widgets/InstrumentationSheet.h"
 
+#include "equipment/InstrumentationEditor.h"
 #include "equipment/widgets/InstrumentInfoPage.h"
 #include "equipment/widgets/InstrumentResponsePage.h"
-#include "equipment/InstrumentationEditor.h"
 
 namespace orvik {
 

@@ -1,8 +1,8 @@
 #include "measure/widgets/MeasurementWindows.h"
 
-#include "measure/widgets/TestSheetView.h"
-#include "measure/widgets/MeterCalibrationDialog.h"
 #include "database/Document.h"
+#include "measure/widgets/MeterCalibrationDialog.h"
+#include "measure/widgets/TestSheetView.h"
 
 namespace orvik {
 

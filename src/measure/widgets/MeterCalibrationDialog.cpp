@@ -45,8 +45,8 @@ struct MeterCalibrationDialog::Check {
     MeterCalibrationCheck logic;
 };
 
-MeterCalibrationDialog::MeterCalibrationDialog(MeterSession& session, const AppServices& services, const InstrumentLists& instruments,
-                                 QWidget* parent)
+MeterCalibrationDialog::MeterCalibrationDialog(MeterSession& session, const AppServices& services,
+                                               const InstrumentLists& instruments, QWidget* parent)
     : QDialog(parent), m_check(std::make_unique<Check>(session, services, instruments)),
       m_calibrators(new QListWidget(this)), m_microphones(new QListWidget(this)), m_frequency(new QLabel(this)),
       m_level(new QLabel(this)), m_measured(new QLabel(this)), m_difference(new QLabel(this)),

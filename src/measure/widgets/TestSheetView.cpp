@@ -1,17 +1,17 @@
 #include "measure/widgets/TestSheetView.h"
 
-#include "measure/widgets/AdjustLevelDialog.h"
-#include "model/widgets/ConditionsDialog.h"
-#include "measure/widgets/GridQuestionBox.h"
-#include "measure/widgets/ToneMeasurementPage.h"
-#include "measure/widgets/SaveNowDialog.h"
 #include "core/widgets/TabChain.h"
-#include "shell/ViewContext.h"
-#include "shell/ShellDocument.h"
-#include "shell/ViewSwitcher.h"
 #include "measure/TestSheetController.h"
+#include "measure/widgets/AdjustLevelDialog.h"
+#include "measure/widgets/GridQuestionBox.h"
+#include "measure/widgets/SaveNowDialog.h"
+#include "measure/widgets/ToneMeasurementPage.h"
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
+#include "model/widgets/ConditionsDialog.h"
+#include "shell/ShellDocument.h"
+#include "shell/ViewContext.h"
+#include "shell/ViewSwitcher.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -27,8 +27,8 @@ namespace orvik {
 
 // The objects that live as long as the view and only exist with a connected meter.
 struct TestSheetView::Links {
-    Links(MeterSession& session, const AppServices& services, AudiometerRecord& record, TestSheetController::SaveRecord save,
-          TestSheetController::SaveNowQuestion saveNow, QWidget* dialogParent)
+    Links(MeterSession& session, const AppServices& services, AudiometerRecord& record,
+          TestSheetController::SaveRecord save, TestSheetController::SaveNowQuestion saveNow, QWidget* dialogParent)
         : keys(*session.commander(), services.settings), link{session, keys, services, {}},
           sheet(record, link, std::move(save), std::move(saveNow)), grid(dialogParent) {}
 

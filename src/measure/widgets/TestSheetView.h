@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/ViewContext.h"
 #include "core/AppServices.h"
 #include "model/Transducer.h"
+#include "shell/ViewContext.h"
 
 #include <QWidget>
 #include <functional>

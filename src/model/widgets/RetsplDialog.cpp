@@ -112,16 +112,16 @@ void RetsplDialog::resetToDefaults() {
 }
 
 void RetsplDialog::exportFile() {
-    const QString path = m_chooseFile(
-        {FileRequest::Write, QStringLiteral("Export RETSPL"), LevelFiles, QStringLiteral("csv"), m_editor.proposedFileName()});
+    const QString path = m_chooseFile({FileRequest::Write, QStringLiteral("Export RETSPL"), LevelFiles,
+                                       QStringLiteral("csv"), m_editor.proposedFileName()});
     // A file that cannot be written leaves nothing to do: the fields stay as they are for another try.
     if (!path.isEmpty())
         m_editor.exportTo(path);
 }
 
 void RetsplDialog::importFile() {
-    const QString path = m_chooseFile(
-        {FileRequest::Read, QStringLiteral("Import RETSPL"), LevelFiles, QStringLiteral("csv"), m_editor.proposedFileName()});
+    const QString path = m_chooseFile({FileRequest::Read, QStringLiteral("Import RETSPL"), LevelFiles,
+                                       QStringLiteral("csv"), m_editor.proposedFileName()});
     if (!path.isEmpty() && m_editor.importFrom(path))
         showFields();
 }

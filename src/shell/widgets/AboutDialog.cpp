@@ -17,7 +17,8 @@ AboutDialog::AboutDialog(bool alternateMode, QWidget* parent) : QDialog(parent) 
         layout->addWidget(new QLabel(line, this));
     if (alternateMode) {
         auto* qa = new QLabel(
-            QStringLiteral("Quality Assurance of Audiometer Calibration by\n Swedish Audiological Society, 1996"), this);
+            QStringLiteral("Quality Assurance of Audiometer Calibration by\n Swedish Audiological Society, 1996"),
+            this);
         qa->setObjectName(QStringLiteral("qualityAssurance"));
         layout->addWidget(qa);
     }

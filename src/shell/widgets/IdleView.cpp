@@ -26,7 +26,8 @@ IdleView::IdleView(ShellDocument& document, std::function<void()> addDemoInstrum
     hint->setAlignment(Qt::AlignCenter);
     layout->addWidget(hint);
     if (addDemoInstruments && document.hasDatabase() && !document.equipmentDefined()) {
-        auto* offer = new QPushButton(QStringLiteral("Add the simulated instruments to the instrumentation lists"), this);
+        auto* offer =
+            new QPushButton(QStringLiteral("Add the simulated instruments to the instrumentation lists"), this);
         offer->setObjectName(QStringLiteral("addDemoInstruments"));
         connect(offer, &QPushButton::clicked, this, std::move(addDemoInstruments));
         layout->addWidget(offer, 0, Qt::AlignHCenter);

@@ -1,16 +1,16 @@
 #include "shell/widgets/InstrumentationView.h"
 
-#include "equipment/widgets/InstrumentInfoPage.h"
-#include "equipment/widgets/InstrumentationSheet.h"
-#include "equipment/widgets/ImportSetupFileDialog.h"
+#include "core/Settings.h"
 #include "core/widgets/FileDialogChooser.h"
 #include "core/widgets/TabChain.h"
-#include "core/Settings.h"
-#include "shell/ShellDocument.h"
-#include "shell/ViewSwitcher.h"
 #include "equipment/InstrumentImport.h"
 #include "equipment/InstrumentationEditor.h"
+#include "equipment/widgets/ImportSetupFileDialog.h"
+#include "equipment/widgets/InstrumentInfoPage.h"
+#include "equipment/widgets/InstrumentationSheet.h"
 #include "model/AudiometerRecord.h"
+#include "shell/ShellDocument.h"
+#include "shell/ViewSwitcher.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,8 +27,8 @@ InstrumentationView::InstrumentationView(ViewContext& context, QWidget* parent)
       m_context(context),
       m_editor(std::make_unique<InstrumentationEditor>(*context.instruments, context.messages, context.settings)),
       m_kinds(new QListWidget(this)), m_instruments(new QListWidget(this)), m_prompt(new QLabel(this)),
-      m_label(new QLabel(this)), m_sheet(new InstrumentationSheet(this)), m_add(new QPushButton(QStringLiteral("Add"), this)),
-      m_update(new QPushButton(QStringLiteral("Update"), this)),
+      m_label(new QLabel(this)), m_sheet(new InstrumentationSheet(this)),
+      m_add(new QPushButton(QStringLiteral("Add"), this)), m_update(new QPushButton(QStringLiteral("Update"), this)),
       m_delete(new QPushButton(QStringLiteral("Delete"), this)), m_buttons(new QWidget(this)) {
     m_kinds->addItems(InstrumentationEditor::kindNames());
     m_kinds->setMaximumWidth(200);
@@ -75,7 +75,8 @@ InstrumentationView::InstrumentationView(ViewContext& context, QWidget* parent)
     layout->addWidget(m_buttons);
 
     connect(m_sheet, &InstrumentationSheet::edited, this, &InstrumentationView::pagesEdited);
-    connect(m_sheet, &InstrumentationSheet::mastoidManufacturerChosen, this, &InstrumentationView::mastoidManufacturerChosen);
+    connect(m_sheet, &InstrumentationSheet::mastoidManufacturerChosen, this,
+            &InstrumentationView::mastoidManufacturerChosen);
     connect(m_sheet, &InstrumentationSheet::importRequested, this, &InstrumentationView::importFromPage);
     connect(m_kinds, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_editor->selectKind(row)) {

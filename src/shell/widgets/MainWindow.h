@@ -1,9 +1,9 @@
 #pragma once
 
-#include "shell/ViewContext.h"
 #include "shell/MenuCommand.h"
 #include "shell/ShellCommands.h"
 #include "shell/ShellSeams.h"
+#include "shell/ViewContext.h"
 #include "shell/ViewSwitcher.h"
 
 #include <QHash>

@@ -17,10 +17,12 @@ const char* const RowNames[MeasurementSelectionView::Rows] = {
     "Hearing level", "Frequency accuracy", "Hearing level linearity", "Harmonic distortion",
     "Pulsed tones",  "Cross talk",         "On/off (Rise/fall)",      "Frequency modulation",
     "Narrow band noise", "Broad band (white) noise", "Speech",         "Speech noise"};
-const char* const ColumnNames[MeasurementSelectionView::Columns] = {"Supra-aural", "Insert", "Circumaural", "Bone", "Speakers"};
+const char* const ColumnNames[MeasurementSelectionView::Columns] = {"Supra-aural", "Insert", "Circumaural", "Bone",
+                                                                    "Speakers"};
 } // namespace
 
-MeasurementSelectionView::MeasurementSelectionView(ViewContext& context, QWidget* parent) : QWidget(parent), m_context(context) {
+MeasurementSelectionView::MeasurementSelectionView(ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context) {
     auto* grid = new QGridLayout;
     for (int c = 0; c < Columns; ++c)
         grid->addWidget(new QLabel(QString::fromLatin1(ColumnNames[c]), this), 0, c + 1, Qt::AlignHCenter);

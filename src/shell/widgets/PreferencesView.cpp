@@ -1,10 +1,10 @@
 #include "shell/widgets/PreferencesView.h"
 
-#include "shell/widgets/OrganizationPage.h"
-#include "shell/widgets/PortPage.h"
 #include "core/widgets/TabChain.h"
 #include "shell/ShellDocument.h"
 #include "shell/ViewSwitcher.h"
+#include "shell/widgets/OrganizationPage.h"
+#include "shell/widgets/PortPage.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

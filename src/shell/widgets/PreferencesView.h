@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/widgets/OrganizationPage.h"
-#include "shell/ViewContext.h"
 #include "core/Preferences.h"
+#include "shell/ViewContext.h"
+#include "shell/widgets/OrganizationPage.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #include "shell/widgets/ScreenshotTour.h"
 
-#include "shell/widgets/MainWindow.h"
-#include "shell/ShellDocument.h"
 #include "model/AudiometerRecord.h"
 #include "model/FixedText.h"
 #include "model/FrequencyTable.h"
+#include "shell/ShellDocument.h"
+#include "shell/widgets/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "shell/widgets/SummaryView.h"
 
 #include "core/MessageBox.h"
+#include "model/AudiometerRecord.h"
+#include "model/FixedText.h"
 #include "shell/ShellDocument.h"
 #include "shell/SummaryFields.h"
 #include "shell/ViewSwitcher.h"
-#include "model/AudiometerRecord.h"
-#include "model/FixedText.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -21,9 +21,16 @@
 namespace orvik {
 
 namespace {
-const char* const TestNames[] = {"Hearing Level",        "Frequency",          "Linearity",        "Harmonic Distortion",
-                                 "Pulse",                "Cross Talk",         "Frequency Modulation",
-                                 "Narrow Band Level",    "Broad Band Noise",   "Speech"};
+const char* const TestNames[] = {"Hearing Level",
+                                 "Frequency",
+                                 "Linearity",
+                                 "Harmonic Distortion",
+                                 "Pulse",
+                                 "Cross Talk",
+                                 "Frequency Modulation",
+                                 "Narrow Band Level",
+                                 "Broad Band Noise",
+                                 "Speech"};
 struct Column {
     const char* title;
     int width;

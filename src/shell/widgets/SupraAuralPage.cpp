@@ -3,10 +3,10 @@
 #include "shell/widgets/EarphoneIdentityForm.h"
 
 #include "core/Settings.h"
-#include "shell/SupraAuralCoupling.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
 #include "model/TestSetup.h"
+#include "shell/SupraAuralCoupling.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/widgets/SetupPage.h"
 #include "model/EarphoneBlock.h"
+#include "shell/widgets/SetupPage.h"
 
 #include <functional>
 #include <vector>

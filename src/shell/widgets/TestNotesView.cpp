@@ -1,10 +1,10 @@
 #include "shell/widgets/TestNotesView.h"
 
+#include "model/AudiometerRecord.h"
+#include "model/FixedText.h"
 #include "model/widgets/ConditionsDialog.h"
 #include "shell/ShellDocument.h"
 #include "shell/ViewSwitcher.h"
-#include "model/AudiometerRecord.h"
-#include "model/FixedText.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -1,19 +1,19 @@
 #include "shell/widgets/TestSetupView.h"
 
-#include "model/widgets/RetsplDialog.h"
-#include "core/widgets/FileDialogChooser.h"
-#include "shell/widgets/EarphonePage.h"
-#include "shell/widgets/FrequencyRangePage.h"
-#include "shell/widgets/AudiometerInfoPage.h"
-#include "shell/widgets/SupraAuralPage.h"
-#include "shell/widgets/InstrumentChoicePage.h"
-#include "shell/widgets/TextFieldsPage.h"
 #include "core/MessageBox.h"
-#include "shell/ShellDocument.h"
-#include "shell/ViewSwitcher.h"
+#include "core/widgets/FileDialogChooser.h"
 #include "model/AudiometerRecord.h"
 #include "model/FrequencyTable.h"
 #include "model/SetupCheck.h"
+#include "model/widgets/RetsplDialog.h"
+#include "shell/ShellDocument.h"
+#include "shell/ViewSwitcher.h"
+#include "shell/widgets/AudiometerInfoPage.h"
+#include "shell/widgets/EarphonePage.h"
+#include "shell/widgets/FrequencyRangePage.h"
+#include "shell/widgets/InstrumentChoicePage.h"
+#include "shell/widgets/SupraAuralPage.h"
+#include "shell/widgets/TextFieldsPage.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -84,11 +84,13 @@ TestSetupView::TestSetupView(ViewContext& context, QWidget* parent)
                 new InstrumentChoicePage(lists, InstrumentChoicePage::microphoneRows(), this));
         addPage(QStringLiteral("Select Instrumentation"), QStringLiteral("Equipment"),
                 new InstrumentChoicePage(lists, InstrumentChoicePage::equipmentRows(), this));
-        addPage(QStringLiteral("Select Instrumentation"), QStringLiteral("Calibrator"),
-                new InstrumentChoicePage(lists, InstrumentChoicePage::rowOf(QStringLiteral("Calibrator"), InstrumentKind::Calibrator),
-                                 this));
+        addPage(
+            QStringLiteral("Select Instrumentation"), QStringLiteral("Calibrator"),
+            new InstrumentChoicePage(
+                lists, InstrumentChoicePage::rowOf(QStringLiteral("Calibrator"), InstrumentKind::Calibrator), this));
         addPage(QStringLiteral("Select Instrumentation"), QStringLiteral("Mastoid"),
-                new InstrumentChoicePage(lists, InstrumentChoicePage::rowOf(QStringLiteral("Mastoid"), InstrumentKind::Mastoid), this));
+                new InstrumentChoicePage(
+                    lists, InstrumentChoicePage::rowOf(QStringLiteral("Mastoid"), InstrumentKind::Mastoid), this));
     }
     addPage(QStringLiteral("Enter Test Location"), QStringLiteral("Location"),
             new TextFieldsPage({field("Customer Name:", &TestSetup::customerName),

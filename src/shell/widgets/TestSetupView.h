@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/ViewContext.h"
 #include "model/TestSetup.h"
 #include "model/Transducer.h"
+#include "shell/ViewContext.h"
 
 #include <QWidget>
 #include <memory>

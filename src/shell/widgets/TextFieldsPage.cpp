@@ -8,7 +8,8 @@
 
 namespace orvik {
 
-TextFieldsPage::TextFieldsPage(std::vector<Field> fields, QWidget* parent) : SetupPage(parent), m_fields(std::move(fields)) {
+TextFieldsPage::TextFieldsPage(std::vector<Field> fields, QWidget* parent)
+    : SetupPage(parent), m_fields(std::move(fields)) {
     auto* form = new QFormLayout(this);
     for (const Field& field : m_fields) {
         auto* edit = new QLineEdit(this);
