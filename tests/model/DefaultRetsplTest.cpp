@@ -69,13 +69,6 @@ TEST(DefaultRetspl, ValuesByKindCouplerAndModel) {
     }
 }
 
-TEST(DefaultRetspl, EarSimulatorTableAlsoMarksTheBlockStandard) {
-    EarphoneBlock block = earphone(0, 6, "TDH 39");
-    block.standard = 0;
-    defaultRetspl(block, false);
-    EXPECT_EQ(block.standard, 1);
-}
-
 TEST(EnsureRetspl, LeavesOwnValuesUnlessForced) {
     EarphoneBlock block = earphone(1, 3, "ER-3A");
     block.retspl[12] = 1.25f;
