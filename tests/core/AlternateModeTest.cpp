@@ -1,6 +1,6 @@
 #include "core/AlternateMode.h"
+#include "WriteFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,10 +17,7 @@ class AlternateFileContents : public ::testing::TestWithParam<AlternateCase> {};
 
 TEST_P(AlternateFileContents, DecideTheMode) {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("AlternateFile")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().contents);
-    file.close();
+    orvik::test::writeFile(dir.filePath(QStringLiteral("AlternateFile")), GetParam().contents);
     EXPECT_EQ(readAlternateMode(dir.path()), GetParam().expected) << GetParam().contents;
 }
 

@@ -7,37 +7,6 @@ using namespace orvik;
 
 namespace {
 
-struct IntDefault {
-    IntSetting setting;
-    const char* name;
-    int expected;
-};
-
-class IntSettingDefaults : public ::testing::TestWithParam<IntDefault> {};
-
-TEST_P(IntSettingDefaults, ReadsItsDefaultFromAnEmptyStore) {
-    MemorySettingsStore store;
-    EXPECT_STREQ(GetParam().setting.name, GetParam().name);
-    EXPECT_EQ(GetParam().setting.read(store), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SettingsSection, IntSettingDefaults,
-    ::testing::Values(IntDefault{Setting::SaveAfterTest, "Save After Test", 1},
-                      IntDefault{Setting::ShowSaveDialogAfterTest, "Show Save Dialog After Test", 1},
-                      IntDefault{Setting::DisplayEarsNotCovered, "Display Ears Not Covered", 1},
-                      IntDefault{Setting::DisplayEmptyRetSpl, "Display Empty RetSpl", 1},
-                      IntDefault{Setting::ShowRetsplWarn, "Show RETSPL Warn", 1},
-                      IntDefault{Setting::ShowCouplerWarn, "Show Coupler Warn", 1},
-                      IntDefault{Setting::AllowIncompatible, "Allow Incompatible", 0},
-                      IntDefault{Setting::AskForGrid, "Ask For Grid", 1},
-                      IntDefault{Setting::AskForGridInQuestion, "Ask For Grid", 0},
-                      IntDefault{Setting::LinDirection, "Lin Direction", 1},
-                      IntDefault{Setting::LastFm, "Last FM", 0}, IntDefault{Setting::AmbShowPage, "Amb Show Page", 0},
-                      IntDefault{Setting::AmbShowFail, "Amb Show Fail", 1},
-                      IntDefault{Setting::CurrentMike, "CURRENT MIKE", 0},
-                      IntDefault{Setting::DataWasModified, "Data Was Modified", 0}));
-
 TEST(TextSettings, SerialNumbersOfTheLastCalibrationDefaultToZeroText) {
     MemorySettingsStore store;
     EXPECT_EQ(Setting::SnLastCalibrator.read(store), QStringLiteral("0"));

@@ -47,26 +47,11 @@ class Browser : public DocumentFixture {
 protected:
     void SetUp() override {
         createDatabase();
-        save("J. Smith", "AC40", "0412877", "2024-03-05", 1);
-        save("P. O'Neill", "AC40", "0412877", "2024-03-06", 2);
-        save("J. Smith", "MA41", "77", "2023-11-20", 1);
+        saveTest("J. Smith", "AC40", "0412877", 1, "2024-03-05");
+        saveTest("P. O'Neill", "AC40", "0412877", 2, "2024-03-06");
+        saveTest("J. Smith", "MA41", "77", 1, "2023-11-20");
         saveBooth("BT-1", "St. Mary's Hospital", "2024-01-10");
         saveBooth("BT-2", "Lakeside Audiology", "2024-02-10");
-    }
-
-    void save(const char* technician, const char* model, const char* serial, const char* date, int channel) {
-        fillRecord(technician, model, serial, date);
-        doc.record().setup.channelToTest = static_cast<quint16>(channel);
-        ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
-    }
-
-    void saveBooth(const char* name, const char* customer, const char* date) {
-        doc.ambientRecord() = clearedAmbientRecord();
-        setFixedText(doc.ambientRecord().testName, QString::fromLatin1(name));
-        setFixedText(doc.ambientRecord().customerName, QString::fromLatin1(customer));
-        setFixedText(doc.ambientRecord().booth, QStringLiteral("Booth A"));
-        setFixedText(doc.ambientRecord().measurementDate, QString::fromLatin1(date));
-        ASSERT_TRUE(doc.saveAmbientRecord());
     }
 
     std::vector<int> ids(const std::vector<BrowserRow>& rows) {

@@ -1,31 +1,20 @@
+#include "RunCli.h"
+#include "WriteFile.h"
 #include "database/LabHistoryGenerator.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace orvik;
+using orvik::test::CliRun;
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
 
 class DbCommand : public ::testing::Test {
 protected:
     CliRun cli(const QStringList& arguments) {
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.setStandardInputFile(QProcess::nullDevice());
-        process.start(QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli"),
-                      QStringList{QStringLiteral("db")} + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return test::runCli(QStringList{QStringLiteral("db")} + arguments, dir.path());
     }
 
     QString labFile(int version = 7) {
@@ -34,12 +23,7 @@ protected:
         return path;
     }
 
-    QString writeText(const QString& name, const QByteArray& text) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return file.fileName();
-    }
+    QString writeText(const QString& name, const QByteArray& text) { return test::writeFile(dir.filePath(name), text); }
 
     QTemporaryDir dir;
     LabHistoryGenerator generator;

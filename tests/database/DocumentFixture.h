@@ -43,6 +43,22 @@ protected:
         doc.setModified(true);
     }
 
+    void saveTest(const char* technician, const char* model, const char* serial, int channel,
+                  const char* date = "2024-03-05") {
+        fillRecord(technician, model, serial, date);
+        doc.record().setup.channelToTest = static_cast<quint16>(channel);
+        ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
+    }
+
+    void saveBooth(const char* name, const char* customer, const char* date = "2024-01-10") {
+        doc.ambientRecord() = clearedAmbientRecord();
+        setFixedText(doc.ambientRecord().testName, QString::fromLatin1(name));
+        setFixedText(doc.ambientRecord().customerName, QString::fromLatin1(customer));
+        setFixedText(doc.ambientRecord().booth, QStringLiteral("Booth A"));
+        setFixedText(doc.ambientRecord().measurementDate, QString::fromLatin1(date));
+        ASSERT_TRUE(doc.saveAmbientRecord());
+    }
+
     QTemporaryDir dir;
     TestServices services;
     Document doc;

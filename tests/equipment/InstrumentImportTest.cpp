@@ -1,8 +1,8 @@
 #include "equipment/InstrumentImport.h"
 #include "ScriptedMessageBox.h"
+#include "WriteFile.h"
 #include "equipment/InstrumentationEditor.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,11 +19,7 @@ protected:
     InstrumentImportTest() : editor(lists, messages, settings) {}
 
     QString file(const char* name, const QByteArray& text) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        QFile out(path);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(text);
-        return path;
+        return writeFile(dir.filePath(QString::fromLatin1(name)), text);
     }
 
     QTemporaryDir dir;

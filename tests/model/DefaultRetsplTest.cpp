@@ -1,22 +1,14 @@
+#include "EarphoneSlot.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
 #include "model/FrequencyTable.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace orvik {
 namespace {
 
-EarphoneBlock earphone(quint16 kind, quint16 coupler, const char* model) {
-    EarphoneBlock block;
-    std::memset(&block, 0, sizeof block);
-    block.kind = kind;
-    block.coupler = coupler;
-    setFixedText(block.model, QString::fromLatin1(model));
-    return block;
-}
+using test::blankEarphone;
 
 struct DefaultCase {
     const char* name;
@@ -60,7 +52,7 @@ TEST(DefaultRetspl, ValuesByKindCouplerAndModel) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EarphoneBlock block = earphone(c.kind, c.coupler, c.model);
+        EarphoneBlock block = blankEarphone(c.kind, c.coupler, c.model);
         block.retspl[0] = 99.f; // every path starts from zero
         defaultRetspl(block, c.alternate);
         EXPECT_EQ(block.retspl[freqIndexOf(c.hz)], c.expected);
@@ -69,15 +61,8 @@ TEST(DefaultRetspl, ValuesByKindCouplerAndModel) {
     }
 }
 
-TEST(DefaultRetspl, EarSimulatorTableAlsoMarksTheBlockStandard) {
-    EarphoneBlock block = earphone(0, 6, "TDH 39");
-    block.standard = 0;
-    defaultRetspl(block, false);
-    EXPECT_EQ(block.standard, 1);
-}
-
 TEST(EnsureRetspl, LeavesOwnValuesUnlessForced) {
-    EarphoneBlock block = earphone(1, 3, "ER-3A");
+    EarphoneBlock block = blankEarphone(1, 3, "ER-3A");
     block.retspl[12] = 1.25f;
     EXPECT_TRUE(ensureRetspl(block, false, false));
     EXPECT_EQ(block.retspl[12], 1.25f);
@@ -86,7 +71,7 @@ TEST(EnsureRetspl, LeavesOwnValuesUnlessForced) {
     EXPECT_TRUE(ensureRetspl(block, true, false)); // a coupler change reloads the defaults
     EXPECT_EQ(block.retspl[12], 5.5f);
 
-    EarphoneBlock empty = earphone(1, 5, "5A");
+    EarphoneBlock empty = blankEarphone(1, 5, "5A");
     EXPECT_FALSE(ensureRetspl(empty, false, false));
     EXPECT_EQ(empty.retspl[2], 26.0f);
 }

@@ -1,27 +1,19 @@
-#include <QProcess>
+#include "RunCli.h"
+
 #include <gtest/gtest.h>
+
+using orvik::test::CliRun;
 
 namespace {
 
-struct CliResult {
-    int exitCode;
-    QStringList lines;
-    QString errors;
-};
-
-CliResult runReference(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli"),
-                  QStringList{QStringLiteral("reference")} + arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromLatin1(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromLatin1(process.readAllStandardError())};
+CliRun runReference(const QStringList& arguments) {
+    return orvik::test::runCli(QStringList{QStringLiteral("reference")} + arguments);
 }
 
 // The output line of the frequency that `expected` ("250 25.5") names.
-QString lineFor(const CliResult& result, const QString& expected) {
+QString lineFor(const QStringList& lines, const QString& expected) {
     const QString hz = expected.section(u' ', 0, 0);
-    for (const QString& line : result.lines)
+    for (const QString& line : lines)
         if (line.section(u' ', 0, 0) == hz)
             return line;
     return QString();
@@ -35,12 +27,7 @@ struct ReferenceCase {
 };
 
 TEST(ReferenceCommand, PrintsOneLinePerFrequencyAndTheMissingOnes) {
-    const auto args = [](std::initializer_list<const char*> list) {
-        QStringList result;
-        for (const char* a : list)
-            result.append(QString::fromLatin1(a));
-        return result;
-    };
+    using args = QStringList;
     const ReferenceCase cases[] = {
         {"TDH 39 on coupler 2", args({"--transducer", "0", "--model", "TDH 39", "--coupler", "2"}), "250 25.5",
          "Missing: 31.5 63 160 200 315 400 630 800 1250 1600 2500 3150 5000 6300 9000 10000 11000 11200 12000 12500 "
@@ -65,13 +52,14 @@ TEST(ReferenceCommand, PrintsOneLinePerFrequencyAndTheMissingOnes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const CliResult result = runReference(c.arguments);
-        EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
-        ASSERT_EQ(result.lines.size(), 40);
-        EXPECT_TRUE(result.lines.first().startsWith(QLatin1String("31.5 ")));
-        EXPECT_EQ(lineFor(result, QString::fromLatin1(c.line)), QLatin1String(c.line));
+        const CliRun result = runReference(c.arguments);
+        const QStringList lines = result.lines();
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        ASSERT_EQ(lines.size(), 40);
+        EXPECT_TRUE(lines.first().startsWith(QLatin1String("31.5 ")));
+        EXPECT_EQ(lineFor(lines, QString::fromLatin1(c.line)), QLatin1String(c.line));
         if (c.missing) {
-            EXPECT_EQ(result.lines.last(), QLatin1String(c.missing));
+            EXPECT_EQ(lines.last(), QLatin1String(c.missing));
         }
     }
 }
@@ -79,22 +67,21 @@ TEST(ReferenceCommand, PrintsOneLinePerFrequencyAndTheMissingOnes) {
 TEST(ReferenceCommand, BadArgumentsPrintUsageAndExit2) {
     const QStringList bad[] = {
         {},
-        {QStringLiteral("--transducer")},
-        {QStringLiteral("--transducer"), QStringLiteral("5")},
-        {QStringLiteral("--transducer"), QStringLiteral("x")},
-        {QStringLiteral("--transducer"), QStringLiteral("0"), QStringLiteral("--test"), QStringLiteral("8")},
-        {QStringLiteral("--transducer"), QStringLiteral("0"), QStringLiteral("--coupler"), QStringLiteral("7")},
-        {QStringLiteral("--transducer"), QStringLiteral("2"), QStringLiteral("--angle"), QStringLiteral("3")},
-        {QStringLiteral("--transducer"), QStringLiteral("0"), QStringLiteral("--model"),
-         QStringLiteral("SIXTEEN CHARS XX")},
-        {QStringLiteral("--transducer"), QStringLiteral("0"), QStringLiteral("--verbose")},
+        {"--transducer"},
+        {"--transducer", "5"},
+        {"--transducer", "x"},
+        {"--transducer", "0", "--test", "8"},
+        {"--transducer", "0", "--coupler", "7"},
+        {"--transducer", "2", "--angle", "3"},
+        {"--transducer", "0", "--model", "SIXTEEN CHARS XX"},
+        {"--transducer", "0", "--verbose"},
     };
     for (const QStringList& arguments : bad) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const CliResult result = runReference(arguments);
+        const CliRun result = runReference(arguments);
         EXPECT_EQ(result.exitCode, 2);
-        EXPECT_TRUE(result.lines.isEmpty());
-        EXPECT_TRUE(result.errors.startsWith(QLatin1String("usage: reference --transducer K")));
+        EXPECT_TRUE(result.lines().isEmpty());
+        EXPECT_TRUE(result.err.startsWith(QLatin1String("usage: reference --transducer K")));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "EarphoneSlot.h"
 #include "model/ReferenceLevel.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
@@ -15,15 +16,9 @@ namespace {
 std::unique_ptr<TestSetup> standardSetup() {
     auto setup = std::make_unique<TestSetup>();
     std::memset(setup.get(), 0, sizeof(TestSetup));
-    const auto fill = [](EarphoneBlock& block, quint16 kind, quint16 coupler, const char* model) {
-        block.kind = kind;
-        block.coupler = coupler;
-        setFixedText(block.model, QString::fromLatin1(model));
-        defaultRetspl(block, false);
-    };
-    fill(setup->supraAural, 0, 2, "TDH 39");
-    fill(setup->insert, 1, 3, "ER-3A");
-    fill(setup->circumaural, 2, 1, "HV/1A");
+    setup->supraAural = test::defaultEarphone(0, 2, "TDH 39");
+    setup->insert = test::defaultEarphone(1, 3, "ER-3A");
+    setup->circumaural = test::defaultEarphone(2, 1, "HV/1A");
     return setup;
 }
 

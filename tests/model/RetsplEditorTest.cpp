@@ -1,3 +1,4 @@
+#include "EarphoneSlot.h"
 #include "model/RetsplEditor.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
@@ -12,12 +13,7 @@ namespace orvik {
 namespace {
 
 EarphoneBlock tdh39() {
-    EarphoneBlock block;
-    std::memset(&block, 0, sizeof block);
-    block.coupler = 2;
-    setFixedText(block.model, QStringLiteral("TDH 39"));
-    defaultRetspl(block, false);
-    return block;
+    return test::defaultEarphone(0, 2, "TDH 39");
 }
 
 TEST(RetsplEditor, SaveMarksStandardOnlyWhenAllValuesAreTheDefaults) {

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QWidget>
 
 namespace orvik::test {
@@ -32,6 +33,14 @@ template <typename Field> Field* fieldLabelled(QWidget* root, const QString& lab
                 return detail::firstIn<Field>(form->itemAt(row, QFormLayout::FieldRole));
         }
     }
+    return nullptr;
+}
+
+// The push button inside `root` that shows `text`, as a technician finds it.
+inline QPushButton* buttonLabelled(QWidget* root, const QString& text) {
+    for (QPushButton* b : root->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
     return nullptr;
 }
 

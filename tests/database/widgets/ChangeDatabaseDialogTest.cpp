@@ -1,4 +1,5 @@
 #include "database/widgets/ChangeDatabaseDialog.h"
+#include "FormField.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -10,12 +11,7 @@
 namespace orvik::test {
 namespace {
 
-QPushButton* button(QWidget& root, const QString& text) {
-    for (QPushButton* b : root.findChildren<QPushButton*>())
-        if (b->text() == text)
-            return b;
-    return nullptr;
-}
+QPushButton* button(QWidget& root, const QString& text) { return buttonLabelled(&root, text); }
 
 struct NameCase {
     const char* name;

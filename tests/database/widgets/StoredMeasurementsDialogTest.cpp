@@ -27,30 +27,14 @@ void select(QTreeView& list, int row) {
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-QPushButton* button(QWidget& root, const QString& text) {
-    for (QPushButton* b : root.findChildren<QPushButton*>())
-        if (b->text() == text)
-            return b;
-    return nullptr;
-}
-
 class StoredDataSheet : public DocumentFixture {
 protected:
     void SetUp() override {
         createDatabase();
-        save("J. Smith", "AC40", "0412877", 1);
-        save("P. Olsen", "AC40", "0412877", 2);
-        save("J. Smith", "MA41", "77", 1);
-        doc.ambientRecord() = clearedAmbientRecord();
-        setFixedText(doc.ambientRecord().testName, QStringLiteral("BT-1"));
-        setFixedText(doc.ambientRecord().customerName, QStringLiteral("Lakeside Audiology"));
-        ASSERT_TRUE(doc.saveAmbientRecord());
-    }
-
-    void save(const char* technician, const char* model, const char* serial, int channel) {
-        fillRecord(technician, model, serial);
-        doc.record().setup.channelToTest = static_cast<quint16>(channel);
-        ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
+        saveTest("J. Smith", "AC40", "0412877", 1);
+        saveTest("P. Olsen", "AC40", "0412877", 2);
+        saveTest("J. Smith", "MA41", "77", 1);
+        saveBooth("BT-1", "Lakeside Audiology");
     }
 
     StoredMeasurementsBrowser browser{doc, services.messages};
@@ -65,7 +49,7 @@ TEST_F(StoredDataSheet, OpensWithEveryStoredTestAndSearchesWithTheFieldsAsTyped)
 
     QTest::keyClicks(fieldLabelled<QLineEdit>(sheet.audiometricPage(), "Serial Num:"), " 0412877 ");
     fieldLabelled<QComboBox>(sheet.audiometricPage(), "Channel:")->setCurrentIndex(2);
-    button(*sheet.audiometricPage(), "Update List")->click();
+    buttonLabelled(sheet.audiometricPage(), "Update List")->click();
     EXPECT_EQ(column(tests, 0), QStringList{"P. Olsen"});
     EXPECT_EQ(sheet.audiometricPage()->selectedId(), -1);
 }
@@ -77,7 +61,7 @@ TEST_F(StoredDataSheet, DeleteRemovesTheSelectedLinesAfterAskingAndListsWhatIsLe
     select(*sheet.boothPage()->resultList(), 0);
     services.messages.answer(QStringLiteral("AMBIENT"), MessageAnswer::No)
         .answer(QStringLiteral("AUDIOMETRIC"), MessageAnswer::Yes);
-    button(sheet, "Delete")->click();
+    buttonLabelled(&sheet, "Delete")->click();
     EXPECT_EQ(services.messages.texts(),
               (QStringList{"Do you really want to delete highlighted AMBIENT measurement?",
                            "Do you really want to delete highlighted AUDIOMETRIC measurement?"}));
@@ -106,7 +90,7 @@ TEST_P(StoredDataRetrieve, LoadsTheSelectedTestOnlyWhenTheTechnicianRetrievesIt)
                                   if (QLatin1String(c.gesture) == "double-click")
                                       Q_EMIT tests.doubleClicked(tests.model()->index(c.line, 0));
                                   else
-                                      button(sheet, QLatin1String(c.gesture))->click();
+                                      buttonLabelled(&sheet, QLatin1String(c.gesture))->click();
                               });
     EXPECT_EQ(retrieved.audiometric, c.loaded);
     EXPECT_FALSE(retrieved.booth);

@@ -46,13 +46,6 @@ void type(QWidget* root, const QString& label, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-QPushButton* buttonNamed(QWidget* root, const QString& text) {
-    for (QPushButton* b : root->findChildren<QPushButton*>())
-        if (b->text() == text)
-            return b;
-    return nullptr;
-}
-
 // A technician's morning with `orvik --simulate`: the audiometer set up through the set-up view, the test sheet
 // behind the meter check, hearing level of every earphone that is connected on both channels, the summary,
 // saving, and the test found again among the stored measurements.
@@ -74,7 +67,8 @@ void WalkThroughTest::setUpThroughTheSetupView() {
     type(audiometer, QStringLiteral("Calibration due:"), QStringLiteral("2027"));
     fieldLabelled<QDoubleSpinBox>(audiometer, QStringLiteral("FM modulation rate:"))->setValue(5.0);
     fieldLabelled<QDoubleSpinBox>(audiometer, QStringLiteral("FM deviation:"))->setValue(10.0);
-    buttonNamed(setup->page(QStringLiteral("Low Frequencies")), QStringLiteral("Set to Default Frequencies"))->click();
+    buttonLabelled(setup->page(QStringLiteral("Low Frequencies")), QStringLiteral("Set to Default Frequencies"))
+        ->click();
 
     QWidget* supraAural = setup->page(QStringLiteral("Supra-aural"));
     type(supraAural, QStringLiteral("Left serial number:"), QStringLiteral("TL-1"));
@@ -114,7 +108,7 @@ void WalkThroughTest::passTheCalibrationCheck() {
                 window.accept();
             });
     };
-    buttonNamed(frame->currentView(), QStringLiteral("Go To Measurement..."))->click();
+    buttonLabelled(frame->currentView(), QStringLiteral("Go To Measurement..."))->click();
     ASSERT_EQ(frame->views().current(), ViewId::TestSheet);
     EXPECT_EQ(calibration.runs, 1);
     EXPECT_TRUE(document.calibrationChecked());
@@ -159,7 +153,7 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
             sheet->transducerList()->setCurrentRow(insertRow);
             return 0;
         },
-        [](SaveNowDialog& question) { buttonNamed(&question, QStringLiteral("Save"))->click(); });
+        [](SaveNowDialog& question) { buttonLabelled(&question, QStringLiteral("Save"))->click(); });
     measureHearingLevel(*sheet, QStringLiteral("Insert Earphone"));
 
     // The supra-aural results are stored already: saving again replaces them, with the insert results added.
@@ -170,7 +164,7 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
     EXPECT_EQ(document.testStatus(0, 3), 1); // hearing level, insert: pass
     EXPECT_EQ(document.testStatus(0, 4), 0); // circumaural earphones were not measured
     EXPECT_FALSE(document.isModified());
-    buttonNamed(frame->currentView(), QStringLiteral("Done"))->click();
+    buttonLabelled(frame->currentView(), QStringLiteral("Done"))->click();
     ASSERT_EQ(frame->views().current(), ViewId::Idle);
     QCoreApplication::processEvents(); // the menus follow the view once the window is idle again
 
@@ -184,11 +178,11 @@ TEST_F(WalkThroughTest, FromSetupToTheStoredHearingLevelTests) {
         [](StoredMeasurementsDialog& stored) {
             StoredAudiometerTestsPage* page = stored.audiometricPage();
             type(page, QStringLiteral("Serial Num:"), QStringLiteral("AX-2210"));
-            buttonNamed(page, QStringLiteral("Update List"))->click();
+            buttonLabelled(page, QStringLiteral("Update List"))->click();
             QTreeView* list = page->resultList();
             ASSERT_EQ(list->model()->rowCount(), 1);
             list->setCurrentIndex(list->model()->index(0, 0));
-            buttonNamed(&stored, QStringLiteral("Retrieve"))->click();
+            buttonLabelled(&stored, QStringLiteral("Retrieve"))->click();
         });
     EXPECT_EQ(frame->views().current(), ViewId::Summary);
     EXPECT_EQ(fixedText(database.record().setup.technician), "R. Olsen");

@@ -1,3 +1,4 @@
+#include "EarphoneSlot.h"
 #include "model/widgets/RetsplDialog.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
@@ -20,13 +21,7 @@ constexpr FreqIndex At125 = 2;
 constexpr FreqIndex At1000 = 12;
 
 EarphoneBlock earphone(const char* model, EarphoneKind kind, quint16 coupler) {
-    EarphoneBlock block;
-    std::memset(&block, 0, sizeof block);
-    block.kind = static_cast<quint16>(kind);
-    block.coupler = coupler;
-    setFixedText(block.model, QString::fromLatin1(model));
-    defaultRetspl(block, false);
-    return block;
+    return test::defaultEarphone(static_cast<quint16>(kind), coupler, model);
 }
 
 bool sameBytes(const EarphoneBlock& a, const EarphoneBlock& b) {

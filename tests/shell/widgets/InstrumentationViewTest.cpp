@@ -4,12 +4,12 @@
 #include "equipment/widgets/InstrumentResponsePage.h"
 #include "equipment/widgets/ImportSetupFileDialog.h"
 #include "MainWindowFixture.h"
+#include "WriteFile.h"
 #include "core/Settings.h"
 #include "equipment/InstrumentationEditor.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -135,13 +135,7 @@ TEST_F(InstrumentationViewTest, MastoidManufacturerSwitchesTheResponsePages) {
 
 class InstrumentImportViewTest : public InstrumentationViewTest {
 protected:
-    QString setupFile(const QByteArray& text) {
-        const QString path = dir.filePath(QStringLiteral("setup.csv"));
-        QFile out(path);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(text);
-        return path;
-    }
+    QString setupFile(const QByteArray& text) { return writeFile(dir.filePath(QStringLiteral("setup.csv")), text); }
     // Runs the menu entry with the dialog filled in and "Import" clicked; whether the dialog closed.
     bool importThroughMenu(const QString& path) {
         bool accepted = false;

@@ -1,7 +1,6 @@
 #include "shell/widgets/AboutDialog.h"
 #include "shell/widgets/InstrumentationView.h"
 #include "shell/widgets/PlaceholderView.h"
-#include "shell/widgets/PreferencesView.h"
 #include "shell/widgets/SummaryView.h"
 #include "MainWindowFixture.h"
 
@@ -41,29 +40,6 @@ TEST_F(MainWindowFixture, MissingDatabaseIsReportedAndCommandsRefuseButTheProgra
     EXPECT_TRUE(frame->action(C::AudiometerTest)->isEnabled());
 }
 
-TEST_F(MainWindowFixture, AudiometerTestWithoutInstrumentsListsAllFourKindsAndOpensInstrumentation) {
-    start(Start::EmptyDatabase);
-    ASSERT_TRUE(document->hasDatabase());
-    services.messages.clear();
-    trigger(C::AudiometerTest);
-    EXPECT_EQ(services.messages.texts(),
-              QStringList{"The following items have not been entered yet (in Instrumentation)\n"
-                          "but need to be before setting up a measurement:\n"
-                          "    Sound Level Meter\n    Calibrator\n    Microphone\n    Preamp\n"});
-    EXPECT_EQ(frame->views().current(), V::Instrumentation);
-}
-
-TEST_F(MainWindowFixture, BackFromPreferencesReturnsThroughInstrumentationToIdle) {
-    start(Start::Equipped);
-    trigger(C::Instrumentation);
-    trigger(C::Preferences);
-    ASSERT_NE(view<PreferencesView>(), nullptr);
-    view<PreferencesView>()->cancel();
-    EXPECT_EQ(frame->views().current(), V::Instrumentation);
-    frame->views().goBack();
-    EXPECT_EQ(frame->views().current(), V::Idle);
-}
-
 TEST_F(MainWindowFixture, UnaddedInstrumentEditsAreDiscardedOnlyOnYes) {
     start(Start::Equipped);
     trigger(C::Instrumentation);
@@ -101,14 +77,6 @@ TEST_F(MainWindowFixture, MenuFollowsTheView) {
     ASSERT_EQ(frame->views().current(), V::Summary);
     for (const Expect& e : expectations)
         EXPECT_EQ(frame->action(e.command)->isEnabled(), e.inSummary) << static_cast<int>(e.command);
-}
-
-TEST_F(MainWindowFixture, SummaryNeedsAStartedTest) {
-    start(Start::Equipped);
-    services.messages.clear();
-    trigger(C::MeasurementSummary);
-    EXPECT_EQ(services.messages.texts(), QStringList{"No audiometer measurement started."});
-    EXPECT_EQ(frame->views().current(), V::Idle);
 }
 
 TEST_F(MainWindowFixture, PlaceholderViewsSayTheyAreNotAvailable) {
