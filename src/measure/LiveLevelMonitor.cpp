@@ -27,6 +27,10 @@ LiveLevelMonitor::LiveLevelMonitor(AudiometerRecord& record, MeterLink& link, Tr
 }
 
 bool LiveLevelMonitor::open(FreqIndex preselected, GridQuestion* gridQuestion) {
+    if (!m_link.attachToSession()) {
+        m_link.messages().show(meterNotConnectedText());
+        return false;
+    }
     while (!ensureMeterMode(m_link, MeterMode::SlmRta, 0, true)) {
         if (m_link.messages().show(QStringLiteral("Could not set the K37 properly to adjust the Hearing "
                                                   "level/frequency! Verify that it is powered on, stable, and "
@@ -73,6 +77,11 @@ bool LiveLevelMonitor::tick() {
     if (!m_timer)
         return false;
     m_timer = false;
+    // The window stays usable between ticks: the meter may have been disconnected since the last one.
+    if (!m_link.attachToSession()) {
+        m_link.messages().show(meterNotConnectedText());
+        return false;
+    }
     double level = 0.0;
     while (readBandLevel(level) < 0) {
         if (m_link.messages().show(QStringLiteral("Unable to retrieve data from the K37.\n Verify that it is powered "

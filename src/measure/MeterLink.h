@@ -20,8 +20,25 @@ struct MeterLink {
     // empty (or no source) until a check chose one.
     std::function<QString()> calibratedMicrophoneModel;
 
+    // Only valid after attachToSession() said yes for the running procedure.
     SlmCommander& meter() { return *session.commander(); }
     MessageBox& messages() { return services.messageBox; }
+
+    // True when the session holds an open, identified meter. A disconnect or a refused connection may have
+    // replaced or deleted the command layer since the last run, so every procedure starts here, and the key
+    // simulator is pointed at the layer in force.
+    bool attachToSession() {
+        SlmCommander* commander = session.commander();
+        if (!commander || !session.isOpen())
+            return false;
+        keys.attach(*commander);
+        return true;
+    }
 };
+
+// Said when a procedure is asked to run without a connected meter.
+inline QString meterNotConnectedText() {
+    return QStringLiteral("The K37 is not connected; the test sheet needs it.");
+}
 
 } // namespace orvik

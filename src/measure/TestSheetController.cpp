@@ -183,6 +183,10 @@ void TestSheetController::chooseTransducer(int listPosition) {
 }
 
 int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& run) {
+    if (!m_link.attachToSession()) {
+        m_link.messages().show(meterNotConnectedText());
+        return Status::NotConnected;
+    }
     if (!ensureTestMode())
         return Status::Cancelled;
     if (!m_pages.value(m_active).measures()) {

@@ -33,6 +33,8 @@ const char* name(int status) {
         return "NeverStable";
     case InvalidArgument:
         return "InvalidArgument";
+    case NotConnected:
+        return "NotConnected";
     case DeviceError:
         return "DeviceError";
     case BaudRefused:

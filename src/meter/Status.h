@@ -29,6 +29,7 @@ enum Code : int {
     KeysNotReady = -401,  // took no simulated key press within its polls
     NeverStable = -402,   // no five readings in a row agreed
     InvalidArgument = -403,
+    NotConnected = -404, // no open, identified meter: a procedure refused to start
 
     // The serial device underneath the port
     DeviceError = -800,

@@ -10,6 +10,7 @@ namespace orvik {
 // Position in the master list of 39 test frequencies; every per-frequency array of the program is indexed by it.
 using FreqIndex = int;
 
+inline constexpr FreqIndex FirstFrequencyWithBox = 2; // 125 Hz: 31.5 and 63 Hz keep their flags but get no box
 inline constexpr FreqIndex LastLowFrequency = 24;   // 8000 Hz: the conventional range ends here
 inline constexpr FreqIndex FirstHighFrequency = 25; // 9000 Hz: the extended high frequencies start here
 

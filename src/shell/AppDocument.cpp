@@ -65,6 +65,10 @@ void AppDocument::changeDatabase() {
         m_document.connectDatabase(path);
 }
 
+bool AppDocument::offerSaveBeforeClosing() {
+    return m_document.offerSave(Document::LeaveReason::CloseOrNew);
+}
+
 Preferences& AppDocument::preferences() { return m_document.preferences(); }
 
 void AppDocument::writePreferences() {

@@ -34,6 +34,7 @@ public:
     void saveRecord() override;
     void resetBoothRecord() override;
     void changeDatabase() override;
+    bool offerSaveBeforeClosing() override;
 
     Preferences& preferences() override;
     void writePreferences() override;

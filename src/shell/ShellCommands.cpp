@@ -39,6 +39,8 @@ void ShellCommands::changeDatabase() {
                                        "Close all views by clicking on appropriate buttons (cancel, done, etc.)."));
         return;
     }
+    // Opening and converting a database pumps events under its progress window.
+    const BusyState::Hold changing(m_views.busy());
     m_document.changeDatabase();
 }
 
@@ -116,6 +118,14 @@ void ShellCommands::measurementSummary() {
     }
     if (leaveInstrumentationAllowed())
         m_views.switchView(ViewId::Summary);
+}
+
+bool ShellCommands::mayClose() {
+    if (m_views.busy().refuse(m_messages) || !leaveInstrumentationAllowed())
+        return false;
+    if (m_views.current() == ViewId::Summary && m_document.isModified())
+        m_host.storeSummaryFields();
+    return m_document.offerSaveBeforeClosing();
 }
 
 void ShellCommands::storedMeasurements(const std::function<Retrieved()>& browse) {

@@ -27,6 +27,9 @@ public:
     void instrumentation();
     void preferences();
     void measurementSummary();
+    // Every way out of the program comes here first: refused while a procedure runs, then the pending
+    // instrumentation edits and the modified test are offered for saving. False: the program stays open.
+    bool mayClose();
     // "Stored Measurements": `browse` shows the sheet and says what it retrieved; the window then shows the
     // retrieved audiometer test in the summary, or else the retrieved booth test.
     using Retrieved = StoredMeasurementsBrowser::Retrieved;

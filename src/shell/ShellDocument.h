@@ -36,6 +36,8 @@ public:
     virtual void saveRecord() = 0;
     virtual void resetBoothRecord() = 0;
     virtual void changeDatabase() = 0;
+    // Before the program closes: asks whether to save a modified test. False when the technician cancels.
+    virtual bool offerSaveBeforeClosing() = 0;
 
     virtual Preferences& preferences() = 0;
     virtual void writePreferences() = 0;

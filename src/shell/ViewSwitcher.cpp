@@ -6,15 +6,17 @@
 namespace orvik {
 
 ViewSwitcher::ViewSwitcher(ShellDocument& document, MessageBox& messages, MeterConnection& meter,
-                           CalibrationCheck& calibration, ViewHost& host)
+                           CalibrationCheck& calibration, ViewHost& host, BusyState& busy)
     : m_document(document), m_messages(messages), m_meter(meter), m_calibration(calibration), m_host(host),
-      m_stack(messages) {}
+      m_busy(busy), m_stack(messages) {}
 
 bool ViewSwitcher::needsEquipment(ViewId view) {
     return view != ViewId::Idle && view != ViewId::Instrumentation && view != ViewId::Preferences;
 }
 
 void ViewSwitcher::switchView(ViewId view, int page) {
+    if (m_busy.refuse(m_messages))
+        return;
     if (!m_document.equipmentDefined() && needsEquipment(view)) {
         m_messages.show(QStringLiteral("Must define equipment first."));
         view = ViewId::Instrumentation;
@@ -22,10 +24,8 @@ void ViewSwitcher::switchView(ViewId view, int page) {
     if (view == m_current)
         return;
     leave(m_current);
-    if (needsMeter(view) && m_meter.connect() < 0)
+    if (!prepareMeter(view))
         return;
-    if (view == ViewId::TestSheet && !m_document.calibrationChecked() && m_calibration.run() != 0)
-        m_document.setCalibrationChecked(true);
     m_host.showView(view, view == ViewId::TestSheet ? page : -1);
     m_current = view;
     m_stack.push(view);
@@ -39,6 +39,19 @@ void ViewSwitcher::leave(ViewId view) {
         m_meter.closePort();
 }
 
-void ViewSwitcher::goBack() { switchView(m_stack.pop()); }
+bool ViewSwitcher::prepareMeter(ViewId view) {
+    const BusyState::Hold connecting(m_busy);
+    if (needsMeter(view) && m_meter.connect() < 0)
+        return false;
+    if (view == ViewId::TestSheet && !m_document.calibrationChecked() && m_calibration.run() != 0)
+        m_document.setCalibrationChecked(true);
+    return true;
+}
+
+void ViewSwitcher::goBack() {
+    if (m_busy.refuse(m_messages))
+        return;
+    switchView(m_stack.pop());
+}
 
 } // namespace orvik

@@ -28,6 +28,8 @@ public:
     int boothResets = 0;
     int databaseChanges = 0;
     int preferenceWrites = 0;
+    int closeQuestions = 0;
+    bool mayClose = true;
     Preferences prefs;
     QStringList techs;
     int statuses[10][5] = {};
@@ -48,6 +50,10 @@ public:
     void saveRecord() override { ++saves; }
     void resetBoothRecord() override { ++boothResets; }
     void changeDatabase() override { ++databaseChanges; }
+    bool offerSaveBeforeClosing() override {
+        ++closeQuestions;
+        return mayClose;
+    }
     Preferences& preferences() override { return prefs; }
     void writePreferences() override { ++preferenceWrites; }
     int testStatus(int test, int column) const override { return statuses[test][column]; }
@@ -116,7 +122,8 @@ struct Shell {
     FakeCalibration calibration;
     FakeHost host;
     Shell() { messages.acknowledgeAll(); }
-    ViewSwitcher views{document, messages, meter, calibration, host};
+    BusyState busy;
+    ViewSwitcher views{document, messages, meter, calibration, host, busy};
     ShellCommands commands{document, messages, views, host};
 
     void visit(std::initializer_list<ViewId> path) {

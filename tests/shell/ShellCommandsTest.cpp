@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace orvik::test {
 namespace {
@@ -155,6 +156,40 @@ INSTANTIATE_TEST_SUITE_P(Retrieved, StoredMeasurementsTest,
                                            RetrievedCase{"Audiometric", {false, true}, V::Summary},
                                            RetrievedCase{"Both", {true, true}, V::Summary}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The shell's side of closing: refused while a procedure runs, pending instrumentation edits first, the summary's
+// fields into the record, then the document's question decides.
+TEST(ShellCommandsTest, MayCloseRefusesWhileBusyAndOtherwiseAsksTheDocument) {
+    struct Case {
+        const char* name;
+        bool busy;
+        bool documentAgrees;
+        bool expected;
+        int questions;
+    };
+    for (const Case& c : {Case{"idle, saved or answered", false, true, true, 1},
+                          Case{"technician cancels", false, false, false, 1},
+                          Case{"procedure running", true, true, false, 0}}) {
+        Shell shell;
+        shell.document.mayClose = c.documentAgrees;
+        std::optional<BusyState::Hold> running;
+        if (c.busy)
+            running.emplace(shell.busy);
+        EXPECT_EQ(shell.commands.mayClose(), c.expected) << c.name;
+        EXPECT_EQ(shell.document.closeQuestions, c.questions) << c.name;
+        EXPECT_EQ(shell.messages.count(busyRefusalText()), c.busy ? 1 : 0) << c.name;
+    }
+}
+
+TEST(ShellCommandsTest, ViewSwitchesAreRefusedWhileAProcedureRuns) {
+    Shell shell;
+    shell.visit({V::Instrumentation});
+    const BusyState::Hold running(shell.busy);
+    shell.views.switchView(V::Summary);
+    shell.views.goBack();
+    EXPECT_EQ(shell.views.current(), V::Instrumentation);
+    EXPECT_EQ(shell.messages.count(busyRefusalText()), 2);
+}
 
 } // namespace
 } // namespace orvik::test

@@ -11,8 +11,8 @@
 namespace orvik {
 
 AdjustLevelDialog::AdjustLevelDialog(AudiometerRecord& record, MeterLink& link, TransducerKind transducer,
-                                         const qint16 (&dialLevels)[FrequencyCount], QWidget* parent)
-    : QDialog(parent), m_display(std::make_unique<LiveLevelMonitor>(record, link, transducer, dialLevels)),
+                                     const qint16 (&dialLevels)[FrequencyCount], BusyState& busy, QWidget* parent)
+    : QDialog(parent), m_display(std::make_unique<LiveLevelMonitor>(record, link, transducer, dialLevels)), m_busy(busy),
       m_frequencies(new QComboBox(this)), m_spl(new QLabel(this)), m_hl(new QLabel(this)), m_dial(new QLabel(this)),
       m_target(new QLabel(this)), m_timer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Adjust Level"));
@@ -55,6 +55,12 @@ bool AdjustLevelDialog::start(FreqIndex preselected, GridQuestion* gridQuestion)
 void AdjustLevelDialog::tick() {
     // The reading pumps events; the timer must not fire into it again.
     m_timer->stop();
+    // Another procedure of the window talks to the meter: skip this reading rather than cut into its exchanges.
+    if (m_busy.isBusy()) {
+        m_timer->start();
+        return;
+    }
+    const BusyState::Hold reading(m_busy);
     if (!m_display->tick())
         return;
     showValues();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/BusyState.h"
 #include "model/FrequencyTable.h"
 #include "model/Transducer.h"
 
@@ -23,7 +24,7 @@ class AdjustLevelDialog final : public QDialog {
     Q_OBJECT
 public:
     AdjustLevelDialog(AudiometerRecord& record, MeterLink& link, TransducerKind transducer,
-                        const qint16 (&dialLevels)[FrequencyCount], QWidget* parent = nullptr);
+                      const qint16 (&dialLevels)[FrequencyCount], BusyState& busy, QWidget* parent = nullptr);
     ~AdjustLevelDialog() override;
 
     // The opening steps; false when the window must not be shown.
@@ -39,6 +40,7 @@ private:
     void showValues();
 
     std::unique_ptr<LiveLevelMonitor> m_display;
+    BusyState& m_busy;
     QComboBox* m_frequencies;
     QLabel* m_spl;
     QLabel* m_hl;

@@ -42,7 +42,7 @@ TestSheetView::TestSheetView(ViewContext& context, TestSheetSeams seams, int tes
     : QWidget(parent), m_context(context), m_seams(std::move(seams)) {
     if (!m_seams.session.commander() || !m_seams.session.isOpen()) {
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(QStringLiteral("The K37 is not connected; the test sheet needs it."), this));
+        layout->addWidget(new QLabel(meterNotConnectedText(), this));
         return;
     }
     m_links = std::make_unique<Links>(
@@ -140,7 +140,11 @@ void TestSheetView::buildLayout() {
     connect(m_tests, &QListWidget::currentRowChanged, this, [this](int row) {
         if (m_filling || row < 0 || row == m_links->sheet.test())
             return;
-        m_links->sheet.chooseTest(row);
+        // A test change sets the meter's mode, which talks to the meter.
+        if (!busy().run(m_context.messages, [this, row] { m_links->sheet.chooseTest(row); })) {
+            showLists();
+            return;
+        }
         showLists();
     });
     connect(m_transducers, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -218,8 +222,16 @@ void TestSheetView::recordChanged() {
     }
 }
 
+BusyState& TestSheetView::busy() {
+    return m_context.views.busy();
+}
+
 void TestSheetView::run(const std::function<void()>& measure) {
-    // The run pumps events while it waits for the meter: no second run may start meanwhile.
+    // The run pumps events while it waits for the meter: no second run may start meanwhile, and the window
+    // refuses whatever would delete this view under it.
+    if (busy().refuse(m_context.messages))
+        return;
+    const BusyState::Hold running(busy());
     m_buttons->setEnabled(false);
     m_tests->setEnabled(false);
     m_transducers->setEnabled(false);
@@ -245,7 +257,10 @@ void TestSheetView::measureSelected() {
 }
 
 void TestSheetView::nextTest() {
-    if (!m_links->sheet.nextTest()) {
+    bool more = true;
+    if (!busy().run(m_context.messages, [this, &more] { more = m_links->sheet.nextTest(); }))
+        return;
+    if (!more) {
         recordChanged();
         m_context.views.switchView(ViewId::Summary);
         return;
@@ -269,9 +284,11 @@ void TestSheetView::adjust() {
     }
     const InputLevels& levels = m_context.document.record().results.inputLevels;
     auto* window = new AdjustLevelDialog(m_context.document.record(), m_links->link, sheet.transducer(),
-                                           levels.hearingLevel[int(sheet.transducer())].level, this);
+                                         levels.hearingLevel[int(sheet.transducer())].level, busy(), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    if (window->start(preselected, &m_links->grid))
+    bool started = false;
+    busy().run(m_context.messages, [&] { started = window->start(preselected, &m_links->grid); });
+    if (started)
         window->show();
     else
         delete window;
@@ -287,11 +304,15 @@ void TestSheetView::conditions() {
 }
 
 void TestSheetView::save() {
+    if (busy().refuse(m_context.messages))
+        return;
     if (m_links->sheet.save())
         m_context.document.setModified(false);
 }
 
 void TestSheetView::ok() {
+    if (busy().refuse(m_context.messages))
+        return;
     m_links->sheet.ok();
     if (!m_links->sheet.changed())
         m_context.document.setModified(false);
@@ -299,6 +320,8 @@ void TestSheetView::ok() {
 }
 
 void TestSheetView::cancel() {
+    if (busy().refuse(m_context.messages))
+        return;
     // The results stay in the record (unsaved): leaving the sheet never throws measurements away.
     m_links->sheet.takeDataBack();
     recordChanged();

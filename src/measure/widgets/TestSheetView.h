@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace orvik {
 
+class BusyState;
 class TestSheetController;
 class MeterSession;
 struct AudiometerRecord;
@@ -65,6 +66,7 @@ private:
     void showLabels();
     void showClock();
     void run(const std::function<void()>& measure);
+    BusyState& busy();
     void measureAll();
     void measureSelected();
     void nextTest();

@@ -29,7 +29,10 @@ FrequencyRangePage::FrequencyRangePage(int firstIndex, int lastIndex, bool offer
     if (offerDefaults) {
         auto* defaults = new QPushButton(QStringLiteral("Set to Default Frequencies"), this);
         connect(defaults, &QPushButton::clicked, this, [this] {
+            // The defaults are added to what the technician ticked, never put in its place.
             qint32 selected[FrequencyCount] = {};
+            for (int n = 0; n < m_boxes.size(); ++n)
+                selected[m_first + n] = m_boxes[n]->isChecked() ? 1 : 0;
             selectDefaultFrequencies(selected);
             for (int n = 0; n < m_boxes.size(); ++n)
                 m_boxes[n]->setChecked(selected[m_first + n] != 0);

@@ -39,7 +39,7 @@ const char* viewTitle(ViewId view) {
 
 MainWindow::MainWindow(Seams seams, QWidget* parent)
     : QMainWindow(parent), m_seams(std::move(seams)),
-      m_views(m_seams.document, m_seams.messages, m_seams.meter, m_seams.calibration, *this),
+      m_views(m_seams.document, m_seams.messages, m_seams.meter, m_seams.calibration, *this, m_busy),
       m_commands(m_seams.document, m_seams.messages, m_views, *this),
       m_context{m_seams.document,      m_seams.messages,  m_views,
                 m_seams.settings,      m_seams.enumeratePorts, m_seams.instruments,
@@ -71,6 +71,9 @@ QAction* MainWindow::addCommand(MenuCommand command, const QString& text, std::f
         action->setShortcut(shortcut);
     action->setStatusTip(QString(text).remove(u'&').remove(QStringLiteral("...")));
     connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        // A command fired while a procedure waits on the meter would run under it.
+        if (m_busy.refuse(m_seams.messages))
+            return;
         handler();
         updateCommandStates();
     });
@@ -138,18 +141,26 @@ void MainWindow::createMenus() {
 
     MeterConnection& meter = m_seams.meter;
     QMenu* slm = menuBar()->addMenu(QStringLiteral("&SLM"));
+    // The meter commands talk to the meter and wait on it: each holds the busy state while it does.
     slm->addAction(addCommand(C::SlmConnect, QStringLiteral("Connect"), [this, &meter] {
+        const BusyState::Hold talking(m_busy);
         if (meter.connect() >= 0)
             m_seams.messages.show(QStringLiteral("Connected"));
     }));
     slm->addAction(addCommand(C::SlmDisconnect, QStringLiteral("Disconnect"), [&meter] { meter.closePort(); }));
-    slm->addAction(
-        addCommand(C::SlmCheckBattery, QStringLiteral("Check Battery..."), [&meter] { meter.checkBattery(); }));
+    slm->addAction(addCommand(C::SlmCheckBattery, QStringLiteral("Check Battery..."), [this, &meter] {
+        const BusyState::Hold talking(m_busy);
+        meter.checkBattery();
+    }));
     slm->addAction(addCommand(C::SlmCalibration, QStringLiteral("Calibration..."), [this] {
+        const BusyState::Hold talking(m_busy);
         if (m_seams.calibration.run() != 0)
             m_seams.document.setCalibrationChecked(true);
     }));
-    slm->addAction(addCommand(C::SlmTurnOff, QStringLiteral("Turn Off SLM"), [&meter] { meter.turnOff(); }));
+    slm->addAction(addCommand(C::SlmTurnOff, QStringLiteral("Turn Off SLM"), [this, &meter] {
+        const BusyState::Hold talking(m_busy);
+        meter.turnOff();
+    }));
     slm->addSeparator();
     slm->addAction(addCommand(C::SlmSetPort, QStringLiteral("Set Port"), [this] {
         MeterPortDialog dialog(m_seams.document.preferences(), m_seams.messages, m_seams.enumeratePorts(), this);
@@ -297,6 +308,10 @@ void MainWindow::restoreWindowGeometry() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_commands.mayClose()) {
+        event->ignore();
+        return;
+    }
     m_seams.settings.writeText(WindowSection, GeometryName, QString::fromLatin1(saveGeometry().toBase64()));
     event->accept();
 }

@@ -77,6 +77,7 @@ private:
     void restoreWindowGeometry();
 
     Seams m_seams;
+    BusyState m_busy;
     ViewSwitcher m_views;
     ShellCommands m_commands;
     ViewContext m_context;

@@ -56,7 +56,7 @@ TestSetupView::TestSetupView(ViewContext& context, QWidget* parent)
 
     addPage(QStringLiteral("Audiometer Description"), QStringLiteral("Audiometers"), new AudiometerInfoPage(this));
     addPage(QStringLiteral("Audiometer Description"), QStringLiteral("Low Frequencies"),
-            new FrequencyRangePage(0, LastLowFrequency, true, this));
+            new FrequencyRangePage(FirstFrequencyWithBox, LastLowFrequency, true, this));
     addPage(QStringLiteral("Audiometer Description"), QStringLiteral("High Frequencies"),
             new FrequencyRangePage(FirstHighFrequency, FrequencyCount - 1, false, this));
     m_supra = new SupraAuralPage(earphones, context.settings, context.alternateMode, context.askIncompatible, this);

@@ -16,6 +16,22 @@
 
 namespace orvik::test {
 
+// The technician of the measurements, with a hook that runs before each dial prompt is answered: the point
+// where a run waits on the technician while the window keeps taking events.
+class PromptHook final : public MessageBox {
+public:
+    explicit PromptHook(MessageBox& technician) : m_technician(technician) {}
+    std::function<void()> beforePrompt;
+    MessageAnswer show(const QString& text, MessageButtons buttons, const QString& caption) override {
+        if (beforePrompt && text.startsWith(QLatin1String("Set")))
+            beforePrompt();
+        return m_technician.show(text, buttons, caption);
+    }
+
+private:
+    MessageBox& m_technician;
+};
+
 // The calibration check of the window, driven by the test while its dialog is up.
 class CalibrationByWindow final : public CalibrationCheck {
 public:
@@ -36,7 +52,7 @@ protected:
     // Runs `step` on the modal dialog that `open` brings up, then returns what `open` returned.
     template <typename Dialog> int whileModal(const std::function<int()>& open, std::function<void(Dialog&)> step);
     void setUpAudiometer();
-    AppServices measurementServices() { return {technician, t.progress, t.clock, t.settings}; }
+    AppServices measurementServices() { return {prompts, t.progress, t.clock, t.settings}; }
 
     QTemporaryDir dir;
     TestServices t;
@@ -44,6 +60,7 @@ protected:
     AppDocument document{database, t.settings};
     sim::K37Simulator simulator;
     sim::DialFollowingMessageBox technician{t.messages, simulator.scene()};
+    PromptHook prompts{technician};
     sim::SimulatedSerialDeviceFactory ports{simulator, t.clock};
     SessionMeterLink meter{ports, t.messages, t.clock, database.preferences()};
     CalibrationByWindow calibration;

@@ -7,6 +7,8 @@
 #include "equipment/InstrumentLists.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
+#include "measure/TestSheetController.h"
+#include "shell/BusyState.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +29,55 @@ protected:
         return qobject_cast<TestSheetView*>(frame->currentView());
     }
 };
+
+// A run pumps events while it waits on the meter and the technician. Whatever the window is asked to do meanwhile
+// that would delete the sheet under the run is refused, and the run goes on to its end.
+TEST_F(TestSheetViewTest, CommandsFiredDuringARunAreRefusedAndTheRunFinishes) {
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const QList<MenuCommand> commands{MenuCommand::Preferences,    MenuCommand::MeasurementSummary,
+                                      MenuCommand::ChangeDatabase, MenuCommand::SlmDisconnect,
+                                      MenuCommand::Instrumentation, MenuCommand::Exit};
+    int fired = 0;
+    prompts.beforePrompt = [&] {
+        if (fired++ > 0)
+            return;
+        for (MenuCommand command : commands) {
+            frame->action(command)->setEnabled(true); // the shortcut or a menu left enabled
+            frame->action(command)->trigger();
+        }
+        frame->close();
+        frame->views().switchView(ViewId::Idle);
+    };
+    t.messages.clear();
+    sheet->button(QStringLiteral("Measure All"))->click();
+    ASSERT_GT(fired, 0);
+    EXPECT_EQ(t.messages.count(busyRefusalText()), commands.size() + 2);
+    EXPECT_EQ(frame->currentView(), sheet);
+    EXPECT_TRUE(meter.portOpen());
+    ToneMeasurement* page = sheet->sheet()->measurementPage(0);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->lastStatus(), 0);
+    EXPECT_EQ(page->verdict(), PageVerdict::AllPass);
+    EXPECT_EQ(fired, int(page->list().rows.size())) << "every point was measured";
+}
+
+// A refused connection deletes the meter's command layer; a sheet left open must see that it is gone.
+TEST_F(TestSheetViewTest, RunAfterARefusedReconnectionSaysTheMeterIsNotConnected) {
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    frame->updateCommandStates();
+    frame->action(MenuCommand::SlmDisconnect)->trigger();
+    simulator.meter().profile().identity = "Another meter";
+    frame->updateCommandStates();
+    frame->action(MenuCommand::SlmConnect)->trigger();
+    ASSERT_EQ(meter.session().commander(), nullptr);
+    t.messages.clear();
+    sheet->button(QStringLiteral("Measure All"))->click();
+    EXPECT_EQ(t.messages.texts(), QStringList{meterNotConnectedText()});
+    sheet->button(QStringLiteral("Adjust"))->click();
+    EXPECT_EQ(t.messages.count(meterNotConnectedText()), 2);
+}
 
 // Tests whose pages are still to come say so in the window and in the run, and judge nothing.
 TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {

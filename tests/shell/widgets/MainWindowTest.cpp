@@ -104,5 +104,23 @@ TEST(AboutDialogTest, QualityAssuranceLineOnlyInAlternateMode) {
     EXPECT_EQ(line->text(), "Quality Assurance of Audiometer Calibration by\n Swedish Audiological Society, 1996");
 }
 
+// Every way out of the program asks about an unsaved test; Cancel keeps the program open.
+TEST_F(MainWindowFixture, ClosingAsksAboutUnsavedMeasurementsAndCancelStays) {
+    start(Start::Equipped);
+    frame->show();
+    const QString question = QStringLiteral("Save the modified measurements to the database?");
+    database->setModified(true);
+    services.messages.answer(question, MessageAnswer::Cancel, 1);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    services.messages.answer(question, MessageAnswer::Cancel, 1);
+    trigger(MenuCommand::Exit);
+    EXPECT_TRUE(frame->isVisible());
+    services.messages.answer(question, MessageAnswer::No, 1);
+    trigger(MenuCommand::Exit);
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(services.messages.count(question), 3);
+}
+
 } // namespace
 } // namespace orvik::test

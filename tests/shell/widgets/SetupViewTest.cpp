@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace orvik::test {
 namespace {
@@ -100,6 +101,31 @@ TEST_F(SetupViewTest, AcceptedSetupGoesIntoTheRecordWithTheModelsReferenceLevels
     EXPECT_EQ(services.messages.texts(),
               QStringList{"Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years."});
     EXPECT_EQ(fixedText(document->record().setup.audSerialNumber), ""); // nothing written while refused
+}
+
+// The low-frequency page: no boxes for 31.5 and 63 Hz, whose flags it keeps as they were, and the default button
+// adds the default frequencies to what the technician ticked.
+TEST_F(SetupViewTest, DefaultFrequenciesAreAddedToTheTickedOnes) {
+    QCheckBox* box160 = nullptr;
+    for (QCheckBox* box : setupView->findChildren<QCheckBox*>()) {
+        EXPECT_NE(box->text().trimmed(), "31.5");
+        EXPECT_NE(box->text().trimmed(), "63");
+        if (box->text().trimmed() == "160")
+            box160 = box;
+    }
+    ASSERT_NE(box160, nullptr);
+    box160->setChecked(true);
+    QPushButton* defaults = nullptr;
+    for (QPushButton* button : setupView->findChildren<QPushButton*>())
+        if (button->text() == "Set to Default Frequencies")
+            defaults = button;
+    ASSERT_NE(defaults, nullptr);
+    defaults->click();
+    EXPECT_TRUE(box160->isChecked()) << "a frequency the technician added stays ticked";
+    int ticked = 0;
+    for (QCheckBox* box : setupView->findChildren<QCheckBox*>())
+        ticked += box->isChecked() && box->text().trimmed().toDouble() > 0.0;
+    EXPECT_EQ(ticked, 12) << "the eleven defaults and 160 Hz";
 }
 
 } // namespace
