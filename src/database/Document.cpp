@@ -195,7 +195,8 @@ bool Document::mayChangeDatabase() {
 bool Document::connectDatabase(const QString& newPath) {
     const QString previous = m_db->isOpen() ? m_db->path() : QString();
     const bool listsHeld = !m_instruments.isEmpty();
-    if (!openDatabase(newPath, true)) {
+    // A file the version check refuses is as unusable as one that does not open: both keep the old file.
+    if (!openDatabase(newPath, true) || checkDatabaseVersion() < 0) {
         m_services.messageBox.show(QStringLiteral("Could not Open New database, keeping old"));
         if (previous.isEmpty() || !openDatabase(previous, false) || checkDatabaseVersion() < 0)
             // Verbatim, doubled blank and "Files/" included: technicians know the message as it stands.
@@ -203,8 +204,6 @@ bool Document::connectDatabase(const QString& newPath) {
                 "Could  not open Previous Database!\n Select a different database using Files/Change Database"));
         return false;
     }
-    if (checkDatabaseVersion() < 0)
-        return false;
     const QFileInfo opened(m_db->path());
     m_preferences.databaseDir = opened.absolutePath() + u'/';
     m_preferences.databaseName = opened.fileName();
