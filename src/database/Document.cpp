@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "database/DatabaseConversion.h"
 #include "database/EngineDate.h"
+#include "database/NoDatabaseMessage.h"
 #include "database/StoredBlock.h"
 #include "database/TableCursor.h"
 #include "model/FixedText.h"
@@ -256,6 +257,10 @@ bool Document::offerSave(LeaveReason reason) {
 
 Document::SaveResult Document::saveRecord() {
     const TestSetup& setup = m_record->setup;
+    if (!hasDatabase()) {
+        m_services.messageBox.show(noDatabaseMessage(QStringLiteral("saving a test!")));
+        return SaveResult::Stopped;
+    }
     bool asked = false;
     bool asNewRow = false;
     if (m_recordFromDatabase) {

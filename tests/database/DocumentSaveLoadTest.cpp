@@ -142,6 +142,23 @@ INSTANTIATE_TEST_SUITE_P(Identity, DocumentSaveRefusal,
                          ::testing::Values(MissingIdentity{"", "AC40", "1"}, MissingIdentity{"J. Smith", "", "1"},
                                            MissingIdentity{"J. Smith", "AC40", ""}));
 
+TEST(DocumentSaveWithoutDatabase, SaysThatNoDatabaseIsOpen) {
+    QTemporaryDir dir;
+    TestServices services;
+    Document doc(services.services(), dir.path());
+    doc.newRecord();
+    setFixedText(doc.record().setup.technician, QStringLiteral("J. Smith"));
+    setFixedText(doc.record().setup.audModel, QStringLiteral("AC40"));
+    setFixedText(doc.record().setup.audSerialNumber, QStringLiteral("0412877"));
+    doc.setModified(true);
+    const QString refusal = QStringLiteral("Must connect to a database before saving a test!\n"
+                                           "Select/create a database with File/Change Database.");
+    services.messages.answer(refusal, MessageAnswer::Ok);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
+    EXPECT_EQ(services.messages.texts(), QStringList{refusal});
+    EXPECT_TRUE(doc.isModified());
+}
+
 TEST_F(DocumentSave, ApostropheInTechnicianIsStoredAndFoundExactly) {
     fillRecord("O'Brien'); DROP TABLE Schema; --");
     ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
