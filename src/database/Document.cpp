@@ -261,6 +261,16 @@ Document::SaveResult Document::saveRecord() {
         m_services.messageBox.show(noDatabaseMessage(QStringLiteral("saving a test!")));
         return SaveResult::Stopped;
     }
+    // The date is part of the row's identity: a row without one is never found again, so every later save
+    // would add another.
+    const auto testDate = parseRecordDate(fixedText(setup.testDate));
+    if (!testDate) {
+        m_services.messageBox.show(
+            QStringLiteral("The test date \"%1\" is not a valid date.\nCorrect it in the Measurement Summary and "
+                           "save again.")
+                .arg(fixedText(setup.testDate)));
+        return SaveResult::Stopped;
+    }
     bool asked = false;
     bool asNewRow = false;
     if (m_recordFromDatabase) {
@@ -334,7 +344,7 @@ Document::SaveResult Document::saveRecord() {
         rows.setValue(QStringLiteral("ModelNum"), model);
         rows.setValue(QStringLiteral("SerialNum"), serial);
         rows.setValue(QStringLiteral("ChannelNum"), static_cast<int>(setup.channelToTest));
-        rows.setValue(QStringLiteral("Date"), engineDateOf(fixedText(setup.testDate)));
+        rows.setValue(QStringLiteral("Date"), engineDate(*testDate));
         rows.update();
     } catch (const DatabaseError& e) {
         m_services.messageBox.show(withException(failure, e));
