@@ -77,29 +77,49 @@ void Document::closeDatabase() {
     m_db->close();
 }
 
-bool Document::openDatabase(const QString& path, bool mayCreate) {
+std::optional<QString> Document::fullPathOf(const QString& path) {
     if (path.size() > MaxPathLength) {
         m_services.messageBox.show(QStringLiteral("Database full path name too long"));
-        return false;
+        return std::nullopt;
     }
-    const QString fullPath = withMdbExtension(path);
+    return withMdbExtension(path);
+}
+
+bool Document::openDatabase(const QString& path, bool mayCreate) {
+    const auto fullPath = fullPathOf(path);
+    return fullPath && openFile(*fullPath, OpenMode::ReadWrite, mayCreate);
+}
+
+bool Document::openDatabaseReadOnly(const QString& path) {
+    const auto fullPath = fullPathOf(path);
+    return fullPath && openFile(*fullPath, OpenMode::ReadOnly, false);
+}
+
+bool Document::createDatabase(const QString& path) {
+    const auto fullPath = fullPathOf(path);
+    if (!fullPath)
+        return false;
+    closeDatabase();
+    return createDatabaseFile(*fullPath);
+}
+
+bool Document::openFile(const QString& fullPath, OpenMode mode, bool mayCreate) {
     closeDatabase();
     try {
-        m_db->open(fullPath);
+        m_db->open(fullPath, mode);
         return true;
     } catch (const DatabaseError& e) {
-        if (e.code() == DatabaseErrorCode::FileNotFound && mayCreate)
-            return createDatabaseFile(fullPath);
-        return reportOpenFailure(fullPath, e);
+        if (e.code() != DatabaseErrorCode::FileNotFound || !mayCreate)
+            return reportOpenFailure(fullPath, e);
     }
+    const QString question = QStringLiteral("Database %1 doesn't exist.  Do you want to create a new database (Yes)? "
+                                            "\n Or open an existing database (No, use File/ChangeDatabase)?")
+                                 .arg(fullPath);
+    return m_services.messageBox.show(question, MessageButtons::YesNo) == MessageAnswer::Yes &&
+           createDatabaseFile(fullPath);
 }
 
 bool Document::createDatabaseFile(const QString& path) {
-    const QString question = QStringLiteral("Database %1 doesn't exist.  Do you want to create a new database (Yes)? "
-                                            "\n Or open an existing database (No, use File/ChangeDatabase)?")
-                                 .arg(path);
-    if (m_services.messageBox.show(question, MessageButtons::YesNo) != MessageAnswer::Yes)
-        return false;
     try {
         m_db->create(path);
         return true;
@@ -126,6 +146,11 @@ int Document::readSchemaVersion() {
             return -1;
         }
     }
+    // Any SQLite file opens; without a Schema table it was never one of ours, and looking must not make it one.
+    if (m_db->isReadOnly()) {
+        m_services.messageBox.show(QStringLiteral("%1 is not an Orvik database.").arg(m_db->path()));
+        return -1;
+    }
     try {
         m_db->createSchemaTable();
         return m_db->readSchemaVersion();
@@ -144,6 +169,12 @@ int Document::checkDatabaseVersion() {
     } else if (version > CurrentSchemaVersion) {
         m_services.messageBox.show(QStringLiteral("Data in database has newer version than software supports.\n"
                                                   "Try a different Database using File/Change Database"));
+    } else if (version > 0 && version < CurrentSchemaVersion && m_db->isReadOnly()) {
+        m_services.messageBox.show(
+            QStringLiteral("Database %1 has version %2 and must be converted before it can be read.\n"
+                           "It was opened read-only and left unchanged.")
+                .arg(m_db->path())
+                .arg(version));
     } else if (version > 0 && version < CurrentSchemaVersion) {
         usable = convertDatabase(version);
     } else {
