@@ -20,7 +20,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 const CliCommand Db{
     "db",
-    "db create FILE | info FILE | instruments FILE\n"
+    "db create FILE | convert FILE | info FILE | instruments FILE\n"
     "     db tests FILE [--serial S] [--model M] [--technician T] [--channel 1|2] [--from DATE] [--to DATE]\n"
     "     db booths FILE [--customer C] [--booth B] [--from DATE] [--to DATE]\n"
     "     db import-setup FILE --mic|--mastoid SETUPFILE [--tab] [--coupler 1|2|3]",
@@ -75,15 +75,23 @@ struct Options {
     }
 };
 
-// The document over FILE, opened as the program opens it (conversions keep the old file).
+// The length rule is about the full path, whatever directory a script runs in.
+QString fullPath(const QString& file) {
+    return QFileInfo(file).absoluteFilePath();
+}
+
+// The document over FILE, opened as the program opens it (conversions keep the old file). Commands that only
+// look open it read-only, so the file stays byte for byte as it was, and an old or foreign file is refused.
 class OpenedDatabase {
 public:
     explicit OpenedDatabase(QTextStream& err)
         : messages(err), services{messages, progress, clock, settings}, doc(services, QString()) {
         messages.settle(QStringLiteral("Save old database with name"), MessageAnswer::Yes);
     }
-    bool open(const QString& file) {
-        return doc.openDatabase(file, false) && doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
+    bool open(const QString& file, OpenMode mode) {
+        const bool opened = mode == OpenMode::ReadOnly ? doc.openDatabaseReadOnly(fullPath(file))
+                                                       : doc.openDatabase(fullPath(file), false);
+        return opened && doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
     }
 
     ScriptMessageBox messages;
@@ -107,15 +115,21 @@ bool validDateOption(const Options& options, const char* name) {
 int create(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.size() != 1)
         return usageError(Db, err);
-    const QString path = Document::withMdbExtension(arguments[0]);
-    try {
-        Database db;
-        db.create(path);
-    } catch (const DatabaseError& e) {
-        err << QStringLiteral("Couldn't open database %1 --Exception: %2").arg(path, e.text()) << Qt::endl;
+    OpenedDatabase opened(err);
+    if (!opened.doc.createDatabase(fullPath(arguments[0])) || opened.doc.checkDatabaseVersion() != 0)
         return 1;
-    }
-    out << path << '\n';
+    out << opened.doc.database().path() << '\n';
+    return 0;
+}
+
+// The one command that brings an old file up to date, as the program does when it opens one.
+int convert(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.size() != 1)
+        return usageError(Db, err);
+    OpenedDatabase opened(err);
+    if (!opened.open(arguments[0], OpenMode::ReadWrite))
+        return 1;
+    out << opened.doc.database().path() << '\n';
     return 0;
 }
 
@@ -123,7 +137,7 @@ int info(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.size() != 1)
         return usageError(Db, err);
     OpenedDatabase opened(err);
-    if (!opened.open(arguments[0]))
+    if (!opened.open(arguments[0], OpenMode::ReadOnly))
         return 1;
     Database& db = opened.doc.database();
     out << QStringLiteral("Schema: %1\n").arg(db.readSchemaVersion());
@@ -149,7 +163,7 @@ int tests(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return usageError(Db, err);
     search.channelPosition = channel.toInt();
     OpenedDatabase opened(err);
-    if (!opened.open(options.file))
+    if (!opened.open(options.file, OpenMode::ReadOnly))
         return 1;
     printRows(StoredMeasurementsBrowser(opened.doc, opened.messages).searchAudiometric(search), out);
     return 0;
@@ -164,7 +178,7 @@ int booths(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                              options.values.value(QStringLiteral("booth")),
                              options.values.value(QStringLiteral("from")), options.values.value(QStringLiteral("to"))};
     OpenedDatabase opened(err);
-    if (!opened.open(options.file))
+    if (!opened.open(options.file, OpenMode::ReadOnly))
         return 1;
     printRows(StoredMeasurementsBrowser(opened.doc, opened.messages).searchBooths(search), out);
     return 0;
@@ -174,7 +188,7 @@ int instruments(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (arguments.size() != 1)
         return usageError(Db, err);
     OpenedDatabase opened(err);
-    if (!opened.open(arguments[0]))
+    if (!opened.open(arguments[0], OpenMode::ReadOnly))
         return 1;
     for (InstrumentKind kind : KindsInViewOrder) {
         for (const InstrumentEntry& entry : opened.doc.instruments().list(kind))
@@ -214,7 +228,7 @@ int importSetup(const QStringList& arguments, QTextStream& out, QTextStream& err
         }
     }
     OpenedDatabase opened(err);
-    if (!opened.open(options.file))
+    if (!opened.open(options.file, OpenMode::ReadWrite))
         return 1;
     opened.messages.settle(QStringLiteral("Do you want to update the data for this Microphone?"), MessageAnswer::Yes);
     opened.messages.settle(QStringLiteral("Update the current mastoid with the new data?"), MessageAnswer::Yes);
@@ -241,6 +255,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QStringList rest = arguments.mid(1);
     if (sub == QLatin1String("create"))
         return create(rest, out, err);
+    if (sub == QLatin1String("convert"))
+        return convert(rest, out, err);
     if (sub == QLatin1String("info"))
         return info(rest, out, err);
     if (sub == QLatin1String("tests"))

@@ -70,6 +70,7 @@ void Database::create(const QString& path) {
     if (!m_db.open())
         fail(DatabaseErrorCode::General, m_db.lastError().text());
     m_open = true;
+    m_mode = OpenMode::ReadWrite;
     m_path = path;
     try {
         beginTransaction();
@@ -84,13 +85,15 @@ void Database::create(const QString& path) {
     }
 }
 
-void Database::open(const QString& path) {
+void Database::open(const QString& path, OpenMode mode) {
     close();
     if (!QFileInfo(path).isFile())
         fail(DatabaseErrorCode::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    m_db.setConnectOptions(mode == OpenMode::ReadOnly
+                               ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY")
+                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!m_db.open())
         fail(DatabaseErrorCode::General, m_db.lastError().text());
     QSqlQuery probe(m_db);
@@ -99,6 +102,7 @@ void Database::open(const QString& path) {
         fail(DatabaseErrorCode::UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path));
     }
     m_open = true;
+    m_mode = mode;
     m_path = path;
 }
 

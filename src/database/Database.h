@@ -26,6 +26,9 @@ inline const QStringList AmbientMeasurements{QStringLiteral("TestName"), QString
 
 inline constexpr int CurrentSchemaVersion = 7;
 
+// Looking at a file never changes it: a read-only connection cannot create a table, convert or write a row.
+enum class OpenMode { ReadWrite, ReadOnly };
+
 // One database file (SQLite 3 under the historical ".mdb" names) with the four tables. Every failure throws a
 // DatabaseError with the engine's code and text; a failed open leaves the object closed.
 class Database {
@@ -37,10 +40,11 @@ public:
 
     // Creates a new file with the four tables, their "IdIndex" and schema version 7, and leaves it open.
     void create(const QString& path);
-    // Opens an existing file shared and writable.
-    void open(const QString& path);
+    // Opens an existing file, shared and writable unless asked for read-only.
+    void open(const QString& path, OpenMode mode = OpenMode::ReadWrite);
     void close();
     bool isOpen() const { return m_open; }
+    bool isReadOnly() const { return m_mode == OpenMode::ReadOnly; }
     const QString& path() const { return m_path; }
 
     bool tableExists(const QString& table);
@@ -70,6 +74,7 @@ private:
     QSqlDatabase m_db;
     QString m_path;
     bool m_open = false;
+    OpenMode m_mode = OpenMode::ReadWrite;
     int m_transactionDepth = 0;
 };
 

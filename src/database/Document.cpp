@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "database/DatabaseConversion.h"
 #include "database/EngineDate.h"
+#include "database/NoDatabaseMessage.h"
 #include "database/StoredBlock.h"
 #include "database/TableCursor.h"
 #include "model/FixedText.h"
@@ -76,29 +77,49 @@ void Document::closeDatabase() {
     m_db->close();
 }
 
-bool Document::openDatabase(const QString& path, bool mayCreate) {
+std::optional<QString> Document::fullPathOf(const QString& path) {
     if (path.size() > MaxPathLength) {
         m_services.messageBox.show(QStringLiteral("Database full path name too long"));
-        return false;
+        return std::nullopt;
     }
-    const QString fullPath = withMdbExtension(path);
+    return withMdbExtension(path);
+}
+
+bool Document::openDatabase(const QString& path, bool mayCreate) {
+    const auto fullPath = fullPathOf(path);
+    return fullPath && openFile(*fullPath, OpenMode::ReadWrite, mayCreate);
+}
+
+bool Document::openDatabaseReadOnly(const QString& path) {
+    const auto fullPath = fullPathOf(path);
+    return fullPath && openFile(*fullPath, OpenMode::ReadOnly, false);
+}
+
+bool Document::createDatabase(const QString& path) {
+    const auto fullPath = fullPathOf(path);
+    if (!fullPath)
+        return false;
+    closeDatabase();
+    return createDatabaseFile(*fullPath);
+}
+
+bool Document::openFile(const QString& fullPath, OpenMode mode, bool mayCreate) {
     closeDatabase();
     try {
-        m_db->open(fullPath);
+        m_db->open(fullPath, mode);
         return true;
     } catch (const DatabaseError& e) {
-        if (e.code() == DatabaseErrorCode::FileNotFound && mayCreate)
-            return createDatabaseFile(fullPath);
-        return reportOpenFailure(fullPath, e);
+        if (e.code() != DatabaseErrorCode::FileNotFound || !mayCreate)
+            return reportOpenFailure(fullPath, e);
     }
+    const QString question = QStringLiteral("Database %1 doesn't exist.  Do you want to create a new database (Yes)? "
+                                            "\n Or open an existing database (No, use File/ChangeDatabase)?")
+                                 .arg(fullPath);
+    return m_services.messageBox.show(question, MessageButtons::YesNo) == MessageAnswer::Yes &&
+           createDatabaseFile(fullPath);
 }
 
 bool Document::createDatabaseFile(const QString& path) {
-    const QString question = QStringLiteral("Database %1 doesn't exist.  Do you want to create a new database (Yes)? "
-                                            "\n Or open an existing database (No, use File/ChangeDatabase)?")
-                                 .arg(path);
-    if (m_services.messageBox.show(question, MessageButtons::YesNo) != MessageAnswer::Yes)
-        return false;
     try {
         m_db->create(path);
         return true;
@@ -125,6 +146,11 @@ int Document::readSchemaVersion() {
             return -1;
         }
     }
+    // Any SQLite file opens; without a Schema table it was never one of ours, and looking must not make it one.
+    if (m_db->isReadOnly()) {
+        m_services.messageBox.show(QStringLiteral("%1 is not an Orvik database.").arg(m_db->path()));
+        return -1;
+    }
     try {
         m_db->createSchemaTable();
         return m_db->readSchemaVersion();
@@ -143,6 +169,12 @@ int Document::checkDatabaseVersion() {
     } else if (version > CurrentSchemaVersion) {
         m_services.messageBox.show(QStringLiteral("Data in database has newer version than software supports.\n"
                                                   "Try a different Database using File/Change Database"));
+    } else if (version > 0 && version < CurrentSchemaVersion && m_db->isReadOnly()) {
+        m_services.messageBox.show(
+            QStringLiteral("Database %1 has version %2 and must be converted before it can be read.\n"
+                           "It was opened read-only and left unchanged.")
+                .arg(m_db->path())
+                .arg(version));
     } else if (version > 0 && version < CurrentSchemaVersion) {
         usable = convertDatabase(version);
     } else {
@@ -195,7 +227,8 @@ bool Document::mayChangeDatabase() {
 bool Document::connectDatabase(const QString& newPath) {
     const QString previous = m_db->isOpen() ? m_db->path() : QString();
     const bool listsHeld = !m_instruments.isEmpty();
-    if (!openDatabase(newPath, true)) {
+    // A file the version check refuses is as unusable as one that does not open: both keep the old file.
+    if (!openDatabase(newPath, true) || checkDatabaseVersion() < 0) {
         m_services.messageBox.show(QStringLiteral("Could not Open New database, keeping old"));
         if (previous.isEmpty() || !openDatabase(previous, false) || checkDatabaseVersion() < 0)
             // Verbatim, doubled blank and "Files/" included: technicians know the message as it stands.
@@ -203,8 +236,6 @@ bool Document::connectDatabase(const QString& newPath) {
                 "Could  not open Previous Database!\n Select a different database using Files/Change Database"));
         return false;
     }
-    if (checkDatabaseVersion() < 0)
-        return false;
     const QFileInfo opened(m_db->path());
     m_preferences.databaseDir = opened.absolutePath() + u'/';
     m_preferences.databaseName = opened.fileName();
@@ -257,6 +288,20 @@ bool Document::offerSave(LeaveReason reason) {
 
 Document::SaveResult Document::saveRecord() {
     const TestSetup& setup = m_record->setup;
+    if (!hasDatabase()) {
+        m_services.messageBox.show(noDatabaseMessage(QStringLiteral("saving a test!")));
+        return SaveResult::Stopped;
+    }
+    // The date is part of the row's identity: a row without one is never found again, so every later save
+    // would add another.
+    const auto testDate = parseRecordDate(fixedText(setup.testDate));
+    if (!testDate) {
+        m_services.messageBox.show(
+            QStringLiteral("The test date \"%1\" is not a valid date.\nCorrect it in the Measurement Summary and "
+                           "save again.")
+                .arg(fixedText(setup.testDate)));
+        return SaveResult::Stopped;
+    }
     bool asked = false;
     bool asNewRow = false;
     if (m_recordFromDatabase) {
@@ -330,7 +375,7 @@ Document::SaveResult Document::saveRecord() {
         rows.setValue(QStringLiteral("ModelNum"), model);
         rows.setValue(QStringLiteral("SerialNum"), serial);
         rows.setValue(QStringLiteral("ChannelNum"), static_cast<int>(setup.channelToTest));
-        rows.setValue(QStringLiteral("Date"), engineDateOf(fixedText(setup.testDate)));
+        rows.setValue(QStringLiteral("Date"), engineDate(*testDate));
         rows.update();
     } catch (const DatabaseError& e) {
         m_services.messageBox.show(withException(failure, e));

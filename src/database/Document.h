@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace orvik {
 
@@ -33,8 +34,12 @@ public:
     void onNewDocument();
     // Opens (and with mayCreate, offers to create) a database file; false after a reported failure.
     bool openDatabase(const QString& path, bool mayCreate);
-    // Reads and checks the schema version, converting 1..6 up to 7, then opens the recordsets; -1 on failure
-    // (reported), with the database closed.
+    // Opens a database file only to read it: never created, converted or given a missing table.
+    bool openDatabaseReadOnly(const QString& path);
+    // Creates a new database file without asking; an existing file is refused.
+    bool createDatabase(const QString& path);
+    // Reads and checks the schema version, converting 1..6 up to 7 (refused when read-only), then opens the
+    // recordsets; -1 on failure (reported), with the database closed.
     int checkDatabaseVersion();
     // "&Change Database...", before the technician names the new file: refuses an over-long stored name and
     // offers to save the current test first. False: the change does not go ahead.
@@ -109,6 +114,8 @@ public:
 
 private:
     friend class DatabaseConversion;
+    std::optional<QString> fullPathOf(const QString& path);
+    bool openFile(const QString& fullPath, OpenMode mode, bool mayCreate);
     bool createDatabaseFile(const QString& path);
     bool reportOpenFailure(const QString& path, const DatabaseError& e);
     bool openRecordsets();

@@ -2,7 +2,11 @@
 #include "WriteFile.h"
 #include "database/LabHistoryGenerator.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,24 +34,103 @@ protected:
 };
 
 TEST_F(DbCommand, CreateAppendsTheExtensionAndRefusesAnExistingFile) {
+    const QString created = dir.filePath(QStringLiteral("New.mdb"));
     CliRun run = cli({QStringLiteral("create"), QStringLiteral("New")});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("New.mdb"))));
+    EXPECT_EQ(run.out, created + u'\n');
+    EXPECT_TRUE(QFile::exists(created));
     run = cli({QStringLiteral("create"), QStringLiteral("New.mdb")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Couldn't open database New.mdb --Exception: ")));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Couldn't open database %1 --Exception: ").arg(created)));
     run = cli({QStringLiteral("info"), QStringLiteral("New.mdb")});
     EXPECT_EQ(run.out, QStringLiteral("Schema: 7\nAudTestMeasurements: 0\nAmbientMeasurements: 0\nInstruments: 0\n"));
 }
 
-TEST_F(DbCommand, InfoConvertsAnOldFileAndKeepsTheOriginal) {
+TEST_F(DbCommand, CreateRefusesAFullPathOver251Characters) {
+    for (const int length : {252, 251}) {
+        const QString name = QString(length - dir.path().size() - 1 - 4, u'a') + QStringLiteral(".mdb");
+        const QString path = dir.filePath(name);
+        ASSERT_EQ(path.size(), length);
+        const CliRun run = cli({QStringLiteral("create"), name});
+        EXPECT_EQ(run.exitCode, length > 251 ? 1 : 0) << length;
+        EXPECT_EQ(run.err.contains(QStringLiteral("Database full path name too long")), length > 251) << length;
+        EXPECT_EQ(QFile::exists(path), length <= 251) << length;
+    }
+}
+
+TEST_F(DbCommand, ConvertBringsAnOldFileUpToDateAndKeepsTheOriginal) {
     const QString path = labFile(5);
-    const CliRun run = cli({QStringLiteral("info"), path});
+    CliRun run = cli({QStringLiteral("convert"), path});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("Schema: 7\nAudTestMeasurements: 12\nAmbientMeasurements: 3\nInstruments: 10\n"));
     EXPECT_TRUE(QFile::exists(path + QStringLiteral("VERSION5")));
     EXPECT_TRUE(QFile::exists(path + QStringLiteral("VERSION6")));
+    run = cli({QStringLiteral("info"), path});
+    EXPECT_EQ(run.out, QStringLiteral("Schema: 7\nAudTestMeasurements: 12\nAmbientMeasurements: 3\nInstruments: 10\n"));
 }
+
+// What a command that only looks finds in each kind of file: an exit code and, on refusal, the reason.
+struct LookedAtFile {
+    const char* name;
+    int exitCode;
+    const char* message;
+};
+
+class ReadOnlyDbCommand : public DbCommand, public ::testing::WithParamInterface<LookedAtFile> {
+protected:
+    QString makeFile() {
+        const QString path = dir.filePath(QStringLiteral("Looked.mdb"));
+        const std::string kind = GetParam().name;
+        if (kind == "Current") {
+            generator.writeDatabase(path, 7, 12, 3, generator.instruments(2));
+        } else if (kind == "Old") {
+            generator.writeDatabase(path, 5, 12, 3, generator.instruments(2));
+        } else if (kind == "Empty") {
+            test::writeFile(path, QByteArray());
+        } else {
+            const QString connection = QStringLiteral("foreign");
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+                db.setDatabaseName(path);
+                EXPECT_TRUE(db.open());
+                QSqlQuery(db).exec(QStringLiteral("CREATE TABLE Invoices (Id INTEGER, Amount REAL)"));
+                QSqlQuery(db).exec(QStringLiteral("INSERT INTO Invoices VALUES (1, 12.5)"));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(connection);
+        }
+        return path;
+    }
+
+    static QByteArray hashOf(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+};
+
+TEST_P(ReadOnlyDbCommand, LeavesTheFileByteForByteAsItWas) {
+    const QString path = makeFile();
+    const QByteArray before = hashOf(path);
+    const QStringList folderBefore = QDir(dir.path()).entryList(QDir::Files);
+    for (const char* command : {"info", "tests", "booths", "instruments"}) {
+        const CliRun run = cli({QString::fromLatin1(command), path});
+        EXPECT_EQ(run.exitCode, GetParam().exitCode) << command << ": " << run.err.toStdString();
+        if (GetParam().message) {
+            EXPECT_TRUE(run.err.contains(QString::fromLatin1(GetParam().message).arg(path)))
+                << command << ": " << run.err.toStdString();
+        }
+        EXPECT_EQ(hashOf(path), before) << command;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), folderBefore) << command;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadOnlyDbCommand,
+    ::testing::Values(LookedAtFile{"Current", 0, nullptr},
+                      LookedAtFile{"Old", 1, "Database %1 has version 5 and must be converted before it can be read."},
+                      LookedAtFile{"Empty", 1, "%1 is not an Orvik database."},
+                      LookedAtFile{"Foreign", 1, "%1 is not an Orvik database."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DbCommand, InfoOnAMissingFileFailsWithTheEngineText) {
     const CliRun run = cli({QStringLiteral("info"), QStringLiteral("missing.mdb")});

@@ -142,6 +142,50 @@ INSTANTIATE_TEST_SUITE_P(Identity, DocumentSaveRefusal,
                          ::testing::Values(MissingIdentity{"", "AC40", "1"}, MissingIdentity{"J. Smith", "", "1"},
                                            MissingIdentity{"J. Smith", "AC40", ""}));
 
+class DocumentSaveOfImpossibleDate : public DocumentSave, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DocumentSaveOfImpossibleDate, IsRefusedSoNoRowIsLeftWithoutADate) {
+    fillRecord("J. Smith", "AC40", "0412877", GetParam());
+    const QString refusal = QStringLiteral("The test date \"%1\" is not a valid date.\nCorrect it in the Measurement "
+                                           "Summary and save again.")
+                                .arg(QString::fromLatin1(GetParam()));
+    services.messages.answer(refusal, MessageAnswer::Ok);
+    for (int attempt = 0; attempt < 2; ++attempt)
+        EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
+    EXPECT_EQ(services.messages.count(refusal), 2);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(doc.isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, DocumentSaveOfImpossibleDate,
+                         ::testing::Values("2024-02-30", "2023-02-29", "2024-04-31", "2024-13-01", "2024-03-00", "",
+                                           "5 March"));
+
+TEST_F(DocumentSave, LeapDayIsAValidDate) {
+    fillRecord("J. Smith", "AC40", "0412877", "2024-02-29");
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
+    QSqlQuery q(doc.database().connection());
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT Date FROM AudTestMeasurements")) && q.next());
+    EXPECT_DOUBLE_EQ(q.value(0).toDouble(), 45351.0);
+}
+
+TEST(DocumentSaveWithoutDatabase, SaysThatNoDatabaseIsOpen) {
+    QTemporaryDir dir;
+    TestServices services;
+    Document doc(services.services(), dir.path());
+    doc.newRecord();
+    setFixedText(doc.record().setup.technician, QStringLiteral("J. Smith"));
+    setFixedText(doc.record().setup.audModel, QStringLiteral("AC40"));
+    setFixedText(doc.record().setup.audSerialNumber, QStringLiteral("0412877"));
+    doc.setModified(true);
+    const QString refusal = QStringLiteral("Must connect to a database before saving a test!\n"
+                                           "Select/create a database with File/Change Database.");
+    services.messages.answer(refusal, MessageAnswer::Ok);
+    EXPECT_EQ(doc.saveRecord(), Document::SaveResult::Stopped);
+    EXPECT_EQ(services.messages.texts(), QStringList{refusal});
+    EXPECT_TRUE(doc.isModified());
+}
+
 TEST_F(DocumentSave, ApostropheInTechnicianIsStoredAndFoundExactly) {
     fillRecord("O'Brien'); DROP TABLE Schema; --");
     ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);

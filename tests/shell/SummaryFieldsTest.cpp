@@ -17,6 +17,29 @@ TEST(SummaryDateTest, YearsAreWidenedAndOldOnesLeaveTheDateAlone) {
     }
 }
 
+TEST(SummaryDateTest, DaysOutsideTheCalendarAreNeverStored) {
+    const struct {
+        int year;
+        int monthIndex;
+        int day;
+        const char* stored;
+    } cases[] = {{2024, 1, 30, ""},         {2023, 1, 29, ""},  {2024, 1, 29, "2024-02-29"},
+                 {24, 1, 29, "2024-02-29"}, {2024, 3, 31, ""},  {2024, 2, 31, "2024-03-31"},
+                 {2024, 11, 0, ""},         {2024, 11, 32, ""}, {2000, 1, 29, "2000-02-29"}};
+    for (const auto& c : cases) {
+        const SummaryDate date{c.year, c.monthIndex, c.day};
+        EXPECT_EQ(date.isCalendarDate(), *c.stored != '\0') << c.year << '/' << c.monthIndex << '/' << c.day;
+        EXPECT_EQ(date.toStored(), QString::fromLatin1(c.stored)) << c.year << '/' << c.monthIndex << '/' << c.day;
+    }
+}
+
+TEST(SummaryDateTest, RefusalNamesTheTypedDateAndTheKeptOne) {
+    EXPECT_EQ((SummaryDate{24, 1, 30}.refusal(QStringLiteral("2024-03-05"))),
+              QStringLiteral("There is no Feb 30, 2024: the test date stays 2024-03-05."));
+    EXPECT_EQ((SummaryDate{2024, 3, 31}.refusal(QString())),
+              QStringLiteral("There is no Apr 31, 2024: the test date stays empty."));
+}
+
 TEST(SummaryDateTest, ReadsStoredDatesAndToleratesGarbage) {
     const SummaryDate date = SummaryDate::fromStored(QStringLiteral("2026-12-05"));
     EXPECT_EQ(date.year, 2026);

@@ -49,15 +49,13 @@ SummaryView::SummaryView(ViewContext& context, QWidget* parent)
                                    fixedText(setup.audSerialNumber)));
     m_audiometer->setObjectName(QStringLiteral("audiometer"));
 
-    const SummaryDate date = SummaryDate::fromStored(fixedText(setup.testDate));
     m_year->setValidator(new QIntValidator(0, 9999, m_year));
     m_year->setMaximumWidth(70);
-    m_year->setText(QString::number(date.year));
-    m_month->addItems({"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
-    m_month->setCurrentIndex(date.monthIndex);
+    for (const char* month : SummaryDate::MonthNames)
+        m_month->addItem(QString::fromLatin1(month));
     m_day->setValidator(new QIntValidator(1, 31, m_day));
     m_day->setMaximumWidth(50);
-    m_day->setText(QString::asprintf("%02d", date.day));
+    showDate(fixedText(setup.testDate));
     m_technician->setEditable(true);
     m_technician->addItems(context.document.technicians());
     m_technician->setCurrentText(fixedText(setup.technician));
@@ -102,6 +100,13 @@ SummaryView::SummaryView(ViewContext& context, QWidget* parent)
     setTabOrder(m_technician, m_list);
 }
 
+void SummaryView::showDate(const QString& stored) {
+    const SummaryDate date = SummaryDate::fromStored(stored);
+    m_year->setText(QString::number(date.year));
+    m_month->setCurrentIndex(date.monthIndex);
+    m_day->setText(QString::asprintf("%02d", date.day));
+}
+
 void SummaryView::fillList() {
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -127,17 +132,24 @@ void SummaryView::fillList() {
 
 void SummaryView::goToMeasurement() { m_context.views.switchView(ViewId::TestSheet, m_list->currentRow()); }
 
-void SummaryView::storeFields() {
+bool SummaryView::storeFields() {
     TestSetup& setup = m_context.document.record().setup;
-    const SummaryDate date{m_year->text().toInt(), m_month->currentIndex(), m_day->text().toInt()};
-    const QString stored = date.toStored();
-    if (!stored.isEmpty())
-        setFixedText(setup.testDate, stored);
     const QString technician = m_technician->currentText().trimmed();
     if (!technician.isEmpty()) {
         setFixedText(setup.technician, technician);
         m_context.document.addTechnician(technician);
     }
+    const SummaryDate date{m_year->text().toInt(), m_month->currentIndex(), m_day->text().toInt()};
+    if (!date.isCalendarDate()) {
+        const QString kept = fixedText(setup.testDate);
+        showDate(kept);
+        m_context.messages.show(date.refusal(kept));
+        return false;
+    }
+    const QString stored = date.toStored();
+    if (!stored.isEmpty())
+        setFixedText(setup.testDate, stored);
+    return true;
 }
 
 void SummaryView::done() {
@@ -146,8 +158,8 @@ void SummaryView::done() {
             QStringLiteral("You must enter a technician before leaving the audiometer measurements."));
         return;
     }
-    storeFields();
-    m_context.views.switchView(ViewId::Idle);
+    if (storeFields())
+        m_context.views.switchView(ViewId::Idle);
 }
 
 void SummaryView::cancel() {

@@ -17,8 +17,9 @@ class SummaryView final : public QWidget {
 public:
     explicit SummaryView(ViewContext& context, QWidget* parent = nullptr);
 
-    // Writes the date and technician fields into the record.
-    void storeFields();
+    // Writes the date and technician fields into the record. A date that is not in the calendar is refused
+    // and the fields show the record's date again, so the view never shows a date other than the one saved.
+    bool storeFields();
     void done();
     void cancel();
 
@@ -29,6 +30,7 @@ public:
     QTableWidget* list() const { return m_list; }
 
 private:
+    void showDate(const QString& stored);
     void fillList();
     void goToMeasurement();
 

@@ -2,6 +2,7 @@
 #include "shell/widgets/SummaryView.h"
 #include "MainWindowFixture.h"
 #include "model/FixedText.h"
+#include "shell/SummaryFields.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -39,6 +40,31 @@ TEST_F(SummaryViewTest, TwoDigitYearsWidenAndOldYearsLeaveTheDate) {
         summary->storeFields();
         EXPECT_EQ(testDate(), QString::fromLatin1(c.stored)) << c.year;
     }
+}
+
+TEST_F(SummaryViewTest, AnImpossibleDateIsRefusedAndTheFieldsShowTheDateKept) {
+    const QString kept = testDate();
+    const SummaryDate keptFields = SummaryDate::fromStored(kept);
+    summary->technicianField()->setCurrentText(QStringLiteral("A. Lind"));
+    services.messages.clear();
+    const QString refusal = QStringLiteral("There is no Feb 30, 2024: the test date stays %1.").arg(kept);
+    services.messages.answer(refusal, MessageAnswer::Ok);
+    const auto typeFebruary30 = [this] {
+        summary->yearField()->setText(QStringLiteral("2024"));
+        summary->monthField()->setCurrentIndex(1);
+        summary->dayField()->setText(QStringLiteral("30"));
+    };
+    typeFebruary30();
+    EXPECT_FALSE(summary->storeFields());
+    typeFebruary30();
+    summary->done();
+    EXPECT_EQ(services.messages.texts(), (QStringList{refusal, refusal}));
+    EXPECT_EQ(frame->views().current(), ViewId::Summary);
+    EXPECT_EQ(testDate(), kept);
+    EXPECT_EQ(summary->yearField()->text().toInt(), keptFields.year);
+    EXPECT_EQ(summary->monthField()->currentIndex(), keptFields.monthIndex);
+    EXPECT_EQ(summary->dayField()->text().toInt(), keptFields.day);
+    EXPECT_EQ(fixedText(document->record().setup.technician), "A. Lind");
 }
 
 TEST_F(SummaryViewTest, DoneNeedsATechnicianAndRemembersTheName) {
