@@ -1,6 +1,7 @@
 #include "shell/ShellCommands.h"
 
 #include "core/MessageBox.h"
+#include "database/NoDatabaseMessage.h"
 #include "shell/ShellDocument.h"
 #include "shell/ViewSwitcher.h"
 
@@ -12,9 +13,7 @@ ShellCommands::ShellCommands(ShellDocument& document, MessageBox& messages, View
 bool ShellCommands::requireDatabase(const char* action) {
     if (m_document.hasDatabase())
         return true;
-    m_messages.show(QStringLiteral("Must connect to a database before %1\n"
-                                   "Select/create a database with File/Change Database.")
-                        .arg(QString::fromLatin1(action)));
+    m_messages.show(noDatabaseMessage(QString::fromLatin1(action)));
     return false;
 }
 
