@@ -1,5 +1,7 @@
 #include "equipment/InstrumentLists.h"
 
+#include "equipment/InstrumentValueFields.h"
+
 #include <cstring>
 
 namespace orvik {
@@ -69,7 +71,8 @@ InstrumentLists InstrumentLists::fromBlock(const char* data, qsizetype size) {
         InstrumentEntry entry;
         std::memcpy(&entry, data + at, sizeof entry);
         const int index = slot(entry.kind);
-        if (index < 0)
+        // An entry holding a value that is no number is damaged: it is left out, so no measurement can use it.
+        if (index < 0 || !hasFiniteValues(entry))
             continue;
         entry.link = 0;
         lists.m_lists[index].push_back(entry);

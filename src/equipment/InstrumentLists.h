@@ -23,8 +23,8 @@ public:
 
     // All entries, 832 bytes each, list by list in the stored order; link words written as 0.
     QByteArray toBlock() const;
-    // Replaces the lists with the entries of a block; a tail shorter than one entry is ignored and entries
-    // with codes outside 0..9 are skipped.
+    // Replaces the lists with the entries of a block; a tail shorter than one entry is ignored, and entries
+    // with codes outside 0..9 or with a value measurements read that is not a finite number are skipped.
     static InstrumentLists fromBlock(const char* data, qsizetype size);
 
 private:

@@ -1,8 +1,10 @@
 #include "equipment/InstrumentationEditor.h"
 
 #include "core/Settings.h"
+#include "equipment/InstrumentValueFields.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace orvik {
@@ -197,6 +199,24 @@ void InstrumentationEditor::warnMicrophonesWithoutSensitivity() {
     }
 }
 
+bool InstrumentationEditor::valuesReadable(const InstrumentEntry& entry) {
+    for (const InstrumentValueField& field : valueFields(entry)) {
+        if (std::isfinite(field.value))
+            continue;
+        // A mastoid of one response set has no pages for the other two; they are named as the three-set pages.
+        QStringList titles = pageTitles(m_kind, entry.manufacturer());
+        if (field.page >= titles.size())
+            titles = pageTitles(m_kind);
+        const QString name =
+            field.page == 0 ? field.label : QStringLiteral("%1, %2").arg(titles.value(field.page), field.label);
+        m_messages.show(QStringLiteral("The value entered for %1 is not a valid number.\nEnter a number with a "
+                                       "decimal point and no unit, for example -1.5.")
+                            .arg(name));
+        return false;
+    }
+    return true;
+}
+
 bool InstrumentationEditor::checkForAdd(const InstrumentEntry& entry) {
     if (entry.serialNumber().isEmpty()) {
         m_messages.show(QStringLiteral("You may not add a new %1 without a serial number.")
@@ -268,7 +288,8 @@ bool InstrumentationEditor::checkForAdd(const InstrumentEntry& entry) {
 
 bool InstrumentationEditor::add() {
     InstrumentEntry entry = storedPages();
-    if (!checkForAdd(entry))
+    // Before the range checks: a value that is no number would pass every one of them.
+    if (!valuesReadable(entry) || !checkForAdd(entry))
         return false;
     const QString serial = entry.serialNumber();
     const int existing = m_lists.find(m_kind, serial);
@@ -310,8 +331,11 @@ bool InstrumentationEditor::update(int recordDataVersion) {
         m_messages.show(QStringLiteral("This instrument is not defined. Did you mean to \"Add\", not \"Update\"?"));
         return false;
     }
+    const InstrumentEntry edited = storedPages();
+    if (!valuesReadable(edited))
+        return false;
     const QString oldSerial = m_working.serialNumber();
-    m_working = storedPages();
+    m_working = edited;
     const QString newSerial = m_working.serialNumber();
     if (newSerial != oldSerial) {
         const int other = m_lists.find(m_kind, newSerial);

@@ -71,6 +71,9 @@ private:
     void clearPages();
     void loadPages(const InstrumentEntry& entry);
     InstrumentEntry storedPages() const;
+    // Refuses, naming the field, pages holding a value that is no finite number: a field whose text could not be
+    // read arrives here as NaN.
+    bool valuesReadable(const InstrumentEntry& entry);
     bool checkForAdd(const InstrumentEntry& entry);
     bool dueYearValid(const InstrumentEntry& entry);
     void warnMicrophonesWithoutSensitivity();

@@ -1,10 +1,12 @@
 #include "equipment/SetupFileImport.h"
 
+#include "equipment/DelimitedLine.h"
+#include "equipment/InstrumentValueText.h"
 #include "model/FixedText.h"
 
 #include <QFile>
-#include <QList>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <cmath>
 
 namespace orvik {
@@ -94,10 +96,12 @@ QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFil
             return lineOne(texts[i].tooLong);
         *texts[i].target = value;
     }
-    bool number = false;
-    data.sensitivity = field(4).toFloat(&number);
-    if (!number)
+    if (field(4).isEmpty())
         return lineOne("Sensitivity is missing in the setup file");
+    const std::optional<float> sensitivity = parseInstrumentValue(field(4));
+    if (!sensitivity)
+        return lineOne("Sensitivity is not a valid number in the setup file");
+    data.sensitivity = *sensitivity;
     if (field(5).isEmpty())
         return lineOne("Cal due date is missing in the setup file");
     if (!parseDueDate(field(5), data.dueDate))
@@ -107,28 +111,42 @@ QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFil
     return {};
 }
 
-QString readPoints(const QList<QByteArray>& lines, QChar delimiter, std::vector<ResponsePoint>& points) {
+QString readPoints(const QStringList& lines, QChar delimiter, std::vector<ResponsePoint>& points) {
     for (int i = 1; i < lines.size(); ++i) {
-        const QString line = QString::fromLatin1(lines[i]).trimmed();
+        const QString& line = lines[i];
         if (line.isEmpty())
             continue;
         const int lineNumber = i + 1;
         if (static_cast<int>(points.size()) == MaxSetupFrequencies)
             return QStringLiteral("There are too many frequencies in the setup file.\nMaximum number allowed is %1.")
                 .arg(MaxSetupFrequencies);
-        const QStringList fields = line.split(delimiter);
-        bool frequencyOk = false, responseOk = false;
-        const double frequency = fields[0].trimmed().toDouble(&frequencyOk);
-        const double response = fields.size() > 1 ? fields[1].trimmed().toDouble(&responseOk) : 0.0;
-        if (!frequencyOk || !responseOk)
+        const QStringList fields = splitDelimitedLine(line, delimiter);
+        const QString frequencyText = fields[0].trimmed(), responseText = fields.value(1).trimmed();
+        if (frequencyText.isEmpty() || responseText.isEmpty())
             return QStringLiteral("Missing frequency response in the setup file (Line %1).").arg(lineNumber);
-        if (!points.empty() && frequency <= points.back().frequency)
+        const std::optional<float> frequency = parseInstrumentValue(frequencyText);
+        if (!frequency)
+            return QStringLiteral("Frequency is not a valid number in the setup file (Line %1).").arg(lineNumber);
+        const std::optional<float> response = parseInstrumentValue(responseText);
+        if (!response)
+            return QStringLiteral("Frequency response is not a valid number in the setup file (Line %1).")
+                .arg(lineNumber);
+        if (!points.empty() && *frequency <= points.back().frequency)
             return QStringLiteral("Frequency appears to be out of order in the setup file (Line %1).\nFrequencies "
                                   "must be in ascending order.")
                 .arg(lineNumber);
-        points.push_back({frequency, response});
+        points.push_back({*frequency, *response});
     }
     return {};
+}
+
+// A spreadsheet saving Unicode text starts it with a byte-order mark; without one the file is Latin-1.
+QString decodeText(const QByteArray& text) {
+    const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(text);
+    if (!encoding)
+        return QString::fromLatin1(text);
+    QStringDecoder decoder(*encoding); // drops the mark
+    return decoder.decode(text);
 }
 
 double interpolate(const ResponsePoint& a, const ResponsePoint& b, double frequency) {
@@ -143,8 +161,8 @@ QString badDataTypeMessage(SetupDelimiter delimiter) {
 }
 
 SetupFileResult parseSetupText(const QByteArray& text, SetupDelimiter delimiter) {
-    QList<QByteArray> lines = text.split('\n');
-    for (QByteArray& line : lines)
+    QStringList lines = decodeText(text).split(u'\n');
+    for (QString& line : lines)
         line = line.trimmed();
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -152,7 +170,7 @@ SetupFileResult parseSetupText(const QByteArray& text, SetupDelimiter delimiter)
         return failure(QStringLiteral("The setup file was empty."));
     const QChar separator = delimiter == SetupDelimiter::Tab ? u'\t' : u',';
     SetupFileResult result;
-    QString message = readHeader(QString::fromLatin1(lines[0]).split(separator), delimiter, result.data);
+    QString message = readHeader(splitDelimitedLine(lines[0], separator), delimiter, result.data);
     if (message.isEmpty())
         message = readPoints(lines, separator, result.data.points);
     if (!message.isEmpty())

@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace orvik;
 
@@ -43,6 +44,33 @@ TEST(EquipmentBlock, ReadingSkipsUnknownCodesAndAShortTail) {
     EXPECT_EQ(lists.totalCount(), 1);
     EXPECT_EQ(lists.find(InstrumentKind::Microphone, QStringLiteral("M1")), 0);
     EXPECT_EQ(lists.list(InstrumentKind::Microphone)[0].link, 0);
+}
+
+// A damaged entry must not reach a measurement: one value that is no number leaves the whole entry out.
+TEST(EquipmentBlock, ReadingSkipsEntriesWithValuesThatAreNoNumber) {
+    const auto withValue = [](InstrumentKind kind, const char* serial, int index, float value) {
+        InstrumentEntry e = entry(kind, serial);
+        e.values.raw[index] = value;
+        return e;
+    };
+    constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
+    constexpr float Infinity = std::numeric_limits<float>::infinity();
+    const InstrumentEntry entries[] = {
+        withValue(InstrumentKind::Calibrator, "C-bad", 1, Infinity), // level
+        withValue(InstrumentKind::Microphone, "M-bad", 39, NaN),     // sensitivity
+        withValue(InstrumentKind::Mastoid, "V-bad", 150, -Infinity), // response set 3
+        withValue(InstrumentKind::Calibrator, "C-good", 1, 114.0f),
+        withValue(InstrumentKind::Mastoid, "V-good", 45, NaN),        // the carried block: never read
+        withValue(InstrumentKind::SoundLevelMeter, "K-good", 0, NaN), // a meter has no values
+    };
+    QByteArray block;
+    for (const InstrumentEntry& e : entries)
+        block.append(reinterpret_cast<const char*>(&e), sizeof e);
+    const InstrumentLists lists = InstrumentLists::fromBlock(block.constData(), block.size());
+    EXPECT_EQ(lists.totalCount(), 3);
+    EXPECT_EQ(lists.find(InstrumentKind::Calibrator, QStringLiteral("C-good")), 0);
+    EXPECT_EQ(lists.find(InstrumentKind::Mastoid, QStringLiteral("V-good")), 0);
+    EXPECT_EQ(lists.find(InstrumentKind::SoundLevelMeter, QStringLiteral("K-good")), 0);
 }
 
 TEST(EquipmentBlock, EntriesOfUnusedStoredListsSurviveARoundTrip) {

@@ -2,7 +2,9 @@
 #include "ScriptedMessageBox.h"
 #include "core/Settings.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace orvik;
 using namespace orvik::test;
@@ -309,6 +311,96 @@ TEST_F(InstrumentationEditorTest, DeletingTheLastEntrySelectsTheNewLast) {
     EXPECT_EQ(editor.pages().serialNumber(), QStringLiteral("K2")); // the entry now at the same position
 }
 
+// ---- Values that are no number: refused by Add and Update with the field's name, never stored ----
+
+struct NoNumberCase {
+    const char* name;
+    int selector;
+    const char* manufacturer; // mastoids only
+    std::function<void(InstrumentEntry&)> spoil;
+    const char* field;
+};
+void PrintTo(const NoNumberCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class NoNumberValues : public InstrumentationEditorTest, public ::testing::WithParamInterface<NoNumberCase> {
+protected:
+    InstrumentEntry valid(const char* serial) {
+        switch (editor.kind()) {
+        case InstrumentKind::Calibrator:
+            return calibrator(serial);
+        case InstrumentKind::Microphone:
+            return microphone(serial);
+        default:
+            return mastoid(serial, GetParam().manufacturer);
+        }
+    }
+    QString message() const {
+        return QStringLiteral("The value entered for %1 is not a valid number.\nEnter a number with a decimal point "
+                              "and no unit, for example -1.5.")
+            .arg(QString::fromLatin1(GetParam().field));
+    }
+};
+
+constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float Infinity = std::numeric_limits<float>::infinity();
+
+TEST_P(NoNumberValues, AddRefusesNamingTheField) {
+    ASSERT_TRUE(editor.selectKind(GetParam().selector));
+    InstrumentEntry e = valid("S1");
+    GetParam().spoil(e);
+    messages.acknowledgeAll();
+    EXPECT_FALSE(addTyped(e));
+    EXPECT_EQ(messages.texts(), QStringList{message()});
+    EXPECT_EQ(count(), 0);
+    EXPECT_TRUE(editor.pagesModified()); // the pages keep what was entered
+}
+
+TEST_P(NoNumberValues, UpdateRefusesNamingTheFieldAndKeepsTheStoredEntry) {
+    ASSERT_TRUE(editor.selectKind(GetParam().selector));
+    messages.acknowledgeAll();
+    ASSERT_TRUE(addTyped(valid("S1")));
+    const InstrumentEntry stored = lists.list(editor.kind())[0];
+    messages.clear();
+    InstrumentEntry e = editor.pages();
+    GetParam().spoil(e);
+    editor.setPages(e);
+    EXPECT_FALSE(editor.update(220));
+    EXPECT_EQ(messages.texts(), QStringList{message()});
+    EXPECT_EQ(std::memcmp(&lists.list(editor.kind())[0], &stored, sizeof stored), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, NoNumberValues,
+    ::testing::Values(NoNumberCase{"CalibratorFrequency", CalibratorSelector, "",
+                                   [](InstrumentEntry& e) { e.values.calibrator.frequency = NaN; }, "Frequency"},
+                      NoNumberCase{"CalibratorLevel", CalibratorSelector, "",
+                                   [](InstrumentEntry& e) { e.values.calibrator.level = Infinity; }, "Output Level"},
+                      NoNumberCase{"MicSensitivity", MicSelector, "",
+                                   [](InstrumentEntry& e) { e.values.microphone.sensitivity = NaN; }, "Sensitivity"},
+                      NoNumberCase{"MicLowResponse", MicSelector, "",
+                                   [](InstrumentEntry& e) { e.values.microphone.pressureResponse[12] = -Infinity; },
+                                   "Low Freq. Pressure Response, 1000 Hz"},
+                      NoNumberCase{"MicHighResponse", MicSelector, "",
+                                   [](InstrumentEntry& e) { e.values.microphone.pressureResponse[38] = NaN; },
+                                   "High Freq. Pressure Response, 20000 Hz"},
+                      NoNumberCase{"MicGrid", MicSelector, "",
+                                   [](InstrumentEntry& e) { e.values.microphone.gridCorrection[0] = NaN; },
+                                   "Grid Corrections, 9000 Hz"},
+                      NoNumberCase{"MastoidSet2", MastoidSelector, "Veltan Quirn",
+                                   [](InstrumentEntry& e) { e.values.mastoid.response2[8] = NaN; },
+                                   "RKC311 Sensitivity, 500 Hz"},
+                      NoNumberCase{"SingleSetMastoidSet1", MastoidSelector, "Bruel and Kjaer",
+                                   [](InstrumentEntry& e) { e.values.mastoid.response1[12] = NaN; },
+                                   "Sensitivity, 1000 Hz"},
+                      NoNumberCase{"SingleSetMastoidHiddenSet3", MastoidSelector, "Bruel and Kjaer",
+                                   [](InstrumentEntry& e) { e.values.mastoid.response3[12] = Infinity; },
+                                   "RKC420 Sensitivity, 1000 Hz"},
+                      NoNumberCase{"MastoidSensitivity", MastoidSelector, "Bruel and Kjaer",
+                                   [](InstrumentEntry& e) { e.values.mastoid.sensitivity = NaN; }, "Sensitivity"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(InstrumentationEditorTest, CancelAfterASelectionReloadsTheLists) {
     EXPECT_EQ(editor.cancel(), InstrumentationEditor::Closing::Close);
     ASSERT_TRUE(editor.selectKind(SlmSelector));
@@ -368,8 +460,9 @@ TEST_F(InstrumentationEditorTest, ImportQuestionNamesWhereTheImportStarted) {
         InstrumentationEditor::ImportOrigin origin;
         const char* ending;
     } cases[] = {
-        {InstrumentationEditor::ImportOrigin::Menu, "Click Yes to discard the changes and continue with the import.\nClick "
-                                               "No and then click Add or Update to save your changes."},
+        {InstrumentationEditor::ImportOrigin::Menu,
+         "Click Yes to discard the changes and continue with the import.\nClick "
+         "No and then click Add or Update to save your changes."},
         {InstrumentationEditor::ImportOrigin::Page, "Click Yes to discard the changes and continue with the import."},
     };
     for (const auto& c : cases) {

@@ -118,6 +118,66 @@ TEST(SetupFile, FaultyFrequencyLinesAreReportedWithTheirMessage) {
                   QString::fromLatin1(c.message));
 }
 
+// Values that are no number are refused by their field, never read as 0 or carried on as NaN or infinity.
+TEST(SetupFile, ValuesThatAreNoNumberAreRefusedByTheirField) {
+    const QByteArray body = "31.5,0.1\n8000,0.9\n";
+    const char* const badSensitivity = "Sensitivity is not a valid number in the setup file (Line 1).";
+    const struct {
+        QByteArray header;
+        QByteArray body;
+        const char* message;
+    } cases[] = {
+        {"MIC,VQ,RKM377,1,nan,20251231", body, badSensitivity},
+        {"MIC,VQ,RKM377,1,inf,20251231", body, badSensitivity},
+        {"MIC,VQ,RKM377,1,1e999,20251231", body, badSensitivity},
+        {"MIC,VQ,RKM377,1,48.7mV,20251231", body, badSensitivity},
+        {"MIC\tVQ\tRKM377\t1\t-1,5\t20251231", "31.5\t0.1\n", badSensitivity},
+        {"MIC,VQ,RKM377,1,,20251231", body, "Sensitivity is missing in the setup file (Line 1)."},
+        {"MIC,VQ,RKM377,1,48.7,20251231", "31.5,nan\n8000,0.9\n",
+         "Frequency response is not a valid number in the setup file (Line 2)."},
+        {"MIC,VQ,RKM377,1,48.7,20251231", "31.5,0.1\n8000,1.5dB\n",
+         "Frequency response is not a valid number in the setup file (Line 3)."},
+        {"MIC,VQ,RKM377,1,48.7,20251231", "31.5,0.1\ninf,0.9\n",
+         "Frequency is not a valid number in the setup file (Line 3)."},
+    };
+    for (const auto& c : cases) {
+        const auto delimiter = c.header.contains('\t') ? SetupDelimiter::Tab : SetupDelimiter::Comma;
+        EXPECT_EQ(parseSetupText(micFile(c.header, c.body), delimiter).message, QString::fromLatin1(c.message))
+            << c.header.constData();
+    }
+}
+
+// A spreadsheet saving "CSV UTF-8" writes a byte-order mark and may quote every text field.
+TEST(SetupFile, ReadsWhatASpreadsheetWrites) {
+    const struct {
+        const char* name;
+        QByteArray text;
+        SetupDelimiter delimiter;
+        const char* manufacturer;
+    } cases[] = {
+        {"ByteOrderMark", "\xEF\xBB\xBFMIC,VQ,RKM377,1,48.7,20251231\n31.5,0.1\n", SetupDelimiter::Comma, "VQ"},
+        {"Utf8Text",
+         "\xEF\xBB\xBFMIC,Br\xC3\xBC"
+         "el,RKM377,1,48.7,20251231\n31.5,0.1\n",
+         SetupDelimiter::Comma,
+         "Br\xC3\xBC"
+         "el"},
+        {"QuotedFields", "\"MIC\",\"Acme, Inc.\",\"RKM377\",\"1\",48.7,20251231\r\n\"31.5\",\"0.1\"\r\n",
+         SetupDelimiter::Comma, "Acme, Inc."},
+        {"QuotedTabFields", "\xEF\xBB\xBF\"MIC\"\t\"VQ\"\t\"RKM377\"\t\"1\"\t48.7\t20251231\n31.5\t0.1\n",
+         SetupDelimiter::Tab, "VQ"},
+    };
+    for (const auto& c : cases) {
+        const SetupFileResult result = parseSetupText(c.text, c.delimiter);
+        ASSERT_TRUE(result.ok) << c.name << ": " << result.message.toStdString();
+        EXPECT_EQ(result.data.manufacturer, QString::fromUtf8(c.manufacturer)) << c.name;
+        EXPECT_EQ(result.data.serialNumber, QStringLiteral("1")) << c.name;
+        EXPECT_FLOAT_EQ(result.data.sensitivity, 48.7f) << c.name;
+        ASSERT_EQ(result.data.points.size(), 1u) << c.name;
+        EXPECT_DOUBLE_EQ(result.data.points[0].frequency, 31.5) << c.name;
+    }
+}
+
 TEST(SetupFile, EmptyAndMissingFiles) {
     EXPECT_EQ(parseSetupText("\n\n", SetupDelimiter::Comma).message, QStringLiteral("The setup file was empty."));
     EXPECT_EQ(readSetupFile(QStringLiteral("/nonexistent/mic.csv"), SetupDelimiter::Comma).message,

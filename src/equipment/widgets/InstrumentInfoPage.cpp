@@ -114,14 +114,14 @@ void InstrumentInfoPage::load(const InstrumentEntry& entry) {
     m_day->setText(numberOrEmpty(date.value(2)));
     switch (m_kind) {
     case InstrumentKind::Calibrator:
-        m_value1->setText(formatValue(entry.values.calibrator.frequency, 1));
-        m_value2->setText(formatValue(entry.values.calibrator.level, 1));
+        showValue(m_value1, entry.values.calibrator.frequency, 1);
+        showValue(m_value2, entry.values.calibrator.level, 1);
         break;
     case InstrumentKind::Microphone:
-        m_value1->setText(formatValue(entry.values.microphone.sensitivity, 2));
+        showValue(m_value1, entry.values.microphone.sensitivity, 2);
         break;
     case InstrumentKind::Mastoid:
-        m_value1->setText(formatValue(entry.values.mastoid.sensitivity, 2));
+        showValue(m_value1, entry.values.mastoid.sensitivity, 2);
         break;
     case InstrumentKind::SoundLevelMeter:
     case InstrumentKind::Preamp:

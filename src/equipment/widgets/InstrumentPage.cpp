@@ -1,8 +1,12 @@
 #include "equipment/widgets/InstrumentPage.h"
 
+#include "equipment/InstrumentValueText.h"
+
 #include <QBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
+#include <limits>
 
 namespace orvik {
 
@@ -31,12 +35,15 @@ QPushButton* InstrumentPage::addImportButton(QBoxLayout* layout) {
     return button;
 }
 
-QString formatValue(float value, int decimals) {
-    return QString::asprintf("%.*f", decimals, static_cast<double>(value));
+void showValue(QLineEdit* field, float value, int decimals) {
+    if (!std::isnan(value))
+        field->setText(QString::asprintf("%.*f", decimals, static_cast<double>(value)));
 }
 
 float valueOf(const QLineEdit* field) {
-    return field->text().trimmed().toFloat();
+    if (field->text().trimmed().isEmpty())
+        return 0.0f;
+    return parseInstrumentValue(field->text()).value_or(std::numeric_limits<float>::quiet_NaN());
 }
 
 } // namespace orvik

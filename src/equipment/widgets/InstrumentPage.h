@@ -43,8 +43,10 @@ private:
     bool m_modified = false;
 };
 
-// A value as its field shows it ("%.1f", "%.2f"), and back: text that is no number reads as 0.
-QString formatValue(float value, int decimals);
+// A value as its field shows it ("%.1f", "%.2f"). NaN is what a field's unreadable text was stored as: the field
+// keeps that text, so that the technician sees and corrects it.
+void showValue(QLineEdit* field, float value, int decimals);
+// A field's value: empty reads as 0, text that is no number as NaN, which Add and Update refuse by its name.
 float valueOf(const QLineEdit* field);
 
 } // namespace orvik

@@ -44,7 +44,7 @@ void InstrumentResponsePage::load(const InstrumentEntry& entry) {
     InstrumentEntry copy = entry;
     const float* values = m_layout.values(copy);
     for (int i = 0; i < m_layout.count; ++i)
-        m_fields[static_cast<std::size_t>(i)]->setText(formatValue(values[i], 2));
+        showValue(m_fields[static_cast<std::size_t>(i)], values[i], 2);
 }
 
 void InstrumentResponsePage::store(InstrumentEntry& entry) const {
