@@ -433,7 +433,9 @@ void Document::resetAmbientState() {
 std::optional<bool> Document::ambientTestNameUsed(const QString& testName) {
     try {
         TableCursor rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
-        rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"), testName));
+        // The name as the record's field will keep it: that is what a save would store and look for.
+        rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"),
+                                                           fittedFixedText(testName, sizeof m_ambient.testName)));
         return rows.recordCount() > 0;
     } catch (const DatabaseError& e) {
         m_services.messageBox.show(withException(QStringLiteral("Couldn't open Booth Measurements Recordset"), e));

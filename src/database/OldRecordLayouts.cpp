@@ -5,10 +5,10 @@
 #include "database/StoredBlock.h"
 #include "equipment/InstrumentEntry.h"
 #include "model/AudiometerRecord.h"
+#include "model/FixedText.h"
 
 #include <QRegularExpression>
 #include <cmath>
-#include <cstring>
 
 namespace orvik::OldLayout {
 
@@ -39,14 +39,11 @@ const DateField BoothDate{offsetof(AmbientRecord, measurementDate), sizeof(Ambie
                           "%04d-%02d-%02d"};
 
 QString textAt(const QByteArray& bytes, const DateField& field) {
-    const char* start = bytes.constData() + field.offset;
-    return QString::fromLatin1(start, static_cast<qsizetype>(strnlen(start, field.size)));
+    return fixedText(bytes.constData() + field.offset, field.size);
 }
 
 void putText(QByteArray& bytes, const DateField& field, const QString& text) {
-    const QByteArray latin = text.toLatin1().left(static_cast<qsizetype>(field.size - 1));
-    std::memset(bytes.data() + field.offset, 0, field.size);
-    std::memcpy(bytes.data() + field.offset, latin.constData(), static_cast<std::size_t>(latin.size()));
+    setFixedText(bytes.data() + field.offset, field.size, text);
 }
 
 // "MM/DD/YYYY" to year-month-day; texts that are not such a date are kept as they are.

@@ -1,19 +1,24 @@
 #include "database/StoredMeasurementsBrowser.h"
 
+#include "ambient/AmbientRecord.h"
 #include "core/Settings.h"
 #include "database/Document.h"
 #include "database/EngineDate.h"
 #include "database/TableCursor.h"
+#include "model/FixedText.h"
+#include "model/TestSetup.h"
 
 #include <QHash>
 
 namespace orvik {
 
 namespace {
-void addText(SearchFilter& filter, const QString& column, const QString& text) {
+// The column holds what the record's field kept of the text, so the search looks for the same: a name typed
+// longer than its field still finds the test saved under it.
+void addText(SearchFilter& filter, const QString& column, const QString& text, std::size_t fieldSize) {
     const QString trimmed = text.trimmed();
     if (!trimmed.isEmpty())
-        filter.equals(column, trimmed);
+        filter.equals(column, fittedFixedText(trimmed, fieldSize));
 }
 
 void addDateRange(SearchFilter& filter, const QString& from, const QString& to) {
@@ -61,9 +66,9 @@ StoredMeasurementsBrowser::StoredMeasurementsBrowser(Document& doc, MessageBox& 
 
 SearchFilter StoredMeasurementsBrowser::audiometricFilter(const AudiometricSearch& search) {
     SearchFilter filter;
-    addText(filter, QStringLiteral("SerialNum"), search.serialNumber);
-    addText(filter, QStringLiteral("ModelNum"), search.model);
-    addText(filter, QStringLiteral("Technician"), search.technician);
+    addText(filter, QStringLiteral("SerialNum"), search.serialNumber, sizeof(TestSetup::audSerialNumber));
+    addText(filter, QStringLiteral("ModelNum"), search.model, sizeof(TestSetup::audModel));
+    addText(filter, QStringLiteral("Technician"), search.technician, sizeof(TestSetup::technician));
     if (search.channelPosition > 0)
         filter.equals(QStringLiteral("ChannelNum"), search.channelPosition);
     addDateRange(filter, search.fromDate, search.toDate);
@@ -72,8 +77,8 @@ SearchFilter StoredMeasurementsBrowser::audiometricFilter(const AudiometricSearc
 
 SearchFilter StoredMeasurementsBrowser::boothFilter(const BoothSearch& search) {
     SearchFilter filter;
-    addText(filter, QStringLiteral("Customer"), search.customer);
-    addText(filter, QStringLiteral("Booth"), search.booth);
+    addText(filter, QStringLiteral("Customer"), search.customer, sizeof(AmbientRecord::customerName));
+    addText(filter, QStringLiteral("Booth"), search.booth, sizeof(AmbientRecord::booth));
     addDateRange(filter, search.fromDate, search.toDate);
     return filter;
 }

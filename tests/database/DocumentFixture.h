@@ -31,9 +31,9 @@ protected:
                     const char* date = "2024-03-05") {
         doc.newRecord();
         TestSetup& s = doc.record().setup;
-        setFixedText(s.technician, QString::fromLatin1(technician));
-        setFixedText(s.audModel, QString::fromLatin1(model));
-        setFixedText(s.audSerialNumber, QString::fromLatin1(serial));
+        setFixedText(s.technician, QString::fromUtf8(technician));
+        setFixedText(s.audModel, QString::fromUtf8(model));
+        setFixedText(s.audSerialNumber, QString::fromUtf8(serial));
         setFixedText(s.testDate, QString::fromLatin1(date));
         setFixedText(s.customerName, QStringLiteral("Lakeside Audiology"));
         s.channelToTest = 2;
@@ -52,8 +52,8 @@ protected:
 
     void saveBooth(const char* name, const char* customer, const char* date = "2024-01-10") {
         doc.ambientRecord() = clearedAmbientRecord();
-        setFixedText(doc.ambientRecord().testName, QString::fromLatin1(name));
-        setFixedText(doc.ambientRecord().customerName, QString::fromLatin1(customer));
+        setFixedText(doc.ambientRecord().testName, QString::fromUtf8(name));
+        setFixedText(doc.ambientRecord().customerName, QString::fromUtf8(customer));
         setFixedText(doc.ambientRecord().booth, QStringLiteral("Booth A"));
         setFixedText(doc.ambientRecord().measurementDate, QString::fromLatin1(date));
         ASSERT_TRUE(doc.saveAmbientRecord());

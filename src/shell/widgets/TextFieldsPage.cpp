@@ -1,10 +1,10 @@
 #include "shell/widgets/TextFieldsPage.h"
 
+#include "model/FixedText.h"
 #include "model/TestSetup.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
-#include <cstring>
 
 namespace orvik {
 
@@ -21,20 +21,13 @@ TextFieldsPage::TextFieldsPage(std::vector<Field> fields, QWidget* parent)
 
 void TextFieldsPage::load(const TestSetup& setup) {
     TestSetup copy = setup; // the accessors hand out writable arrays; reading goes through a copy
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const char* text = m_fields[i].text(copy);
-        m_edits[int(i)]->setText(
-            QString::fromLatin1(text, qsizetype(strnlen(text, std::size_t(m_fields[i].size)))));
-    }
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_edits[int(i)]->setText(fixedText(m_fields[i].text(copy), std::size_t(m_fields[i].size)));
 }
 
 void TextFieldsPage::store(TestSetup& setup) {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        char* text = m_fields[i].text(setup);
-        const QByteArray bytes = m_edits[int(i)]->text().toLatin1().left(m_fields[i].size - 1);
-        std::memset(text, 0, std::size_t(m_fields[i].size));
-        std::memcpy(text, bytes.constData(), std::size_t(bytes.size()));
-    }
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        setFixedText(m_fields[i].text(setup), std::size_t(m_fields[i].size), m_edits[int(i)]->text());
 }
 
 } // namespace orvik
