@@ -23,7 +23,7 @@ QWidget* createDocumentTestSheet(ViewContext& context, int test, MeterSession& s
 
 int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, Document& document,
                                 QWidget* parent) {
-    return runCalibrationCheck(session, services, document.instruments(), parent,
+    return runCalibrationCheck(session, services, document.record().setup, document.instruments(), parent,
                                [&document](const QString& model) { document.setCalibratedMicrophoneModel(model); });
 }
 
