@@ -104,6 +104,9 @@ public:
     // The model of the microphone the last meter calibration check was made with; empty before any check.
     const QString& calibratedMicrophoneModel() const { return m_calibratedMicrophoneModel; }
     void setCalibratedMicrophoneModel(const QString& model) { m_calibratedMicrophoneModel = model; }
+    // The conditions of the maker's own mastoid were asked in this session.
+    bool conditionsAsked() const { return m_conditionsAsked; }
+    void setConditionsAsked(bool asked) { m_conditionsAsked = asked; }
     QStringList& technicians() { return m_technicians; }
     void addTechnician(const QString& name); // new entries go to the head of the list
 
@@ -148,6 +151,7 @@ private:
     bool m_equipmentDefined = false;
     bool m_calibrationChecked = false;
     QString m_calibratedMicrophoneModel;
+    bool m_conditionsAsked = false;
     Preferences m_preferences;
     QStringList m_technicians;
 };

@@ -1,11 +1,14 @@
 #include "measure/MeterCalibrationCheck.h"
 
 #include "core/Settings.h"
+#include "measure/EquipmentCheck.h"
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/WaitForMeterReady.h"
 #include "meter/K37Commands.h"
 #include "meter/MeterProtocol.h"
+
+#include <cmath>
 
 namespace orvik {
 
@@ -34,12 +37,13 @@ double initialCalibrationLevel(const QByteArray& reply) {
     if (reply.trimmed().isEmpty())
         return 114.0;
     const double level = meter::replyNumber(reply);
-    return level >= 86.0 && level <= 120.0 ? level : 114.0;
+    return level >= LowestCalibrationLevelDb && level <= HighestCalibrationLevelDb ? level : 114.0;
 }
 
-MeterCalibrationCheck::MeterCalibrationCheck(MeterLink& link, QList<CalibrationInstrument> calibrators,
+MeterCalibrationCheck::MeterCalibrationCheck(MeterLink& link, const TestSetup& setup,
+                                             QList<CalibrationInstrument> calibrators,
                                              QList<CalibrationInstrument> microphones)
-    : m_link(link), m_calibrators(std::move(calibrators)), m_microphones(std::move(microphones)) {}
+    : m_link(link), m_setup(setup), m_calibrators(std::move(calibrators)), m_microphones(std::move(microphones)) {}
 
 QStringList MeterCalibrationCheck::calibratorLines() const {
     QStringList lines;
@@ -72,6 +76,9 @@ int MeterCalibrationCheck::readOffset() {
 }
 
 bool MeterCalibrationCheck::open() {
+    // The channel plays no part in what the calibration dialog needs.
+    if (!checkRequiredEquipment(CalibrationDialog, m_setup, Channel::Left, m_link.messages()))
+        return false;
     const auto say = [this](const QString& text) {
         if (onWaitMessage)
             onWaitMessage(text);
@@ -148,11 +155,22 @@ void MeterCalibrationCheck::fail(const QString& text) {
     m_link.messages().show(text);
 }
 
-int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain, bool& gainSet, bool& levelRead,
-                                     double& initialLevel) {
+bool MeterCalibrationCheck::calibratorUsable() {
+    const double level = m_calibrators.value(m_calibratorRow).level;
+    if (m_calibratorRow >= 0 && level >= LowestCalibrationLevelDb && level <= HighestCalibrationLevelDb)
+        return true;
+    fail(QString::asprintf("The calibration was not changed: choose a calibrator whose level lies from %.1f to "
+                           "%.1f dB.",
+                           LowestCalibrationLevelDb, HighestCalibrationLevelDb));
+    return false;
+}
+
+int MeterCalibrationCheck::calibrate(ProgressWindow& progress, Changes& changes) {
     SlmCommander& meter = m_link.meter();
     progress.setStatus(QStringLiteral("Setting the Gain to 0;"));
-    queryMeterGain(meter, initialGain);
+    queryMeterGain(meter, changes.initialGain);
+    // The gain may already be changed when a cancel or a failed ready wait ends the step.
+    changes.gainTouched = true;
     const int gainStatus = setMeterGain(m_link, WorkingGain, &progress);
     if (gainStatus == Status::Cancelled)
         return gainStatus;
@@ -160,7 +178,6 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
         fail(QString::asprintf("Unable to set 0 dB gain on the K37 (error %d).", gainStatus));
         return gainStatus;
     }
-    gainSet = true;
     m_link.messages().show(QStringLiteral("Setting lower calibration level.\n Activate the calibrator and press OK."));
 
     progress.setStatus(QStringLiteral("Getting a stable reading"));
@@ -183,6 +200,17 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
     if (progress.checkCancelButton())
         return Status::Cancelled;
     const double deviation = measured - calibratorLevel;
+    // The offset, not the deviation, is bounded: a meter that an earlier wrong correction left far off must
+    // still be brought back by a right one.
+    const double newOffset = double(m_offset) - deviation;
+    if (std::abs(newOffset) > MaxCalibrationOffsetDb) {
+        fail(QString::asprintf("The calibration was not changed: the K37 reads %.1f dB from a calibrator of %.1f dB, "
+                               "which would set its calibration offset to %+.2f dB, beyond %.1f dB either way.\n"
+                               "Make sure the calibrator chosen in the list is the one on the microphone and that it "
+                               "is switched on.",
+                               measured, calibratorLevel, newOffset, MaxCalibrationOffsetDb));
+        return Status::InvalidArgument;
+    }
 
     progress.setStatus(QStringLiteral("Changing the calibration offset"));
     if (const int status = meter.stop(); status < 0) {
@@ -198,13 +226,13 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
         fail(QString::asprintf("Unable to Retrieve the original calibration Level on the K37 (error %d).", status));
         return status;
     }
-    levelRead = true;
-    initialLevel = initialCalibrationLevel(reply);
+    changes.levelRead = true;
+    changes.initialLevel = initialCalibrationLevel(reply);
     if (const int status = meter.sendCommand(CalibrationKey, &reply, 30); status < 0) {
         fail(QString::asprintf("Unable to set the calibration key on the K37 (error %d).", status));
         return status;
     }
-    m_offset = float(m_offset - deviation);
+    m_offset = float(newOffset);
     const int offsetStatus = meter.sendCommand(
         QString::asprintf("%s%5.2f", k37::SetCalibrationOffset, double(m_offset)).toLatin1(), &reply, 30);
     if (offsetStatus < 0 || reply.contains("Not Available")) {
@@ -220,21 +248,20 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, int& initialGain,
     return 0;
 }
 
-int MeterCalibrationCheck::restoreAfter(int initialGain, bool gainSet, bool levelRead, double initialLevel,
-                                        ProgressWindow& progress) {
+int MeterCalibrationCheck::restoreAfter(const Changes& changes, ProgressWindow& progress) {
     SlmCommander& meter = m_link.meter();
-    if (levelRead) {
+    if (changes.levelRead) {
         QByteArray reply;
         const int status = meter.sendCommand(
-            QString::asprintf("%s%5.2f", k37::SetCalibrationLevel, initialLevel).toLatin1(), &reply, 30);
+            QString::asprintf("%s%5.2f", k37::SetCalibrationLevel, changes.initialLevel).toLatin1(), &reply, 30);
         if (status < 0 || reply.contains("Not Available"))
             fail(QString::asprintf("Unable to reset the calibration level to the original value.\n(error %d, Message "
                                    "'%s').",
                                    status, reply.constData()));
     }
-    if (gainSet && initialGain >= 0) {
+    if (changes.gainTouched && changes.initialGain >= 0) {
         progress.setStatus(QStringLiteral("Setting gain back to beginning setting."));
-        if (const int status = setMeterGain(m_link, initialGain, nullptr); status < 0)
+        if (const int status = setMeterGain(m_link, changes.initialGain, nullptr); status < 0)
             fail(QString::asprintf("Unable to set the gain back on the K37 (error %d).", status));
     }
     meter.run();
@@ -243,18 +270,18 @@ int MeterCalibrationCheck::restoreAfter(int initialGain, bool gainSet, bool leve
 }
 
 void MeterCalibrationCheck::setCalibration() {
+    if (!calibratorUsable())
+        return;
     const auto progress = m_link.services.progress.open(ProgressCaption::Measurement);
     progress->setRange(0, 100);
     progress->setStep(10);
     progress->setPos(0);
     m_buttons = false;
     m_timer = false;
-    int initialGain = -1;
-    bool gainSet = false, levelRead = false;
-    double initialLevel = 114.0;
-    calibrate(*progress, initialGain, gainSet, levelRead, initialLevel);
+    Changes changes;
+    calibrate(*progress, changes);
     // Whatever step ended the correction, the meter is left running with what was changed put back.
-    restoreAfter(initialGain, gainSet, levelRead, initialLevel, *progress);
+    restoreAfter(changes, *progress);
     m_timer = true;
     m_buttons = true;
 }

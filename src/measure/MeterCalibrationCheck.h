@@ -2,6 +2,7 @@
 
 #include "measure/MeterLink.h"
 #include "model/FrequencyTable.h"
+#include "model/TestSetup.h"
 
 #include <QList>
 #include <QString>
@@ -22,6 +23,14 @@ struct CalibrationInstrument {
 // The test frequency whose band a calibrator is read in: the first whose bound (a tenth of the way to the next
 // test frequency) is not below the calibrator's frequency.
 FreqIndex calibratorFrequencyIndex(double hz);
+// The calibration levels the meter works with, which are also the levels of the calibrators it is checked with.
+inline constexpr double LowestCalibrationLevelDb = 86.0;
+inline constexpr double HighestCalibrationLevelDb = 120.0;
+// The largest calibration offset a correction may leave on the meter: half the 10 dB step between the usual
+// calibrator levels (94, 104, 114 dB), so that a wrong calibrator in the list can never pass for a microphone's
+// sensitivity error.
+inline constexpr double MaxCalibrationOffsetDb = 5.0;
+
 // The meter's calibration level in force from its "Q41" reply; a reply out of 86..120 dB (or none) gives 114.
 double initialCalibrationLevel(const QByteArray& reply);
 
@@ -29,10 +38,12 @@ double initialCalibrationLevel(const QByteArray& reply);
 // and microphone, and "Set Calibration", which always leaves the meter running with what it changed restored.
 class MeterCalibrationCheck {
 public:
-    MeterCalibrationCheck(MeterLink& link, QList<CalibrationInstrument> calibrators,
+    // `setup`: the record's equipment, which must name a calibrator and a microphone before the check opens.
+    MeterCalibrationCheck(MeterLink& link, const TestSetup& setup, QList<CalibrationInstrument> calibrators,
                           QList<CalibrationInstrument> microphones);
 
-    // The opening sequence; false when the technician gave up (the dialog ends).
+    // The opening sequence; false when equipment is missing (nothing is sent to the meter) or the technician
+    // gave up (the dialog ends).
     bool open();
     void selectCalibrator(int row);
     void selectMicrophone(int row);
@@ -62,13 +73,23 @@ public:
     std::function<void()> onDisplay;
 
 private:
+    // What a correction changed on the meter, so that its end can put it back whatever step it reached.
+    struct Changes {
+        int initialGain = -1;     // the gain before the correction; -1 when it could not be read
+        bool gainTouched = false; // a gain change was attempted: a cancel or failure may have left it half done
+        bool levelRead = false;   // "Q41" answered: the calibration level goes back to `initialLevel`
+        double initialLevel = 114.0;
+    };
+
     int readOffset();
-    int restoreAfter(int initialGain, bool gainSet, bool levelRead, double initialLevel, ProgressWindow& progress);
-    int calibrate(ProgressWindow& progress, int& initialGain, bool& gainSet, bool& levelRead, double& initialLevel);
+    bool calibratorUsable();
+    int calibrate(ProgressWindow& progress, Changes& changes);
+    int restoreAfter(const Changes& changes, ProgressWindow& progress);
     void fail(const QString& text);
     void display();
 
     MeterLink& m_link;
+    const TestSetup& m_setup;
     QList<CalibrationInstrument> m_calibrators;
     QList<CalibrationInstrument> m_microphones;
     int m_calibratorRow = -1;

@@ -95,6 +95,7 @@ int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSp
         // Pumping rather than sleeping keeps the progress window's Cancel alive between readings.
         PumpWait(meter.port().clock(), request.pauseMs / 1000.0);
     }
+    result.levels = ring[(MaximumReadings - 1) % RingSize];
     return Status::NeverStable;
 }
 

@@ -19,7 +19,7 @@ struct StableSpectrumRequest {
 };
 
 struct StableSpectrum {
-    Spectrum levels{};    // energy mean of the five agreeing readings
+    Spectrum levels{};    // energy mean of the five agreeing readings; the last reading when none agreed
     float lastSpread = 0; // high - low of the watched band over the last five readings
     int readings = 0;     // downloads made
 };

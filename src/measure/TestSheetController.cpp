@@ -202,6 +202,11 @@ int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& ru
                                    .arg(testName(m_test), transducerName(m_transducer)));
         return 0;
     }
+    bool conditionsStored = false;
+    if (!askConditionsWhenDue(conditions, m_record.setup, conditionsStored))
+        return Status::Cancelled;
+    if (conditionsStored)
+        m_changed = true;
     loadDialLevels(*page);
     const int status = run(*page);
     if (!m_readOnly)

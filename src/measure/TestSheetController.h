@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/ConditionsQuestion.h"
 #include "measure/TestCatalogue.h"
 #include "measure/ToneMeasurement.h"
 
@@ -56,6 +57,8 @@ public:
 
     // The pages changed (test or transducer); the view rebuilds its tabs.
     std::function<void()> onPagesChanged;
+    // Asked before a run starts; nothing is asked without it.
+    ConditionsQuestion conditions;
 
 private:
     void buildPages();

@@ -20,10 +20,8 @@ PassBand narrowBandBand() {
     return {-3.0, 5.0};
 }
 
-double frequencyTolerance(const QString& audiometerType) {
-    bool ok = false;
-    const int type = audiometerType.trimmed().toInt(&ok);
-    return ok && type >= 0 && type <= 2 ? 0.01 : 0.02;
+double frequencyTolerance(int audiometerType) {
+    return audiometerType <= 2 ? 0.01 : 0.02;
 }
 
 bool frequencyPasses(double measuredHz, double nominalHz, double tolerance) {

@@ -20,8 +20,8 @@ struct PassBand {
 PassBand hearingLevelBand(FreqIndex index);
 PassBand narrowBandBand();
 
-// Allowed frequency error as a fraction of nominal for an audiometer type written in the record ("1".."5").
-double frequencyTolerance(const QString& audiometerType);
+// Allowed frequency error as a fraction of nominal for an audiometer type (`audiometerType`).
+double frequencyTolerance(int audiometerType);
 bool frequencyPasses(double measuredHz, double nominalHz, double tolerance);
 
 struct FmJudgement {

@@ -1,5 +1,6 @@
 #include "measure/ToneList.h"
 
+#include "model/AudiometerType.h"
 #include "model/FixedText.h"
 
 namespace orvik {
@@ -63,7 +64,7 @@ ResultRow levelRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
 
 ResultRow frequencyRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
     const double nominal = frequencyHz(i);
-    const double tolerance = frequencyTolerance(fixedText(input.setup.audType));
+    const double tolerance = frequencyTolerance(audiometerType(fixedText(input.setup.audType)));
     const float measuredHz = input.blocks.tone[i].frequency;
     ResultRow row;
     row.frequency = i;

@@ -1,11 +1,12 @@
 #include "model/AudiometerPageFields.h"
 
+#include "model/AudiometerType.h"
+
 #include <QStringList>
 
 namespace orvik::AudiometerPageFields {
 
 namespace {
-constexpr int TypeCount = 5;
 constexpr int ChannelCount = 4;
 } // namespace
 
@@ -23,9 +24,7 @@ QString storedDate(int year, int monthIndex, int day) {
 }
 
 int typeListPosition(const QString& storedType) {
-    bool ok = false;
-    const int type = storedType.trimmed().toInt(&ok);
-    return ok && type >= 1 && type <= TypeCount ? type - 1 : 0;
+    return audiometerType(storedType) - 1;
 }
 
 QString storedType(int listPosition) {

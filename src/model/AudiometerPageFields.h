@@ -17,7 +17,8 @@ struct DateFields {
 DateFields dateFields(const QString& storedDate);
 QString storedDate(int year, int monthIndex, int day); // "%04d-%02d-%02d", month stored 1..12
 
-// ANSI type list "1".."5": position p is stored as the text of p + 1; a stored type outside 1..5 shows as "1".
+// ANSI type list "1".."5": position p is stored as the text of p + 1; a stored type outside 1..5 shows the
+// default type.
 int typeListPosition(const QString& storedType);
 QString storedType(int listPosition);
 

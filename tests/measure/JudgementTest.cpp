@@ -2,6 +2,8 @@
 #include "measure/ToneFrequencyReading.h"
 #include "measure/ToneJudgement.h"
 #include "meter/Status.h"
+#include "model/AudiometerPageFields.h"
+#include "model/AudiometerType.h"
 
 #include <gtest/gtest.h>
 
@@ -20,16 +22,21 @@ TEST(HearingLevelLimits, BoundsAreInclusiveAndWidenFrom6000Hz) {
     EXPECT_FALSE(narrowBandBand().contains(-3.1));
 }
 
-TEST(FrequencyLimits, ToleranceFollowsTheAudiometerType) {
+// A type never stored (or unreadable) is judged as the type the audiometer page shows for it.
+TEST(FrequencyLimits, ToleranceFollowsTheStoredAudiometerType) {
     const struct {
         const char* type;
         double measured;
         bool passes;
-    } cases[] = {{"1", 504.9, true}, {"1", 509.9, false}, {"2", 495.0, true},
-                 {"3", 509.9, true}, {"5", 510.1, false}, {"", 509.9, true}};
-    for (const auto& c : cases)
-        EXPECT_EQ(frequencyPasses(c.measured, 500.0, frequencyTolerance(QString::fromLatin1(c.type))), c.passes)
+    } cases[] = {{"1", 504.9, true},  {"1", 509.9, false}, {"2", 495.0, true}, {"3", 509.9, true},
+                 {"5", 510.1, false}, {"", 504.9, true},   {"", 509.9, false}, {"0", 509.9, false},
+                 {"7", 509.9, false}, {"x", 509.9, false}};
+    for (const auto& c : cases) {
+        const QString stored = QString::fromLatin1(c.type);
+        EXPECT_EQ(AudiometerPageFields::typeListPosition(stored) + 1, audiometerType(stored)) << c.type;
+        EXPECT_EQ(frequencyPasses(c.measured, 500.0, frequencyTolerance(audiometerType(stored))), c.passes)
             << c.type << " " << c.measured;
+    }
 }
 
 TEST(FmLimits, DeviationRateAndCarrierAreJudgedTogether) {

@@ -65,6 +65,9 @@ TEST_F(Stable, NeverSteadyGivesUpAfterSixteenWithTheLastSpread) {
     EXPECT_EQ(read(), Status::NeverStable);
     EXPECT_EQ(meter.commands.count("&R1"), 16);
     EXPECT_FLOAT_EQ(result.lastSpread, 12.5f);
+    // What the technician is told it read is the last reading, with the offset.
+    EXPECT_FLOAT_EQ(result.levels[19], 62.5f);
+    EXPECT_FLOAT_EQ(result.levels[0], 40.0f);
 }
 
 TEST_F(Stable, ResultIsTheEnergyMeanOfTheLastFiveWithOffset) {

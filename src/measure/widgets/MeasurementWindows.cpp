@@ -7,19 +7,23 @@
 namespace orvik {
 
 QWidget* createDocumentTestSheet(ViewContext& context, int test, MeterSession& session, const AppServices& services,
-                                 Document& document,
-                                 std::function<void(TransducerKind)> transducerOnCoupler) {
+                                 Document& document, std::function<void(TransducerKind)> transducerOnCoupler) {
     const auto save = [&document](const AudiometerRecord&) {
         return document.saveRecord() == Document::SaveResult::Saved;
     };
     const auto calibratedMicrophone = [&document] { return document.calibratedMicrophoneModel(); };
+    const ConditionsQuestion conditions{.ask = {},
+                                        .asked = [&document] { return document.conditionsAsked(); },
+                                        .markAsked = [&document] { document.setConditionsAsked(true); }};
     return new TestSheetView(
-        context, TestSheetSeams{session, services, save, calibratedMicrophone, std::move(transducerOnCoupler)}, test);
+        context,
+        TestSheetSeams{session, services, save, calibratedMicrophone, std::move(transducerOnCoupler), conditions},
+        test);
 }
 
 int runDocumentCalibrationCheck(MeterSession& session, const AppServices& services, Document& document,
                                 QWidget* parent) {
-    return runCalibrationCheck(session, services, document.instruments(), parent,
+    return runCalibrationCheck(session, services, document.record().setup, document.instruments(), parent,
                                [&document](const QString& model) { document.setCalibratedMicrophoneModel(model); });
 }
 

@@ -35,9 +35,10 @@ QList<CalibrationInstrument> instrumentsOf(const InstrumentLists& lists, Instrum
 } // namespace
 
 struct MeterCalibrationDialog::Check {
-    Check(MeterSession& session, const AppServices& services, const InstrumentLists& instruments)
+    Check(MeterSession& session, const AppServices& services, const TestSetup& setup,
+          const InstrumentLists& instruments)
         : keys(*session.commander(), services.settings), link{session, keys, services, {}},
-          logic(link, instrumentsOf(instruments, InstrumentKind::Calibrator),
+          logic(link, setup, instrumentsOf(instruments, InstrumentKind::Calibrator),
                 instrumentsOf(instruments, InstrumentKind::Microphone)) {}
 
     KeySimulator keys;
@@ -46,8 +47,9 @@ struct MeterCalibrationDialog::Check {
 };
 
 MeterCalibrationDialog::MeterCalibrationDialog(MeterSession& session, const AppServices& services,
-                                               const InstrumentLists& instruments, QWidget* parent)
-    : QDialog(parent), m_check(std::make_unique<Check>(session, services, instruments)),
+                                               const TestSetup& setup, const InstrumentLists& instruments,
+                                               QWidget* parent)
+    : QDialog(parent), m_check(std::make_unique<Check>(session, services, setup, instruments)),
       m_calibrators(new QListWidget(this)), m_microphones(new QListWidget(this)), m_frequency(new QLabel(this)),
       m_level(new QLabel(this)), m_measured(new QLabel(this)), m_difference(new QLabel(this)),
       m_setCalibration(new QPushButton(QStringLiteral("Set Calibration"), this)),
@@ -159,11 +161,12 @@ void MeterCalibrationDialog::setMicrophoneChosen(std::function<void(const QStrin
     };
 }
 
-int runCalibrationCheck(MeterSession& session, const AppServices& services, const InstrumentLists& instruments,
-                        QWidget* parent, const std::function<void(const QString&)>& microphoneChosen) {
+int runCalibrationCheck(MeterSession& session, const AppServices& services, const TestSetup& setup,
+                        const InstrumentLists& instruments, QWidget* parent,
+                        const std::function<void(const QString&)>& microphoneChosen) {
     if (!session.isOpen() || !session.commander())
         return 0;
-    MeterCalibrationDialog window(session, services, instruments, parent);
+    MeterCalibrationDialog window(session, services, setup, instruments, parent);
     window.setMicrophoneChosen(microphoneChosen);
     if (!window.start())
         return 0;

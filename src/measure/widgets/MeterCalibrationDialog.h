@@ -15,6 +15,7 @@ namespace orvik {
 
 class InstrumentLists;
 class MeterSession;
+struct TestSetup;
 
 // "SLM Calibration": the meter check against an acoustic calibrator, shown modally. The lists choose
 // calibrator and microphone, a 1000 ms timer drives one band reading of the check logic a tick, "Set
@@ -22,14 +23,15 @@ class MeterSession;
 class MeterCalibrationDialog final : public QDialog {
     Q_OBJECT
 public:
-    // The session must be connected.
-    MeterCalibrationDialog(MeterSession& session, const AppServices& services, const InstrumentLists& instruments,
-                    QWidget* parent = nullptr);
+    // The session must be connected; `setup` names the equipment the check needs.
+    MeterCalibrationDialog(MeterSession& session, const AppServices& services, const TestSetup& setup,
+                           const InstrumentLists& instruments, QWidget* parent = nullptr);
     ~MeterCalibrationDialog() override;
 
     // Told the model of each microphone chosen from now on (the opening sequence chooses one).
     void setMicrophoneChosen(std::function<void(const QString&)> chosen);
-    // The opening sequence under the "Waiting for SLM to Stabilize" message; false when the technician gave up.
+    // The equipment check, then the opening sequence under the "Waiting for SLM to Stabilize" message; false
+    // when equipment is missing or the technician gave up.
     bool start();
     // One timer tick (also what tests call instead of waiting a second).
     void tick();
@@ -62,9 +64,10 @@ private:
 };
 
 // Shows the check for a connected meter. Non-zero when the meter was checked (the dialog opened and was
-// closed); zero when the technician gave up while it opened.
+// closed); zero when equipment was missing or the technician gave up while it opened.
 // `microphoneChosen` hears the model of every microphone the technician chooses in it.
-int runCalibrationCheck(MeterSession& session, const AppServices& services, const InstrumentLists& instruments,
-                        QWidget* parent, const std::function<void(const QString&)>& microphoneChosen = {});
+int runCalibrationCheck(MeterSession& session, const AppServices& services, const TestSetup& setup,
+                        const InstrumentLists& instruments, QWidget* parent,
+                        const std::function<void(const QString&)>& microphoneChosen = {});
 
 } // namespace orvik

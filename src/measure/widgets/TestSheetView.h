@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppServices.h"
+#include "measure/ConditionsQuestion.h"
 #include "model/Transducer.h"
 #include "shell/ViewContext.h"
 
@@ -31,6 +32,8 @@ struct TestSheetSeams {
     // Told the sheet's transducer whenever the technician goes on to another one; a simulated bench puts that
     // transducer on its coupler.
     std::function<void(TransducerKind)> transducerOnCoupler = {};
+    // Whether the session asked for the conditions already; the view adds the dialog that asks.
+    ConditionsQuestion conditions = {};
 };
 
 // The audiometer test sheet: the test and transducer lists, one tab per page of the chosen test and

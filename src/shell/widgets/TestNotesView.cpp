@@ -79,8 +79,11 @@ TestNotesView::TestNotesView(ViewContext& context, QWidget* parent)
     scroll->setWidgetResizable(true);
 
     auto* conditions = new QPushButton(QStringLiteral("Temperature / Humidity..."), this);
-    connect(conditions, &QPushButton::clicked, this,
-            [this] { ConditionsDialog(m_context.document.record().setup, m_context.messages, this).exec(); });
+    connect(conditions, &QPushButton::clicked, this, [this] {
+        // The values go straight into the record, whatever the notes' own OK or Cancel.
+        if (ConditionsDialog(m_context.document.record().setup, m_context.messages, this).exec() == QDialog::Accepted)
+            m_context.document.setModified(true);
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->addButton(conditions, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TestNotesView::accept);

@@ -36,14 +36,95 @@ struct CalibrationCheck : ::testing::Test, SimBench {
         simulator.scene().calibrator().spl = 114.0;
         simulator.meter().profile().calibrationLevelDb = 94.0;
         dialog = std::make_unique<MeterCalibrationCheck>(
-            *link,
+            *link, record.setup,
             QList<CalibrationInstrument>{{"Veltan Quirn", "CAL200", "9031", 1000.0, 114.0},
                                          {"Veltan Quirn", "CAL250", "9044", 250.0, 94.0}},
             QList<CalibrationInstrument>{{"Veltan Quirn", "377B02", "55103"}});
     }
     int gain() { return simulator.meter().gainSetting(); }
+    static bool touchesCalibration(const QByteArrayList& sent) {
+        return std::any_of(sent.begin(), sent.end(), [](const QByteArray& c) {
+            return c.startsWith("S41") || c == "Q41" || c.startsWith("S227") || c == "S1,1";
+        });
+    }
 };
 } // namespace
+
+// Without a calibrator or a microphone in the record's equipment the dialog does not open, and the meter is not
+// spoken to.
+TEST_F(CalibrationCheck, OpensOnlyWithCalibratorAndMicrophoneChosen) {
+    const struct {
+        void (*clear)(TestInstruments&);
+        const char* line;
+    } cases[] = {
+        {[](TestInstruments& i) { i.calibrator.identity = {}; }, "\n\n    Calibrator"},
+        {[](TestInstruments& i) { i.microphones[0].identity = {}; }, "\n\n    Calibration Microphone"},
+    };
+    for (const auto& c : cases) {
+        const TestSetup chosen = record.setup;
+        c.clear(record.setup.instruments);
+        t.messages.clear();
+        t.messages.answer("Unable to bring up calibration dialog", MessageAnswer::Ok, 1);
+        const qsizetype before = log.commands.size();
+        EXPECT_FALSE(dialog->open()) << c.line;
+        EXPECT_EQ(log.commands.size(), before) << c.line;
+        ASSERT_EQ(t.messages.texts().size(), 1) << c.line;
+        EXPECT_TRUE(t.messages.texts().front().endsWith(QString::fromLatin1(c.line))) << c.line;
+        record.setup = chosen;
+    }
+    EXPECT_TRUE(dialog->open());
+}
+
+// A correction that would leave the meter's calibration offset beyond 5 dB, or that has no calibrator level to
+// go by, is refused before the meter's calibration is touched; one that brings a far-off meter back is made.
+TEST_F(CalibrationCheck, RefusesAnImplausibleCorrection) {
+    const struct {
+        const char* name;
+        double calibratorLevel; // of the calibrator chosen in the list; the one on the microphone plays 114 dB
+        double meterOffset;     // held by the meter before
+        double sensitivityError;
+        bool corrected;
+    } cases[] = {
+        {"no calibrator level", 0.0, 0.0, 0.0, false},
+        {"wrong calibrator chosen", 94.0, 0.0, 0.0, false},
+        {"microphone 4.9 dB off", 114.0, 0.0, 4.9, true},
+        {"microphone 6 dB off", 114.0, 0.0, 6.0, false},
+        {"meter left far off by an earlier correction", 114.0, 12.0, 0.5, true},
+    };
+    for (const auto& c : cases) {
+        simulator.meter().profile().calibrationOffsetDb = c.meterOffset;
+        simulator.meter().behaviour().sensitivityErrorDb = c.sensitivityError;
+        dialog = std::make_unique<MeterCalibrationCheck>(
+            *link, record.setup,
+            QList<CalibrationInstrument>{{"Veltan Quirn", "CAL200", "9031", 1000.0, c.calibratorLevel}},
+            QList<CalibrationInstrument>{{"Veltan Quirn", "377B02", "55103"}});
+        ASSERT_TRUE(dialog->open()) << c.name;
+        ASSERT_EQ(setMeterGain(*link, 3, nullptr), 0);
+        t.messages.clear();
+        t.messages.answer("The calibration was not changed", MessageAnswer::Ok);
+        const qsizetype before = log.commands.size();
+        dialog->setCalibration();
+        EXPECT_EQ(touchesCalibration(log.commands.mid(before)), c.corrected) << c.name;
+        EXPECT_EQ(t.messages.count("The calibration was not changed"), c.corrected ? 0 : 1) << c.name;
+        EXPECT_NEAR(simulator.meter().calibrationOffset(), c.corrected ? -c.sensitivityError : c.meterOffset, 0.06)
+            << c.name;
+        EXPECT_EQ(gain(), 3) << c.name;
+    }
+}
+
+// A meter that never reads steadily is reported with the level it read last.
+TEST_F(CalibrationCheck, NeverStableNamesTheLastReading) {
+    simulator.meter().behaviour().neverStable = true;
+    ASSERT_TRUE(dialog->open());
+    const QString prefix = QStringLiteral("Unable to get stable SPL reading from the K37: reading ");
+    t.messages.clear();
+    t.messages.answer(prefix, MessageAnswer::Ok, 1);
+    dialog->setCalibration();
+    ASSERT_EQ(t.messages.count(prefix), 1) << t.messages.texts().join('\n').toStdString();
+    const QString text = t.messages.texts().filter(prefix).front();
+    const double reading = text.mid(prefix.size()).section(u' ', 0, 0).toDouble();
+    EXPECT_NEAR(reading, 114.0, 10.0) << text.toStdString();
+}
 
 TEST_F(CalibrationCheck, OpensOnTheRememberedCalibratorOrTheFirst) {
     ASSERT_TRUE(dialog->open());
@@ -114,14 +195,20 @@ TEST_F(CalibrationCheck, EveryFailingStepRestoresWhatWasChanged) {
     }
 }
 
-TEST_F(CalibrationCheck, StopAtTheGainStepLeavesTheLevelAlone) {
+// A stop while the gain is being set, before the gain command and after it, leaves the meter at its own gain
+// and its calibration level untouched.
+TEST_F(CalibrationCheck, StopAtTheGainStepRestoresTheGainAndLeavesTheLevelAlone) {
     ASSERT_TRUE(dialog->open());
-    ASSERT_EQ(setMeterGain(*link, 0, nullptr), 0);
-    t.progress.cancelAtCheck(t.progress.checks + 1);
-    const qsizetype before = log.commands.size();
-    dialog->setCalibration();
-    const QByteArrayList sent = log.commands.mid(before);
-    EXPECT_FALSE(
-        std::any_of(sent.begin(), sent.end(), [](const QByteArray& c) { return c.startsWith("S41") || c == "Q41"; }));
-    EXPECT_EQ(gain(), 0);
+    for (const int cancelAt : {1, 2, 3}) {
+        ASSERT_EQ(setMeterGain(*link, 0, nullptr), 0);
+        t.progress.cancelAtCheck(t.progress.checks + cancelAt);
+        const qsizetype before = log.commands.size();
+        dialog->setCalibration();
+        const QByteArrayList sent = log.commands.mid(before);
+        EXPECT_FALSE(std::any_of(sent.begin(), sent.end(), [](const QByteArray& c) {
+            return c.startsWith("S41") || c == "Q41";
+        })) << cancelAt;
+        EXPECT_EQ(gain(), 0) << cancelAt;
+        EXPECT_TRUE(simulator.meter().runState(t.clock.milliseconds()) == sim::K37Meter::RunState::Running) << cancelAt;
+    }
 }

@@ -142,3 +142,48 @@ TEST(SheetClock, DateAndTimeLabels) {
     for (const auto& c : cases)
         EXPECT_EQ(sheetTimeLabel(QTime(c.hour, c.minute)), c.label);
 }
+
+// With the maker's own mastoid the conditions are asked before the first run of the session and then not again,
+// by this sheet or the next; a cancel there starts nothing. Another maker's mastoid needs no conditions.
+TEST_F(TestSheet, ConditionsAreAskedOnceASessionWithTheMakersMastoid) {
+    const struct {
+        const char* mastoidMaker;
+        QList<bool> answers; // the technician's OK (true) or Cancel, in turn
+        QList<int> statuses; // of three runs
+        int asked;
+    } cases[] = {
+        {"Veltan Quirn", {false, true}, {Status::Cancelled, 0, 0}, 2},
+        {"Bruel", {}, {0, 0, 0}, 0},
+    };
+    for (const auto& c : cases) {
+        setFixedText(record.setup.instruments.mastoid.identity.manufacturer, QString::fromLatin1(c.mastoidMaker));
+        record.setup.temperature = 0.0f;
+        sheet = std::make_unique<TestSheetController>(record, *link, nullptr, nullptr);
+        bool sessionAsked = false;
+        QList<bool> answers = c.answers;
+        int asked = 0;
+        const auto useQuestion = [&](TestSheetController& controller) {
+            controller.conditions = {.ask =
+                                         [&](TestSetup& setup) {
+                                             ++asked;
+                                             if (answers.isEmpty() || !answers.takeFirst())
+                                                 return false;
+                                             setup.temperature = 21.5f;
+                                             return true;
+                                         },
+                                     .asked = [&] { return sessionAsked; },
+                                     .markAsked = [&] { sessionAsked = true; }};
+        };
+        useQuestion(*sheet);
+        EXPECT_EQ(sheet->measureSelected({}), c.statuses[0]) << c.mastoidMaker;
+        EXPECT_EQ(sheet->changed(), c.asked == 0) << c.mastoidMaker << ": a cancelled question starts no run";
+        EXPECT_EQ(sheet->measureSelected({}), c.statuses[1]) << c.mastoidMaker;
+        EXPECT_TRUE(sheet->changed()) << c.mastoidMaker;
+        EXPECT_EQ(record.setup.temperature, c.asked ? 21.5f : 0.0f) << c.mastoidMaker;
+
+        TestSheetController next(record, *link, nullptr, nullptr);
+        useQuestion(next);
+        EXPECT_EQ(next.measureSelected({}), c.statuses[2]) << c.mastoidMaker;
+        EXPECT_EQ(asked, c.asked) << c.mastoidMaker;
+    }
+}

@@ -1,14 +1,17 @@
-#include "shell/widgets/TestNotesView.h"
 #include "shell/widgets/SummaryView.h"
 #include "MainWindowFixture.h"
+#include "ModalDialog.h"
 #include "model/FixedText.h"
+#include "model/widgets/ConditionsDialog.h"
 #include "shell/SummaryFields.h"
+#include "shell/widgets/TestNotesView.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace orvik::test {
@@ -118,6 +121,30 @@ TEST_F(SummaryViewTest, NotesKeepCommentsWithinTheRecordAndStoreTheVisualCheck) 
     EXPECT_EQ(document->record().notes.visualCheck[7], 2);
     EXPECT_EQ(fixedText(document->record().notes.comments).size(), 511);
     EXPECT_EQ(frame->views().current(), ViewId::Summary);
+}
+
+// The conditions go into the record as their dialog closes with OK, so the record is modified even when the
+// notes themselves are then cancelled.
+TEST_F(SummaryViewTest, ConditionsFromTheNotesMarkTheRecordModified) {
+    for (const bool accepted : {false, true}) {
+        document->setModified(false);
+        trigger(MenuCommand::AudiometerTestNotes);
+        auto* notes = view<TestNotesView>();
+        ASSERT_NE(notes, nullptr);
+        QPushButton* conditions = nullptr;
+        for (QPushButton* button : notes->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Temperature / Humidity..."))
+                conditions = button;
+        ASSERT_NE(conditions, nullptr);
+        whileModal<ConditionsDialog>([conditions] { conditions->click(); },
+                                     [accepted](ConditionsDialog& dialog) {
+                                         dialog.temperatureField()->setText(QStringLiteral("21.5"));
+                                         accepted ? dialog.accept() : dialog.reject();
+                                     });
+        notes->cancel();
+        EXPECT_EQ(document->isModified(), accepted) << accepted;
+        EXPECT_EQ(document->record().setup.temperature, accepted ? 21.5f : 0.0f) << accepted;
+    }
 }
 
 } // namespace

@@ -155,8 +155,8 @@ TEST_F(WindowFitTest, EveryWindowFitsALaptopAndTabsInReadingOrder) {
              connected();
              whileModal<MeterCalibrationDialog>(
                  [this] {
-                     return runCalibrationCheck(meter.session(), measurementServices(), database.instruments(),
-                                                frame.get());
+                     return runCalibrationCheck(meter.session(), measurementServices(), database.record().setup,
+                                                database.instruments(), frame.get());
                  },
                  [&c](MeterCalibrationDialog& window) {
                      c(window);
