@@ -148,6 +148,7 @@ TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
 
 // The check opens on the calibrator and microphone chosen last and shows the remembered calibrator's values.
 TEST_F(TestSheetViewTest, CalibrationCheckOpensOnTheRememberedInstruments) {
+    setUpAudiometer(); // the record names a calibrator and a microphone
     InstrumentEntry low = database.instruments().list(InstrumentKind::Calibrator).front();
     setFixedText(low.identity.serialNumber, QStringLiteral("SIM-C2"));
     low.values.calibrator.frequency = 250.0f;

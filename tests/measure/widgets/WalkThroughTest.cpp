@@ -11,6 +11,7 @@
 #include "measure/widgets/MeasurementWindows.h"
 #include "SheetWindowFixture.h"
 #include "model/FixedText.h"
+#include "model/widgets/ConditionsDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -122,7 +123,20 @@ void WalkThroughTest::measureHearingLevel(TestSheetView& sheet, const QString& t
     ASSERT_GE(sheet.pages()->count(), 2);
     for (int channel : {0, 1}) {
         sheet.pages()->setCurrentIndex(channel);
-        sheet.button(QStringLiteral("Measure All"))->click();
+        QPushButton* measureAll = sheet.button(QStringLiteral("Measure All"));
+        if (database.conditionsAsked()) {
+            measureAll->click();
+        } else {
+            // The set-up chose the maker's own mastoid: the first run of the session asks for the conditions.
+            whileModal<ConditionsDialog>(
+                [measureAll] {
+                    measureAll->click();
+                    return 0;
+                },
+                [](ConditionsDialog& conditions) { conditions.accept(); });
+            EXPECT_TRUE(database.conditionsAsked());
+            EXPECT_FLOAT_EQ(database.record().setup.temperature, 23.0f);
+        }
         auto* page = qobject_cast<ToneMeasurementPage*>(sheet.pages()->widget(channel));
         ASSERT_NE(page, nullptr);
         const QString levels = columnTexts(*page->table(), QStringLiteral("Hearing Level")).join(u' ');
