@@ -145,10 +145,8 @@ void TestSheetView::buildLayout() {
         if (m_filling || row < 0 || row == m_links->sheet.test())
             return;
         // A test change sets the meter's mode, which talks to the meter.
-        if (!busy().run(m_context.messages, [this, row] { m_links->sheet.chooseTest(row); })) {
-            showLists();
-            return;
-        }
+        // Refused or done, the lists show the test in force.
+        busy().run(m_context.messages, [this, row] { m_links->sheet.chooseTest(row); });
         showLists();
     });
     connect(m_transducers, &QListWidget::currentRowChanged, this, [this](int row) {
