@@ -74,7 +74,7 @@ SoundField AcousticScene::channelField(double spl) const {
     }
     case SignalType::Warble: {
         const double swing = f * a.fm.deviationPercent / 100.0;
-        field.addNoise(f - swing, f + swing, spl);
+        field.addNoise(f - swing, f + swing, spl, SoundSource::Tone); // a swept tone, steady on average
         break;
     }
     case SignalType::NarrowBand: {
@@ -108,29 +108,30 @@ SoundField AcousticScene::audiometerField() const {
         if (otherPlays)
             field.add(channelField(spl - a.crossTalkAttenuationDb));
     }
-    field.addNoise(WhiteNoiseLowHz, WhiteNoiseHighHz, a.residualSpl);
+    field.addNoise(WhiteNoiseLowHz, WhiteNoiseHighHz, a.residualSpl, SoundSource::NoiseSignal);
     return field;
 }
 
 SoundField AcousticScene::field() const {
     SoundField field;
     if (m_calibrator.active) {
-        field.addTone(m_calibrator.frequencyHz, m_calibrator.spl);
+        field.addTone(m_calibrator.frequencyHz, m_calibrator.spl, SoundSource::Calibrator);
     } else {
         field = audiometerField();
         const bool isolated = m_inCoupler && m_audiometer.transducer != TransducerSpeakers;
         const double edge = std::pow(10.0, 0.05);
         for (int band = 0; band < 33; ++band) {
             const double centre = SoundField::bandCentreHz(band);
-            field.addNoise(centre / edge, centre * edge, m_booth[band] - (isolated ? couplerIsolationDb : 0.0));
+            field.addNoise(centre / edge, centre * edge, m_booth[band] - (isolated ? couplerIsolationDb : 0.0),
+                           SoundSource::Booth);
         }
     }
     SoundField heard;
     for (const SoundField::Tone& tone : field.tones())
-        heard.addTone(tone.frequencyHz, tone.spl + microphoneResponseAt(tone.frequencyHz));
+        heard.addTone(tone.frequencyHz, tone.spl + microphoneResponseAt(tone.frequencyHz), tone.source);
     for (const SoundField::NoiseBand& noise : field.noise())
         heard.addNoise(noise.lowHz, noise.highHz,
-                       noise.spl + microphoneResponseAt(std::sqrt(noise.lowHz * noise.highHz)));
+                       noise.spl + microphoneResponseAt(std::sqrt(noise.lowHz * noise.highHz)), noise.source);
     return heard;
 }
 

@@ -63,6 +63,9 @@ struct VirtualCalibrator {
     bool active = false;
     double frequencyHz = 1000.0;
     double spl = 114.0;
+    // A disturbed calibrator (loosely seated on the microphone, handled during the reading, a failing battery):
+    // its level wanders from reading to reading by this much (standard deviation, dB). 0 for a good one.
+    double wanderDb = 0.0;
 };
 
 // Everything behind the meter's microphone: the audiometer through its transducer and coupler, the booth's

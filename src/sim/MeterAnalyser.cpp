@@ -11,7 +11,23 @@ constexpr double ToneDetectionMarginDb = 10.0;
 // Harmonics are computed only for a fundamental this loud.
 constexpr double HarmonicsMinimumDb = 40.0;
 constexpr double PulseDetectionMarginDb = 20.0;
+// A meter that cannot settle: its readings scatter this much on top of their swing.
+constexpr double NeverStableSd = 2.5;
 } // namespace
+
+double ReadingNoise::of(SoundSource source) const {
+    switch (source) {
+    case SoundSource::Calibrator:
+        return calibrator;
+    case SoundSource::Tone:
+        return tone;
+    case SoundSource::NoiseSignal:
+        return noiseSignal;
+    case SoundSource::Booth:
+        return booth;
+    }
+    return booth;
+}
 
 MeterAnalyser::MeterAnalyser(const AcousticScene& scene, AnalyserBehaviour& behaviour)
     : m_scene(scene), m_behaviour(behaviour), m_random(behaviour.seed) {
@@ -31,6 +47,38 @@ double MeterAnalyser::noise(double sd) {
         return 0.0;
     std::normal_distribution<double> distribution(0.0, sd);
     return distribution(m_random);
+}
+
+double MeterAnalyser::sourceSd(SoundSource source) const {
+    const double sd = m_behaviour.readingNoise.of(source);
+    // A disturbed calibrator's own wandering comes on top of the meter's.
+    return source == SoundSource::Calibrator ? std::hypot(sd, m_scene.calibrator().wanderDb) : sd;
+}
+
+double MeterAnalyser::spread(const SourceParts& parts, const std::function<double(const SoundField&)>& levelOf,
+                             double floorDb) const {
+    // A reading moves with each source by that source's share of the energy: a tone well above the booth is
+    // read as steadily as the tone alone. The meter's own floor is random noise like the booth's.
+    std::array<double, SoundSourceCount> levels{};
+    double total = floorDb;
+    for (int source = 0; source < SoundSourceCount; ++source) {
+        levels[source] = levelOf(parts[source]);
+        total = addLevels(total, levels[source]);
+    }
+    const auto share = [total](double level) {
+        return std::isfinite(level) ? std::pow(10.0, (level - total) / 10.0) : 0.0;
+    };
+    double sd = share(floorDb) * sourceSd(SoundSource::Booth);
+    for (int source = 0; source < SoundSourceCount; ++source)
+        sd += share(levels[source]) * sourceSd(SoundSource(source));
+    return sd;
+}
+
+MeterAnalyser::SourceParts MeterAnalyser::bySource(const SoundField& field) {
+    SourceParts parts;
+    for (int source = 0; source < SoundSourceCount; ++source)
+        parts[source] = field.from(SoundSource(source));
+    return parts;
 }
 
 double MeterAnalyser::settle(double target, double from, qint64 nowMs) const {
@@ -62,14 +110,18 @@ double MeterAnalyser::withinRange(double level, double floor, bool& overload) co
 MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
     followScene(nowMs);
     const SoundField field = m_scene.field();
+    const auto parts = bySource(field);
+    const double floorHeard = noiseFloorDb() - m_behaviour.sensitivityErrorDb;
     Spectrum result;
     // A meter that cannot settle swings its whole display, so no five readings ever agree.
     const double swing = m_behaviour.neverStable ? ((m_wander++ % 2) ? 1.5 : -1.5) : 0.0;
-    const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
     for (int band = 0; band < 33; ++band) {
         const double target =
             withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), result.overload);
         m_target[band] = target;
+        const double sd = m_behaviour.neverStable
+                              ? NeverStableSd
+                              : spread(parts, [band](const SoundField& f) { return f.bandLevel(band); }, floorHeard);
         result.bands[band] = settle(target, m_from[band], nowMs) + swing + noise(sd);
     }
     return result;
@@ -78,13 +130,18 @@ MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
 std::array<double, 401> MeterAnalyser::fftLines(double spanHz, qint64 nowMs) {
     followScene(nowMs);
     const SoundField field = m_scene.field();
+    const auto parts = bySource(field);
     const double width = spanHz / 400.0;
+    // A line is narrower than a third-octave band, so less of the meter's own noise falls into it.
+    const double lineFloor = noiseFloorDb() - 10.0;
     std::array<double, 401> lines{};
     bool overload = false;
     for (int k = 0; k < 401; ++k) {
         const double level = field.lineLevel(k * width, width) + m_behaviour.sensitivityErrorDb;
-        // A line is narrower than a third-octave band, so less of the meter's own noise falls into it.
-        lines[k] = withinRange(level, noiseFloorDb() - 10.0, overload) + noise(m_behaviour.readingNoiseDb);
+        const double sd = spread(
+            parts, [&](const SoundField& f) { return f.lineLevel(k * width, width); },
+            lineFloor - m_behaviour.sensitivityErrorDb);
+        lines[k] = withinRange(level, lineFloor, overload) + noise(sd);
     }
     return lines;
 }
@@ -92,9 +149,13 @@ std::array<double, 401> MeterAnalyser::fftLines(double spanHz, qint64 nowMs) {
 double MeterAnalyser::overallLevel(int weighting, qint64 nowMs) {
     followScene(nowMs);
     bool overload = false;
+    const SoundField field = m_scene.field();
     const double target =
-        withinRange(m_scene.field().overallLevel(weighting) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), overload);
-    const double sd = m_behaviour.neverStable ? 2.5 : m_behaviour.readingNoiseDb;
+        withinRange(field.overallLevel(weighting) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), overload);
+    const double sd = m_behaviour.neverStable
+                          ? NeverStableSd
+                          : spread(bySource(field), [weighting](const SoundField& f) { return f.overallLevel(weighting); },
+                                   noiseFloorDb() - m_behaviour.sensitivityErrorDb);
     return settle(target, noiseFloorDb(), nowMs) + noise(sd);
 }
 
@@ -111,7 +172,7 @@ MeterAnalyser::ToneAnalysis MeterAnalyser::analyseTone(double spanHz) {
         return analysis;
     // The counter resolves a tenth of a hertz and jitters by a few hundredths.
     analysis.frequencyHz = std::round((fundamental->frequencyHz + noise(m_behaviour.counterJitterHz)) * 10.0) / 10.0;
-    analysis.levelDb = fundamental->spl + m_behaviour.sensitivityErrorDb + noise(m_behaviour.readingNoiseDb);
+    analysis.levelDb = fundamental->spl + m_behaviour.sensitivityErrorDb + noise(sourceSd(fundamental->source));
     analysis.harmonicsKnown = analysis.levelDb >= HarmonicsMinimumDb;
     const double f = fundamental->frequencyHz;
     // A harmonic lost in the noise reads as the noise floor of its line.

@@ -4,15 +4,30 @@
 
 #include <QtGlobal>
 #include <array>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <random>
 
 namespace orvik::sim {
 
+// How much one reading moves from the next, by what the meter hears: standard deviations in dB. A steady
+// calibrator tone is read to a few thousandths, an audiometer's tone a little less steadily; random noise
+// (noise signals, the booth, the meter's own noise floor) fluctuates by tenths of a dB in a band.
+struct ReadingNoise {
+    double calibrator = 0.01;
+    double tone = 0.06;
+    double noiseSignal = 0.3;
+    double booth = 0.4;
+
+    double of(SoundSource source) const;
+    // The same spread whatever plays.
+    static ReadingNoise uniform(double sd) { return {sd, sd, sd, sd}; }
+};
+
 // How the meter's analysers behave: reading noise, settling and the range that the gain setting gives.
 struct AnalyserBehaviour {
-    double readingNoiseDb = 0.08;    // standard deviation of one reading
+    ReadingNoise readingNoise;
     double settlingTauMs = 250.0;    // time constant with which a reading follows a change
     double sensitivityErrorDb = 0.0; // the uncalibrated chain's error; the calibration offset undoes it
     double counterJitterHz = 0.02;   // the frequency counter's jitter
@@ -24,7 +39,7 @@ struct AnalyserBehaviour {
     // A meter that settles at once, with the given reading noise: runs that test what follows a reading.
     static AnalyserBehaviour steady(double readingNoiseDb = 0.0) {
         AnalyserBehaviour behaviour;
-        behaviour.readingNoiseDb = readingNoiseDb;
+        behaviour.readingNoise = ReadingNoise::uniform(readingNoiseDb);
         behaviour.settlingTauMs = 0.0;
         return behaviour;
     }
@@ -82,6 +97,13 @@ public:
 
 private:
     double noise(double sd);
+    using SourceParts = std::array<SoundField, SoundSourceCount>;
+    static SourceParts bySource(const SoundField& field);
+    double sourceSd(SoundSource source) const;
+    // The standard deviation of one reading of what `levelOf` takes from the field, whose sources share the
+    // reading with the meter's floor (given as heard, before the sensitivity error).
+    double spread(const SourceParts& parts, const std::function<double(const SoundField&)>& levelOf,
+                  double floorDb) const;
     double settle(double target, double from, qint64 nowMs) const;
     double withinRange(double level, double floor, bool& overload) const;
 

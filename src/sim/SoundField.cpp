@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace orvik::sim {
@@ -46,14 +47,14 @@ double weightingDb(int weighting, double f) {
     return 20.0 * std::log10(ra) + 2.0;
 }
 
-void SoundField::addTone(double frequencyHz, double spl) {
+void SoundField::addTone(double frequencyHz, double spl, SoundSource source) {
     if (frequencyHz > 0.0 && std::isfinite(spl))
-        m_tones.push_back({frequencyHz, spl});
+        m_tones.push_back({frequencyHz, spl, source});
 }
 
-void SoundField::addNoise(double lowHz, double highHz, double spl) {
+void SoundField::addNoise(double lowHz, double highHz, double spl, SoundSource source) {
     if (highHz > lowHz && std::isfinite(spl))
-        m_noise.push_back({lowHz, highHz, spl});
+        m_noise.push_back({lowHz, highHz, spl, source});
 }
 
 void SoundField::add(const SoundField& other) {
@@ -66,6 +67,15 @@ void SoundField::scale(double db) {
         tone.spl += db;
     for (NoiseBand& noise : m_noise)
         noise.spl += db;
+}
+
+SoundField SoundField::from(SoundSource source) const {
+    SoundField part;
+    std::copy_if(m_tones.begin(), m_tones.end(), std::back_inserter(part.m_tones),
+                 [source](const Tone& tone) { return tone.source == source; });
+    std::copy_if(m_noise.begin(), m_noise.end(), std::back_inserter(part.m_noise),
+                 [source](const NoiseBand& noise) { return noise.source == source; });
+    return part;
 }
 
 double SoundField::levelBetween(double lowHz, double highHz) const {

@@ -4,6 +4,11 @@
 
 namespace orvik::sim {
 
+// Where a component of the field comes from. A meter's reading of a steady calibrator tone hardly moves, one of
+// random noise moves by tenths of a dB: the analysers need to know which is which.
+enum class SoundSource { Calibrator, Tone, NoiseSignal, Booth };
+inline constexpr int SoundSourceCount = 4;
+
 // What reaches the meter's microphone, as the analysers see it: pure components and bands of noise, each
 // with its sound pressure level. Every analyser of the meter (third-octave bands, FFT lines, overall level)
 // reads the same field, so they always agree with each other.
@@ -12,18 +17,22 @@ public:
     struct Tone {
         double frequencyHz;
         double spl;
+        SoundSource source = SoundSource::Tone;
     };
     struct NoiseBand {
         double lowHz;
         double highHz;
         double spl; // total over the band, energy spread evenly over frequency
+        SoundSource source = SoundSource::NoiseSignal;
     };
 
-    void addTone(double frequencyHz, double spl);
-    void addNoise(double lowHz, double highHz, double spl);
+    void addTone(double frequencyHz, double spl, SoundSource source = SoundSource::Tone);
+    void addNoise(double lowHz, double highHz, double spl, SoundSource source = SoundSource::NoiseSignal);
     void add(const SoundField& other);
     // Every component lowered or raised by the same amount.
     void scale(double db);
+    // Only the components that come from one source.
+    SoundField from(SoundSource source) const;
 
     // Energy between two frequencies, as a level; -infinity for none.
     double levelBetween(double lowHz, double highHz) const;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 
 using namespace orvik::sim;
 using orvik::sim::test::SimHost;
@@ -81,6 +82,46 @@ TEST(SceneReading, SignalsReadTheirReferenceAboveTheDial) {
 
     setTone(host.simulator.scene(), SignalType::WhiteNoise, 60, 1000.0);
     EXPECT_NEAR(host.exchange("R4,0").toDouble(), 60.0 + WhiteNoiseReferenceDb, 0.2);
+}
+
+// A band reads as steadily as what dominates it: a calibrator to a hundredth of a dB, an audiometer's tone a
+// little less, random noise by tenths; a disturbed calibrator wanders by its own amount on top.
+TEST(SceneReading, ReadingsSpreadByWhatIsHeard) {
+    const ReadingNoise noise;
+    const struct {
+        const char* what;
+        void (*set)(AcousticScene&);
+        int band;
+        double sd;
+    } cases[] = {
+        {"calibrator", [](AcousticScene& s) { s.calibrator().active = true; }, 19, noise.calibrator},
+        {"disturbed calibrator",
+         [](AcousticScene& s) {
+             s.calibrator().active = true;
+             s.calibrator().wanderDb = 0.2;
+         },
+         19, std::hypot(noise.calibrator, 0.2)},
+        {"tone", [](AcousticScene& s) { setTone(s, SignalType::Tone, 70, 1000.0); }, 19, noise.tone},
+        {"narrow band", [](AcousticScene& s) { setTone(s, SignalType::NarrowBand, 70, 1000.0); }, 19,
+         noise.noiseSignal},
+        {"booth", [](AcousticScene& s) { s.setMicrophoneInCoupler(false); }, 5, noise.booth},
+    };
+    for (const auto& c : cases) {
+        AnalyserBehaviour behaviour;
+        behaviour.settlingTauMs = 0.0;
+        SimHost host({}, behaviour);
+        prepare(host, 0);
+        c.set(host.simulator.scene());
+        host.simulator.scene().touch();
+        std::vector<double> levels;
+        for (int i = 0; i < 200; ++i)
+            levels.push_back(bandLevel(host, c.band));
+        const double mean = std::accumulate(levels.begin(), levels.end(), 0.0) / double(levels.size());
+        double squares = 0.0;
+        for (const double level : levels)
+            squares += (level - mean) * (level - mean);
+        EXPECT_NEAR(std::sqrt(squares / double(levels.size() - 1)), c.sd, 0.2 * c.sd) << c.what;
+    }
 }
 
 TEST(SceneReading, BandLevelFollowsTheChainOfCorrections) {

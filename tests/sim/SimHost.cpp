@@ -6,7 +6,7 @@ namespace orvik::sim::test {
 
 AnalyserBehaviour SimHost::quietBehaviour() {
     AnalyserBehaviour behaviour;
-    behaviour.readingNoiseDb = 0.0;
+    behaviour.readingNoise = ReadingNoise::uniform(0.0);
     behaviour.settlingTauMs = 0.0;
     behaviour.counterJitterHz = 0.0;
     behaviour.sweepJitterHz = 0.0;
