@@ -54,69 +54,38 @@ int channelOf(const QString& ear) {
     return 2;
 }
 
-} // namespace
-
-DialFollowingMessageBox::DialFollowingMessageBox(MessageBox& inner, AcousticScene& scene)
-    : m_inner(inner), m_scene(scene) {}
-
-MessageAnswer DialFollowingMessageBox::show(const QString& text, MessageButtons buttons, const QString& caption) {
-    if (!follow(text))
-        return m_inner.show(text, buttons, caption);
-    m_followed.append(text);
-    return agreeingAnswer(buttons);
+void setDial(AcousticScene& scene, const PromptShape& shape, const QRegularExpressionMatch& match,
+             const QString& text, int minimumDialHl) {
+    VirtualAudiometer& a = scene.audiometer();
+    a.signal = shape.signal;
+    a.dialHl = match.captured(u"hl").isEmpty() ? minimumDialHl : match.captured(u"hl").toInt();
+    if (!match.captured(u"hz").isEmpty())
+        a.frequencyHz = match.captured(u"hz").toDouble();
+    if (!match.captured(u"ear").isEmpty())
+        a.channel = channelOf(match.captured(u"ear"));
+    else if (shape.transducer == Speakers)
+        a.channel = 2; // the binaural page plays both speakers
+    if (shape.transducer)
+        a.transducer = *shape.transducer;
+    // Speech prompts end in the bone vibrator's placement or the speakers' incidence angle.
+    if (shape.signal == SignalType::Speech || shape.signal == SignalType::WhiteNoise) {
+        if (text.endsWith(QLatin1String("Mastoid")) || text.endsWith(QLatin1String("Forehead")))
+            a.transducer = BoneVibrator;
+        else if (text.endsWith(QChar(0x00B0)))
+            a.transducer = Speakers;
+    }
+    a.earphoneOnCoupler = -1;
+    scene.calibrator().active = false;
 }
 
-bool DialFollowingMessageBox::follow(const QString& text) {
-    if (text.startsWith(QLatin1String("Setting lower calibration level."))) {
-        m_scene.calibrator().active = true;
-        m_scene.touch();
-        return true;
-    }
-    if (followCrossTalk(text))
-        return true;
-    for (const PromptShape& shape : promptShapes()) {
-        const QRegularExpressionMatch match = shape.pattern.match(text);
-        if (!match.hasMatch())
-            continue;
-        VirtualAudiometer& a = m_scene.audiometer();
-        a.signal = shape.signal;
-        a.dialHl = match.captured(u"hl").isEmpty() ? minimumDialHl : match.captured(u"hl").toInt();
-        if (!match.captured(u"hz").isEmpty())
-            a.frequencyHz = match.captured(u"hz").toDouble();
-        if (!match.captured(u"ear").isEmpty())
-            a.channel = channelOf(match.captured(u"ear"));
-        else if (shape.transducer == Speakers)
-            a.channel = 2; // the binaural page plays both speakers
-        if (shape.transducer)
-            a.transducer = *shape.transducer;
-        // Speech prompts end in the bone vibrator's placement or the speakers' incidence angle.
-        if (shape.signal == SignalType::Speech || shape.signal == SignalType::WhiteNoise) {
-            if (text.endsWith(QLatin1String("Mastoid")) || text.endsWith(QLatin1String("Forehead")))
-                a.transducer = BoneVibrator;
-            else if (text.endsWith(QChar(0x00B0)))
-                a.transducer = Speakers;
-        }
-        a.earphoneOnCoupler = -1;
-        m_scene.calibrator().active = false;
-        m_scene.touch();
-        return true;
-    }
-    return false;
-}
-
-bool DialFollowingMessageBox::followCrossTalk(const QString& text) {
-    static const QRegularExpression placement(QStringLiteral(
-        "^(?<ear>Left|Right) Earphone placed on coupler : (?<hz>\\d+(?:\\.\\d+)?) Hz (?<hl>-?\\d+) dBHL\\n"));
+void placeForCrossTalk(AcousticScene& scene, const QRegularExpressionMatch& placement, const QString& text) {
     static const QRegularExpression tone(
         QStringLiteral("(?<ear>Left|Right) Earphone(?:\\(away from coupler\\))?: Tone (?<state>ON|OFF)"));
-    const QRegularExpressionMatch match = placement.match(text);
-    if (!match.hasMatch())
-        return false;
-    VirtualAudiometer& a = m_scene.audiometer();
+    VirtualAudiometer& a = scene.audiometer();
     a.signal = SignalType::Tone;
-    a.frequencyHz = match.captured(u"hz").toDouble();
-    a.dialHl = match.captured(u"hl").toInt();
-    a.earphoneOnCoupler = channelOf(match.captured(u"ear"));
+    a.frequencyHz = placement.captured(u"hz").toDouble();
+    a.dialHl = placement.captured(u"hl").toInt();
+    a.earphoneOnCoupler = channelOf(placement.captured(u"ear"));
     a.channel = 2;
     auto states = tone.globalMatch(text);
     while (states.hasNext()) {
@@ -124,9 +93,63 @@ bool DialFollowingMessageBox::followCrossTalk(const QString& text) {
         (state.captured(u"ear") == QLatin1String("Left") ? a.leftOn : a.rightOn) =
             state.captured(u"state") == QLatin1String("ON");
     }
-    m_scene.calibrator().active = false;
-    m_scene.touch();
+    scene.calibrator().active = false;
+}
+
+} // namespace
+
+DialFollowingMessageBox::DialFollowingMessageBox(MessageBox& inner, AcousticScene& scene)
+    : m_inner(inner), m_scene(scene) {}
+
+MessageAnswer DialFollowingMessageBox::show(const QString& text, MessageButtons buttons, const QString& caption) {
+    const SceneChange change = changeFor(text);
+    if (!change)
+        return m_inner.show(text, buttons, caption);
+    const MessageAnswer agreed = agreeingAnswer(buttons);
+    const MessageAnswer answer = answering == PromptAnswering::Automatic ? agreed : m_inner.show(text, buttons, caption);
+    // A prompt cancelled leaves the audiometer as it stood, as a technician who does not turn the dial would.
+    if (answer == agreed) {
+        apply(change);
+        m_followed.append(text);
+    }
+    return answer;
+}
+
+bool DialFollowingMessageBox::follow(const QString& text) {
+    const SceneChange change = changeFor(text);
+    if (!change)
+        return false;
+    apply(change);
     return true;
+}
+
+void DialFollowingMessageBox::apply(const SceneChange& change) {
+    change(m_scene);
+    m_scene.touch();
+}
+
+DialFollowingMessageBox::SceneChange DialFollowingMessageBox::changeFor(const QString& text) const {
+    if (text.startsWith(QLatin1String("Setting lower calibration level.")))
+        return [](AcousticScene& scene) { scene.calibrator().active = true; };
+    if (SceneChange crossTalk = crossTalkChange(text))
+        return crossTalk;
+    for (const PromptShape& shape : promptShapes()) {
+        const QRegularExpressionMatch match = shape.pattern.match(text);
+        if (match.hasMatch())
+            return [match, &shape, text, minimum = minimumDialHl](AcousticScene& scene) {
+                setDial(scene, shape, match, text, minimum);
+            };
+    }
+    return {};
+}
+
+DialFollowingMessageBox::SceneChange DialFollowingMessageBox::crossTalkChange(const QString& text) {
+    static const QRegularExpression placement(QStringLiteral(
+        "^(?<ear>Left|Right) Earphone placed on coupler : (?<hz>\\d+(?:\\.\\d+)?) Hz (?<hl>-?\\d+) dBHL\\n"));
+    const QRegularExpressionMatch match = placement.match(text);
+    if (!match.hasMatch())
+        return {};
+    return [match, text](AcousticScene& scene) { placeForCrossTalk(scene, match, text); };
 }
 
 } // namespace orvik::sim

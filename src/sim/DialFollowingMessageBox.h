@@ -4,13 +4,20 @@
 #include "sim/AcousticScene.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace orvik::sim {
 
+// How the simulated technician meets a set-up prompt.
+enum class PromptAnswering {
+    Automatic, // answered unseen: a whole calibration runs without a click (tests, scripted runs)
+    Shown,     // shown like any message, as with a real audiometer; the audiometer is set when it is agreed to
+};
+
 // The technician at a simulated audiometer: reads the dial prompts a measurement shows ("Set 70 dBHL Left at
 // 1000 Hz", the pulsed, FM, narrow-band, masking, speech, linearity and cross-talk set-ups, the calibrator
-// request), sets the virtual audiometer or calibrator accordingly and answers OK, so that a whole calibration
-// runs with nothing but OK clicks. Every other message goes to the message box it wraps.
+// request) and sets the virtual audiometer or calibrator accordingly, answering OK itself or leaving the answer
+// to whoever sits at the wrapped message box. Every other message goes to the message box it wraps.
 class DialFollowingMessageBox final : public MessageBox {
 public:
     DialFollowingMessageBox(MessageBox& inner, AcousticScene& scene);
@@ -21,12 +28,17 @@ public:
     const QStringList& followed() const { return m_followed; }
     // The dial level the prompt "Set Minimum dBHL" stands for.
     int minimumDialHl = -10;
+    PromptAnswering answering = PromptAnswering::Automatic;
 
     // Sets the scene as the prompt asks; false when the text is no set-up prompt.
     bool follow(const QString& text);
 
 private:
-    bool followCrossTalk(const QString& text);
+    using SceneChange = std::function<void(AcousticScene&)>;
+    // What the prompt asks of the scene; empty when the text is no set-up prompt.
+    SceneChange changeFor(const QString& text) const;
+    static SceneChange crossTalkChange(const QString& text);
+    void apply(const SceneChange& change);
 
     MessageBox& m_inner;
     AcousticScene& m_scene;

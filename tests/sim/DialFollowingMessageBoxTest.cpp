@@ -99,3 +99,35 @@ TEST_F(Following, PassesEveryOtherMessageOn) {
 }
 
 } // namespace
+
+// Shown prompts reach the technician first; the audiometer and the calibrator take the setting only on OK.
+TEST_F(Following, ShownPromptsSetTheSceneOnlyWhenAgreedTo) {
+    box.answering = PromptAnswering::Shown;
+    const struct {
+        const char* prompt;
+        MessageButtons buttons;
+        MessageAnswer answer;
+        bool set;
+    } cases[] = {
+        {"Set 70 dBHL Left at 1000 Hz", MessageButtons::OkCancel, MessageAnswer::Ok, true},
+        {"Set 40 dBHL Right at 2000 Hz", MessageButtons::OkCancel, MessageAnswer::Cancel, false},
+        {"Setting lower calibration level.\n Activate the calibrator and press OK.", MessageButtons::Ok,
+         MessageAnswer::Ok, true},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf8(c.prompt);
+        inner.clear();
+        inner.answer(text, c.answer, 1);
+        const int version = scene.version();
+        const VirtualAudiometer before = scene.audiometer();
+        EXPECT_EQ(show(c.prompt, c.buttons), c.answer) << c.prompt;
+        EXPECT_EQ(inner.texts(), QStringList{text}) << c.prompt;
+        EXPECT_EQ(scene.version() > version, c.set) << c.prompt;
+        EXPECT_EQ(box.followed().contains(text), c.set) << c.prompt;
+        if (!c.set) {
+            EXPECT_EQ(scene.audiometer().dialHl, before.dialHl) << c.prompt;
+        }
+    }
+    EXPECT_EQ(scene.audiometer().dialHl, 70);
+    EXPECT_TRUE(scene.calibrator().active);
+}
