@@ -54,8 +54,8 @@ int channelOf(const QString& ear) {
     return 2;
 }
 
-void setDial(AcousticScene& scene, const PromptShape& shape, const QRegularExpressionMatch& match,
-             const QString& text, int minimumDialHl) {
+void setDial(AcousticScene& scene, const PromptShape& shape, const QRegularExpressionMatch& match, const QString& text,
+             int minimumDialHl) {
     VirtualAudiometer& a = scene.audiometer();
     a.signal = shape.signal;
     a.dialHl = match.captured(u"hl").isEmpty() ? minimumDialHl : match.captured(u"hl").toInt();
@@ -106,7 +106,8 @@ MessageAnswer DialFollowingMessageBox::show(const QString& text, MessageButtons 
     if (!change)
         return m_inner.show(text, buttons, caption);
     const MessageAnswer agreed = agreeingAnswer(buttons);
-    const MessageAnswer answer = answering == PromptAnswering::Automatic ? agreed : m_inner.show(text, buttons, caption);
+    const MessageAnswer answer =
+        answering == PromptAnswering::Automatic ? agreed : m_inner.show(text, buttons, caption);
     // A prompt cancelled leaves the audiometer as it stood, as a technician who does not turn the dial would.
     if (answer == agreed) {
         apply(change);

@@ -119,9 +119,8 @@ MeterAnalyser::Spectrum MeterAnalyser::spectrum(qint64 nowMs) {
         const double target =
             withinRange(field.bandLevel(band) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), result.overload);
         m_target[band] = target;
-        const double sd = m_behaviour.neverStable
-                              ? NeverStableSd
-                              : spread(parts, [band](const SoundField& f) { return f.bandLevel(band); }, floorHeard);
+        const auto inBand = [band](const SoundField& f) { return f.bandLevel(band); };
+        const double sd = m_behaviour.neverStable ? NeverStableSd : spread(parts, inBand, floorHeard);
         result.bands[band] = settle(target, m_from[band], nowMs) + swing + noise(sd);
     }
     return result;
@@ -138,9 +137,8 @@ std::array<double, 401> MeterAnalyser::fftLines(double spanHz, qint64 nowMs) {
     bool overload = false;
     for (int k = 0; k < 401; ++k) {
         const double level = field.lineLevel(k * width, width) + m_behaviour.sensitivityErrorDb;
-        const double sd = spread(
-            parts, [&](const SoundField& f) { return f.lineLevel(k * width, width); },
-            lineFloor - m_behaviour.sensitivityErrorDb);
+        const auto inLine = [k, width](const SoundField& f) { return f.lineLevel(k * width, width); };
+        const double sd = spread(parts, inLine, lineFloor - m_behaviour.sensitivityErrorDb);
         lines[k] = withinRange(level, lineFloor, overload) + noise(sd);
     }
     return lines;
@@ -152,10 +150,10 @@ double MeterAnalyser::overallLevel(int weighting, qint64 nowMs) {
     const SoundField field = m_scene.field();
     const double target =
         withinRange(field.overallLevel(weighting) + m_behaviour.sensitivityErrorDb, noiseFloorDb(), overload);
+    const auto overall = [weighting](const SoundField& f) { return f.overallLevel(weighting); };
     const double sd = m_behaviour.neverStable
                           ? NeverStableSd
-                          : spread(bySource(field), [weighting](const SoundField& f) { return f.overallLevel(weighting); },
-                                   noiseFloorDb() - m_behaviour.sensitivityErrorDb);
+                          : spread(bySource(field), overall, noiseFloorDb() - m_behaviour.sensitivityErrorDb);
     return settle(target, noiseFloorDb(), nowMs) + noise(sd);
 }
 
