@@ -17,6 +17,8 @@ constexpr float CalibrationToleranceDb = 0.05f;
 constexpr int CalibrationPauseMs = 500;
 constexpr int DisplayDownloadTimeout = 5;
 const QByteArray CalibrationKey = "S41,225.48";
+const QString CalibratorPrompt =
+    QStringLiteral("Setting lower calibration level.\n Activate the calibrator and press OK.");
 
 int rowOf(const QStringList& lines, const QString& remembered) {
     const qsizetype row = lines.indexOf(remembered);
@@ -79,6 +81,9 @@ bool MeterCalibrationCheck::open() {
     // The channel plays no part in what the calibration dialog needs.
     if (!checkRequiredEquipment(CalibrationDialog, m_setup, Channel::Left, m_link.messages()))
         return false;
+    // Without the calibrator on the microphone the display shows nothing but the meter's own noise, so the
+    // technician is told first; the meter then settles on the calibrator while it is being prepared.
+    m_link.messages().show(CalibratorPrompt);
     const auto say = [this](const QString& text) {
         if (onWaitMessage)
             onWaitMessage(text);
@@ -178,7 +183,7 @@ int MeterCalibrationCheck::calibrate(ProgressWindow& progress, Changes& changes)
         fail(QString::asprintf("Unable to set 0 dB gain on the K37 (error %d).", gainStatus));
         return gainStatus;
     }
-    m_link.messages().show(QStringLiteral("Setting lower calibration level.\n Activate the calibrator and press OK."));
+    m_link.messages().show(CalibratorPrompt);
 
     progress.setStatus(QStringLiteral("Getting a stable reading"));
     const double calibratorLevel = m_calibrators.value(m_calibratorRow).level;
@@ -279,9 +284,14 @@ void MeterCalibrationCheck::setCalibration() {
     m_buttons = false;
     m_timer = false;
     Changes changes;
-    calibrate(*progress, changes);
+    const int status = calibrate(*progress, changes);
     // Whatever step ended the correction, the meter is left running with what was changed put back.
     restoreAfter(changes, *progress);
+    if (status >= 0)
+        m_link.messages().show(QString::asprintf(
+            "Calibration set: the K37 read %+.1f dB from the %.1f dB calibrator, and this deviation was applied to "
+            "its calibration offset, now %+.2f dB.",
+            m_deviation, m_calibrators[m_calibratorRow].level, double(m_offset)));
     m_timer = true;
     m_buttons = true;
 }

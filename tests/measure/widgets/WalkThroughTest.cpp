@@ -101,9 +101,11 @@ void WalkThroughTest::passTheCalibrationCheck() {
             [this] {
                 return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
             },
-            [&differenceAfterCorrection](MeterCalibrationDialog& window) {
+            [this, &differenceAfterCorrection](MeterCalibrationDialog& window) {
                 window.tick();
                 window.setCalibrationButton()->click();
+                // The correction resets the meter: its display climbs back to the calibrator within a second or two.
+                t.clock.advance(2000);
                 window.tick();
                 differenceAfterCorrection = window.difference()->text();
                 window.accept();
