@@ -166,6 +166,8 @@ void MainWindow::createMenus() {
         MeterPortDialog dialog(m_seams.document.preferences(), m_seams.messages, m_seams.enumeratePorts(), this);
         dialog.exec();
     }));
+    if (m_seams.answerPromptsAutomatically)
+        addPromptAnsweringChoice(slm);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(addCommand(C::About, QStringLiteral("&About Orvik..."), [this] {
@@ -173,6 +175,23 @@ void MainWindow::createMenus() {
     }));
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
+}
+
+// A demo teaches the prompt-and-OK rhythm of a real calibration unless the technician has chosen the fast path,
+// which is remembered like any other preference.
+void MainWindow::addPromptAnsweringChoice(QMenu* menu) {
+    static const QString Section = QStringLiteral("Settings");
+    static const QString Name = QStringLiteral("Sim Answer Prompts");
+    auto* choice = new QAction(QStringLiteral("Answer prompts automatically"), this);
+    choice->setCheckable(true);
+    choice->setChecked(m_seams.settings.readInt(Section, Name, 0) != 0);
+    connect(choice, &QAction::toggled, this, [this](bool automatic) {
+        m_seams.settings.writeInt(Section, Name, automatic ? 1 : 0);
+        m_seams.answerPromptsAutomatically(automatic);
+    });
+    m_seams.answerPromptsAutomatically(choice->isChecked());
+    menu->addSeparator();
+    menu->addAction(choice);
 }
 
 void MainWindow::createToolBar() {

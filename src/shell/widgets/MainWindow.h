@@ -44,6 +44,9 @@ public:
         std::function<QWidget*(ViewContext&, int)> createTestSheet = {};
         // Shows the "Stored Measurements" sheet over this window and loads what the technician retrieves.
         std::function<ShellCommands::Retrieved(QWidget*)> browseStoredMeasurements = {};
+        // Only in a simulated session: whether the simulated technician answers set-up prompts unseen. Told the
+        // remembered choice when the window opens and every change of "Answer prompts automatically".
+        std::function<void(bool)> answerPromptsAutomatically = {};
     };
 
     explicit MainWindow(Seams seams, QWidget* parent = nullptr);
@@ -73,6 +76,7 @@ private:
     QWidget* createView(ViewId view, int page);
     void notAvailable(const QString& what);
     void importMicMastoidSetup();
+    void addPromptAnsweringChoice(QMenu* menu);
     std::function<void()> idleDemoOffer();
     void restoreWindowGeometry();
 

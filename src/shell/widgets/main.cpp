@@ -138,6 +138,7 @@ public:
 private:
     bool simulating() const { return m_options.simulate; }
     MainWindow::Seams windowSeams();
+    std::function<void(bool)> promptAnswering();
     QWidget* createTestSheet(ViewContext& context, int test);
     void addDemoInstruments();
     void connectWindow();
@@ -159,7 +160,8 @@ private:
     NumberedSerialDeviceFactory m_realPorts{m_settings};
     SessionMeterLink m_meter{simulating() ? static_cast<SerialDeviceFactory&>(m_simulatedPorts) : m_realPorts,
                              m_messages, m_clock, m_database.preferences()};
-    // In a demo the simulated audiometer follows the dial prompts the technician acknowledges.
+    // In a demo the simulated audiometer follows the dial prompts the technician acknowledges; whether the
+    // technician sees them first is the window's "Answer prompts automatically" choice.
     sim::DialFollowingMessageBox m_technician{m_messages, m_simulator.scene()};
     const AppServices m_measurementServices{.messageBox =
                                                 simulating() ? static_cast<MessageBox&>(m_technician) : m_messages,
@@ -197,6 +199,16 @@ MainWindow::Seams Program::windowSeams() {
         .browseStoredMeasurements = [this](QWidget* parent) -> Retrieved {
             return StoredMeasurementsDialog::browse(m_database, m_messages, parent);
         },
+        .answerPromptsAutomatically = promptAnswering(),
+    };
+}
+
+// Only a demo has a simulated technician, who either shows each dial prompt first or answers it unseen.
+std::function<void(bool)> Program::promptAnswering() {
+    if (!simulating())
+        return {};
+    return [this](bool automatic) {
+        m_technician.answering = automatic ? sim::PromptAnswering::Automatic : sim::PromptAnswering::Shown;
     };
 }
 

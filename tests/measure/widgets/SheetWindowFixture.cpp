@@ -24,11 +24,19 @@ void SheetWindowFixture::SetUp() {
     seams.browseStoredMeasurements = [this](QWidget* parent) {
         return StoredMeasurementsDialog::browse(database, t.messages, parent);
     };
+    t.settings.writeInt("Settings", "Sim Answer Prompts", 1);
+    seams.answerPromptsAutomatically = promptAnswering();
     frame = std::make_unique<MainWindow>(seams);
     calibration.show = [this] {
         return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
     };
     frame->updateCommandStates();
+}
+
+std::function<void(bool)> SheetWindowFixture::promptAnswering() {
+    return [this](bool automatic) {
+        technician.answering = automatic ? sim::PromptAnswering::Automatic : sim::PromptAnswering::Shown;
+    };
 }
 
 void SheetWindowFixture::setUpAudiometer() {

@@ -45,7 +45,8 @@ public:
 
 // The main window wired as `orvik --simulate` wires it: the real document over a database in a temporary folder,
 // the demo instruments, the simulated K37 on virtual time, a technician who follows the dial prompts and
-// scripted answers for everything else. The record is set up for supra-aural earphones.
+// scripted answers for everything else. The record is set up for supra-aural earphones. The technician answers the
+// dial prompts unseen, as chosen with "Answer prompts automatically", so that whole runs need no clicks.
 class SheetWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -53,6 +54,8 @@ protected:
     template <typename Dialog> int whileModal(const std::function<int()>& open, std::function<void(Dialog&)> step);
     void setUpAudiometer();
     AppServices measurementServices() { return {prompts, t.progress, t.clock, t.settings}; }
+    // What the window's "Answer prompts automatically" choice does to the technician, as in a demo.
+    std::function<void(bool)> promptAnswering();
 
     QTemporaryDir dir;
     TestServices t;
