@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "measure/ReadStableSpectrum.h"
+#include "measure/TestRegistry.h"
 #include "measure/ToneFrequencyReading.h"
 #include "measure/WaitForMeterReady.h"
 #include "meter/MeterProtocol.h"
@@ -442,5 +443,11 @@ int ToneMeasurement::downloadFm(FmReply& reply) {
     reply = parseFmReply(block);
     return status;
 }
+
+// The tests whose pages this measurement runs, by the keys unattended runs know them by.
+const TestRegistration hearingLevel({QStringLiteral("hl"), 0, {PageKind::Tone}});
+const TestRegistration frequencyAccuracy({QStringLiteral("freq"), 1, {PageKind::Tone}});
+const TestRegistration frequencyModulation({QStringLiteral("fm"), 6, {PageKind::Tone}});
+const TestRegistration narrowBand({QStringLiteral("nb"), 7, {PageKind::Tone}});
 
 } // namespace orvik

@@ -12,16 +12,13 @@
 #include "measure/widgets/MeasurementWindows.h"
 #include "model/DefaultRetspl.h"
 #include "shell/AppDocument.h"
+#include "shell/DemoBench.h"
 #include "shell/DemoInstruments.h"
 #include "shell/SerialPortNames.h"
 #include "shell/SessionMeterLink.h"
 #include "shell/widgets/BatteryCheckDialog.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/ScreenshotTour.h"
-#include "sim/DialFollowingMessageBox.h"
-#include "sim/K37Simulator.h"
-#include "sim/ModelReferenceLevels.h"
-#include "sim/SimulatedSerialDeviceFactory.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -154,15 +151,13 @@ private:
         m_programFolder};
     std::vector<EarphoneBlock> m_earphones;
     AppDocument m_document{m_database, m_settings};
-    sim::K37Simulator m_simulator;
-    sim::SimulatedSerialDeviceFactory m_simulatedPorts{m_simulator, m_clock};
-    NumberedSerialDeviceFactory m_realPorts{m_settings};
-    SessionMeterLink m_meter{simulating() ? static_cast<SerialDeviceFactory&>(m_simulatedPorts) : m_realPorts,
-                             m_messages, m_clock, m_database.preferences()};
     // In a demo the simulated audiometer follows the dial prompts the technician acknowledges.
-    sim::DialFollowingMessageBox m_technician{m_messages, m_simulator.scene()};
-    const AppServices m_measurementServices{.messageBox =
-                                                simulating() ? static_cast<MessageBox&>(m_technician) : m_messages,
+    DemoBench m_bench{m_clock, m_messages};
+    NumberedSerialDeviceFactory m_realPorts{m_settings};
+    SessionMeterLink m_meter{simulating() ? m_bench.ports() : m_realPorts, m_messages, m_clock,
+                             m_database.preferences()};
+    const AppServices m_measurementServices{.messageBox = simulating() ? static_cast<MessageBox&>(m_bench.technician())
+                                                                       : m_messages,
                                             .progress = m_progress,
                                             .clock = m_clock,
                                             .settings = m_settings};
@@ -204,9 +199,8 @@ MainWindow::Seams Program::windowSeams() {
 QWidget* Program::createTestSheet(ViewContext& context, int test) {
     std::function<void(TransducerKind)> placeTransducer;
     if (simulating()) {
-        sim::AcousticScene& scene = m_simulator.scene();
-        scene.setReferenceLevels(sim::modelReferenceLevels(m_database.record().setup));
-        placeTransducer = [&scene](TransducerKind kind) { scene.placeTransducer(int(kind)); };
+        m_bench.followSetup(m_database.record().setup);
+        placeTransducer = m_bench.placement();
     }
     return createDocumentTestSheet(context, test, m_meter.session(), m_measurementServices, m_database,
                                    placeTransducer);
