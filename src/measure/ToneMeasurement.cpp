@@ -444,10 +444,14 @@ int ToneMeasurement::downloadFm(FmReply& reply) {
     return status;
 }
 
+namespace {
 // The tests whose pages this measurement runs, by the keys unattended runs know them by.
-const TestRegistration hearingLevel({QStringLiteral("hl"), 0, {PageKind::Tone}});
-const TestRegistration frequencyAccuracy({QStringLiteral("freq"), 1, {PageKind::Tone}});
-const TestRegistration frequencyModulation({QStringLiteral("fm"), 6, {PageKind::Tone}});
-const TestRegistration narrowBand({QStringLiteral("nb"), 7, {PageKind::Tone}});
+const TestRegistration toneTests[] = {
+    TestRegistration({QStringLiteral("hl"), 0, {PageKind::Tone}}),
+    TestRegistration({QStringLiteral("freq"), 1, {PageKind::Tone}}),
+    TestRegistration({QStringLiteral("fm"), 6, {PageKind::Tone}}),
+    TestRegistration({QStringLiteral("nb"), 7, {PageKind::Tone}}),
+};
+} // namespace
 
 } // namespace orvik

@@ -28,6 +28,8 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 Q_LOGGING_CATEGORY(lcStartup, "orvik.startup", QtWarningMsg)
 
@@ -41,6 +43,7 @@ struct Options {
     QString settingsFile;
     int quitAfterMs = -1;
     QString screenshots;
+    QList<sim::AudiometerFault> faults;
 };
 
 Options parseOptions(const QApplication& app) {
@@ -60,13 +63,28 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
                                          QStringLiteral("Save pictures of the main views into this folder, then quit."),
                                          QStringLiteral("folder"));
-    parser.addOptions({simulate, database, settings, quitAfter, screenshots});
+    const QCommandLineOption fault(QStringLiteral("fault"),
+                                   QStringLiteral("With --simulate: the simulated audiometer has this fault, as "
+                                                  "QUANTITY[:TRANSDUCER[:EAR[:HZ[@DIAL]]]]=VALUE (see orvik-cli help)."),
+                                   QStringLiteral("spec"));
+    parser.addOptions({simulate, database, settings, quitAfter, screenshots, fault});
     parser.process(app);
+    QList<sim::AudiometerFault> faults;
+    for (const QString& spec : parser.values(fault)) {
+        QString error;
+        const std::optional<sim::AudiometerFault> parsed = sim::parseAudiometerFault(spec, error);
+        if (!parsed) {
+            std::fprintf(stderr, "orvik: --fault: %s\n", qPrintable(error));
+            std::exit(2);
+        }
+        faults << *parsed;
+    }
     return Options{.simulate = parser.isSet(simulate),
                    .database = parser.value(database),
                    .settingsFile = parser.value(settings),
                    .quitAfterMs = parser.isSet(quitAfter) ? parser.value(quitAfter).toInt() : -1,
-                   .screenshots = parser.value(screenshots)};
+                   .screenshots = parser.value(screenshots),
+                   .faults = faults};
 }
 
 // A simulated session keeps to its own folder, so a demo never touches a technician's data or settings.
@@ -167,6 +185,7 @@ private:
 
 Program::Program(const Options& options, SettingsStore& settings) : m_options(options), m_settings(settings) {
     m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(m_alternateMode); };
+    m_bench.addFaults(options.faults);
     m_database.onNewDocument();
     m_window = std::make_unique<MainWindow>(windowSeams());
     connectWindow();
