@@ -41,6 +41,7 @@ struct GuiParity : ::testing::Test {
         t.messages.answer(QStringLiteral("doesn't exist"), MessageAnswer::Yes, 1).acknowledgeAll();
         database.onNewDocument();
         addDemoInstruments(database.instruments());
+        database.writeEquipmentLists();
         QString error;
         bench.addFaults({*sim::parseAudiometerFault(QLatin1String(Fault), error)});
         MainWindow::Seams seams{document, t.messages, meter, calibration, t.settings,
@@ -62,7 +63,7 @@ TEST_F(GuiParity, WindowAndCommandLineGiveTheSameVerdicts) {
     document.markTestStarted();
     frame->views().switchView(ViewId::TestSheet);
     auto* view = qobject_cast<TestSheetView*>(frame->currentView());
-    ASSERT_NE(view, nullptr);
+    ASSERT_NE(view, nullptr) << t.messages.texts().join(u'\n').toStdString();
     QStringList window;
     for (int channel : {0, 1}) {
         view->pages()->setCurrentIndex(channel);
