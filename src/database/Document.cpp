@@ -376,7 +376,7 @@ Document::SaveResult Document::saveRecord() {
         rows.setValue(QStringLiteral("SerialNum"), serial);
         rows.setValue(QStringLiteral("ChannelNum"), static_cast<int>(setup.channelToTest));
         rows.setValue(QStringLiteral("Date"), engineDate(*testDate));
-        rows.update();
+        m_savedRecordId = rows.update();
     } catch (const DatabaseError& e) {
         m_services.messageBox.show(withException(failure, e));
         return SaveResult::Failed;

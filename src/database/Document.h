@@ -71,6 +71,8 @@ public:
 
     enum class SaveResult { Saved, Stopped, Failed };
     SaveResult saveRecord();
+    // The Id of the row the last successful save wrote; 0 before one.
+    int savedRecordId() const { return m_savedRecordId; }
     bool loadRecord(int id);
     bool loadComparisonRecord(int id);
 
@@ -142,6 +144,7 @@ private:
     std::unique_ptr<TestSetup> m_loadedSetup;
     bool m_modified = false;
     bool m_recordFromDatabase = false;
+    int m_savedRecordId = 0;
 
     AmbientRecord m_ambient;
     bool m_ambientPresent = false;

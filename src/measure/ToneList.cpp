@@ -15,7 +15,9 @@ QString failing(const QString& text, bool passes) {
     return passes ? text : QLatin1Char('(') + text + QLatin1Char(')');
 }
 
-void judge(ResultList& list, bool passes) {
+void judge(ResultList& list, ResultRow& row, bool passes, const QString& judgedValue) {
+    row.passes = passes;
+    row.judgedValue = judgedValue;
     if (!passes)
         list.verdict = PageVerdict::AnyFails;
     else if (list.verdict == PageVerdict::NoneJudged)
@@ -46,7 +48,7 @@ ResultRow levelRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
         const double hearingLevel = spl - reference;
         const double deviation = hearingLevel - dial;
         const bool passes = band.contains(deviation);
-        judge(list, passes);
+        judge(list, row, passes, number(deviation));
         row.cells << (narrow ? failing(number(spl), passes) : number(spl)) << number(hearingLevel) << number(deviation);
     } else {
         row.cells << Missing << Missing << Missing;
@@ -71,7 +73,7 @@ ResultRow frequencyRow(const ToneListInput& input, FreqIndex i, ResultList& list
     row.cells << number(nominal, 0);
     if (measuredHz > NotMeasuredLimit) {
         const bool passes = frequencyPasses(measuredHz, nominal, tolerance);
-        judge(list, passes);
+        judge(list, row, passes, number(measuredHz - nominal));
         row.cells << failing(number(measuredHz), passes) << number(measuredHz - nominal);
     } else {
         row.cells << Missing << Missing;
@@ -92,7 +94,7 @@ ResultRow fmRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
     const QString limits = QStringLiteral("%1 to %2").arg(number(nominal * 0.97), number(nominal * 1.03));
     if (entry.carrier > NotMeasuredLimit) {
         const FmJudgement j = judgeFm(entry, nominal, input.setup.fmRate, input.setup.fmDeviation);
-        judge(list, j.passes());
+        judge(list, row, j.passes(), number(j.deviationPercent));
         row.cells << failing(number(entry.carrier), j.carrierPasses) << limits << number(entry.lowest)
                   << number(entry.highest) << failing(number(entry.rate, 2), j.ratePasses)
                   << failing(number(j.deviationPercent) + QLatin1Char('%'), j.deviationPasses);

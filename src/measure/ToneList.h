@@ -5,6 +5,7 @@
 #include "model/ReferenceLevel.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace orvik {
 
@@ -13,6 +14,10 @@ struct ResultRow {
     FreqIndex frequency = 0;
     QStringList cells;
     bool greyed = false; // the reference level is missing: drawn in 150, 150, 150
+    // A measured row's verdict and the figure it was judged by, as the list writes it (the deviation of a level,
+    // the error of a frequency, the deviation of an FM sweep); nothing for a row not measured yet.
+    std::optional<bool> passes;
+    QString judgedValue;
 };
 
 struct ResultList {

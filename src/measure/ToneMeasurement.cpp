@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "measure/ReadStableSpectrum.h"
+#include "measure/TestRegistry.h"
 #include "measure/ToneFrequencyReading.h"
 #include "measure/WaitForMeterReady.h"
 #include "meter/MeterProtocol.h"
@@ -442,5 +443,15 @@ int ToneMeasurement::downloadFm(FmReply& reply) {
     reply = parseFmReply(block);
     return status;
 }
+
+namespace {
+// The tests whose pages this measurement runs, by the keys unattended runs know them by.
+const TestRegistration toneTests[] = {
+    TestRegistration({QStringLiteral("hl"), 0, {PageKind::Tone}}),
+    TestRegistration({QStringLiteral("freq"), 1, {PageKind::Tone}}),
+    TestRegistration({QStringLiteral("fm"), 6, {PageKind::Tone}}),
+    TestRegistration({QStringLiteral("nb"), 7, {PageKind::Tone}}),
+};
+} // namespace
 
 } // namespace orvik

@@ -1,7 +1,11 @@
 #include "shell/DemoInstruments.h"
 
 #include "equipment/InstrumentLists.h"
+#include "equipment/TestInstrumentChoice.h"
+#include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
+#include "model/FrequencyTable.h"
+#include "model/TestSetup.h"
 
 #include <QDate>
 #include <cstring>
@@ -19,6 +23,25 @@ InstrumentEntry entry(InstrumentKind kind, const char* manufacturer, const char*
     setFixedText(e.identity.model, QString::fromLatin1(model));
     setFixedText(e.identity.serialNumber, QString::fromLatin1(serial));
     return e;
+}
+
+// The earphone of a kind from the set-up pages' list, with its reference levels loaded as choosing it would.
+EarphoneBlock demoEarphone(const char* model, bool alternateMode) {
+    for (EarphoneBlock block : defaultEarphoneList(alternateMode)) {
+        if (fixedText(block.model) != QLatin1String(model))
+            continue;
+        ensureRetspl(block, false, alternateMode);
+        setFixedText(block.leftSerial, QStringLiteral("SIM-L1"));
+        setFixedText(block.rightSerial, QStringLiteral("SIM-R1"));
+        return block;
+    }
+    return {};
+}
+
+void describe(DeviceDescription& device, const char* model, const char* serial) {
+    setFixedText(device.manufacturer, QStringLiteral("Veltan-Quirn"));
+    setFixedText(device.model, QString::fromLatin1(model));
+    setFixedText(device.serialNumber, QString::fromLatin1(serial));
 }
 } // namespace
 
@@ -39,6 +62,29 @@ bool addDemoInstruments(InstrumentLists& lists) {
     mastoid.values.mastoid.sensitivity = 1.0f;
     lists.list(InstrumentKind::Mastoid).push_back(mastoid);
     return true;
+}
+
+void setUpDemoAudiometer(TestSetup& setup, const InstrumentLists& lists, bool alternateMode) {
+    for (const InstrumentKind kind : {InstrumentKind::SoundLevelMeter, InstrumentKind::Preamp, InstrumentKind::Microphone,
+                                      InstrumentKind::Calibrator, InstrumentKind::Mastoid})
+        if (!lists.list(kind).empty())
+            chooseInstrument(setup.instruments, {kind, 0}, lists.list(kind).front());
+    setFixedText(setup.technician, QStringLiteral("Simulated Technician"));
+    setFixedText(setup.audManufacturer, QStringLiteral("Veltan-Quirn"));
+    setFixedText(setup.audModel, QStringLiteral("SIM-AUD"));
+    setFixedText(setup.audSerialNumber, QStringLiteral("SIM-0001"));
+    setFixedText(setup.audType, QStringLiteral("1"));
+    setup.numberOfChannels = 2;
+    selectDefaultFrequencies(setup.frequencySelected);
+    // The simulated audiometer sweeps 5 % either side at 5 Hz: 10 % from lowest to highest.
+    setup.fmRate = 5.0f;
+    setup.fmDeviation = 10.0f;
+    setup.supraAural = demoEarphone("TDH 39", alternateMode);
+    setup.insert = demoEarphone("ER-3A", alternateMode);
+    setup.circumaural = demoEarphone("HDA200", alternateMode);
+    describe(setup.boneVibrator, "B-71", "SIM-B1");
+    describe(setup.speakers[0], "SPK-1", "SIM-SL1");
+    describe(setup.speakers[1], "SPK-1", "SIM-SR1");
 }
 
 } // namespace orvik

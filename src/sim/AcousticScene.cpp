@@ -18,11 +18,56 @@ double thirdOctaveWidthAt1k() {
 }
 } // namespace
 
+double VirtualAudiometer::actualFrequencyHz() const {
+    return frequencyHz * (1.0 + withFaults(faults, FaultQuantity::Frequency, frequencyErrorPercent, setting()) / 100.0);
+}
+
 double VirtualAudiometer::levelErrorAt(double hz) const {
+    double error = 0.0;
     for (auto it = levelErrorDb.cbegin(); it != levelErrorDb.cend(); ++it)
-        if (std::abs(it.key() - hz) <= 0.01 * hz)
-            return it.value();
-    return 0.0;
+        if (std::abs(it.key() - hz) <= 0.01 * hz) {
+            error = it.value();
+            break;
+        }
+    AudiometerSetting at = setting();
+    at.frequencyHz = hz;
+    return withFaults(faults, FaultQuantity::Level, error, at);
+}
+
+std::array<double, 4> VirtualAudiometer::harmonicsInForce() const {
+    constexpr std::array<FaultQuantity, 4> Orders{FaultQuantity::H2, FaultQuantity::H3, FaultQuantity::H4,
+                                                  FaultQuantity::H5};
+    std::array<double, 4> levels{};
+    for (std::size_t k = 0; k < levels.size(); ++k)
+        levels[k] = withFaults(faults, Orders[k], harmonicsDb[k], setting());
+    return levels;
+}
+
+double VirtualAudiometer::crossTalkAttenuationInForce(int awayChannel) const {
+    AudiometerSetting at = setting();
+    at.channel = awayChannel;
+    return withFaults(faults, FaultQuantity::CrossTalk, crossTalkAttenuationDb, at);
+}
+
+double VirtualAudiometer::residualSplInForce() const {
+    return withFaults(faults, FaultQuantity::Noise, residualSpl, setting());
+}
+
+PulseTiming VirtualAudiometer::pulseInForce() const {
+    PulseTiming timing = pulse;
+    const AudiometerSetting at = setting();
+    timing.riseMs = withFaults(faults, FaultQuantity::Rise, pulse.riseMs, at);
+    timing.fallMs = withFaults(faults, FaultQuantity::Fall, pulse.fallMs, at);
+    timing.onMs = withFaults(faults, FaultQuantity::On, pulse.onMs, at);
+    timing.offMs = withFaults(faults, FaultQuantity::Off, pulse.offMs, at);
+    return timing;
+}
+
+FmSettings VirtualAudiometer::fmInForce() const {
+    const AudiometerSetting at = setting();
+    // A fault gives the sweep from lowest to highest, as data sheets and the FM list do; the scene keeps one side.
+    return {withFaults(faults, FaultQuantity::FmRate, fm.rateHz, at),
+            withFaults(faults, FaultQuantity::FmDeviation, 2.0 * fm.deviationPercent, at) / 2.0};
 }
 
 AcousticScene::AcousticScene() {
@@ -65,15 +110,17 @@ SoundField AcousticScene::channelField(double spl) const {
     case SignalType::Tone:
     case SignalType::Pulsed: {
         // A pulsed tone is on for part of each period only; the analysers average over many periods.
+        const PulseTiming pulse = a.pulseInForce();
         const double duty =
-            a.signal == SignalType::Pulsed ? 10.0 * std::log10(a.pulse.onMs / (a.pulse.onMs + a.pulse.offMs)) : 0.0;
+            a.signal == SignalType::Pulsed ? 10.0 * std::log10(pulse.onMs / (pulse.onMs + pulse.offMs)) : 0.0;
+        const std::array<double, 4> harmonics = a.harmonicsInForce();
         field.addTone(f, spl + duty);
         for (int k = 0; k < 4; ++k)
-            field.addTone(f * (k + 2), spl + duty + a.harmonicsDb[k]);
+            field.addTone(f * (k + 2), spl + duty + harmonics[std::size_t(k)]);
         break;
     }
     case SignalType::Warble: {
-        const double swing = f * a.fm.deviationPercent / 100.0;
+        const double swing = f * a.fmInForce().deviationPercent / 100.0;
         field.addNoise(f - swing, f + swing, spl, SoundSource::Tone); // a swept tone, steady on average
         break;
     }
@@ -106,9 +153,9 @@ SoundField AcousticScene::audiometerField() const {
         if (onCouplerPlays)
             field.add(channelField(spl));
         if (otherPlays)
-            field.add(channelField(spl - a.crossTalkAttenuationDb));
+            field.add(channelField(spl - a.crossTalkAttenuationInForce(1 - a.earphoneOnCoupler)));
     }
-    field.addNoise(WhiteNoiseLowHz, WhiteNoiseHighHz, a.residualSpl, SoundSource::NoiseSignal);
+    field.addNoise(WhiteNoiseLowHz, WhiteNoiseHighHz, a.residualSplInForce(), SoundSource::NoiseSignal);
     return field;
 }
 

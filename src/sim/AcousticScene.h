@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/AudiometerFault.h"
 #include "sim/SoundField.h"
 
 #include <QMap>
@@ -53,9 +54,19 @@ struct VirtualAudiometer {
     double narrowBandOctaves = 1.0 / 3.0;
     PulseTiming pulse;
     FmSettings fm;
+    // Faults limited to some settings, on top of the errors above (see withFaults); the analysers and the
+    // scene read the errors through the ...InForce() accessors so that these count.
+    QList<AudiometerFault> faults;
 
-    double actualFrequencyHz() const { return frequencyHz * (1.0 + frequencyErrorPercent / 100.0); }
+    AudiometerSetting setting() const { return {transducer, channel, frequencyHz, dialHl}; }
+    double actualFrequencyHz() const;
     double levelErrorAt(double frequencyHz) const;
+    std::array<double, 4> harmonicsInForce() const;
+    // `awayChannel`: the channel away from the coupler, which a cross-talk fault's ear names.
+    double crossTalkAttenuationInForce(int awayChannel) const;
+    double residualSplInForce() const;
+    PulseTiming pulseInForce() const;
+    FmSettings fmInForce() const;
 };
 
 // An acoustic calibrator on the microphone: while it is active the microphone hears nothing else.

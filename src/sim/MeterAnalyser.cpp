@@ -202,14 +202,15 @@ MeterAnalyser::PulseFm MeterAnalyser::analysePulseFm(qint64 nowMs) {
     const double f = a.actualFrequencyHz();
     result.carrierHz = tone.frequencyHz > 0.0 ? tone.frequencyHz : f + noise(m_behaviour.sweepJitterHz);
     if (a.signal == SignalType::Warble) {
-        const double swing = f * a.fm.deviationPercent / 100.0;
+        const FmSettings fm = a.fmInForce();
+        const double swing = f * fm.deviationPercent / 100.0;
         result.fmFound = true;
         result.highestHz = f + swing + noise(m_behaviour.sweepJitterHz);
         result.lowestHz = f - swing + noise(m_behaviour.sweepJitterHz);
-        result.rateHz = a.fm.rateHz + noise(m_behaviour.sweepJitterHz / 60.0);
+        result.rateHz = fm.rateHz + noise(m_behaviour.sweepJitterHz / 60.0);
     }
     if (a.signal == SignalType::Pulsed) {
-        const PulseTiming& p = a.pulse;
+        const PulseTiming p = a.pulseInForce();
         result.pulseFound = true;
         result.pulseCount = static_cast<int>(std::max<qint64>(1, (nowMs - m_changedAt) / (p.onMs + p.offMs)));
         result.timing = p;

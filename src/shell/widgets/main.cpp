@@ -12,16 +12,13 @@
 #include "measure/widgets/MeasurementWindows.h"
 #include "model/DefaultRetspl.h"
 #include "shell/AppDocument.h"
+#include "shell/DemoBench.h"
 #include "shell/DemoInstruments.h"
 #include "shell/SerialPortNames.h"
 #include "shell/SessionMeterLink.h"
 #include "shell/widgets/BatteryCheckDialog.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/ScreenshotTour.h"
-#include "sim/DialFollowingMessageBox.h"
-#include "sim/K37Simulator.h"
-#include "sim/ModelReferenceLevels.h"
-#include "sim/SimulatedSerialDeviceFactory.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,6 +28,8 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 Q_LOGGING_CATEGORY(lcStartup, "orvik.startup", QtWarningMsg)
 
@@ -44,6 +43,7 @@ struct Options {
     QString settingsFile;
     int quitAfterMs = -1;
     QString screenshots;
+    QList<sim::AudiometerFault> faults;
 };
 
 Options parseOptions(const QApplication& app) {
@@ -63,13 +63,28 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
                                          QStringLiteral("Save pictures of the main views into this folder, then quit."),
                                          QStringLiteral("folder"));
-    parser.addOptions({simulate, database, settings, quitAfter, screenshots});
+    const QCommandLineOption fault(QStringLiteral("fault"),
+                                   QStringLiteral("With --simulate: the simulated audiometer has this fault, as "
+                                                  "QUANTITY[:TRANSDUCER[:EAR[:HZ[@DIAL]]]]=VALUE (see orvik-cli help)."),
+                                   QStringLiteral("spec"));
+    parser.addOptions({simulate, database, settings, quitAfter, screenshots, fault});
     parser.process(app);
+    QList<sim::AudiometerFault> faults;
+    for (const QString& spec : parser.values(fault)) {
+        QString error;
+        const std::optional<sim::AudiometerFault> parsed = sim::parseAudiometerFault(spec, error);
+        if (!parsed) {
+            std::fprintf(stderr, "orvik: --fault: %s\n", qPrintable(error));
+            std::exit(2);
+        }
+        faults << *parsed;
+    }
     return Options{.simulate = parser.isSet(simulate),
                    .database = parser.value(database),
                    .settingsFile = parser.value(settings),
                    .quitAfterMs = parser.isSet(quitAfter) ? parser.value(quitAfter).toInt() : -1,
-                   .screenshots = parser.value(screenshots)};
+                   .screenshots = parser.value(screenshots),
+                   .faults = faults};
 }
 
 // A simulated session keeps to its own folder, so a demo never touches a technician's data or settings.
@@ -155,16 +170,14 @@ private:
         m_programFolder};
     std::vector<EarphoneBlock> m_earphones;
     AppDocument m_document{m_database, m_settings};
-    sim::K37Simulator m_simulator;
-    sim::SimulatedSerialDeviceFactory m_simulatedPorts{m_simulator, m_clock};
-    NumberedSerialDeviceFactory m_realPorts{m_settings};
-    SessionMeterLink m_meter{simulating() ? static_cast<SerialDeviceFactory&>(m_simulatedPorts) : m_realPorts,
-                             m_messages, m_clock, m_database.preferences()};
     // In a demo the simulated audiometer follows the dial prompts the technician acknowledges; whether the
     // technician sees them first is the window's "Answer prompts automatically" choice.
-    sim::DialFollowingMessageBox m_technician{m_messages, m_simulator.scene()};
-    const AppServices m_measurementServices{.messageBox =
-                                                simulating() ? static_cast<MessageBox&>(m_technician) : m_messages,
+    DemoBench m_bench{m_clock, m_messages};
+    NumberedSerialDeviceFactory m_realPorts{m_settings};
+    SessionMeterLink m_meter{simulating() ? m_bench.ports() : m_realPorts, m_messages, m_clock,
+                             m_database.preferences()};
+    const AppServices m_measurementServices{.messageBox = simulating() ? static_cast<MessageBox&>(m_bench.technician())
+                                                                       : m_messages,
                                             .progress = m_progress,
                                             .clock = m_clock,
                                             .settings = m_settings};
@@ -174,6 +187,7 @@ private:
 
 Program::Program(const Options& options, SettingsStore& settings) : m_options(options), m_settings(settings) {
     m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(m_alternateMode); };
+    m_bench.addFaults(options.faults);
     m_database.onNewDocument();
     m_window = std::make_unique<MainWindow>(windowSeams());
     connectWindow();
@@ -208,7 +222,7 @@ std::function<void(bool)> Program::promptAnswering() {
     if (!simulating())
         return {};
     return [this](bool automatic) {
-        m_technician.answering = automatic ? sim::PromptAnswering::Automatic : sim::PromptAnswering::Shown;
+        m_bench.technician().answering = automatic ? sim::PromptAnswering::Automatic : sim::PromptAnswering::Shown;
     };
 }
 
@@ -216,9 +230,8 @@ std::function<void(bool)> Program::promptAnswering() {
 QWidget* Program::createTestSheet(ViewContext& context, int test) {
     std::function<void(TransducerKind)> placeTransducer;
     if (simulating()) {
-        sim::AcousticScene& scene = m_simulator.scene();
-        scene.setReferenceLevels(sim::modelReferenceLevels(m_database.record().setup));
-        placeTransducer = [&scene](TransducerKind kind) { scene.placeTransducer(int(kind)); };
+        m_bench.followSetup(m_database.record().setup);
+        placeTransducer = m_bench.placement();
     }
     return createDocumentTestSheet(context, test, m_meter.session(), m_measurementServices, m_database,
                                    placeTransducer);

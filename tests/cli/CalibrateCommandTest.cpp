@@ -1,0 +1,175 @@
+// orvik-cli calibrate end to end: the built command against the simulated bench, verdicts read from its lines.
+#include "RunCli.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using orvik::test::CliRun;
+using orvik::test::runCli;
+
+namespace {
+
+struct Calibration : ::testing::Test {
+    QTemporaryDir dir;
+    CliRun calibrate(const QStringList& arguments) {
+        return runCli(QStringList{"calibrate", "--db", dir.filePath("lab.mdb")} + arguments);
+    }
+};
+
+// The lines that say FAIL, with the value taken out of point lines so that they compare across noise.
+QStringList failures(const CliRun& run) {
+    QStringList failing;
+    for (QString line : run.lines()) {
+        if (!line.endsWith(QLatin1String(" FAIL")))
+            continue;
+        if (line.startsWith(QLatin1String("point ")))
+            line.remove(QRegularExpression(QStringLiteral(" \\S+ FAIL$"))).append(QLatin1String(" FAIL"));
+        failing << line;
+    }
+    return failing;
+}
+
+// The judged value of one point line ("point hl supra left 4000 3.4 PASS"); NaN when there is no such line.
+double pointValue(const CliRun& run, const QString& prefix) {
+    for (const QString& line : run.lines())
+        if (line.startsWith(prefix + u' '))
+            return line.section(u' ', 5, 5).toDouble();
+    return qQNaN();
+}
+
+TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
+    const CliRun run = calibrate({});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(failures(run).isEmpty()) << failures(run).join(u'\n').toStdString();
+    QStringList summaries;
+    for (const QString& line : run.lines())
+        if (line.startsWith(QLatin1String("summary ")))
+            summaries << line;
+    QStringList expected;
+    for (const char* test : {"hl", "freq", "fm", "nb"})
+        for (const char* transducer : {"supra", "insert", "circum"})
+            expected << QStringLiteral("summary %1 %2 Pass").arg(QLatin1String(test), QLatin1String(transducer));
+    EXPECT_EQ(summaries, expected);
+    EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point \\S+ \\S+ \\S+ \\d+ -?\\d+\\.\\d+ PASS$")))
+                  .size(),
+              4 * 3 * 2 * 11);
+    EXPECT_EQ(run.lines().last(), QStringLiteral("stored 1"));
+}
+
+// Hearing-level limits are ±3 dB up to 4000 Hz and ±5 dB from 6000 Hz, narrow band -3..+5 dB; faults sit at least
+// 0.3 dB inside or outside them as the meter reads them. Only the touched point, its page and its summary fail.
+TEST_F(Calibration, LevelFaultFailsExactlyThePointsItTouches) {
+    const struct {
+        const char* fault;
+        const char* test;
+        const char* point; // TEST TRANSDUCER EAR HZ
+        bool fails;
+        double read; // what the meter should make of it, within 0.3 dB
+    } cases[] = {
+        {"level:supra:left:4000=3.6", "hl", "hl supra left 4000", true, 3.6},
+        {"level:supra:left:4000=2.6", "hl", "hl supra left 4000", false, 2.6},
+        {"level:supra:left:4000=-3.4", "hl", "hl supra left 4000", true, -3.4},
+        {"level:supra:left:4000=-2.4", "hl", "hl supra left 4000", false, -2.4},
+        {"level:insert:right:6000=5.6", "hl", "hl insert right 6000", true, 5.6},
+        {"level:insert:right:6000=4.6", "hl", "hl insert right 6000", false, 4.6},
+        {"level:supra:left:1000@70=3.6", "hl", "hl supra left 1000", true, 3.6},
+        {"level:supra:left:1000@60=3.6", "hl", "hl supra left 1000", false, 0.0},
+        {"level:insert:right:1000=4.6", "nb", "nb insert right 1000", false, 4.6},
+        {"level:insert:right:1000=-3.5", "nb", "nb insert right 1000", true, -3.5},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate({"--tests", c.test, "--transducers", "supra,insert", "--fault", c.fault});
+        ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
+        const QString point = QString::fromLatin1(c.point);
+        const QStringList where = point.split(u' ');
+        const QStringList expected =
+            c.fails ? QStringList{QStringLiteral("point %1 FAIL").arg(point),
+                                  QStringLiteral("page %1 %2 %3 FAIL").arg(where[0], where[1], where[2]),
+                                  QStringLiteral("summary %1 %2 FAIL").arg(where[0], where[1])}
+                    : QStringList{};
+        EXPECT_EQ(failures(run), expected) << c.fault;
+        EXPECT_NEAR(pointValue(run, QStringLiteral("point ") + point), c.read, 0.3) << c.fault;
+    }
+}
+
+// A type 1 audiometer may be 1 % off in frequency; the data sheet says the FM sweeps 10 % ±10 % (9..11 %) from
+// lowest to highest. Each fault fails its own test on every point and leaves the others alone.
+TEST_F(Calibration, FrequencyAndFmFaultsFailTheirOwnTestOnly) {
+    const struct {
+        const char* fault;
+        const char* failingTest; // "" when everything passes
+    } cases[] = {
+        {"frequency=1.3", "freq"}, {"frequency=-1.3", "freq"}, {"frequency=0.7", ""}, {"frequency=-0.7", ""},
+        {"fmdev=11.6", "fm"},      {"fmdev=8.4", "fm"},        {"fmdev=10.6", ""},    {"fmdev=9.4", ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate({"--transducers", "supra", "--ears", "right", "--fault", c.fault});
+        ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
+        const QStringList failing = failures(run);
+        QStringList failingTests;
+        for (const QString& line : failing)
+            if (!failingTests.contains(line.section(u' ', 1, 1)))
+                failingTests << line.section(u' ', 1, 1);
+        EXPECT_EQ(failingTests.join(u' '), QLatin1String(c.failingTest)) << c.fault;
+        if (*c.failingTest) {
+            EXPECT_EQ(failing.size(), 11 + 2) << c.fault << ": every point, the page and the summary";
+        }
+    }
+}
+
+TEST_F(Calibration, SameSeedAndFaultsGiveTheSameLinesAndAnotherSeedOtherValues) {
+    const QStringList arguments{"--tests", "hl,fm", "--transducers", "insert", "--fault", "level:insert=1.5"};
+    const CliRun first = calibrate(arguments);
+    const CliRun again = calibrate(arguments);
+    const CliRun reseeded = calibrate(arguments + QStringList{"--seed", "12345"});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, again.out);
+    EXPECT_NE(first.out, reseeded.out);
+    EXPECT_EQ(failures(first), failures(reseeded));
+}
+
+TEST_F(Calibration, BadCommandLinesAreUsageErrorsNamingTheBadPart) {
+    const struct {
+        QStringList arguments;
+        const char* named;
+    } cases[] = {
+        {{"--tests", "hl,lin"}, "unknown test \"lin\" (known: hl freq fm nb)"},
+        {{"--transducers", "headphone"}, "unknown transducer \"headphone\""},
+        {{"--ears", "both"}, "unknown ear \"both\""},
+        {{"--fault", "level"}, "\"level\" has no \"=VALUE\""},
+        {{"--fault", "gain=3"}, "unknown quantity \"gain\""},
+        {{"--fault", "level:head=3"}, "unknown transducer \"head\""},
+        {{"--fault", "level:supra:middle=3"}, "unknown ear \"middle\""},
+        {{"--fault", "level:supra:left:1k=3"}, "bad frequency \"1k\""},
+        {{"--fault", "level:::1000@loud=3"}, "bad dial level \"loud\""},
+        {{"--fault", "level:supra:left:1000:x=3"}, "more than QUANTITY:TRANSDUCER:EAR:HZ"},
+        {{"--fault", "level=nan"}, "bad value \"nan\""},
+        {{"--fault", "h2=inf"}, "bad value \"inf\""},
+        {{"--fault", "level=3dB"}, "bad value \"3dB\""},
+        {{"--seed", "-1"}, "bad seed"},
+        {{"--seed"}, "--seed needs a value"},
+        {{"--colour", "red"}, "unknown option \"--colour\""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.named;
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.named))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << c.named;
+    }
+    const CliRun noDatabase = runCli({"calibrate", "--tests", "hl"});
+    EXPECT_EQ(noDatabase.exitCode, 2);
+    EXPECT_TRUE(noDatabase.err.contains(QLatin1String("--db FILE is required")));
+}
+
+TEST_F(Calibration, DatabaseThatCannotBeMadeEndsTheRunWithStatusOne) {
+    QFile blocker(dir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the database's folder would have to be
+    blocker.close();
+    const CliRun run = runCli({"calibrate", "--db", dir.filePath("blocker/lab.mdb"), "--tests", "hl"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(run.err.isEmpty());
+    EXPECT_FALSE(run.out.contains(QLatin1String("stored")));
+}
+
+} // namespace
