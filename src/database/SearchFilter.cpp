@@ -4,15 +4,32 @@
 
 namespace orvik {
 
+namespace {
+const QLatin1Char Escape('\\');
+const QString Like = QStringLiteral("LIKE");
+} // namespace
+
 SearchFilter& SearchFilter::where(const QString& column, const QString& op, const QVariant& value) {
     m_conditions.push_back({column, op, value});
     return *this;
 }
 
+SearchFilter& SearchFilter::startsWith(const QString& column, const QString& text) {
+    QString pattern;
+    pattern.reserve(text.size() + 1);
+    for (const QChar c : text) {
+        if (c == Escape || c == u'%' || c == u'_')
+            pattern += Escape;
+        pattern += c;
+    }
+    return where(column, Like, pattern + u'%');
+}
+
 QString SearchFilter::whereClause() const {
     QStringList parts;
     for (const Condition& c : m_conditions)
-        parts << QStringLiteral("%1 %2 ?").arg(c.column, c.op);
+        parts << (c.op == Like ? QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(c.column)
+                               : QStringLiteral("%1 %2 ?").arg(c.column, c.op));
     return parts.join(QStringLiteral(" AND "));
 }
 

@@ -12,7 +12,7 @@ class SearchFilter {
 public:
     struct Condition {
         QString column;
-        QString op; // "=", ">=", "<="
+        QString op; // "=", ">=", "<=", "LIKE"
         QVariant value;
     };
 
@@ -21,12 +21,16 @@ public:
         return where(column, QStringLiteral("="), value);
     }
 
+    // Rows whose column begins with the text. "%", "_" and the escape character in the text are matched as
+    // themselves; letters match in either case (ASCII letters only, as the engine compares them).
+    SearchFilter& startsWith(const QString& column, const QString& text);
+
     static SearchFilter byId(int id) { return SearchFilter().equals(QStringLiteral("Id"), id); }
 
     bool isEmpty() const { return m_conditions.empty(); }
     const std::vector<Condition>& conditions() const { return m_conditions; }
-    QString whereClause() const; // "SerialNum = ? AND ChannelNum = ?"
-    QString describe() const;    // "SerialNum = 'A1' AND ChannelNum = 2", for messages and diagnostics
+    QString whereClause() const; // "SerialNum LIKE ? ESCAPE '\\' AND ChannelNum = ?"
+    QString describe() const;    // "SerialNum LIKE 'A1%' AND ChannelNum = 2", for messages and diagnostics
 
 private:
     std::vector<Condition> m_conditions;

@@ -13,12 +13,13 @@
 namespace orvik {
 
 namespace {
-// The column holds what the record's field kept of the text, so the search looks for the same: a name typed
-// longer than its field still finds the test saved under it.
+// A technician often has only part of a serial number or name at hand, so every text field finds the rows that
+// begin with what was typed. The column holds what the record's field kept of the text, so the search looks for
+// the same: a name typed longer than its field still finds the test saved under it.
 void addText(SearchFilter& filter, const QString& column, const QString& text, std::size_t fieldSize) {
     const QString trimmed = text.trimmed();
     if (!trimmed.isEmpty())
-        filter.equals(column, fittedFixedText(trimmed, fieldSize));
+        filter.startsWith(column, fittedFixedText(trimmed, fieldSize));
 }
 
 void addDateRange(SearchFilter& filter, const QString& from, const QString& to) {

@@ -40,8 +40,8 @@ class StoredMeasurementsBrowser {
 public:
     explicit StoredMeasurementsBrowser(Document& doc, MessageBox& messages);
 
-    // Conditions in the sheet's order: serial, model, technician, channel, from, to. A date that does not parse
-    // adds nothing.
+    // Conditions in the sheet's order: serial, model, technician, channel, from, to. Texts match a leading part
+    // of the stored text; a date that does not parse adds nothing.
     static SearchFilter audiometricFilter(const AudiometricSearch& search);
     static SearchFilter boothFilter(const BoothSearch& search);
 

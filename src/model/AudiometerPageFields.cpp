@@ -39,4 +39,9 @@ int countListPosition(quint16 storedCount) {
     return storedCount >= 1 && storedCount <= ChannelCount ? storedCount - 1 : 0;
 }
 
+int channelListPosition(quint16 storedChannel, int channelCount) {
+    const int position = countListPosition(storedChannel);
+    return position < channelCount ? position : 0;
+}
+
 } // namespace orvik::AudiometerPageFields

@@ -25,6 +25,9 @@ QString storedType(int listPosition);
 // Number of channels and channel to test are stored 1..4, never as the 0-based list position.
 quint16 storedCount(int listPosition);
 int countListPosition(quint16 storedCount); // out-of-range stored values show the first entry
+// The channel to test among the audiometer's first `channelCount` channels; a stored channel the audiometer does
+// not have shows the first.
+int channelListPosition(quint16 storedChannel, int channelCount);
 
 } // namespace AudiometerPageFields
 

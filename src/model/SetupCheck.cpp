@@ -3,6 +3,9 @@
 #include "model/FixedText.h"
 
 #include <QDate>
+#include <QStringList>
+
+#include <algorithm>
 
 #include <cstdlib>
 
@@ -37,28 +40,42 @@ bool fmParametersValid(float rate, float deviation) {
     return rate >= 4.0f && rate <= 20.0f && deviation >= 5.0f && deviation <= 25.0f;
 }
 
-std::optional<SetupProblem> checkSetup(const TestSetup& setup, const QDate& today) {
+std::vector<SetupProblem> checkSetup(const TestSetup& setup, const QDate& today) {
+    std::vector<SetupProblem> problems;
     if (blank(fixedText(setup.audSerialNumber)))
-        return SetupProblem{SetupField::SerialNumber,
-                            QStringLiteral("Please enter a serial number for the audiometer.")};
+        problems.push_back(
+            {SetupField::SerialNumber, QStringLiteral("Please enter a serial number for the audiometer.")});
     if (blank(fixedText(setup.audModel)))
-        return SetupProblem{SetupField::Model, QStringLiteral("Please enter a model number for the audiometer.")};
+        problems.push_back({SetupField::Model, QStringLiteral("Please enter a model number for the audiometer.")});
     if (!validDueYear(fixedText(setup.calibrationDueDate), today))
-        return SetupProblem{SetupField::CalibrationDueYear,
-                            QStringLiteral("Audiometer Calibration Due Year is invalid.\n"
-                                           "Must be 4-digit year within 100 years.")};
+        problems.push_back(
+            {SetupField::CalibrationDueYear, QStringLiteral("Audiometer Calibration Due Year is invalid.\n"
+                                                            "Must be 4-digit year within 100 years.")});
     if (!anyFrequencySelected(setup))
-        return SetupProblem{SetupField::Frequencies,
-                            QStringLiteral("Please enter the frequencies for the audiometer.")};
+        problems.push_back(
+            {SetupField::Frequencies, QStringLiteral("Please enter the frequencies for the audiometer.")});
     if (!fmParametersValid(setup.fmRate, setup.fmDeviation))
-        return SetupProblem{SetupField::FmParameters,
+        problems.push_back({SetupField::FmParameters,
                             QStringLiteral("Warning: Audiometer FM parameters are invalid.\n\n"
                                            "For FM measurements the modulation rate must be between 4 and 20 Hz\n"
                                            "and the frequency deviation must be between 5 and 25 %.\n\n"
                                            "Click OK to use the audiometer anyway.\n\n"
                                            "(You will not be allowed to make FM measurements with this audiometer.)"),
-                            true};
-    return std::nullopt;
+                            true});
+    return problems;
+}
+
+bool setupAcceptable(const std::vector<SetupProblem>& problems) {
+    return std::all_of(problems.begin(), problems.end(), [](const SetupProblem& p) { return p.acceptable; });
+}
+
+QString setupProblemText(const std::vector<SetupProblem>& problems) {
+    const bool onlyWarnings = setupAcceptable(problems);
+    QStringList texts;
+    for (const SetupProblem& problem : problems)
+        if (problem.acceptable == onlyWarnings)
+            texts << problem.message;
+    return texts.join(QStringLiteral("\n\n"));
 }
 
 } // namespace orvik

@@ -3,7 +3,7 @@
 #include "model/TestSetup.h"
 
 #include <QString>
-#include <optional>
+#include <vector>
 
 class QDate;
 
@@ -19,9 +19,14 @@ struct SetupProblem {
     bool acceptable = false;
 };
 
-// The checks run when the audiometer page is left or the set-up is accepted, in order; the first failing one is
-// answered. Blank-only texts count as empty.
-std::optional<SetupProblem> checkSetup(const TestSetup& setup, const QDate& today);
+// The checks run when the set-up is accepted: every failing one, in order, so the technician can put them all
+// right in one go. Blank-only texts count as empty.
+std::vector<SetupProblem> checkSetup(const TestSetup& setup, const QDate& today);
+
+// What the technician is told: the refusing problems' texts together, or, when the FM warning is all there is,
+// that warning alone (its OK accepts the set-up, which must not be offered while anything else is wrong).
+QString setupProblemText(const std::vector<SetupProblem>& problems);
+bool setupAcceptable(const std::vector<SetupProblem>& problems);
 
 // The audiometer's FM tone as entered from its data sheet: 4..20 Hz rate and 5..25 % deviation.
 bool fmParametersValid(float rate, float deviation);

@@ -46,22 +46,25 @@ void describe(DeviceDescription& device, const char* model, const char* serial) 
 } // namespace
 
 bool addDemoInstruments(InstrumentLists& lists) {
-    if (!lists.isEmpty())
-        return false;
-    lists.list(InstrumentKind::SoundLevelMeter).push_back(
-        entry(InstrumentKind::SoundLevelMeter, "Veltan-Quirn", "K37", "04172"));
-    lists.list(InstrumentKind::Preamp).push_back(entry(InstrumentKind::Preamp, "Veltan-Quirn", "PRM37", "SIM-P1"));
     InstrumentEntry calibrator = entry(InstrumentKind::Calibrator, "Veltan-Quirn", "CAL200", "SIM-C1");
     calibrator.values.calibrator.frequency = 1000.0f;
     calibrator.values.calibrator.level = 114.0f;
-    lists.list(InstrumentKind::Calibrator).push_back(calibrator);
     InstrumentEntry microphone = entry(InstrumentKind::Microphone, "Veltan-Quirn", "MIC377B02", "SIM-M1");
     microphone.values.microphone.sensitivity = 50.0f; // flat response: all corrections zero
-    lists.list(InstrumentKind::Microphone).push_back(microphone);
     InstrumentEntry mastoid = entry(InstrumentKind::Mastoid, "Veltan-Quirn", "AMC493B", "SIM-A1");
     mastoid.values.mastoid.sensitivity = 1.0f;
-    lists.list(InstrumentKind::Mastoid).push_back(mastoid);
-    return true;
+    const InstrumentEntry bench[] = {entry(InstrumentKind::SoundLevelMeter, "Veltan-Quirn", "K37", "04172"),
+                                     entry(InstrumentKind::Preamp, "Veltan-Quirn", "PRM37", "SIM-P1"), calibrator,
+                                     microphone, mastoid};
+    bool added = false;
+    for (const InstrumentEntry& instrument : bench) {
+        auto& list = lists.list(static_cast<InstrumentKind>(instrument.kind));
+        if (list.empty()) {
+            list.push_back(instrument);
+            added = true;
+        }
+    }
+    return added;
 }
 
 void setUpDemoAudiometer(TestSetup& setup, const InstrumentLists& lists, bool alternateMode) {

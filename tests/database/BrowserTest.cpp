@@ -22,25 +22,25 @@ TEST_P(AudiometricFilter, JoinsThePresentConditionsInTheSheetsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, AudiometricFilter,
-    ::testing::Values(FilterCase{"Empty", {}, ""},
-                      FilterCase{"ChannelTwoAlone", {{}, {}, {}, 2, {}, {}}, "ChannelNum = 2"},
-                      FilterCase{"SerialThenTechnician",
-                                 {QStringLiteral(" J. Smith "), {}, QStringLiteral("0412877"), 0, {}, {}},
-                                 "SerialNum = '0412877' AND Technician = 'J. Smith'"},
-                      FilterCase{"AllFields",
-                                 {QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("S"), 1,
-                                  QStringLiteral("2024-01-01"), QStringLiteral("12/31/2024")},
-                                 "SerialNum = 'S' AND ModelNum = 'M' AND Technician = 'T' AND ChannelNum = 1 AND "
-                                 "Date >= 45292.000000 AND Date <= 45657.000000"},
-                      FilterCase{"UnparsableDatesAddNothing",
-                                 {{}, {}, {}, 0, QStringLiteral("last week"), QStringLiteral("2024-13-01")},
-                                 ""}),
+    ::testing::Values(
+        FilterCase{"Empty", {}, ""}, FilterCase{"ChannelTwoAlone", {{}, {}, {}, 2, {}, {}}, "ChannelNum = 2"},
+        FilterCase{"SerialThenTechnician",
+                   {QStringLiteral(" J. Smith "), {}, QStringLiteral("0412877"), 0, {}, {}},
+                   "SerialNum LIKE '0412877%' AND Technician LIKE 'J. Smith%'"},
+        FilterCase{"AllFields",
+                   {QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("S"), 1, QStringLiteral("2024-01-01"),
+                    QStringLiteral("12/31/2024")},
+                   "SerialNum LIKE 'S%' AND ModelNum LIKE 'M%' AND Technician LIKE 'T%' AND ChannelNum = 1 AND "
+                   "Date >= 45292.000000 AND Date <= 45657.000000"},
+        FilterCase{"UnparsableDatesAddNothing",
+                   {{}, {}, {}, 0, QStringLiteral("last week"), QStringLiteral("2024-13-01")},
+                   ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BoothFilter, CustomerBoothAndDates) {
     const BoothSearch search{QStringLiteral("Lakeside"), QStringLiteral("Booth A"), QStringLiteral("2024-03-05"), {}};
     EXPECT_EQ(StoredMeasurementsBrowser::boothFilter(search).describe(),
-              QStringLiteral("Customer = 'Lakeside' AND Booth = 'Booth A' AND Date >= 45356.000000"));
+              QStringLiteral("Customer LIKE 'Lakeside%' AND Booth LIKE 'Booth A%' AND Date >= 45356.000000"));
 }
 
 class Browser : public DocumentFixture {
@@ -82,6 +82,36 @@ TEST_F(Browser, ApostropheInASearchFindsExactlyWhatItNames) {
     BoothSearch booth;
     booth.customer = QStringLiteral("St. Mary's Hospital");
     EXPECT_EQ(ids(browser.searchBooths(booth)), std::vector<int>{1});
+}
+
+TEST_F(Browser, TextsFindEntriesBeginningWithThemWildcardsMatchedAsThemselves) {
+    saveTest("A. Lund", "AC40", "LA2291", 1, "2024-04-01");
+    saveTest("A. Lund", "AC40", "XLA229", 1, "2024-04-02");
+    saveTest("A. Lund", "AC40", "50%_OFF", 1, "2024-04-03");
+    saveTest("A. Lund", "AC40", "50X1OFF", 1, "2024-04-04");
+    saveTest("A. Lund", "AC40", "C:\\1", 1, "2024-04-05");
+    const struct {
+        const char* serial;
+        std::vector<int> found;
+    } cases[] = {
+        {"LA229", {4}},  // a leading part, not a part inside
+        {"la2291", {4}}, // capitals or not
+        {"LA22911", {}}, // longer than the stored number
+        {"50%", {6}},    // "%" is no wildcard
+        {"50%_", {6}},   // nor is "_"
+        {"C:\\", {8}},   // nor the escape character
+        {"041287", {1, 2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.serial);
+        AudiometricSearch search;
+        search.serialNumber = QString::fromLatin1(c.serial);
+        EXPECT_EQ(ids(browser.searchAudiometric(search)), c.found);
+    }
+    BoothSearch booth;
+    booth.customer = QStringLiteral("st. mary");
+    EXPECT_EQ(ids(browser.searchBooths(booth)), std::vector<int>{1});
+    EXPECT_TRUE(services.messages.texts().isEmpty());
 }
 
 TEST_F(Browser, DateRangeIsInclusive) {

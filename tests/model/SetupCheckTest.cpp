@@ -25,71 +25,82 @@ std::unique_ptr<TestSetup> completeSetup() {
     return setup;
 }
 
+using Fields = std::vector<SetupField>;
+
 struct SetupCase {
     const char* name;
     std::function<void(TestSetup&)> change;
-    std::optional<SetupField> expected;
+    Fields expected;
 };
 
-TEST(SetupCheck, FirstFailingCheckInOrder) {
+Fields fieldsOf(const std::vector<SetupProblem>& problems) {
+    Fields fields;
+    for (const SetupProblem& problem : problems)
+        fields.push_back(problem.field);
+    return fields;
+}
+
+TEST(SetupCheck, EveryFailingCheckInOrder) {
     const auto due = [](const char* date) {
         return [date](TestSetup& s) { setFixedText(s.calibrationDueDate, QString::fromLatin1(date)); };
     };
     const SetupCase cases[] = {
-        {"complete set-up", [](TestSetup&) {}, std::nullopt},
+        {"complete set-up", [](TestSetup&) {}, Fields{}},
         {"blank serial number", [](TestSetup& s) { setFixedText(s.audSerialNumber, QStringLiteral("   ")); },
-         SetupField::SerialNumber},
-        {"serial number checked before model",
+         Fields{SetupField::SerialNumber}},
+        {"everything wrong, listed in the order of the page",
          [](TestSetup& s) {
              setFixedText(s.audSerialNumber, QString());
              setFixedText(s.audModel, QString());
+             setFixedText(s.calibrationDueDate, QString());
+             s.frequencySelected[12] = 0;
+             s.fmRate = 0.f;
          },
-         SetupField::SerialNumber},
-        {"empty model", [](TestSetup& s) { setFixedText(s.audModel, QString()); }, SetupField::Model},
-        {"empty due date", due(""), SetupField::CalibrationDueYear},
-        {"two-digit year", due("27-12-06"), SetupField::CalibrationDueYear},
-        {"year 100 years ahead", due("2126-01-01"), std::nullopt},
-        {"year 101 years ahead", due("2127-01-01"), SetupField::CalibrationDueYear},
-        {"year 100 years back", due("1926-01-01"), std::nullopt},
-        {"year 101 years back", due("1925-01-01"), SetupField::CalibrationDueYear},
-        {"no frequency", [](TestSetup& s) { s.frequencySelected[12] = 0; }, SetupField::Frequencies},
+         Fields{SetupField::SerialNumber, SetupField::Model, SetupField::CalibrationDueYear, SetupField::Frequencies,
+                SetupField::FmParameters}},
+        {"empty model", [](TestSetup& s) { setFixedText(s.audModel, QString()); }, Fields{SetupField::Model}},
+        {"empty due date", due(""), Fields{SetupField::CalibrationDueYear}},
+        {"two-digit year", due("27-12-06"), Fields{SetupField::CalibrationDueYear}},
+        {"year 100 years ahead", due("2126-01-01"), Fields{}},
+        {"year 101 years ahead", due("2127-01-01"), Fields{SetupField::CalibrationDueYear}},
+        {"year 100 years back", due("1926-01-01"), Fields{}},
+        {"year 101 years back", due("1925-01-01"), Fields{SetupField::CalibrationDueYear}},
+        {"no frequency", [](TestSetup& s) { s.frequencySelected[12] = 0; }, Fields{SetupField::Frequencies}},
         {"a flag other than 1 is not a selection", [](TestSetup& s) { s.frequencySelected[12] = 2; },
-         SetupField::Frequencies},
-        {"FM rate below 4 Hz", [](TestSetup& s) { s.fmRate = 3.9f; }, SetupField::FmParameters},
-        {"FM rate 20 Hz", [](TestSetup& s) { s.fmRate = 20.f; }, std::nullopt},
-        {"FM rate above 20 Hz", [](TestSetup& s) { s.fmRate = 20.1f; }, SetupField::FmParameters},
-        {"FM deviation 25 %", [](TestSetup& s) { s.fmDeviation = 25.f; }, std::nullopt},
-        {"FM deviation below 5 %", [](TestSetup& s) { s.fmDeviation = 4.9f; }, SetupField::FmParameters},
+         Fields{SetupField::Frequencies}},
+        {"FM rate below 4 Hz", [](TestSetup& s) { s.fmRate = 3.9f; }, Fields{SetupField::FmParameters}},
+        {"FM rate 20 Hz", [](TestSetup& s) { s.fmRate = 20.f; }, Fields{}},
+        {"FM rate above 20 Hz", [](TestSetup& s) { s.fmRate = 20.1f; }, Fields{SetupField::FmParameters}},
+        {"FM deviation 25 %", [](TestSetup& s) { s.fmDeviation = 25.f; }, Fields{}},
+        {"FM deviation below 5 %", [](TestSetup& s) { s.fmDeviation = 4.9f; }, Fields{SetupField::FmParameters}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto setup = completeSetup();
         c.change(*setup);
-        const auto problem = checkSetup(*setup, Today);
-        ASSERT_EQ(problem.has_value(), c.expected.has_value());
-        if (problem) {
-            EXPECT_EQ(problem->field, *c.expected);
-            EXPECT_EQ(problem->acceptable, *c.expected == SetupField::FmParameters);
-        }
+        const auto problems = checkSetup(*setup, Today);
+        EXPECT_EQ(fieldsOf(problems), c.expected);
+        EXPECT_EQ(setupAcceptable(problems), c.expected.empty() || c.expected == Fields{SetupField::FmParameters});
     }
 }
 
-TEST(SetupCheck, MessagesAreTheProgramsOwn) {
+// The refusals are told together; the FM warning, whose OK accepts the set-up, only when nothing else is wrong.
+TEST(SetupCheck, RefusalsAreToldTogetherTheFmWarningAlone) {
     auto setup = completeSetup();
-    setFixedText(setup->calibrationDueDate, QStringLiteral("0000-01-01"));
-    EXPECT_EQ(checkSetup(*setup, Today)->message,
-              QLatin1String("Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years."));
     setFixedText(setup->audSerialNumber, QString());
-    EXPECT_EQ(checkSetup(*setup, Today)->message, QLatin1String("Please enter a serial number for the audiometer."));
+    setFixedText(setup->calibrationDueDate, QStringLiteral("0000-01-01"));
+    setup->fmRate = 0.f;
+    EXPECT_EQ(setupProblemText(checkSetup(*setup, Today)),
+              QLatin1String("Please enter a serial number for the audiometer.\n\n"
+                            "Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years."));
 
     auto fm = completeSetup();
     fm->fmRate = 0.f;
-    EXPECT_TRUE(checkSetup(*fm, Today)
-                    ->message.startsWith(QLatin1String(
-                        "Warning: Audiometer FM parameters are invalid.\n\nFor FM measurements the modulation rate")));
-    EXPECT_TRUE(checkSetup(*fm, Today)
-                    ->message.endsWith(
-                        QLatin1String("(You will not be allowed to make FM measurements with this audiometer.)")));
+    const QString warning = setupProblemText(checkSetup(*fm, Today));
+    EXPECT_TRUE(warning.startsWith(
+        QLatin1String("Warning: Audiometer FM parameters are invalid.\n\nFor FM measurements the modulation rate")));
+    EXPECT_TRUE(
+        warning.endsWith(QLatin1String("(You will not be allowed to make FM measurements with this audiometer.)")));
 }
 
 } // namespace

@@ -36,10 +36,15 @@ template <typename Field> Field* fieldLabelled(QWidget* root, const QString& lab
     return nullptr;
 }
 
+// A text as shown on screen: the "&" of a keyboard accelerator is not seen.
+inline QString shownText(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
 // The push button inside `root` that shows `text`, as a technician finds it.
 inline QPushButton* buttonLabelled(QWidget* root, const QString& text) {
     for (QPushButton* b : root->findChildren<QPushButton*>())
-        if (b->text() == text)
+        if (shownText(b->text()) == shownText(text))
             return b;
     return nullptr;
 }

@@ -21,9 +21,9 @@ StoredMeasurementsDialog::StoredMeasurementsDialog(StoredMeasurementsBrowser& br
     pages->addTab(m_booth, QStringLiteral("Booth Test Data"));
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Retrieve"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Retrieve"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
-    QPushButton* remove = buttons->addButton(QStringLiteral("Delete"), QDialogButtonBox::ActionRole);
+    QPushButton* remove = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(remove, &QPushButton::clicked, this, &StoredMeasurementsDialog::deleteSelected);

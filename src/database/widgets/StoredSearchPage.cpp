@@ -6,6 +6,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -30,9 +32,14 @@ StoredSearchPage::StoredSearchPage(StoredMeasurementsBrowser& browser, std::init
     auto* form = new QFormLayout;
     for (const SearchField& field : fields) {
         m_fields.push_back(createField(field));
+        m_fields.back()->installEventFilter(this);
         form->addRow(QString::fromLatin1(field.label), m_fields.back());
     }
-    m_update = new QPushButton(QStringLiteral("Update List"), this);
+    auto* hint = new QLabel(QStringLiteral("Names and numbers find every entry that begins with what is typed, "
+                                           "in capitals or not."),
+                            this);
+    hint->setWordWrap(true);
+    m_update = new QPushButton(QStringLiteral("&Update List"), this);
     m_list = new QTreeView(this);
     m_rows = new BrowserRowModel(headingsOf(columns), this);
     m_list->setModel(m_rows);
@@ -56,6 +63,7 @@ StoredSearchPage::StoredSearchPage(StoredMeasurementsBrowser& browser, std::init
     updateRow->addWidget(m_update);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(hint);
     layout->addLayout(updateRow);
     layout->addWidget(m_list, 1);
 }
@@ -93,5 +101,18 @@ int StoredSearchPage::selectedId() const {
 }
 
 void StoredSearchPage::updateList() { m_rows->setRows(search()); }
+
+// Enter in a search field would otherwise reach the sheet's default button and retrieve whatever happens to be
+// selected, or nothing; searching is what the technician meant.
+bool StoredSearchPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            updateList();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 } // namespace orvik

@@ -52,6 +52,7 @@ protected:
     // The position chosen in a list field.
     int fieldChoice(int field) const;
     virtual std::vector<BrowserRow> search() = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* createField(const SearchField& field);

@@ -18,6 +18,15 @@ const QStringList Months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStrin
                             QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
                             QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
 
+// A value with its unit beside it, so the technician enters it in the unit the data sheet gives.
+QHBoxLayout* withUnit(QLineEdit* field, const QString& unit, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(field);
+    row->addWidget(new QLabel(unit, parent));
+    row->addStretch();
+    return row;
+}
+
 QString numberOrEmpty(const QString& text) {
     const int n = text.toInt();
     return n > 0 ? QString::number(n) : QString();
@@ -69,6 +78,9 @@ InstrumentInfoPage::InstrumentInfoPage(InstrumentKind kind, const QString& title
     due->addStretch();
     m_year->setMaximumWidth(60);
     m_day->setMaximumWidth(40);
+    m_year->setPlaceholderText(QStringLiteral("yyyy"));
+    m_day->setPlaceholderText(QStringLiteral("dd"));
+    due->insertWidget(due->count() - 1, new QLabel(QStringLiteral("(year, month, day)"), this));
     form->addRow(calibrator ? QStringLiteral("Calibration Due:") : QStringLiteral("Calibration due:"), due);
 
     if (calibrator) {
@@ -76,17 +88,15 @@ InstrumentInfoPage::InstrumentInfoPage(InstrumentKind kind, const QString& title
         m_value2 = addValueField();
         m_value1->setObjectName(QStringLiteral("frequency"));
         m_value2->setObjectName(QStringLiteral("outputLevel"));
-        form->addRow(QStringLiteral("Frequency:"), m_value1);
-        form->addRow(QStringLiteral("Output Level:"), m_value2);
+        form->addRow(QStringLiteral("Frequency:"), withUnit(m_value1, QStringLiteral("Hz"), this));
+        form->addRow(QStringLiteral("Output Level:"), withUnit(m_value2, QStringLiteral("dB"), this));
     } else if (kind == InstrumentKind::Microphone || kind == InstrumentKind::Mastoid) {
         m_value1 = addValueField();
         m_value1->setObjectName(QStringLiteral("sensitivity"));
-        auto* sensitivity = new QHBoxLayout;
-        sensitivity->addWidget(m_value1);
-        sensitivity->addWidget(
-            new QLabel(kind == InstrumentKind::Microphone ? QStringLiteral("mV/Pa") : QStringLiteral("mV/N"), this));
-        sensitivity->addStretch();
-        form->addRow(QStringLiteral("Sensitivity:"), sensitivity);
+        form->addRow(QStringLiteral("Sensitivity:"),
+                     withUnit(m_value1,
+                              kind == InstrumentKind::Microphone ? QStringLiteral("mV/Pa") : QStringLiteral("mV/N"),
+                              this));
     }
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     QWidget* const identity[] = {m_manufacturer, m_manufacturerChoice, m_model, m_serial};

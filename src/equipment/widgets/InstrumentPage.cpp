@@ -28,7 +28,7 @@ QLineEdit* InstrumentPage::addValueField(int maxLength) {
 }
 
 QPushButton* InstrumentPage::addImportButton(QBoxLayout* layout) {
-    auto* button = new QPushButton(QStringLiteral("Import Data"), this);
+    auto* button = new QPushButton(QStringLiteral("&Import Data"), this);
     button->setObjectName(QStringLiteral("importData"));
     connect(button, &QPushButton::clicked, this, [this] { Q_EMIT importRequested(m_responseSet); });
     layout->addWidget(button, 0, Qt::AlignLeft);

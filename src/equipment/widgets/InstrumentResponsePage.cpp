@@ -10,7 +10,7 @@
 namespace orvik {
 
 namespace {
-constexpr int RowsPerColumn = 13;
+constexpr int Columns = 2;
 constexpr int MastoidFirstIndex = 5; // 250 Hz
 constexpr int MastoidCount = 20;     // to 8000 Hz
 } // namespace
@@ -23,14 +23,19 @@ InstrumentResponsePage::InstrumentResponsePage(ResponsePageLayout layout, QWidge
         note->setWordWrap(true);
         outer->addWidget(note);
     }
+    // Frequencies rise down the first column and go on at the top of the second, both of the same length, as on
+    // a calibration chart; Tab follows them upwards.
     auto* grid = new QGridLayout;
+    const int rows = (m_layout.count + Columns - 1) / Columns;
     for (int i = 0; i < m_layout.count; ++i) {
         const FreqIndex index = m_layout.firstIndex + i;
         QLineEdit* field = addValueField();
         field->setMaximumWidth(80);
-        const int row = i % RowsPerColumn, column = i / RowsPerColumn * 2;
-        grid->addWidget(new QLabel(QStringLiteral("%1 Hz").arg(frequencyLabel(index).trimmed()), this), row, column);
+        const int row = i % rows, column = i / rows * 3;
+        grid->addWidget(new QLabel(QStringLiteral("%1 Hz").arg(frequencyLabel(index).trimmed()), this), row, column,
+                        Qt::AlignRight);
         grid->addWidget(field, row, column + 1);
+        grid->addWidget(new QLabel(QStringLiteral("dB"), this), row, column + 2);
         m_fields.push_back(field);
     }
     grid->setColumnStretch(grid->columnCount(), 1);

@@ -82,13 +82,17 @@ TestSheetController* TestSheetView::sheet() const {
 
 QPushButton* TestSheetView::button(const QString& text) const {
     for (QPushButton* b : findChildren<QPushButton*>())
-        if (b->text() == text)
+        if (QString(b->text()).remove(u'&') == text)
             return b;
     return nullptr;
 }
 
 QPushButton* TestSheetView::addButton(const QString& text, void (TestSheetView::*handler)()) {
     auto* b = new QPushButton(text, m_buttons);
+    // A button hidden for some tests keeps its place, so the ones below it stay where the hand expects them.
+    QSizePolicy policy = b->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    b->setSizePolicy(policy);
     connect(b, &QPushButton::clicked, this, handler);
     m_buttons->layout()->addWidget(b);
     return b;
@@ -116,14 +120,14 @@ void TestSheetView::buildLayout() {
 
     m_buttons = new QWidget(this);
     new QVBoxLayout(m_buttons);
-    addButton(QStringLiteral("Measure All"), &TestSheetView::measureAll);
-    addButton(QStringLiteral("Measure Selected"), &TestSheetView::measureSelected);
-    addButton(QStringLiteral("Next Test"), &TestSheetView::nextTest);
-    addButton(QStringLiteral("Adjust"), &TestSheetView::adjust);
-    addButton(QStringLiteral("Humidity/Temp"), &TestSheetView::conditions);
-    addButton(QStringLiteral("Save"), &TestSheetView::save);
-    addButton(QStringLiteral("Ok"), &TestSheetView::ok);
-    addButton(QStringLiteral("Cancel"), &TestSheetView::cancel);
+    addButton(QStringLiteral("&Measure All"), &TestSheetView::measureAll);
+    addButton(QStringLiteral("Measure &Selected"), &TestSheetView::measureSelected);
+    addButton(QStringLiteral("&Next Test"), &TestSheetView::nextTest);
+    addButton(QStringLiteral("&Adjust"), &TestSheetView::adjust);
+    addButton(QStringLiteral("&Humidity/Temp"), &TestSheetView::conditions);
+    addButton(QStringLiteral("Sa&ve"), &TestSheetView::save);
+    addButton(QStringLiteral("&Ok"), &TestSheetView::ok);
+    addButton(QStringLiteral("&Cancel"), &TestSheetView::cancel);
     static_cast<QVBoxLayout*>(m_buttons->layout())->addStretch();
 
     auto* heading = new QHBoxLayout;
@@ -206,9 +210,11 @@ void TestSheetView::showPages() {
             continue;
         }
         // Pages of tests still to come say so instead of pretending to measure.
-        auto* missing = new QLabel(QStringLiteral("%1 (%2): this measurement is not available yet.")
-                                       .arg(pageKindName(slot.kind), transducerName(sheet.transducer())),
-                                   m_pages);
+        // A measuring page says which test it is for: one page kind serves more than one test.
+        auto* missing = new QLabel(
+            QStringLiteral("%1 (%2): this measurement is not available yet.")
+                .arg(slot.measures() ? sheet.title() : pageKindName(slot.kind), transducerName(sheet.transducer())),
+            m_pages);
         missing->setAlignment(Qt::AlignCenter);
         m_pages->addTab(missing, slot.title);
     }

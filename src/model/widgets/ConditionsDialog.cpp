@@ -14,6 +14,9 @@ ConditionsDialog::ConditionsDialog(TestSetup& setup, MessageBox& messages, QWidg
     : QDialog(parent), m_setup(setup), m_messages(messages), m_temperature(new QLineEdit(this)),
       m_humidity(new QLineEdit(this)), m_pressure(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("Temperature / Humidity"));
+    // The fields alone make a dialog narrower than its title; leave room for the title and the frame's buttons.
+    constexpr int TitleBarButtons = 160;
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + TitleBarButtons);
     const ConditionsTexts proposal = conditionsTexts(proposedConditions(setup));
     m_temperature->setText(proposal.temperature);
     m_humidity->setText(proposal.humidity);
@@ -21,7 +24,8 @@ ConditionsDialog::ConditionsDialog(TestSetup& setup, MessageBox& messages, QWidg
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Temperature (C):"), m_temperature);
     form->addRow(QStringLiteral("Humidity (%):"), m_humidity);
-    form->addRow(QStringLiteral("Pressure:"), m_pressure);
+    // The pressure is kept in the unit it is typed in; the reports tell the unit from the value's size.
+    form->addRow(QStringLiteral("Pressure (mmHg, kPa or in.Hg):"), m_pressure);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ConditionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -11,6 +11,8 @@
 #include <QIntValidator>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace orvik {
 
 namespace {
@@ -47,10 +49,10 @@ AudiometerInfoPage::DateFields AudiometerInfoPage::makeDate() {
 }
 
 AudiometerInfoPage::AudiometerInfoPage(QWidget* parent)
-    : SetupPage(parent), m_manufacturer(textField(25, this)), m_model(textField(15, this)),
-      m_type(numberList(5, this)), m_serial(textField(12, this)), m_inventory(textField(15, this)),
-      m_lastCalibrated(makeDate()), m_due(makeDate()), m_fmRate(new QDoubleSpinBox(this)),
-      m_fmDeviation(new QDoubleSpinBox(this)), m_channels(numberList(4, this)), m_channelToTest(numberList(4, this)) {
+    : SetupPage(parent), m_manufacturer(textField(25, this)), m_model(textField(15, this)), m_type(numberList(5, this)),
+      m_serial(textField(12, this)), m_inventory(textField(15, this)), m_lastCalibrated(makeDate()), m_due(makeDate()),
+      m_fmRate(new QDoubleSpinBox(this)), m_fmDeviation(new QDoubleSpinBox(this)), m_channels(numberList(4, this)),
+      m_channelToTest(numberList(1, this)) {
     m_serial->setObjectName(QStringLiteral("serialNumber"));
     m_model->setObjectName(QStringLiteral("model"));
     for (QDoubleSpinBox* box : {m_fmRate, m_fmDeviation}) {
@@ -72,6 +74,16 @@ AudiometerInfoPage::AudiometerInfoPage(QWidget* parent)
     form->addRow(QStringLiteral("FM deviation:"), row({m_fmDeviation}));
     form->addRow(QStringLiteral("Number of channels:"), row({m_channels}));
     form->addRow(QStringLiteral("Channel to test:"), row({m_channelToTest}));
+    connect(m_channels, &QComboBox::currentIndexChanged, this, [this](int index) { offerChannels(index + 1); });
+}
+
+// Only a channel the audiometer has can be tested; the choice is kept while it still exists.
+void AudiometerInfoPage::offerChannels(int channelCount) {
+    const int chosen = m_channelToTest->currentIndex();
+    m_channelToTest->clear();
+    for (int channel = 1; channel <= channelCount; ++channel)
+        m_channelToTest->addItem(QString::number(channel));
+    m_channelToTest->setCurrentIndex(chosen < channelCount ? std::max(chosen, 0) : 0);
 }
 
 void AudiometerInfoPage::load(const TestSetup& setup) {
@@ -91,7 +103,17 @@ void AudiometerInfoPage::load(const TestSetup& setup) {
     m_fmRate->setValue(double(setup.fmRate));
     m_fmDeviation->setValue(double(setup.fmDeviation));
     m_channels->setCurrentIndex(AudiometerPageFields::countListPosition(setup.numberOfChannels));
-    m_channelToTest->setCurrentIndex(AudiometerPageFields::countListPosition(setup.channelToTest));
+    offerChannels(m_channels->currentIndex() + 1);
+    m_channelToTest->setCurrentIndex(
+        AudiometerPageFields::channelListPosition(setup.channelToTest, m_channelToTest->count()));
+}
+
+void AudiometerInfoPage::markProblems(const std::vector<SetupField>& fields) {
+    markField(m_serial, contains(fields, SetupField::SerialNumber));
+    markField(m_model, contains(fields, SetupField::Model));
+    markField(m_due.year, contains(fields, SetupField::CalibrationDueYear));
+    markField(m_fmRate, contains(fields, SetupField::FmParameters));
+    markField(m_fmDeviation, contains(fields, SetupField::FmParameters));
 }
 
 void AudiometerInfoPage::store(TestSetup& setup) {

@@ -15,6 +15,7 @@ public:
     explicit AudiometerInfoPage(QWidget* parent = nullptr);
     void load(const TestSetup& setup) override;
     void store(TestSetup& setup) override;
+    void markProblems(const std::vector<SetupField>& fields) override;
 
 private:
     struct DateFields {
@@ -23,6 +24,7 @@ private:
         QLineEdit* day;
     };
     DateFields makeDate();
+    void offerChannels(int channelCount);
 
     QLineEdit* m_manufacturer;
     QLineEdit* m_model;

@@ -4,6 +4,7 @@
 #include "model/TestSetup.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,16 +17,16 @@ constexpr int BoxesPerRow = 5;
 } // namespace
 
 FrequencyRangePage::FrequencyRangePage(int firstIndex, int lastIndex, bool offerDefaults, QWidget* parent)
-    : SetupPage(parent), m_first(firstIndex) {
-    auto* grid = new QGridLayout;
+    : SetupPage(parent), m_first(firstIndex), m_frame(new QFrame(this)) {
+    auto* grid = new QGridLayout(m_frame);
     for (int i = firstIndex; i <= lastIndex; ++i) {
-        auto* box = new QCheckBox(frequencyLabel(i), this);
+        auto* box = new QCheckBox(frequencyLabel(i), m_frame);
         const int n = i - firstIndex;
         grid->addWidget(box, n / BoxesPerRow, n % BoxesPerRow);
         m_boxes << box;
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(m_frame);
     if (offerDefaults) {
         auto* defaults = new QPushButton(QStringLiteral("Set to Default Frequencies"), this);
         connect(defaults, &QPushButton::clicked, this, [this] {
@@ -40,6 +41,11 @@ FrequencyRangePage::FrequencyRangePage(int firstIndex, int lastIndex, bool offer
         layout->addWidget(defaults, 0, Qt::AlignLeft);
     }
     layout->addStretch();
+}
+
+// With no frequency ticked anywhere, both ranges are where one could be ticked.
+void FrequencyRangePage::markProblems(const std::vector<SetupField>& fields) {
+    markField(m_frame, contains(fields, SetupField::Frequencies));
 }
 
 void FrequencyRangePage::load(const TestSetup& setup) {

@@ -3,6 +3,7 @@
 #include "shell/widgets/SetupPage.h"
 
 class QCheckBox;
+class QFrame;
 
 namespace orvik {
 
@@ -14,10 +15,12 @@ public:
     FrequencyRangePage(int firstIndex, int lastIndex, bool offerDefaults, QWidget* parent = nullptr);
     void load(const TestSetup& setup) override;
     void store(TestSetup& setup) override;
+    void markProblems(const std::vector<SetupField>& fields) override;
     QCheckBox* box(int freqIndex) const { return m_boxes.value(freqIndex - m_first); }
 
 private:
     int m_first;
+    QFrame* m_frame;
     QList<QCheckBox*> m_boxes;
 };
 

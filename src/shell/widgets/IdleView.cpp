@@ -9,6 +9,17 @@
 
 namespace orvik {
 
+namespace {
+// Offered until a test could be set up: a kind entered by hand does not make the others appear.
+bool requiredKindMissing(const ShellDocument& document) {
+    for (RequiredInstrument kind : {RequiredInstrument::SoundLevelMeter, RequiredInstrument::Calibrator,
+                                    RequiredInstrument::Microphone, RequiredInstrument::Preamp})
+        if (!document.hasInstrument(kind))
+            return true;
+    return false;
+}
+} // namespace
+
 IdleView::IdleView(ShellDocument& document, std::function<void()> addDemoInstruments, QWidget* parent)
     : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
@@ -25,7 +36,7 @@ IdleView::IdleView(ShellDocument& document, std::function<void()> addDemoInstrum
     hint->setObjectName(QStringLiteral("idleHint"));
     hint->setAlignment(Qt::AlignCenter);
     layout->addWidget(hint);
-    if (addDemoInstruments && document.hasDatabase() && !document.equipmentDefined()) {
+    if (addDemoInstruments && document.hasDatabase() && requiredKindMissing(document)) {
         auto* offer =
             new QPushButton(QStringLiteral("Add the simulated instruments to the instrumentation lists"), this);
         offer->setObjectName(QStringLiteral("addDemoInstruments"));

@@ -11,7 +11,7 @@ class ShellDocument;
 class IdleView final : public QWidget {
     Q_OBJECT
 public:
-    // `addDemoInstruments`, when given, is offered while the instrumentation lists are empty.
+    // `addDemoInstruments`, when given, is offered while any instrument kind a test needs has no entry.
     IdleView(ShellDocument& document, std::function<void()> addDemoInstruments, QWidget* parent = nullptr);
 };
 

@@ -28,8 +28,8 @@ InstrumentationView::InstrumentationView(ViewContext& context, QWidget* parent)
       m_editor(std::make_unique<InstrumentationEditor>(*context.instruments, context.messages, context.settings)),
       m_kinds(new QListWidget(this)), m_instruments(new QListWidget(this)), m_prompt(new QLabel(this)),
       m_label(new QLabel(this)), m_sheet(new InstrumentationSheet(this)),
-      m_add(new QPushButton(QStringLiteral("Add"), this)), m_update(new QPushButton(QStringLiteral("Update"), this)),
-      m_delete(new QPushButton(QStringLiteral("Delete"), this)), m_buttons(new QWidget(this)) {
+      m_add(new QPushButton(QStringLiteral("&Add"), this)), m_update(new QPushButton(QStringLiteral("&Update"), this)),
+      m_delete(new QPushButton(QStringLiteral("&Delete"), this)), m_buttons(new QWidget(this)) {
     m_kinds->addItems(InstrumentationEditor::kindNames());
     m_kinds->setMaximumWidth(200);
     m_prompt->setWordWrap(true);
@@ -51,8 +51,8 @@ InstrumentationView::InstrumentationView(ViewContext& context, QWidget* parent)
         m_editor->remove();
         refresh();
     });
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     connect(ok, &QPushButton::clicked, this, &InstrumentationView::ok);
     connect(cancelButton, &QPushButton::clicked, this, &InstrumentationView::cancel);
     edits->addWidget(ok);

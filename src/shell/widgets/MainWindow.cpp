@@ -22,6 +22,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace orvik {
@@ -91,8 +92,9 @@ void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(addCommand(C::ChangeDatabase, QStringLiteral("&Change Database..."), [&c] { c.changeDatabase(); },
                                QKeySequence(Qt::CTRL | Qt::Key_O)));
-    file->addAction(addCommand(C::NewMeasurement, QStringLiteral("New Measurement"), [&c] { c.newMeasurement(); },
-                               QKeySequence(Qt::CTRL | Qt::Key_N)));
+    file->addAction(addCommand(
+        C::NewMeasurement, QStringLiteral("&New Measurement"), [&c] { c.newMeasurement(); },
+        QKeySequence(Qt::CTRL | Qt::Key_N)));
     file->addAction(
         addCommand(C::Save, QStringLiteral("&Save"), [&c] { c.save(); }, QKeySequence(Qt::CTRL | Qt::Key_S)));
     file->addSeparator();
@@ -107,16 +109,16 @@ void MainWindow::createMenus() {
     file->addAction(addCommand(C::Exit, QStringLiteral("E&xit"), [this] { close(); }));
 
     QMenu* test = menuBar()->addMenu(QStringLiteral("&Test"));
-    test->addAction(addCommand(C::AudiometerTest, QStringLiteral("Audiometer Test..."), [&c] { c.audiometerTest(); }));
-    test->addAction(addCommand(C::AudiometerTestNotes, QStringLiteral("Audiometer Test Notes..."),
+    test->addAction(addCommand(C::AudiometerTest, QStringLiteral("&Audiometer Test..."), [&c] { c.audiometerTest(); }));
+    test->addAction(addCommand(C::AudiometerTestNotes, QStringLiteral("Audiometer Test &Notes..."),
                                [&c] { c.audiometerTestNotes(); }));
-    test->addAction(addCommand(C::BoothTest, QStringLiteral("Booth Test..."), [&c] { c.boothTest(); }));
+    test->addAction(addCommand(C::BoothTest, QStringLiteral("&Booth Test..."), [&c] { c.boothTest(); }));
     test->addSeparator();
     test->addAction(
-        addCommand(C::Instrumentation, QStringLiteral("Instrumentation..."), [&c] { c.instrumentation(); }));
-    test->addAction(addCommand(C::Preferences, QStringLiteral("Preferences..."), [&c] { c.preferences(); }));
+        addCommand(C::Instrumentation, QStringLiteral("&Instrumentation..."), [&c] { c.instrumentation(); }));
+    test->addAction(addCommand(C::Preferences, QStringLiteral("&Preferences..."), [&c] { c.preferences(); }));
     test->addSeparator();
-    test->addAction(addCommand(C::StoredMeasurements, QStringLiteral("Stored Measurements"), [this] {
+    test->addAction(addCommand(C::StoredMeasurements, QStringLiteral("S&tored Measurements"), [this] {
         if (!m_seams.browseStoredMeasurements) {
             notAvailable(QStringLiteral("Browsing stored measurements"));
             return;
@@ -130,39 +132,39 @@ void MainWindow::createMenus() {
     m_viewMenu = view;
 
     QMenu* report = menuBar()->addMenu(QStringLiteral("&Report"));
-    report->addAction(addCommand(C::Report, QStringLiteral("Report..."),
+    report->addAction(addCommand(C::Report, QStringLiteral("&Report..."),
                                  [this] { notAvailable(QStringLiteral("Report printing")); }));
-    report->addAction(addCommand(C::Certificate, QStringLiteral("Certificate..."),
+    report->addAction(addCommand(C::Certificate, QStringLiteral("&Certificate..."),
                                  [this] { notAvailable(QStringLiteral("Certificate printing")); }));
     report->addAction(
-        addCommand(C::Export, QStringLiteral("Export..."), [this] { notAvailable(QStringLiteral("Export")); }));
-    report->addAction(addCommand(C::CompareWith, QStringLiteral("Compare With..."),
+        addCommand(C::Export, QStringLiteral("&Export..."), [this] { notAvailable(QStringLiteral("Export")); }));
+    report->addAction(addCommand(C::CompareWith, QStringLiteral("Com&pare With..."),
                                  [this] { notAvailable(QStringLiteral("The comparison report")); }));
 
     MeterConnection& meter = m_seams.meter;
     QMenu* slm = menuBar()->addMenu(QStringLiteral("&SLM"));
     // The meter commands talk to the meter and wait on it: each holds the busy state while it does.
-    slm->addAction(addCommand(C::SlmConnect, QStringLiteral("Connect"), [this, &meter] {
+    slm->addAction(addCommand(C::SlmConnect, QStringLiteral("&Connect"), [this, &meter] {
         const BusyState::Hold talking(m_busy);
         if (meter.connect() >= 0)
             m_seams.messages.show(QStringLiteral("Connected"));
     }));
-    slm->addAction(addCommand(C::SlmDisconnect, QStringLiteral("Disconnect"), [&meter] { meter.closePort(); }));
-    slm->addAction(addCommand(C::SlmCheckBattery, QStringLiteral("Check Battery..."), [this, &meter] {
+    slm->addAction(addCommand(C::SlmDisconnect, QStringLiteral("&Disconnect"), [&meter] { meter.closePort(); }));
+    slm->addAction(addCommand(C::SlmCheckBattery, QStringLiteral("Check &Battery..."), [this, &meter] {
         const BusyState::Hold talking(m_busy);
         meter.checkBattery();
     }));
-    slm->addAction(addCommand(C::SlmCalibration, QStringLiteral("Calibration..."), [this] {
+    slm->addAction(addCommand(C::SlmCalibration, QStringLiteral("C&alibration..."), [this] {
         const BusyState::Hold talking(m_busy);
         if (m_seams.calibration.run() != 0)
             m_seams.document.setCalibrationChecked(true);
     }));
-    slm->addAction(addCommand(C::SlmTurnOff, QStringLiteral("Turn Off SLM"), [this, &meter] {
+    slm->addAction(addCommand(C::SlmTurnOff, QStringLiteral("&Turn Off SLM"), [this, &meter] {
         const BusyState::Hold talking(m_busy);
         meter.turnOff();
     }));
     slm->addSeparator();
-    slm->addAction(addCommand(C::SlmSetPort, QStringLiteral("Set Port"), [this] {
+    slm->addAction(addCommand(C::SlmSetPort, QStringLiteral("Set &Port"), [this] {
         MeterPortDialog dialog(m_seams.document.preferences(), m_seams.messages, m_seams.enumeratePorts(), this);
         dialog.exec();
     }));
@@ -199,15 +201,39 @@ void MainWindow::createToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("Standard"));
     bar->setObjectName(QStringLiteral("standardToolBar"));
     bar->setMovable(false);
-    const std::initializer_list<std::optional<C>> order = {
-        C::NewMeasurement, C::StoredMeasurements, C::Save,        std::nullopt, C::Instrumentation, C::BoothTest,
-        C::AudiometerTest, std::nullopt,          C::Report,      C::Certificate, C::CompareWith, std::nullopt,
-        C::About};
-    for (const std::optional<C>& command : order) {
-        if (command)
-            bar->addAction(m_actions.value(*command));
-        else
+    // The desktop's own icons where its theme has them; the style's pictures where it has none (a bare X server).
+    struct Button {
+        std::optional<C> command; // none: a separator
+        const char* themeIcon;
+        QStyle::StandardPixmap fallback;
+    };
+    const Button order[] = {
+        {C::NewMeasurement, "document-new", QStyle::SP_FileIcon},
+        {C::StoredMeasurements, "document-open", QStyle::SP_DialogOpenButton},
+        {C::Save, "document-save", QStyle::SP_DialogSaveButton},
+        {std::nullopt, nullptr, {}},
+        {C::Instrumentation, "preferences-system", QStyle::SP_ComputerIcon},
+        {C::BoothTest, "audio-input-microphone", QStyle::SP_MediaVolume},
+        {C::AudiometerTest, "audio-headphones", QStyle::SP_MediaPlay},
+        {std::nullopt, nullptr, {}},
+        {C::Report, "document-print", QStyle::SP_FileDialogDetailedView},
+        {C::Certificate, "document-print-preview", QStyle::SP_FileDialogContentsView},
+        {C::CompareWith, "edit-find", QStyle::SP_FileDialogListView},
+        {std::nullopt, nullptr, {}},
+        {C::About, "help-about", QStyle::SP_MessageBoxInformation},
+    };
+    for (const Button& button : order) {
+        if (!button.command) {
             bar->addSeparator();
+            continue;
+        }
+        QAction* action = m_actions.value(*button.command);
+        action->setIcon(
+            QIcon::fromTheme(QString::fromLatin1(button.themeIcon), style()->standardIcon(button.fallback)));
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        action->setToolTip(action->statusTip() +
+                           (shortcut.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(shortcut)));
+        bar->addAction(action);
     }
     m_viewMenu->addSeparator();
     QAction* toggleToolBar = bar->toggleViewAction();

@@ -29,7 +29,8 @@ const char* const VisualCheckNames[VisualCheckItems] = {
     "Earphone selector switch", "Response card",      "Output seletor switch",   "Ch. 1 input selector switch",
     "Ch. 2 input selector switch", "Function selector switch", "Microphone",     "Monitor earphone/speaker",
     "Manual pulse tone control", "VU meter"};
-constexpr int Answers = 3; // 0 "P", 1 "F", 2 "NA"
+const char* const AnswerHeads[] = {"P", "F", "NA"}; // stored 0, 1, 2
+constexpr int Answers = 3;
 constexpr int ItemsPerColumn = 15;
 } // namespace
 
@@ -57,21 +58,21 @@ TestNotesView::TestNotesView(ViewContext& context, QWidget* parent)
         if (row == 1) {
             column = new QWidget(checks);
             grid = new QGridLayout(column);
-            grid->addWidget(new QLabel(QStringLiteral("P    F    NA"), column), 0, 1);
+            // Each head in the grid column of its answers, so they line up whatever the font.
+            for (int a = 0; a < Answers; ++a)
+                grid->addWidget(new QLabel(QString::fromLatin1(AnswerHeads[a]), column), 0, a + 1, Qt::AlignHCenter);
             columns->addWidget(column, 0, Qt::AlignTop);
         }
         grid->addWidget(new QLabel(QString::fromLatin1(VisualCheckNames[i]), column), row, 0);
         auto* group = new QButtonGroup(this);
-        auto* answers = new QHBoxLayout;
         for (int a = 0; a < Answers; ++a) {
             auto* button = new QRadioButton(column);
             group->addButton(button, a);
-            answers->addWidget(button);
+            grid->addWidget(button, row, a + 1, Qt::AlignHCenter);
         }
         const int stored = notes.visualCheck[i];
         // An answer outside the three is shown as never answered, which reads as pass.
         group->button(stored >= 0 && stored < Answers ? stored : 0)->setChecked(true);
-        grid->addLayout(answers, row, 1);
         m_items << group;
     }
     auto* scroll = new QScrollArea(this);

@@ -50,6 +50,8 @@ std::vector<TextFieldsPage::Field> deviceFields(const char* prefix,
 TestSetupView::TestSetupView(ViewContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_working(std::make_unique<TestSetup>(context.document.record().setup)),
       m_tree(new QTreeWidget(this)), m_pages(new QStackedWidget(this)) {
+    // Fields the set-up check refused (SetupPage::markField).
+    setStyleSheet(QStringLiteral("*[invalid=\"true\"] { border: 1px solid red; }"));
     m_tree->setHeaderHidden(true);
     m_tree->setMaximumWidth(230);
     const std::vector<EarphoneBlock> earphones = context.earphones ? context.earphones() : std::vector<EarphoneBlock>{};
@@ -158,15 +160,18 @@ void TestSetupView::showPage(const QString& title) {
 void TestSetupView::accept() {
     for (const auto& [title, page] : m_byTitle)
         page->store(*m_working);
-    if (const std::optional<SetupProblem> problem = checkSetup(*m_working, QDate::currentDate())) {
-        if (!problem->acceptable) {
-            m_context.messages.show(problem->message);
-            showPage(problem->field == SetupField::Frequencies ? QStringLiteral("Low Frequencies")
+    const std::vector<SetupProblem> problems = checkSetup(*m_working, QDate::currentDate());
+    std::vector<SetupField> fields;
+    for (const SetupProblem& problem : problems)
+        fields.push_back(problem.field);
+    for (const auto& [title, page] : m_byTitle)
+        page->markProblems(fields);
+    if (!problems.empty()) {
+        const bool acceptable = setupAcceptable(problems);
+        const MessageButtons buttons = acceptable ? MessageButtons::OkCancel : MessageButtons::Ok;
+        if (m_context.messages.show(setupProblemText(problems), buttons) != MessageAnswer::Ok || !acceptable) {
+            showPage(fields.front() == SetupField::Frequencies ? QStringLiteral("Low Frequencies")
                                                                : QStringLiteral("Audiometers"));
-            return;
-        }
-        if (m_context.messages.show(problem->message, MessageButtons::OkCancel) != MessageAnswer::Ok) {
-            showPage(QStringLiteral("Audiometers"));
             return;
         }
     }

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <functional>
+
 namespace orvik::test {
 namespace {
 
@@ -52,6 +54,34 @@ TEST_F(StoredDataSheet, OpensWithEveryStoredTestAndSearchesWithTheFieldsAsTyped)
     buttonLabelled(sheet.audiometricPage(), "Update List")->click();
     EXPECT_EQ(column(tests, 0), QStringList{"P. Olsen"});
     EXPECT_EQ(sheet.audiometricPage()->selectedId(), -1);
+}
+
+// Enter in any search field searches; it never reaches "Retrieve", which would close the sheet with nothing
+// (or a stale line) loaded.
+TEST_F(StoredDataSheet, EnterInASearchFieldUpdatesTheListAndKeepsTheSheetOpen) {
+    const struct {
+        const char* label;
+        std::function<void(QWidget*)> fill;
+        QStringList technicians;
+    } cases[] = {
+        {"Serial Num:", [](QWidget* f) { QTest::keyClicks(f, "77"); }, {"J. Smith"}},
+        {"Technician:", [](QWidget* f) { QTest::keyClicks(f, "p."); }, {"P. Olsen"}},
+        {"Channel:", [](QWidget* f) { static_cast<QComboBox*>(f)->setCurrentIndex(2); }, {"P. Olsen"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        StoredMeasurementsDialog sheet(browser);
+        sheet.show();
+        QTreeView& tests = *sheet.audiometricPage()->resultList();
+        select(tests, 0);
+        auto* field = fieldLabelled<QWidget>(sheet.audiometricPage(), QString::fromLatin1(c.label));
+        ASSERT_NE(field, nullptr);
+        c.fill(field);
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_NE(sheet.result(), QDialog::Accepted);
+        EXPECT_EQ(column(tests, 0), c.technicians);
+    }
 }
 
 TEST_F(StoredDataSheet, DeleteRemovesTheSelectedLinesAfterAskingAndListsWhatIsLeft) {

@@ -10,6 +10,7 @@
 #include "measure/TestSheetController.h"
 #include "shell/BusyState.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -101,10 +102,23 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
                                   .arg(QLatin1String(c.name))});
         EXPECT_EQ(database.record().header.testStatus[c.test][0], 0) << c.name;
     }
+    sheet->testList()->setCurrentRow(10); // served by the speech pages, but a test of its own
+    auto* speechDistortion = qobject_cast<QLabel*>(sheet->pages()->widget(0));
+    ASSERT_NE(speechDistortion, nullptr);
+    EXPECT_TRUE(speechDistortion->text().startsWith("Speech Harmonic Distortion ("))
+        << qPrintable(speechDistortion->text());
+
+    // The buttons keep their places whether Adjust is offered or not.
     sheet->testList()->setCurrentRow(0);
     EXPECT_TRUE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
+    sheet->window()->show();
+    QApplication::processEvents(); // layouts settle on the next turn of the event loop
+    const int saveAt = sheet->button(QStringLiteral("Save"))->y();
+    ASSERT_GT(saveAt, sheet->button(QStringLiteral("Adjust"))->y());
     sheet->testList()->setCurrentRow(1);
     EXPECT_FALSE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
+    QApplication::processEvents(); // layouts settle on the next turn of the event loop
+    EXPECT_EQ(sheet->button(QStringLiteral("Save"))->y(), saveAt);
     EXPECT_NE(qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
 }
 

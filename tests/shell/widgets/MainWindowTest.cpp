@@ -1,14 +1,20 @@
+#include "MainWindowFixture.h"
+#include "equipment/InstrumentLists.h"
+#include "model/FixedText.h"
 #include "shell/widgets/AboutDialog.h"
+#include "shell/widgets/IdleView.h"
 #include "shell/widgets/InstrumentationView.h"
 #include "shell/widgets/PlaceholderView.h"
 #include "shell/widgets/SummaryView.h"
-#include "MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
 
 namespace orvik::test {
 namespace {
@@ -120,6 +126,50 @@ TEST_F(MainWindowFixture, ClosingAsksAboutUnsavedMeasurementsAndCancelStays) {
     trigger(MenuCommand::Exit);
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(services.messages.count(question), 3);
+}
+
+// The simulated bench is offered until every kind a test needs is listed, and fills only the empty kinds: an
+// instrument entered by hand is never replaced.
+TEST_F(MainWindowFixture, DemoInstrumentsOfferedWhileARequiredKindIsMissing) {
+    start(Start::EmptyDatabase);
+    InstrumentLists& lists = database->instruments();
+    const auto offered = [this] {
+        IdleView idle(*document, [] {});
+        return idle.findChild<QPushButton*>(QStringLiteral("addDemoInstruments")) != nullptr;
+    };
+    EXPECT_TRUE(offered());
+    InstrumentEntry own{};
+    own.kind = static_cast<qint32>(InstrumentKind::SoundLevelMeter);
+    setFixedText(own.identity.serialNumber, QStringLiteral("OWN-1"));
+    lists.list(InstrumentKind::SoundLevelMeter).push_back(own);
+    EXPECT_TRUE(offered()) << "a sound level meter alone sets up no test";
+
+    EXPECT_TRUE(addDemoInstruments(lists));
+    ASSERT_EQ(lists.list(InstrumentKind::SoundLevelMeter).size(), 1u);
+    EXPECT_EQ(fixedText(lists.list(InstrumentKind::SoundLevelMeter)[0].identity.serialNumber), "OWN-1");
+    for (InstrumentKind kind : KindsInViewOrder)
+        EXPECT_EQ(lists.list(kind).size(), 1u) << static_cast<int>(kind);
+    EXPECT_FALSE(offered());
+    EXPECT_FALSE(addDemoInstruments(lists));
+}
+
+// Every menu item can be reached from the keyboard: an accelerator of its own within its menu.
+TEST_F(MainWindowFixture, MenuItemsHaveAcceleratorsUniqueWithinTheirMenu) {
+    start(Start::Equipped);
+    for (QAction* top : frame->menuBar()->actions()) {
+        ASSERT_NE(top->menu(), nullptr);
+        QSet<QChar> used;
+        for (QAction* item : top->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QString text = item->text();
+            const qsizetype at = text.indexOf(u'&');
+            ASSERT_TRUE(at >= 0 && at + 1 < text.size()) << qPrintable(top->text() + " / " + text);
+            const QChar key = text.at(at + 1).toUpper();
+            EXPECT_FALSE(used.contains(key)) << qPrintable(top->text() + " / " + text);
+            used.insert(key);
+        }
+    }
 }
 
 } // namespace

@@ -1,8 +1,10 @@
-#include "shell/widgets/SupraAuralPage.h"
-#include "shell/widgets/TestSetupView.h"
+#include "FormField.h"
 #include "MainWindowFixture.h"
 #include "model/DefaultRetspl.h"
 #include "model/FixedText.h"
+#include "shell/widgets/SetupPage.h"
+#include "shell/widgets/SupraAuralPage.h"
+#include "shell/widgets/TestSetupView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,22 +87,52 @@ TEST_F(SetupViewTest, SwitchingTheWarningOffStopsTheQuestion) {
     EXPECT_EQ(supra->modelList()->currentText(), "TDH 39");
 }
 
-TEST_F(SetupViewTest, AcceptedSetupGoesIntoTheRecordWithTheModelsReferenceLevels) {
-    allowIncompatible(false);
-    supra->chooseCoupler(2);
-    supra->chooseModel(QStringLiteral("TDH 39"));
+TEST_F(SetupViewTest, RefusedSetupListsEveryProblemAtOnceAndMarksTheFields) {
+    auto* serial = setupView->findChild<QLineEdit*>(QStringLiteral("serialNumber"));
+    auto* model = setupView->findChild<QLineEdit*>(QStringLiteral("model"));
+    const auto marked = [](QWidget* field) { return field->property("invalid").toBool(); };
     services.messages.clear();
     setupView->accept(); // nothing entered about the audiometer yet
-    EXPECT_EQ(services.messages.texts(), QStringList{"Please enter a serial number for the audiometer."});
+    EXPECT_EQ(services.messages.texts(),
+              QStringList{"Please enter a serial number for the audiometer.\n\n"
+                          "Please enter a model number for the audiometer.\n\n"
+                          "Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years.\n\n"
+                          "Please enter the frequencies for the audiometer."});
+    EXPECT_TRUE(marked(serial));
+    EXPECT_TRUE(marked(model));
     EXPECT_EQ(frame->views().current(), ViewId::TestSetup);
 
-    setupView->findChild<QLineEdit*>(QStringLiteral("serialNumber"))->setText(QStringLiteral("40-11873"));
-    setupView->findChild<QLineEdit*>(QStringLiteral("model"))->setText(QStringLiteral("QA-40"));
+    serial->setText(QStringLiteral("40-11873"));
+    model->setText(QStringLiteral("QA-40"));
     services.messages.clear();
     setupView->accept();
     EXPECT_EQ(services.messages.texts(),
-              QStringList{"Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years."});
+              QStringList{"Audiometer Calibration Due Year is invalid.\nMust be 4-digit year within 100 years.\n\n"
+                          "Please enter the frequencies for the audiometer."});
+    EXPECT_FALSE(marked(serial)) << "a field put right loses its frame at the next check";
+    EXPECT_TRUE(marked(fieldLabelled<QLineEdit>(setupView, QStringLiteral("Calibration due:"))));
     EXPECT_EQ(fixedText(document->record().setup.audSerialNumber), ""); // nothing written while refused
+}
+
+TEST_F(SetupViewTest, ChannelToTestOffersOnlyTheAudiometersChannels) {
+    auto* channels = fieldLabelled<QComboBox>(setupView, QStringLiteral("Number of channels:"));
+    auto* toTest = fieldLabelled<QComboBox>(setupView, QStringLiteral("Channel to test:"));
+    ASSERT_TRUE(channels && toTest);
+    channels->setCurrentIndex(3);
+    toTest->setCurrentIndex(2);
+    channels->setCurrentIndex(2);
+    EXPECT_EQ(toTest->count(), 3);
+    EXPECT_EQ(toTest->currentText(), "3") << "a choice that still exists is kept";
+    channels->setCurrentIndex(1);
+    EXPECT_EQ(toTest->count(), 2);
+    EXPECT_EQ(toTest->currentText(), "1") << "a channel the audiometer no longer has is not kept";
+
+    TestSetup stored = document->record().setup;
+    stored.numberOfChannels = 2;
+    stored.channelToTest = 3;
+    setupView->page(QStringLiteral("Audiometers"))->load(stored);
+    EXPECT_EQ(toTest->count(), 2);
+    EXPECT_EQ(toTest->currentText(), "1");
 }
 
 // The low-frequency page: no boxes for 31.5 and 63 Hz, whose flags it keeps as they were, and the default button
