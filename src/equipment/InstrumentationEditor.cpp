@@ -242,14 +242,13 @@ bool InstrumentationEditor::checkForAdd(const InstrumentEntry& entry) {
     }
     case InstrumentKind::Microphone: {
         const MicrophoneValues& m = entry.values.microphone;
-        // A measurement microphone may well be flat within 0.01 dB, so all zeros is a response, but also what
-        // pages nobody filled in hold: the technician says which.
-        if (allZero(m.pressureResponse, FrequencyCount) &&
-            m_messages.show(QStringLiteral("All frequency responses of this mic are 0.00 dB (a flat response).\n\n"
-                                           "Click OK to add the microphone with a flat response.\nClick Cancel to "
-                                           "enter the responses from the chart provided with the microphone."),
-                            MessageButtons::OkCancel) != MessageAnswer::Ok)
+        // All zeros is what response pages nobody filled in hold: a microphone is not listed without its chart.
+        if (allZero(m.pressureResponse, FrequencyCount)) {
+            m_messages.show(QStringLiteral(
+                "No frequency responses have been entered for this mic.\n\nBefore adding a microphone you must enter "
+                "its frequency responses.\nThese are found on the response chart provided with the microphone."));
             return false;
+        }
         if (m.sensitivity == 0.0f) {
             m_messages.show(QStringLiteral("No valid sensitivity has been entered for the microphone.\n\nYou must "
                                            "enter a sensitivity before adding the microphone."));

@@ -70,12 +70,7 @@ bool setupAcceptable(const std::vector<SetupProblem>& problems) {
 }
 
 QString setupProblemText(const std::vector<SetupProblem>& problems) {
-    const bool onlyWarnings = setupAcceptable(problems);
-    QStringList texts;
-    for (const SetupProblem& problem : problems)
-        if (problem.acceptable == onlyWarnings)
-            texts << problem.message;
-    return texts.join(QStringLiteral("\n\n"));
+    return problems.empty() ? QString() : problems.front().message;
 }
 
 } // namespace orvik

@@ -19,12 +19,12 @@ struct SetupProblem {
     bool acceptable = false;
 };
 
-// The checks run when the set-up is accepted: every failing one, in order, so the technician can put them all
-// right in one go. Blank-only texts count as empty.
+// The checks run when the set-up is accepted: every failing one, in order, so that the view can frame all the
+// fields at fault. Blank-only texts count as empty.
 std::vector<SetupProblem> checkSetup(const TestSetup& setup, const QDate& today);
 
-// What the technician is told: the refusing problems' texts together, or, when the FM warning is all there is,
-// that warning alone (its OK accepts the set-up, which must not be offered while anything else is wrong).
+// What the technician is told: the first failing check's text, as the checks stop at the first. The FM warning,
+// whose OK accepts the set-up, is the last check, so it is only ever offered when nothing else is wrong.
 QString setupProblemText(const std::vector<SetupProblem>& problems);
 bool setupAcceptable(const std::vector<SetupProblem>& problems);
 
