@@ -8,7 +8,9 @@ namespace {
 constexpr qint64 CancelPollMs = 100;
 }
 
-void PumpWait(Clock& clock, double seconds) { PumpWait(clock, clock.milliseconds(), seconds); }
+void PumpWait(Clock& clock, double seconds) {
+    PumpWait(clock, clock.milliseconds(), seconds);
+}
 
 void PumpWait(Clock& clock, qint64 startMs, double seconds) {
     const qint64 end = startMs + static_cast<qint64>(seconds * 1000.0);

@@ -15,8 +15,12 @@ void RunProgress::startPoint(int index, const QString& what) {
     m_window->setStatus(m_point);
 }
 
-void RunProgress::pointDone() { m_window->setPos(++m_done); }
+void RunProgress::pointDone() {
+    m_window->setPos(++m_done);
+}
 
-void RunProgress::setStatus(const QString& text) { m_window->setStatus(labelled(m_point, text)); }
+void RunProgress::setStatus(const QString& text) {
+    m_window->setStatus(labelled(m_point, text));
+}
 
 } // namespace orvik

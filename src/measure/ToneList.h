@@ -8,11 +8,14 @@
 
 namespace orvik {
 
+enum class RowVerdict { NotJudged, Pass, Fail };
+
 // One row of a result list as the widget shows it.
 struct ResultRow {
     FreqIndex frequency = 0;
     QStringList cells;
     bool greyed = false; // the reference level is missing: drawn in 150, 150, 150
+    RowVerdict verdict = RowVerdict::NotJudged;
 };
 
 struct ResultList {
@@ -46,5 +49,8 @@ ResultList buildHLFreqList(const ToneListInput& input);
 FreqIndex lastListedIndex(ToneKind kind);
 
 QString missingReferenceWarning(const MissingReferenceList& missing);
+
+// A value as the lists show it. Rounding must not leave a sign on zero: "-0.0" reads as a fault that is not there.
+QString listNumber(double value, int decimals = 1);
 
 } // namespace orvik

@@ -43,7 +43,9 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption)
     pump();
 }
 
-void ProgressDialog::pump() { QCoreApplication::processEvents(); }
+void ProgressDialog::pump() {
+    QCoreApplication::processEvents();
+}
 
 void ProgressDialog::setRange(int low, int high) {
     pump();
