@@ -9,6 +9,7 @@
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
 #include "model/widgets/ConditionsDialog.h"
+#include "shell/ShellCommands.h"
 #include "shell/ShellDocument.h"
 #include "shell/ViewContext.h"
 #include "shell/ViewSwitcher.h"
@@ -18,7 +19,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -308,8 +311,11 @@ void TestSheetView::conditions() {
 void TestSheetView::save() {
     if (busy().refuse(m_context.messages))
         return;
-    if (m_links->sheet.save())
+    const bool saved = m_links->sheet.save();
+    if (saved)
         m_context.document.setModified(false);
+    if (auto* frame = qobject_cast<QMainWindow*>(window()))
+        frame->statusBar()->showMessage(saveOutcomeText(saved));
 }
 
 void TestSheetView::ok() {

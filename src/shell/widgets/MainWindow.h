@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/MenuCommand.h"
+#include "shell/MeterLinkStatus.h"
 #include "shell/ShellCommands.h"
 #include "shell/ShellSeams.h"
 #include "shell/ViewContext.h"
@@ -44,6 +45,8 @@ public:
         std::function<QWidget*(ViewContext&, int)> createTestSheet = {};
         // Shows the "Stored Measurements" sheet over this window and loads what the technician retrieves.
         std::function<ShellCommands::Retrieved(QWidget*)> browseStoredMeasurements = {};
+        // The meter link's state for the status bar; without it the bar says whether the port is open.
+        MeterLinkStatus* linkStatus = nullptr;
     };
 
     explicit MainWindow(Seams seams, QWidget* parent = nullptr);
@@ -70,6 +73,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void showLinkState();
     QWidget* createView(ViewId view, int page);
     void notAvailable(const QString& what);
     void importMicMastoidSetup();

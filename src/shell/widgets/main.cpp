@@ -197,6 +197,7 @@ MainWindow::Seams Program::windowSeams() {
         .browseStoredMeasurements = [this](QWidget* parent) -> Retrieved {
             return StoredMeasurementsDialog::browse(m_database, m_messages, parent);
         },
+        .linkStatus = &m_meter.status(),
     };
 }
 
