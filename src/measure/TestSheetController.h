@@ -30,6 +30,8 @@ public:
     TransducerKind transducer() const { return m_transducer; }
     QStringList testNames() const;
     QStringList transducerNames() const;
+    // The transducers of the test that the set-up uses, in list order; all of them when it uses none.
+    QList<TransducerKind> transducersListed() const;
     const QList<PageSlot>& pages() const { return m_pages; }
     int activePage() const { return m_active; }
     void setActivePage(int index);

@@ -172,7 +172,7 @@ void TestSheetView::showLists() {
     m_tests->setCurrentRow(sheet.test());
     m_transducers->clear();
     m_transducers->addItems(sheet.transducerNames());
-    m_transducers->setCurrentRow(int(transducersOffered(sheet.test()).indexOf(sheet.transducer())));
+    m_transducers->setCurrentRow(int(sheet.transducersListed().indexOf(sheet.transducer())));
     m_filling = false;
     button(QStringLiteral("Adjust"))->setVisible(sheet.adjustVisible());
     showLabels();
