@@ -51,10 +51,13 @@ void MeterLinkStatus::failed() {
     set(State::Error);
 }
 
-// A port closed after an error keeps showing the error until the next connection.
 void MeterLinkStatus::closed() {
     if (m_state != State::Error)
         set(State::NotConnected);
+}
+
+void MeterLinkStatus::disconnected() {
+    set(State::NotConnected);
 }
 
 void MeterLinkStatus::set(State state) {

@@ -24,7 +24,10 @@ public:
     void connected();
     void exchanged();
     void failed();
+    // The port closed under the link; an error it closed after stays shown until the next connection.
     void closed();
+    // The technician closed the link: whatever went before is over.
+    void disconnected();
 
 Q_SIGNALS:
     void changed();

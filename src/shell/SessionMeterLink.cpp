@@ -92,6 +92,16 @@ int SessionMeterLink::connect() {
     return result;
 }
 
+void SessionMeterLink::closePort() {
+    m_session->disconnect();
+    m_status.disconnected();
+}
+
+void SessionMeterLink::turnOff() {
+    m_session->turnOff();
+    m_status.disconnected();
+}
+
 void SessionMeterLink::checkBattery() {
     if (showBattery && m_session->commander())
         showBattery(*m_session->commander());

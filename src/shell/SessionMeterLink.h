@@ -28,9 +28,9 @@ public:
     bool portExists() const override;
     bool portOpen() const override { return m_session->isOpen(); }
     int connect() override;
-    void closePort() override { m_session->disconnect(); }
+    void closePort() override;
     void checkBattery() override;
-    void turnOff() override { m_session->turnOff(); }
+    void turnOff() override;
 
 private:
     class ObservedDevices;
