@@ -126,3 +126,14 @@ TEST_F(Stable, MeterNeverReadyAsksAndGivesUpOnCancel) {
     EXPECT_EQ(meter.commands.count("R 3,1") >= 60, true);
     EXPECT_EQ(meter.commands.count("&R1"), 0);
 }
+
+// A meter that never gets ready is waited on for a minute; Cancel in the progress window ends that wait in the
+// pause it is pressed in, without the not-ready question.
+TEST_F(Stable, CancelWhileWaitingForTheMeterEndsTheWait) {
+    meter.replies["R 3,1"] = " O";
+    auto progress = t.progress.open(ProgressCaption::Measurement);
+    t.progress.cancelAtCheck(15); // half-way through the second one-second pause
+    EXPECT_EQ(read(0.0f, progress.get()), Status::Cancelled);
+    EXPECT_TRUE(t.messages.texts().isEmpty()) << t.messages.texts().join('\n').toStdString();
+    EXPECT_EQ(meter.commands.count("&R1"), 0);
+}
