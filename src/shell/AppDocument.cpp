@@ -53,7 +53,9 @@ void AppDocument::newMeasurement() {
         m_testStarted = true;
 }
 
-bool AppDocument::saveRecord() { return m_document.saveRecord() == Document::SaveResult::Saved; }
+bool AppDocument::saveRecord() {
+    return m_document.saveRecord() == Document::SaveResult::Saved;
+}
 
 void AppDocument::resetBoothRecord() { m_document.resetAmbientState(); }
 

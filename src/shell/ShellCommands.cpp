@@ -45,7 +45,9 @@ void ShellCommands::changeDatabase() {
 
 void ShellCommands::newMeasurement() { m_document.newMeasurement(); }
 
-QString saveOutcomeText(bool saved) { return saved ? QStringLiteral("Saved") : QStringLiteral("Not saved"); }
+QString saveOutcomeText(bool saved) {
+    return saved ? QStringLiteral("Saved") : QStringLiteral("Not saved");
+}
 
 void ShellCommands::save() {
     bool saved = false;
