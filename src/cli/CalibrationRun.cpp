@@ -89,9 +89,9 @@ void printPage(const RegisteredTest& test, TransducerKind transducer, Channel ea
                QTextStream& out) {
     const QString where = test.key + u' ' + transducerKey(transducer) + u' ' + earKey(ear);
     for (const ResultRow& row : list.rows)
-        if (row.passes)
+        if (row.verdict != RowVerdict::NotJudged)
             out << "point " << where << ' ' << QString::asprintf("%g", double(frequencyHz(row.frequency))) << ' '
-                << row.judgedValue << ' ' << (*row.passes ? "PASS" : "FAIL") << '\n';
+                << row.judgedValue << ' ' << (row.verdict == RowVerdict::Pass ? "PASS" : "FAIL") << '\n';
     const char* verdict = list.verdict == PageVerdict::AllPass    ? "PASS"
                           : list.verdict == PageVerdict::AnyFails ? "FAIL"
                                                                   : "NONE";

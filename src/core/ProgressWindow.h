@@ -5,8 +5,8 @@
 
 namespace orvik {
 
-// A modeless progress window with a bar, a text line and "Cancel". Every operation lets pending window
-// messages run first, so a long measurement loop stays responsive through these calls alone.
+// A progress window with a bar, a text line and "Cancel", above the window it belongs to. Every operation lets
+// pending window messages run first, so a long measurement loop stays responsive through these calls alone.
 class ProgressWindow {
 public:
     virtual ~ProgressWindow() = default;

@@ -101,12 +101,9 @@ PointOutcome Measurement::measurePoint(const PointPlan& plan,
         return PointOutcome::Cancelled;
     }
     m_link.keys.goToFrequency(plan.frequency);
-    const auto progress = m_link.services.progress.open(ProgressCaption::Measurement);
-    progress->setRange(0, 100);
-    progress->setPos(0);
-    progress->setStep(10);
+    RunProgress& progress = *m_run;
     if (plan.checkMode) {
-        progress->setStatus(plan.checkingText);
+        progress.setStatus(plan.checkingText);
         while (!ensureMeterMode(m_link, plan.mode, plan.variant, true)) {
             if (messages.show(QStringLiteral("Communication with the K37 failed.\nPlease verify that all connections "
                                              "are correct and the K37 is turned on."),
@@ -117,7 +114,7 @@ PointOutcome Measurement::measurePoint(const PointPlan& plan,
         }
     }
     for (;;) {
-        const PointAttempt result = attempt(*progress);
+        const PointAttempt result = attempt(progress);
         m_lastStatus = result.status;
         if (result.status == Status::Cancelled)
             return PointOutcome::Cancelled;

@@ -4,6 +4,7 @@
 #include "measure/MeterSetup.h"
 #include "measure/OneThirdOctaveBands.h"
 #include "measure/ReadStableSpectrum.h"
+#include "measure/RunProgress.h"
 #include "model/AudiometerRecord.h"
 #include "model/FrequencyTable.h"
 #include "model/RecordHeader.h"
@@ -69,8 +70,8 @@ public:
     static QString retryTail(bool selectedRun);
 
 protected:
-    // The common procedure of one point: dial prompt, cursor, progress window, mode check, then attempts
-    // until one stores, the technician skips it or cancels.
+    // The common procedure of one point: dial prompt, cursor, mode check, then attempts until one stores, the
+    // technician skips it or cancels. Only within a run: the attempts report in the run's progress window.
     PointOutcome measurePoint(const PointPlan& plan, const std::function<PointAttempt(ProgressWindow&)>& attempt);
     // The retry question after a reading that never became stable.
     QString unstableQuestion(FreqIndex frequency, bool selectedRun) const;
@@ -96,6 +97,7 @@ protected:
     float m_lastSpread = 0.0f;
     PageVerdict m_verdict = PageVerdict::NoneJudged;
     bool m_running = false;
+    RunProgress* m_run = nullptr; // while a run is on
 };
 
 } // namespace orvik

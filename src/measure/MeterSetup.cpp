@@ -156,7 +156,7 @@ int setMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QStr
     meter.run();
     if (say(QStringLiteral("Gain change: Waiting for the K37 to stabilize.  ")))
         return Status::Cancelled;
-    const int status = waitForMeterReady(meter);
+    const int status = waitForMeterReady(meter, false, progress);
     if (progress && progress->checkCancelButton())
         return Status::Cancelled;
     return status;
@@ -166,7 +166,7 @@ int transducerSettingFor(const QString& microphoneModel) {
     return microphoneModel.startsWith(QLatin1String("R58")) && microphoneModel.endsWith(QLatin1String("13")) ? 1 : 0;
 }
 
-int matchMeterTransducer(MeterLink& link, const QString& microphoneModel) {
+int matchMeterTransducer(MeterLink& link, const QString& microphoneModel, ProgressWindow& progress) {
     QByteArray reply;
     const int status = link.meter().sendCommand(k37::QueryTransducer, &reply, 40, 2);
     if (status < 0)
@@ -174,8 +174,7 @@ int matchMeterTransducer(MeterLink& link, const QString& microphoneModel) {
     const int needed = transducerSettingFor(microphoneModel);
     if (meter::replyInteger(reply) == needed)
         return status;
-    const auto progress = link.services.progress.open(ProgressCaption::Measurement);
-    return changeMeterTransducer(link, needed, progress.get());
+    return changeMeterTransducer(link, needed, &progress);
 }
 
 int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress) {
@@ -194,7 +193,7 @@ int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress
         if (progress->checkCancelButton())
             return Status::Cancelled;
     }
-    return waitForMeterReady(meter);
+    return waitForMeterReady(meter, false, progress);
 }
 
 int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, ProgressWindow* progress) {
@@ -224,7 +223,7 @@ int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, Pro
     meter.run();
     if (cancelledAfter(QStringLiteral("Waiting for the K37 to stabilize")))
         return Status::Cancelled;
-    if (waitForMeterReady(meter) < 0 || (progress && progress->checkCancelButton()))
+    if (waitForMeterReady(meter, false, progress) < 0 || (progress && progress->checkCancelButton()))
         return Status::Cancelled;
     return 0;
 }

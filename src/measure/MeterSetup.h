@@ -25,7 +25,8 @@ int setMeterGain(MeterLink& link, int gain, ProgressWindow* progress, const QStr
 
 // The transducer setting a microphone needs: 1 for the models "R58...13", 0 for every other.
 int transducerSettingFor(const QString& microphoneModel);
-int matchMeterTransducer(MeterLink& link, const QString& microphoneModel);
+// Changes the meter's transducer setting when the microphone needs another, in the run's progress window.
+int matchMeterTransducer(MeterLink& link, const QString& microphoneModel, ProgressWindow& progress);
 int changeMeterTransducer(MeterLink& link, int setting, ProgressWindow* progress);
 
 // 0 when set, Status::Cancelled when cancelled or failed.

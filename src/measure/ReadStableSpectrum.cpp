@@ -28,14 +28,20 @@ float energyMean(const std::array<Spectrum, RingSize>& ring, int band) {
     return float(10.0 * std::log10(sum / RingSize));
 }
 
-bool waitUntilReady(SlmCommander& meter, MessageBox& messages) {
-    while (waitForMeterReady(meter) < 0) {
+// 0 when ready; Status::Cancelled for "Cancel" in the progress window during a wait, Status::NeverStable when
+// the technician gives up on a meter that is not ready.
+int waitUntilReady(SlmCommander& meter, MessageBox& messages, ProgressWindow* progress) {
+    for (;;) {
+        const int status = waitForMeterReady(meter, false, progress);
+        if (status == Status::Cancelled)
+            return status;
+        if (status >= 0)
+            return 0;
         if (messages.show(QStringLiteral("The K37 is not ready! Verify that the K37 is powered on, stable, and "
                                          "connected to the PC. Then press OK!"),
                           MessageButtons::OkCancel) != MessageAnswer::Ok)
-            return false;
+            return Status::NeverStable;
     }
-    return true;
 }
 } // namespace
 
@@ -51,7 +57,9 @@ Spectrum spectrumFromBlock(const QByteArray& block, float calibrationOffset) {
 int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSpectrumRequest& request,
                        StableSpectrum& result, ProgressWindow* progress) {
     result = StableSpectrum{};
-    if (!waitUntilReady(meter, messages) || (progress && progress->checkCancelButton()))
+    if (const int status = waitUntilReady(meter, messages, progress); status < 0)
+        return status;
+    if (progress && progress->checkCancelButton())
         return Status::NeverStable;
     if (progress)
         progress->setStatus(QStringLiteral("Attempting to get a stable reading"));
@@ -92,8 +100,8 @@ int readStableSpectrum(SlmCommander& meter, MessageBox& messages, const StableSp
                 progress->setStatus(QString::asprintf("Attempting to get a stable reading: High - low = %.1f",
                                                       double(result.lastSpread)));
         }
-        // Pumping rather than sleeping keeps the progress window's Cancel alive between readings.
-        PumpWait(meter.port().clock(), request.pauseMs / 1000.0);
+        if (!PumpWaitOrCancel(meter.port().clock(), request.pauseMs / 1000.0, progress))
+            return Status::Cancelled;
     }
     result.levels = ring[(MaximumReadings - 1) % RingSize];
     return Status::NeverStable;

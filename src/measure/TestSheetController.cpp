@@ -4,6 +4,7 @@
 #include "measure/LevelCorrections.h"
 #include "model/Coupler.h"
 #include "model/FixedText.h"
+#include "model/TransducersInUse.h"
 
 namespace orvik {
 
@@ -75,6 +76,7 @@ TestStatus combinedStatus(const QList<PageVerdict>& verdicts) {
 TestSheetController::TestSheetController(AudiometerRecord& record, MeterLink& link, SaveRecord save,
                                          SaveNowQuestion saveNow)
     : m_record(record), m_link(link), m_save(std::move(save)), m_saveNow(std::move(saveNow)) {
+    m_transducer = transducersListed().front();
     buildPages();
 }
 
@@ -87,9 +89,17 @@ QStringList TestSheetController::testNames() const {
     return names;
 }
 
+QList<TransducerKind> TestSheetController::transducersListed() const {
+    return transducersOffered(m_test);
+}
+
+bool TestSheetController::transducerInSetup(TransducerKind transducer) const {
+    return transducerInUse(m_record.setup, transducer);
+}
+
 QStringList TestSheetController::transducerNames() const {
     QStringList names;
-    for (TransducerKind transducer : transducersOffered(m_test))
+    for (TransducerKind transducer : transducersListed())
         names << transducerName(transducer);
     return names;
 }
@@ -167,18 +177,18 @@ void TestSheetController::chooseTest(int test) {
     takeDataBack();
     offerSave();
     m_test = test;
-    m_transducer = transducersOffered(test).front();
+    m_transducer = transducersListed().front();
     buildPages();
     ensureTestMode();
 }
 
 void TestSheetController::chooseTransducer(int listPosition) {
-    const QList<TransducerKind> offered = transducersOffered(m_test);
-    if (listPosition < 0 || listPosition >= offered.size())
+    const QList<TransducerKind> listed = transducersListed();
+    if (listPosition < 0 || listPosition >= listed.size())
         return;
     takeDataBack();
     offerSave();
-    m_transducer = offered[listPosition];
+    m_transducer = listed[listPosition];
     buildPages();
 }
 

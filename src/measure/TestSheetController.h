@@ -30,6 +30,10 @@ public:
     TransducerKind transducer() const { return m_transducer; }
     QStringList testNames() const;
     QStringList transducerNames() const;
+    // The transducers the test offers, in list order: a list position always names the same transducer.
+    QList<TransducerKind> transducersListed() const;
+    // Whether the record's set-up uses the transducer; the list marks the others but keeps them.
+    bool transducerInSetup(TransducerKind transducer) const;
     const QList<PageSlot>& pages() const { return m_pages; }
     int activePage() const { return m_active; }
     void setActivePage(int index);

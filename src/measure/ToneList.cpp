@@ -3,20 +3,19 @@
 #include "model/AudiometerType.h"
 #include "model/FixedText.h"
 
+#include <algorithm>
+
 namespace orvik {
 
 namespace {
 const QString Missing = QStringLiteral("----");
 
-QString number(double value, int decimals = 1) {
-    return QString::number(value, 'f', decimals);
-}
 QString failing(const QString& text, bool passes) {
     return passes ? text : QLatin1Char('(') + text + QLatin1Char(')');
 }
 
 void judge(ResultList& list, ResultRow& row, bool passes, const QString& judgedValue) {
-    row.passes = passes;
+    row.verdict = passes ? RowVerdict::Pass : RowVerdict::Fail;
     row.judgedValue = judgedValue;
     if (!passes)
         list.verdict = PageVerdict::AnyFails;
@@ -43,21 +42,23 @@ ResultRow levelRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
     ResultRow row;
     row.frequency = i;
     row.greyed = list.missing.indices().size() > missingBefore;
-    row.cells << number(frequencyHz(i), 0);
+    row.cells << listNumber(frequencyHz(i), 0);
     if (measured) {
         const double hearingLevel = spl - reference;
         const double deviation = hearingLevel - dial;
         const bool passes = band.contains(deviation);
-        judge(list, row, passes, number(deviation));
-        row.cells << (narrow ? failing(number(spl), passes) : number(spl)) << number(hearingLevel) << number(deviation);
+        judge(list, row, passes, listNumber(deviation));
+        row.cells << (narrow ? failing(listNumber(spl), passes) : listNumber(spl)) << listNumber(hearingLevel)
+                  << listNumber(deviation);
     } else {
         row.cells << Missing << Missing << Missing;
     }
-    row.cells << (measured ? QStringLiteral("%1 to %2").arg(number(target + band.low), number(target + band.high))
-                           : Missing);
+    row.cells << (measured
+                      ? QStringLiteral("%1 to %2").arg(listNumber(target + band.low), listNumber(target + band.high))
+                      : Missing);
     if (input.showCorrections) {
         if (measured || !narrow)
-            row.cells << number(reference) << number(band.low) << number(band.high);
+            row.cells << listNumber(reference) << listNumber(band.low) << listNumber(band.high);
         else
             row.cells << Missing << Missing << Missing;
     }
@@ -70,18 +71,18 @@ ResultRow frequencyRow(const ToneListInput& input, FreqIndex i, ResultList& list
     const float measuredHz = input.blocks.tone[i].frequency;
     ResultRow row;
     row.frequency = i;
-    row.cells << number(nominal, 0);
+    row.cells << listNumber(nominal, 0);
     if (measuredHz > NotMeasuredLimit) {
         const bool passes = frequencyPasses(measuredHz, nominal, tolerance);
-        judge(list, row, passes, number(measuredHz - nominal));
-        row.cells << failing(number(measuredHz), passes) << number(measuredHz - nominal);
+        judge(list, row, passes, listNumber(measuredHz - nominal));
+        row.cells << failing(listNumber(measuredHz), passes) << listNumber(measuredHz - nominal);
     } else {
         row.cells << Missing << Missing;
     }
-    row.cells
-        << QStringLiteral("%1 to %2").arg(number(nominal - tolerance * nominal), number(nominal + tolerance * nominal));
+    row.cells << QStringLiteral("%1 to %2")
+                     .arg(listNumber(nominal - tolerance * nominal), listNumber(nominal + tolerance * nominal));
     if (input.showCorrections)
-        row.cells << number(tolerance * 100.0) + QLatin1Char('%');
+        row.cells << listNumber(tolerance * 100.0) + QLatin1Char('%');
     return row;
 }
 
@@ -90,14 +91,14 @@ ResultRow fmRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
     const FmEntry& entry = input.blocks.fm[i];
     ResultRow row;
     row.frequency = i;
-    row.cells << number(nominal, 0);
-    const QString limits = QStringLiteral("%1 to %2").arg(number(nominal * 0.97), number(nominal * 1.03));
+    row.cells << listNumber(nominal, 0);
+    const QString limits = QStringLiteral("%1 to %2").arg(listNumber(nominal * 0.97), listNumber(nominal * 1.03));
     if (entry.carrier > NotMeasuredLimit) {
         const FmJudgement j = judgeFm(entry, nominal, input.setup.fmRate, input.setup.fmDeviation);
-        judge(list, row, j.passes(), number(j.deviationPercent));
-        row.cells << failing(number(entry.carrier), j.carrierPasses) << limits << number(entry.lowest)
-                  << number(entry.highest) << failing(number(entry.rate, 2), j.ratePasses)
-                  << failing(number(j.deviationPercent) + QLatin1Char('%'), j.deviationPasses);
+        judge(list, row, j.passes(), listNumber(j.deviationPercent));
+        row.cells << failing(listNumber(entry.carrier), j.carrierPasses) << limits << listNumber(entry.lowest)
+                  << listNumber(entry.highest) << failing(listNumber(entry.rate, 2), j.ratePasses)
+                  << failing(listNumber(j.deviationPercent) + QLatin1Char('%'), j.deviationPasses);
     } else {
         row.cells << Missing << limits << Missing << Missing << Missing << Missing;
     }
@@ -155,6 +156,14 @@ QString missingReferenceWarning(const MissingReferenceList& missing) {
            QStringLiteral(" Hz, \nTest results at these frequencies will be incorrect.\n\nTo correct this, do one of "
                           "the following:\n   1. Enter a valid RETSPL for the above frequencies,\n   2. Unselect the "
                           "frequencies from the test configuration.");
+}
+
+QString listNumber(double value, int decimals) {
+    QString text = QString::number(value, 'f', decimals);
+    const bool zero = std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+    if (zero && text.startsWith(u'-'))
+        text.remove(0, 1);
+    return text;
 }
 
 } // namespace orvik

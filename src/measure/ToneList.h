@@ -5,18 +5,19 @@
 #include "model/ReferenceLevel.h"
 
 #include <QStringList>
-#include <optional>
 
 namespace orvik {
+
+enum class RowVerdict { NotJudged, Pass, Fail };
 
 // One row of a result list as the widget shows it.
 struct ResultRow {
     FreqIndex frequency = 0;
     QStringList cells;
     bool greyed = false; // the reference level is missing: drawn in 150, 150, 150
-    // A measured row's verdict and the figure it was judged by, as the list writes it (the deviation of a level,
-    // the error of a frequency, the deviation of an FM sweep); nothing for a row not measured yet.
-    std::optional<bool> passes;
+    RowVerdict verdict = RowVerdict::NotJudged;
+    // The figure the row was judged by, as the list writes it (the deviation of a level, the error of a
+    // frequency, the deviation of an FM sweep); empty for a row not judged.
     QString judgedValue;
 };
 
@@ -51,5 +52,8 @@ ResultList buildHLFreqList(const ToneListInput& input);
 FreqIndex lastListedIndex(ToneKind kind);
 
 QString missingReferenceWarning(const MissingReferenceList& missing);
+
+// A value as the lists show it. Rounding must not leave a sign on zero: "-0.0" reads as a fault that is not there.
+QString listNumber(double value, int decimals = 1);
 
 } // namespace orvik

@@ -118,7 +118,7 @@ FreqIndex ToneMeasurement::frequencyOfRow(int row) const {
     return -1;
 }
 
-bool ToneMeasurement::prepareRun() {
+bool ToneMeasurement::runAllowed() {
     const TestSetup& setup = m_record.setup;
     SettingsStore& settings = m_link.services.settings;
     const bool askForGrid = Setting::AskForGrid.read(settings) != 0;
@@ -128,7 +128,6 @@ bool ToneMeasurement::prepareRun() {
     if (gridKind && m_transducer == TransducerKind::Circumaural && askForGrid && m_gridQuestion &&
         askAboutGrid(setup, settings, *m_gridQuestion))
         return false;
-    matchMeterTransducer(m_link, microphoneInUse());
     return true;
 }
 
@@ -172,21 +171,12 @@ int ToneMeasurement::measureAll() {
         return m_lastStatus;
     m_running = true;
     m_lastStatus = 0;
-    if (prepareRun()) {
-        const FreqIndex start = startIndex();
-        int gain = 0;
-        if (queryMeterGain(m_link.meter(), gain) >= 0 && gain != WorkingGain)
-            setMeterGain(m_link, WorkingGain, nullptr);
-        bool first = true;
-        for (FreqIndex i = start; i <= lastListedIndex(m_kind); ++i) {
-            if (!m_record.setup.frequencySelected[i])
-                continue;
-            const PointOutcome outcome = measureOne(i, first, false);
-            first = false;
-            pointDone();
-            if (outcome == PointOutcome::Cancelled || m_lastStatus == Status::Cancelled)
-                break;
-        }
+    if (runAllowed()) {
+        QList<FreqIndex> points;
+        for (FreqIndex i = startIndex(); i <= lastListedIndex(m_kind); ++i)
+            if (m_record.setup.frequencySelected[i])
+                points << i;
+        runPoints(points, false);
     }
     m_running = false;
     return m_lastStatus;
@@ -195,25 +185,37 @@ int ToneMeasurement::measureAll() {
 int ToneMeasurement::measureSelected(const QList<int>& rows) {
     if (m_running || rows.isEmpty())
         return m_lastStatus;
-    QList<FreqIndex> frequencies;
+    QList<FreqIndex> points;
     for (int row : rows)
         if (const FreqIndex i = frequencyOfRow(row); i >= 0 && i <= lastListedIndex(m_kind))
-            frequencies << i;
+            points << i;
     m_running = true;
     m_lastStatus = 0;
-    if (prepareRun()) {
-        int gain = 0;
-        if (queryMeterGain(m_link.meter(), gain) >= 0 && gain != WorkingGain)
-            setMeterGain(m_link, WorkingGain, nullptr);
-        for (FreqIndex i : frequencies) {
-            const PointOutcome outcome = measureOne(i, true, true);
-            pointDone();
-            if (outcome == PointOutcome::Cancelled)
-                break;
-        }
-    }
+    if (runAllowed())
+        runPoints(points, true);
     m_running = false;
     return m_lastStatus;
+}
+
+void ToneMeasurement::runPoints(const QList<FreqIndex>& points, bool selectedRun) {
+    RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, int(points.size()));
+    m_run = &progress;
+    // A cancel while the meter is being made ready ends the run before its first dial prompt.
+    int status = matchMeterTransducer(m_link, microphoneInUse(), progress);
+    int gain = 0;
+    if (status != Status::Cancelled && queryMeterGain(m_link.meter(), gain) >= 0 && gain != WorkingGain)
+        status = setMeterGain(m_link, WorkingGain, &progress);
+    if (status == Status::Cancelled)
+        cancelRun();
+    for (int n = 0; n < points.size() && m_lastStatus != Status::Cancelled; ++n) {
+        progress.startPoint(n, QString::asprintf("%.0f Hz", double(frequencyHz(points[n]))));
+        const PointOutcome outcome = measureOne(points[n], selectedRun || n == 0, selectedRun);
+        pointDone();
+        progress.pointDone();
+        if (outcome == PointOutcome::Cancelled)
+            break;
+    }
+    m_run = nullptr;
 }
 
 void ToneMeasurement::pointDone() {
@@ -389,7 +391,7 @@ int ToneMeasurement::fmReading(ProgressWindow& progress, const QString& label, F
     }
     if (say("Waiting for K37 to be ready"))
         return Status::Cancelled;
-    if (const int status = waitForMeterReady(m_link.meter()); status < 0)
+    if (const int status = waitForMeterReady(m_link.meter(), false, &progress); status < 0)
         return status;
     if (say("Attempting to read stable data from the K37"))
         return Status::Cancelled;

@@ -36,8 +36,9 @@ public:
     const ToneBlocks& blocks() const { return m_blocks; }
 
 private:
-    bool prepareRun();
+    bool runAllowed();
     FreqIndex startIndex();
+    void runPoints(const QList<FreqIndex>& points, bool selectedRun);
     double resultAt(FreqIndex i) const;
     PointOutcome measureOne(FreqIndex i, bool checkMode, bool selectedRun);
     PointOutcome levelPoint(FreqIndex i, bool checkMode, bool selectedRun);

@@ -11,7 +11,7 @@ constexpr int ChecksumRetryLimit = 5;
 constexpr double PollPauseSeconds = 1.0;
 } // namespace
 
-int waitForMeterReady(SlmCommander& meter, bool alternative) {
+int waitForMeterReady(SlmCommander& meter, bool alternative, ProgressWindow* progress) {
     const char expected = alternative ? 'V' : 'R';
     int runRequests = 0;
     const auto askToRun = [&] {
@@ -40,7 +40,8 @@ int waitForMeterReady(SlmCommander& meter, bool alternative) {
         askToRun();
         if (++polls >= PollLimit)
             return Status::MeterNotReady;
-        PumpWait(meter.port().clock(), PollPauseSeconds);
+        if (!PumpWaitOrCancel(meter.port().clock(), PollPauseSeconds, progress))
+            return Status::Cancelled;
         if (!alternative)
             askToRun();
     }

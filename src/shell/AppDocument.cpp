@@ -53,7 +53,9 @@ void AppDocument::newMeasurement() {
         m_testStarted = true;
 }
 
-void AppDocument::saveRecord() { m_document.saveRecord(); }
+bool AppDocument::saveRecord() {
+    return m_document.saveRecord() == Document::SaveResult::Saved;
+}
 
 void AppDocument::resetBoothRecord() { m_document.resetAmbientState(); }
 

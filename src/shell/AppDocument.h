@@ -31,7 +31,7 @@ public:
     void setCalibrationChecked(bool checked) override;
 
     void newMeasurement() override;
-    void saveRecord() override;
+    bool saveRecord() override;
     void resetBoothRecord() override;
     void changeDatabase() override;
     bool offerSaveBeforeClosing() override;

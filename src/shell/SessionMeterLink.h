@@ -2,6 +2,7 @@
 
 #include "meter/MeterSession.h"
 #include "meter/SerialDevice.h"
+#include "shell/MeterLinkStatus.h"
 #include "shell/ShellSeams.h"
 
 #include <functional>
@@ -16,19 +17,26 @@ class SettingsStore;
 class SessionMeterLink final : public MeterConnection {
 public:
     SessionMeterLink(SerialDeviceFactory& factory, MessageBox& messages, Clock& clock, const Preferences& preferences);
+    ~SessionMeterLink() override;
 
     MeterSession& session() { return *m_session; }
+    // Follows every device the session opens, whoever drives it: the window, a test sheet or a link recovery.
+    MeterLinkStatus& status() { return m_status; }
     // Shows the battery dialog on the connected meter.
     std::function<void(SlmCommander&)> showBattery;
 
     bool portExists() const override;
     bool portOpen() const override { return m_session->isOpen(); }
     int connect() override;
-    void closePort() override { m_session->disconnect(); }
+    void closePort() override;
     void checkBattery() override;
-    void turnOff() override { m_session->turnOff(); }
+    void turnOff() override;
 
 private:
+    class ObservedDevices;
+
+    MeterLinkStatus m_status;
+    std::unique_ptr<ObservedDevices> m_devices;
     std::unique_ptr<MeterSession> m_session;
     const Preferences& m_preferences;
 };

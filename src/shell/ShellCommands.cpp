@@ -45,17 +45,22 @@ void ShellCommands::changeDatabase() {
 
 void ShellCommands::newMeasurement() { m_document.newMeasurement(); }
 
+QString saveOutcomeText(bool saved) {
+    return saved ? QStringLiteral("Saved") : QStringLiteral("Not saved");
+}
+
 void ShellCommands::save() {
+    bool saved = false;
     if (m_views.current() != ViewId::Summary) {
-        m_document.saveRecord();
-        return;
-    }
-    if (!m_document.equipmentDefined()) {
+        saved = m_document.saveRecord();
+    } else if (!m_document.equipmentDefined()) {
         m_messages.show(QStringLiteral("Must define equipment first."));
-        return;
+    } else {
+        m_host.storeSummaryFields();
+        saved = m_document.saveRecord();
     }
-    m_host.storeSummaryFields();
-    m_document.saveRecord();
+    if (onSaved)
+        onSaved(saved);
 }
 
 QString ShellCommands::missingInstrumentLines() const {

@@ -14,12 +14,16 @@ class ViewSwitcher;
 
 // The menu commands that change view or need the database: each checks what it needs, refuses with its own
 // message, and otherwise goes through the view switcher. The window's menu only forwards to these.
+// What the status bar says after a save.
+QString saveOutcomeText(bool saved);
+
 class ShellCommands {
 public:
     ShellCommands(ShellDocument& document, MessageBox& messages, ViewSwitcher& views, ViewHost& host);
 
     void changeDatabase();
     void newMeasurement();
+    // Says how it went through onSaved.
     void save();
     void audiometerTest();
     void audiometerTestNotes();
@@ -37,6 +41,9 @@ public:
 
     // The lines naming the instrument kinds still missing, in reporting order; empty when all are there.
     QString missingInstrumentLines() const;
+
+    // After every "Save": whether the record was stored, for the window to say so.
+    std::function<void(bool saved)> onSaved;
 
 private:
     bool requireDatabase(const char* action);

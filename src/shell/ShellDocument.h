@@ -33,7 +33,8 @@ public:
 
     // Offers to save a modified test first, then starts an empty record dated today.
     virtual void newMeasurement() = 0;
-    virtual void saveRecord() = 0;
+    // True when the record was stored.
+    virtual bool saveRecord() = 0;
     virtual void resetBoothRecord() = 0;
     virtual void changeDatabase() = 0;
     // Before the program closes: asks whether to save a modified test. False when the technician cancels.

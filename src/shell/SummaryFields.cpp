@@ -46,7 +46,9 @@ QString SummaryDate::refusal(const QString& keptDate) const {
         .arg(keptDate.trimmed().isEmpty() ? QStringLiteral("empty") : keptDate.trimmed());
 }
 
-QString summaryStatusText(int status) {
+QString summaryStatusText(int status, bool transducerInUse) {
+    if (!transducerInUse && status != 1 && status != -1)
+        status = 99;
     switch (status) {
     case 1:
         return QStringLiteral("Pass");

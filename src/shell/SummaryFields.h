@@ -27,7 +27,8 @@ private:
     int widenedYear() const;
 };
 
-// Status cell texts of the summary list: 1 pass, -1 fail, 99 not applicable, anything else not run.
-QString summaryStatusText(int status);
+// Status cell texts of the summary list: 1 pass, -1 fail, 99 not applicable, anything else not run. A transducer
+// the set-up does not use is not applicable unless it was judged all the same.
+QString summaryStatusText(int status, bool transducerInUse);
 
 } // namespace orvik

@@ -72,7 +72,7 @@ TEST_F(GuiParity, WindowAndCommandLineGiveTheSameVerdicts) {
             window << QStringLiteral("%1 %2 %3")
                           .arg(channel == 0 ? "left" : "right")
                           .arg(double(frequencyHz(row.frequency)))
-                          .arg(row.passes.value_or(false) ? "PASS" : "FAIL");
+                          .arg(row.verdict == RowVerdict::Pass ? "PASS" : "FAIL");
     }
     const CliRun cli = runCli({"calibrate", "--db", dir.filePath("cli.mdb"), "--tests", "hl", "--transducers",
                                "supra", "--fault", QLatin1String(Fault)});

@@ -1,9 +1,11 @@
 #include "measure/FmReading.h"
 #include "measure/ToneFrequencyReading.h"
 #include "measure/ToneJudgement.h"
+#include "measure/ToneList.h"
 #include "meter/Status.h"
 #include "model/AudiometerPageFields.h"
 #include "model/AudiometerType.h"
+#include "model/FixedText.h"
 
 #include <gtest/gtest.h>
 
@@ -159,4 +161,47 @@ TEST(FmReply, ThreeReadingsAgreeWithinTheirSpreads) {
     EXPECT_FLOAT_EQ(mean.carrier, 1003.0f);
     EXPECT_FLOAT_EQ(mean.highest, 1053.0f);
     EXPECT_EQ(mean.replyByte4, 0x40);
+}
+
+// Every judged row carries its verdict for the sheet to mark; an open row carries none. A reading a hair below the
+// nominal frequency shows a deviation of 0.0, not a signed zero that looks like a fault.
+TEST(ToneListRows, JudgedRowsCarryTheirVerdictAndNoSignedZero) {
+    TestSetup setup{};
+    setFixedText(setup.audType, QStringLiteral("1"));
+    ToneBlocks blocks{};
+    const qint16 dial[FrequencyCount]{};
+    const struct {
+        float hz;
+        float measured;
+        RowVerdict verdict;
+        const char* measuredCell;
+        const char* deviationCell;
+    } cases[] = {{500, 510.0f, RowVerdict::Fail, "(510.0)", "10.0"},
+                 {1000, 999.96f, RowVerdict::Pass, "1000.0", "0.0"},
+                 {2000, 0.0f, RowVerdict::NotJudged, "----", "----"}};
+    for (const auto& c : cases) {
+        setup.frequencySelected[freqIndexOf(c.hz)] = 1;
+        blocks.tone[freqIndexOf(c.hz)].frequency = c.measured;
+    }
+    const ResultList list =
+        buildHLFreqList({setup, TransducerKind::SupraAural, ToneKind::Frequency, false, blocks, dial});
+    ASSERT_EQ(list.rows.size(), std::size(cases));
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+        const ResultRow& row = list.rows[qsizetype(n)];
+        EXPECT_EQ(row.verdict, cases[n].verdict) << cases[n].hz;
+        EXPECT_EQ(row.cells[1], cases[n].measuredCell) << cases[n].hz;
+        EXPECT_EQ(row.cells[2], cases[n].deviationCell) << cases[n].hz;
+    }
+    EXPECT_EQ(list.verdict, PageVerdict::AnyFails);
+}
+
+TEST(ToneListRows, ListNumbersNeverShowASignedZero) {
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {{-0.04, 1, "0.0"},  {-0.4, 0, "0"},      {-0.004, 2, "0.00"}, {0.0, 1, "0.0"},
+                 {-0.06, 1, "-0.1"}, {-10.0, 1, "-10.0"}, {-100.0, 0, "-100"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(listNumber(c.value, c.decimals), c.text) << c.value;
 }

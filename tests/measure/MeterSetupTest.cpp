@@ -73,10 +73,12 @@ TEST_F(MeterSetup, TransducerSettingFollowsTheMicrophone) {
     EXPECT_EQ(transducerSettingFor("R5813"), 1);
     EXPECT_EQ(transducerSettingFor("R582131"), 0);
     EXPECT_EQ(transducerSettingFor("377B13"), 0);
-    EXPECT_GE(matchMeterTransducer(*link, "R58213"), 0);
+    RecordingProgress progress;
+    const auto window = progress.open(ProgressCaption::Measurement);
+    EXPECT_GE(matchMeterTransducer(*link, "R58213", *window), 0);
     EXPECT_EQ(simulator.meter().transducerSetting(), 1);
     const qsizetype before = log.commands.size();
-    EXPECT_GE(matchMeterTransducer(*link, "R58213"), 0);
+    EXPECT_GE(matchMeterTransducer(*link, "R58213", *window), 0);
     EXPECT_EQ(sentSince(before), QByteArrayList{"Q 51,32"});
 }
 

@@ -92,12 +92,22 @@ TEST_F(Stable, CorrectionsComeOffTheirBands) {
     EXPECT_FLOAT_EQ(result.levels[3], 40.0f);
 }
 
+// Cancel is looked at after every download and twice in each 200 ms pause between downloads, so a press acts
+// before the next download.
 TEST_F(Stable, CancelDuringReadingGivesTheCancelStatus) {
-    meter.block = block(70.0);
-    auto progress = t.progress.open(ProgressCaption::Measurement);
-    t.progress.cancelAtCheck(3);
-    EXPECT_EQ(read(0.0f, progress.get()), Status::Cancelled);
-    EXPECT_EQ(meter.commands.count("&R1"), 2);
+    const struct {
+        int cancelAtCheck;
+        int downloads;
+    } cases[] = {{2, 1}, {3, 1}, {4, 1}, {5, 2}};
+    for (const auto& c : cases) {
+        meter.block = block(70.0);
+        meter.commands.clear();
+        auto progress = t.progress.open(ProgressCaption::Measurement);
+        t.progress.checks = 0;
+        t.progress.cancelAtCheck(c.cancelAtCheck);
+        EXPECT_EQ(read(0.0f, progress.get()), Status::Cancelled) << c.cancelAtCheck;
+        EXPECT_EQ(meter.commands.count("&R1"), c.downloads) << c.cancelAtCheck;
+    }
 }
 
 TEST_F(Stable, DownloadErrorIsReportedWithTheOffset) {
@@ -114,5 +124,16 @@ TEST_F(Stable, MeterNeverReadyAsksAndGivesUpOnCancel) {
                       MessageAnswer::Cancel);
     EXPECT_EQ(read(), Status::NeverStable);
     EXPECT_EQ(meter.commands.count("R 3,1") >= 60, true);
+    EXPECT_EQ(meter.commands.count("&R1"), 0);
+}
+
+// A meter that never gets ready is waited on for a minute; Cancel in the progress window ends that wait in the
+// pause it is pressed in, without the not-ready question.
+TEST_F(Stable, CancelWhileWaitingForTheMeterEndsTheWait) {
+    meter.replies["R 3,1"] = " O";
+    auto progress = t.progress.open(ProgressCaption::Measurement);
+    t.progress.cancelAtCheck(15); // half-way through the second one-second pause
+    EXPECT_EQ(read(0.0f, progress.get()), Status::Cancelled);
+    EXPECT_TRUE(t.messages.texts().isEmpty()) << t.messages.texts().join('\n').toStdString();
     EXPECT_EQ(meter.commands.count("&R1"), 0);
 }

@@ -47,7 +47,10 @@ public:
     bool calibrationChecked() const override { return checked; }
     void setCalibrationChecked(bool c) override { checked = c; }
     void newMeasurement() override { ++newMeasurements; }
-    void saveRecord() override { ++saves; }
+    bool saveRecord() override {
+        ++saves;
+        return true;
+    }
     void resetBoothRecord() override { ++boothResets; }
     void changeDatabase() override { ++databaseChanges; }
     bool offerSaveBeforeClosing() override {

@@ -9,8 +9,8 @@ TEST(SummaryDateTest, YearsAreWidenedAndOldOnesLeaveTheDateAlone) {
     const struct {
         int year;
         const char* stored;
-    } cases[] = {{7, "2007-03-09"},    {95, "1995-03-09"}, {89, "2089-03-09"}, {90, "1990-03-09"},
-                 {2024, "2024-03-09"}, {1901, "1901-03-09"}, {1900, ""},        {0, "2000-03-09"}};
+    } cases[] = {{7, "2007-03-09"},    {95, "1995-03-09"},   {89, "2089-03-09"}, {90, "1990-03-09"},
+                 {2024, "2024-03-09"}, {1901, "1901-03-09"}, {1900, ""},         {0, "2000-03-09"}};
     for (const auto& c : cases) {
         const SummaryDate date{c.year, 2, 9};
         EXPECT_EQ(date.toStored(), QString::fromLatin1(c.stored)) << c.year;
@@ -52,12 +52,17 @@ TEST(SummaryDateTest, ReadsStoredDatesAndToleratesGarbage) {
     }
 }
 
+// A transducer the set-up does not use reads "n/a" rather than " - " (not measured yet), unless it was judged.
 TEST(SummaryStatusTest, CellTexts) {
-    EXPECT_EQ(summaryStatusText(1), "Pass");
-    EXPECT_EQ(summaryStatusText(-1), "FAIL");
-    EXPECT_EQ(summaryStatusText(99), "n/a");
-    for (int other : {0, 2, -2, 98, 100})
-        EXPECT_EQ(summaryStatusText(other), " - ");
+    const struct {
+        int status;
+        bool inUse;
+        const char* text;
+    } cases[] = {{1, true, "Pass"}, {-1, true, "FAIL"}, {99, true, "n/a"},   {0, true, " - "},
+                 {2, true, " - "},  {-2, true, " - "},  {98, true, " - "},   {100, true, " - "},
+                 {0, false, "n/a"}, {1, false, "Pass"}, {-1, false, "FAIL"}, {99, false, "n/a"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(summaryStatusText(c.status, c.inUse), c.text) << c.status << " " << c.inUse;
 }
 
 } // namespace

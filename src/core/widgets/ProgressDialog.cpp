@@ -1,6 +1,6 @@
 #include "core/widgets/ProgressDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,12 +9,22 @@
 
 namespace orvik {
 
+namespace {
+// A modal dialog that is up (the calibration check's) would otherwise cover the window and take its clicks.
+QWidget* windowToStayAbove(QWidget* owner) {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return owner ? owner->window() : nullptr;
+}
+} // namespace
+
 ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption)
-    // Not a child of the owner: a disabled parent would disable "Cancel" too.
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner),
+    // A tool window stays above the window it belongs to. Blocking that window through window modality
+    // rather than disabling it keeps "Cancel" usable, since a disabled parent disables its children.
+    : QDialog(windowToStayAbove(owner), Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_bar(new QProgressBar(this)), m_status(new QLabel(this)) {
     setWindowTitle(caption);
-    setModal(false);
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::NonModal);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_status->setMinimumWidth(320);
@@ -24,21 +34,18 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption)
     layout->addWidget(m_bar);
     layout->addWidget(m_status);
     layout->addWidget(buttons);
-    if (m_owner) {
-        m_owner->setEnabled(false);
+    if (QWidget* above = parentWidget()) {
         adjustSize();
-        move(m_owner->window()->geometry().center() - rect().center());
+        move(above->geometry().center() - rect().center());
     }
     show();
+    raise();
     pump();
 }
 
-ProgressDialog::~ProgressDialog() {
-    if (m_owner)
-        m_owner->setEnabled(true);
+void ProgressDialog::pump() {
+    QCoreApplication::processEvents();
 }
-
-void ProgressDialog::pump() { QCoreApplication::processEvents(); }
 
 void ProgressDialog::setRange(int low, int high) {
     pump();

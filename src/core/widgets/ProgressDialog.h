@@ -3,20 +3,18 @@
 #include "core/ProgressWindow.h"
 
 #include <QDialog>
-#include <QPointer>
 
 class QLabel;
 class QProgressBar;
 
 namespace orvik {
 
-// The modeless progress window of the long measurement loops. Its owner stays disabled while it is shown,
+// The progress window of the long measurement loops. It blocks the window it stands above while it is shown,
 // so the only thing the technician can do meanwhile is press "Cancel".
 class ProgressDialog final : public QDialog, public ProgressWindow {
     Q_OBJECT
 public:
     ProgressDialog(QWidget* owner, const QString& caption);
-    ~ProgressDialog() override;
 
     void setRange(int low, int high) override;
     void setPos(int position) override;
@@ -28,14 +26,13 @@ public:
 private:
     static void pump();
 
-    QPointer<QWidget> m_owner;
     QProgressBar* m_bar;
     QLabel* m_status;
     int m_step = 8;
     bool m_cancelled = false;
 };
 
-// Opens progress windows over the main window.
+// Opens progress windows over the main window, or over the modal dialog that is up.
 class QtProgressFactory final : public ProgressFactory {
 public:
     explicit QtProgressFactory(QWidget* owner = nullptr) : m_owner(owner) {}

@@ -9,6 +9,7 @@
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
 #include "model/widgets/ConditionsDialog.h"
+#include "shell/ShellCommands.h"
 #include "shell/ShellDocument.h"
 #include "shell/ViewContext.h"
 #include "shell/ViewSwitcher.h"
@@ -18,7 +19,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -173,10 +176,24 @@ void TestSheetView::showLists() {
     m_tests->setCurrentRow(sheet.test());
     m_transducers->clear();
     m_transducers->addItems(sheet.transducerNames());
-    m_transducers->setCurrentRow(int(transducersOffered(sheet.test()).indexOf(sheet.transducer())));
+    markTransducersOutsideSetup();
+    m_transducers->setCurrentRow(int(sheet.transducersListed().indexOf(sheet.transducer())));
     m_filling = false;
     button(QStringLiteral("Adjust"))->setVisible(sheet.adjustVisible());
     showLabels();
+}
+
+// A transducer the set-up does not use stays in the list, so that positions keep their meaning, but it is
+// greyed and says why, so the technician does not measure an earphone the audiometer was not set up with.
+void TestSheetView::markTransducersOutsideSetup() {
+    const QList<TransducerKind> listed = m_links->sheet.transducersListed();
+    for (int row = 0; row < m_transducers->count() && row < listed.size(); ++row) {
+        if (m_links->sheet.transducerInSetup(listed[row]))
+            continue;
+        QListWidgetItem* item = m_transducers->item(row);
+        item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        item->setToolTip(QStringLiteral("Not in this audiometer's set-up"));
+    }
 }
 
 void TestSheetView::showLabels() {
@@ -314,8 +331,11 @@ void TestSheetView::conditions() {
 void TestSheetView::save() {
     if (busy().refuse(m_context.messages))
         return;
-    if (m_links->sheet.save())
+    const bool saved = m_links->sheet.save();
+    if (saved)
         m_context.document.setModified(false);
+    if (auto* frame = qobject_cast<QMainWindow*>(window()))
+        frame->statusBar()->showMessage(saveOutcomeText(saved));
 }
 
 void TestSheetView::ok() {

@@ -67,6 +67,7 @@ private:
     void placeTransducer();
     void showLists();
     void showLabels();
+    void markTransducersOutsideSetup();
     void showClock();
     void run(const std::function<void()>& measure);
     BusyState& busy();

@@ -8,8 +8,9 @@ namespace orvik {
 
 class ToneMeasurement;
 
-// One hearing-level/frequency/FM/narrow-band tab: the page's result rows with every column, rows without a
-// reference level in grey. The page formats every cell (failing values in parentheses); the table only shows.
+// One hearing-level/frequency/FM/narrow-band tab: the page's result rows with every column, each judged row
+// marked PASS or FAIL in its header and drawn green or red, rows without a reference level in grey. The page
+// formats every cell (failing values in parentheses); the table only shows.
 class ToneMeasurementPage final : public QWidget {
     Q_OBJECT
 public:

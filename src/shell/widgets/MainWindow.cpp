@@ -251,6 +251,9 @@ void MainWindow::createStatusBar() {
     statusBar()->addPermanentWidget(m_meterPane);
     statusBar()->addPermanentWidget(m_databasePane);
     statusBar()->showMessage(QStringLiteral("Ready"));
+    if (m_seams.linkStatus)
+        connect(m_seams.linkStatus, &MeterLinkStatus::changed, this, &MainWindow::showLinkState);
+    m_commands.onSaved = [this](bool saved) { statusBar()->showMessage(saveOutcomeText(saved)); };
     auto* toggleStatusBar = new QAction(QStringLiteral("&Status Bar"), this);
     toggleStatusBar->setCheckable(true);
     toggleStatusBar->setChecked(true);
@@ -270,8 +273,16 @@ void MainWindow::updateCommandStates() {
         it.value()->setEnabled(isMenuEnabled(it.key(), state));
     m_databasePane->setText(m_seams.document.hasDatabase() ? QStringLiteral("Database open")
                                                            : QStringLiteral("No database"));
-    m_meterPane->setText(state.portOpen ? QStringLiteral("SLM connected") : QStringLiteral("SLM not connected"));
+    showLinkState();
     m_viewPane->setText(QString::fromLatin1(viewTitle(state.view)));
+}
+
+void MainWindow::showLinkState() {
+    if (m_seams.linkStatus)
+        m_meterPane->setText(m_seams.linkStatus->text());
+    else
+        m_meterPane->setText(m_seams.meter.portOpen() ? QStringLiteral("SLM connected")
+                                                      : QStringLiteral("SLM not connected"));
 }
 
 void MainWindow::showView(ViewId view, int page) {

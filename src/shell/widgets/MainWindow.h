@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/MenuCommand.h"
+#include "shell/MeterLinkStatus.h"
 #include "shell/ShellCommands.h"
 #include "shell/ShellSeams.h"
 #include "shell/ViewContext.h"
@@ -47,6 +48,8 @@ public:
         // Only in a simulated session: whether the simulated technician answers set-up prompts unseen. Told the
         // remembered choice when the window opens and every change of "Answer prompts automatically".
         std::function<void(bool)> answerPromptsAutomatically = {};
+        // The meter link's state for the status bar; without it the bar says whether the port is open.
+        MeterLinkStatus* linkStatus = nullptr;
     };
 
     explicit MainWindow(Seams seams, QWidget* parent = nullptr);
@@ -73,6 +76,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void showLinkState();
     QWidget* createView(ViewId view, int page);
     void notAvailable(const QString& what);
     void importMicMastoidSetup();

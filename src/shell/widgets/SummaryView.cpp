@@ -3,6 +3,7 @@
 #include "core/MessageBox.h"
 #include "model/AudiometerRecord.h"
 #include "model/FixedText.h"
+#include "model/TransducersInUse.h"
 #include "shell/ShellDocument.h"
 #include "shell/SummaryFields.h"
 #include "shell/ViewSwitcher.h"
@@ -122,7 +123,8 @@ void SummaryView::fillList() {
     for (int row = 0; row < 10; ++row) {
         m_list->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(TestNames[row])));
         for (int c = 0; c < 5; ++c) {
-            auto* cell = new QTableWidgetItem(summaryStatusText(m_context.document.testStatus(row, c)));
+            const bool inUse = transducerInUse(m_context.document.record().setup, TransducerKind(c));
+            auto* cell = new QTableWidgetItem(summaryStatusText(m_context.document.testStatus(row, c), inUse));
             cell->setTextAlignment(Qt::AlignCenter);
             m_list->setItem(row, c + 1, cell);
         }

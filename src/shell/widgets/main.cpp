@@ -214,6 +214,7 @@ MainWindow::Seams Program::windowSeams() {
             return StoredMeasurementsDialog::browse(m_database, m_messages, parent);
         },
         .answerPromptsAutomatically = promptAnswering(),
+        .linkStatus = &m_meter.status(),
     };
 }
 

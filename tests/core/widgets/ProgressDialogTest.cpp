@@ -3,28 +3,36 @@
 #include <QDialogButtonBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace orvik {
 namespace {
 
-TEST(ProgressDialogTest, OwnerIsDisabledWhileShownAndCancelIsReportedOnce) {
-    QWidget owner;
-    owner.show();
-    QtProgressFactory factory(&owner);
-    {
+// The window stands above the main window, or above the modal dialog that is up when it opens (the calibration
+// check's), and takes the click on "Cancel" there; the click is reported once.
+TEST(ProgressDialogTest, StaysAboveTheModalDialogAndTakesCancel) {
+    for (const bool withModalDialog : {false, true}) {
+        QWidget owner;
+        owner.show();
+        QDialog modal(&owner);
+        if (withModalDialog) {
+            modal.setModal(true);
+            modal.show();
+        }
+        QtProgressFactory factory(&owner);
         std::unique_ptr<ProgressWindow> progress = factory.open(ProgressCaption::SetGain);
         auto* dialog = dynamic_cast<ProgressDialog*>(progress.get());
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Set Gain");
-        EXPECT_FALSE(owner.isEnabled());
-        EXPECT_TRUE(dialog->isEnabled());
+        EXPECT_EQ(dialog->parentWidget(), withModalDialog ? &modal : &owner);
+        EXPECT_TRUE(dialog->isVisible());
         EXPECT_FALSE(progress->checkCancelButton());
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-        EXPECT_TRUE(progress->checkCancelButton());
+        QPushButton* cancel = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        EXPECT_TRUE(progress->checkCancelButton()) << withModalDialog;
         EXPECT_FALSE(progress->checkCancelButton());
     }
-    EXPECT_TRUE(owner.isEnabled());
 }
 
 TEST(ProgressDialogTest, StepsBy8ByDefaultAndWrapsPastTheEnd) {

@@ -16,6 +16,7 @@ void SheetWindowFixture::SetUp() {
     ASSERT_TRUE(database.writeEquipmentLists());
     MainWindow::Seams seams{document, t.messages, meter, calibration, t.settings, [] { return QList<SerialPortInfo>{}; }};
     seams.instruments = &database.instruments();
+    seams.linkStatus = &meter.status();
     seams.createTestSheet = [this](ViewContext& context, int test) -> QWidget* {
         simulator.scene().setReferenceLevels(sim::modelReferenceLevels(database.record().setup));
         return createDocumentTestSheet(context, test, meter.session(), measurementServices(), database,

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "shell/widgets/MainWindow.h"
 #include "ModalDialog.h"
 #include "TestServices.h"
+#include "database/Document.h"
 #include "shell/AppDocument.h"
 #include "shell/SessionMeterLink.h"
-#include "database/Document.h"
+#include "shell/widgets/MainWindow.h"
 #include "sim/DialFollowingMessageBox.h"
 #include "sim/K37Simulator.h"
 #include "sim/SimulatedSerialDeviceFactory.h"
@@ -53,7 +53,7 @@ protected:
     // Runs `step` on the modal dialog that `open` brings up, then returns what `open` returned.
     template <typename Dialog> int whileModal(const std::function<int()>& open, std::function<void(Dialog&)> step);
     void setUpAudiometer();
-    AppServices measurementServices() { return {prompts, t.progress, t.clock, t.settings}; }
+    AppServices measurementServices() { return {prompts, *progressWindows, t.clock, t.settings}; }
     // What the window's "Answer prompts automatically" choice does to the technician, as in a demo.
     std::function<void(bool)> promptAnswering();
 
@@ -68,6 +68,8 @@ protected:
     SessionMeterLink meter{ports, t.messages, t.clock, database.preferences()};
     CalibrationByWindow calibration;
     std::unique_ptr<MainWindow> frame;
+    // Where the measurements open their progress windows; a test may put the real windows in before the sheet opens.
+    ProgressFactory* progressWindows = &t.progress;
 };
 
 template <typename Dialog>

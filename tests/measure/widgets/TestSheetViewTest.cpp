@@ -1,22 +1,26 @@
-#include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/TestSheetView.h"
-#include "measure/widgets/MeterCalibrationDialog.h"
-#include "measure/widgets/MeasurementWindows.h"
-#include "measure/widgets/ToneMeasurementPage.h"
 #include "SheetWindowFixture.h"
+#include "core/widgets/ProgressDialog.h"
 #include "equipment/InstrumentLists.h"
+#include "measure/TestSheetController.h"
+#include "measure/widgets/AdjustLevelDialog.h"
+#include "measure/widgets/MeasurementWindows.h"
+#include "measure/widgets/MeterCalibrationDialog.h"
+#include "measure/widgets/ToneMeasurementPage.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
-#include "measure/TestSheetController.h"
 #include "shell/BusyState.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 namespace orvik::test {
 namespace {
@@ -36,8 +40,8 @@ protected:
 TEST_F(TestSheetViewTest, CommandsFiredDuringARunAreRefusedAndTheRunFinishes) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    const QList<MenuCommand> commands{MenuCommand::Preferences,    MenuCommand::MeasurementSummary,
-                                      MenuCommand::ChangeDatabase, MenuCommand::SlmDisconnect,
+    const QList<MenuCommand> commands{MenuCommand::Preferences,     MenuCommand::MeasurementSummary,
+                                      MenuCommand::ChangeDatabase,  MenuCommand::SlmDisconnect,
                                       MenuCommand::Instrumentation, MenuCommand::Exit};
     int fired = 0;
     prompts.beforePrompt = [&] {
@@ -173,9 +177,7 @@ TEST_F(TestSheetViewTest, CalibrationCheckOpensOnTheRememberedInstruments) {
 
     QStringList shown;
     const int result = whileModal<MeterCalibrationDialog>(
-        [this] {
-            return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get());
-        },
+        [this] { return runDocumentCalibrationCheck(meter.session(), measurementServices(), database, frame.get()); },
         [&shown](MeterCalibrationDialog& window) {
             window.tick();
             shown << window.calibrators()->currentItem()->text() << window.microphones()->currentItem()->text()
@@ -189,6 +191,141 @@ TEST_F(TestSheetViewTest, CalibrationCheckOpensOnTheRememberedInstruments) {
     EXPECT_TRUE(shown[1].startsWith("SIM-M1 ("));
     EXPECT_EQ(shown[2], "250.0 94.0");
     EXPECT_FALSE(shown[3].isEmpty()) << "the tick reads the band";
+}
+
+// A whole Measure All runs under one progress window above the main window: there at every dial prompt and every
+// wait on the meter, naming the point to come, and its bar counting the points done.
+TEST_F(TestSheetViewTest, OneProgressWindowStaysUpAndCountsPointsThroughAWholeMeasureAll) {
+    QtProgressFactory windows(frame.get());
+    progressWindows = &windows;
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    frame->show();
+    const int points = int(sheet->sheet()->measurementPage(0)->list().rows.size());
+    ASSERT_GT(points, 1);
+
+    QStringList atPrompts;
+    prompts.beforePrompt = [&] {
+        const QList<ProgressDialog*> open = frame->findChildren<ProgressDialog*>();
+        if (open.size() != 1 || !open.front()->isVisible()) {
+            atPrompts << QStringLiteral("no window");
+            return;
+        }
+        const QProgressBar* bar = open.front()->findChild<QProgressBar*>();
+        atPrompts << QStringLiteral("%1/%2 %3")
+                         .arg(bar->value())
+                         .arg(bar->maximum())
+                         .arg(open.front()->findChild<QLabel*>()->text().section(u',', 0, 0));
+    };
+    int lastBar = -1, pumpsWithoutWindow = 0;
+    t.clock.onPump([&] {
+        if (const ProgressDialog* open = frame->findChild<ProgressDialog*>(); open && open->isVisible())
+            lastBar = open->findChild<QProgressBar*>()->value();
+        else if (lastBar >= 0 && lastBar < points)
+            ++pumpsWithoutWindow;
+    });
+    sheet->button(QStringLiteral("Measure All"))->click();
+
+    QStringList expected;
+    for (int n = 0; n < points; ++n)
+        expected << QStringLiteral("%1/%2 Point %3 of %2").arg(n).arg(points).arg(n + 1);
+    EXPECT_EQ(atPrompts, expected);
+    EXPECT_EQ(pumpsWithoutWindow, 0) << "a wait on the meter without the window and its Cancel";
+    EXPECT_EQ(frame->findChild<ProgressDialog*>(), nullptr) << "the window closes with the run";
+}
+
+// Judged rows say PASS or FAIL in their header and are drawn in the verdict's colour; open rows say nothing.
+TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
+    simulator.scene().audiometer().levelErrorDb.insert(4000.0, 4.0);
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), "") << "nothing judged yet";
+    sheet->button(QStringLiteral("Measure All"))->click();
+    page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    QTableWidget* table = page->table();
+    ASSERT_GT(table->rowCount(), 1);
+    QColor passColour, failColour;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool wrong = table->item(row, 0)->text() == "4000";
+        EXPECT_EQ(table->verticalHeaderItem(row)->text(), wrong ? "FAIL" : "PASS") << row;
+        const QColor colour = table->item(row, 1)->foreground().color();
+        EXPECT_EQ(colour, table->verticalHeaderItem(row)->foreground().color()) << row;
+        (wrong ? failColour : passColour) = colour;
+    }
+    EXPECT_TRUE(failColour.isValid()) << "4000 Hz is listed";
+    EXPECT_NE(failColour, passColour);
+    EXPECT_NE(passColour, table->palette().color(QPalette::Text));
+}
+
+// The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
+TEST_F(TestSheetViewTest, StatusBarShowsTheLinksRealState) {
+    const auto meterPane = [this]() -> QString {
+        for (const QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+            if (label->text().startsWith("SLM"))
+                return label->text();
+        return QStringLiteral("no meter pane");
+    };
+    QStringList seen;
+    QObject::connect(&meter.status(), &MeterLinkStatus::changed, [&] { seen << meterPane(); });
+    EXPECT_EQ(meterPane(), "SLM not connected");
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(seen, (QStringList{"SLM connecting on COM1...", "SLM connected on COM1"}));
+    QString atPrompt;
+    prompts.beforePrompt = [&] { atPrompt = meterPane(); };
+    sheet->button(QStringLiteral("Measure All"))->click();
+    EXPECT_TRUE(seen.contains("SLM talking on COM1"));
+    EXPECT_TRUE(atPrompt == "SLM talking on COM1" || atPrompt == "SLM connected on COM1") << qPrintable(atPrompt);
+    QTRY_COMPARE(meterPane(), QStringLiteral("SLM connected on COM1")); // a quiet link is no longer talking
+
+    frame->updateCommandStates();
+    frame->action(MenuCommand::SlmDisconnect)->trigger();
+    EXPECT_EQ(meterPane(), "SLM not connected");
+    simulator.meter().profile().identity = "Another meter";
+    frame->updateCommandStates();
+    frame->action(MenuCommand::SlmConnect)->trigger();
+    EXPECT_EQ(meterPane(), "SLM link error on COM1");
+}
+
+// Both ways to save, the sheet's button and the summary's menu command (Ctrl+S), say in the status bar that the record
+// was stored.
+TEST_F(TestSheetViewTest, SavingSaysSoInTheStatusBar) {
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const auto saveBy = [&](const std::function<void()>& save) {
+        frame->statusBar()->clearMessage();
+        save();
+        return frame->statusBar()->currentMessage();
+    };
+    EXPECT_EQ(saveBy([&] { sheet->button(QStringLiteral("Save"))->click(); }), "Saved");
+    sheet->button(QStringLiteral("Ok"))->click();
+    ASSERT_EQ(frame->views().current(), ViewId::Summary);
+    frame->updateCommandStates();
+    EXPECT_EQ(saveBy([&] { frame->action(MenuCommand::Save)->trigger(); }), "Saved");
+}
+
+// The transducer list holds every transducer the test offers, so a position always names the same one; those the
+// set-up does not use (here all but the supra-aural earphones and the speakers) are greyed and say why.
+TEST_F(TestSheetViewTest, TransducerListMarksTheTransducersTheSetupDoesNotUse) {
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const auto outsideSetup = [sheet] {
+        QStringList names;
+        for (int row = 0; row < sheet->transducerList()->count(); ++row)
+            if (!sheet->transducerList()->item(row)->toolTip().isEmpty())
+                names << sheet->transducerList()->item(row)->text();
+        return names;
+    };
+    sheet->testList()->setCurrentRow(0);
+    EXPECT_EQ(sheet->transducerList()->count(), transducersOffered(0).size());
+    EXPECT_EQ(outsideSetup(), (QStringList{"Bone Vibrator", "Insert Earphone", "Circumaural Earphone"}));
+    EarphoneBlock& supraAural = database.record().setup.supraAural;
+    setFixedText(supraAural.leftSerial, QString());
+    setFixedText(supraAural.rightSerial, QString());
+    sheet->testList()->setCurrentRow(3);
+    EXPECT_TRUE(outsideSetup().contains(QStringLiteral("Supra-aural Earphone")));
 }
 
 } // namespace
