@@ -7,6 +7,7 @@
 #include "measure/TestSheetController.h"
 #include "meter/Status.h"
 #include "model/FixedText.h"
+#include "model/TransducersInUse.h"
 #include "shell/DemoBench.h"
 #include "shell/DemoInstruments.h"
 #include "shell/SummaryFields.h"
@@ -185,9 +186,10 @@ bool CalibrationRun::runTest(TestSheetController& sheet, DemoBench& bench, const
         sheet.takeDataBack();
         for (int page : pagesRun)
             printPage(test, transducer, sheet.pages()[page].channel, sheet.measurementPage(page)->list(), m_out);
-        const int status = m_services.document.record().header.testStatus[test.test][int(transducer)];
+        const AudiometerRecord& record = m_services.document.record();
+        const int status = record.header.testStatus[test.test][int(transducer)];
         m_out << "summary " << test.key << ' ' << transducerKey(transducer) << ' '
-              << summaryStatusText(status).trimmed() << '\n';
+              << summaryStatusText(status, transducerInUse(record.setup, transducer)).trimmed() << '\n';
     }
     return true;
 }
