@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "measure/EquipmentCheck.h"
+#include "measure/ListNumber.h"
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/WaitForMeterReady.h"
@@ -149,8 +150,8 @@ void MeterCalibrationCheck::tick() {
         m_calibratorRow >= 0) {
         const double level = spectrumFromBlock(block, m_offset)[std::size_t(bandOfFrequencyIndex(m_frequencyIndex))];
         m_deviation = level - m_calibrators[m_calibratorRow].level;
-        m_measuredText = QString::asprintf("%.1f", level);
-        m_differenceText = QString::asprintf("%+.1f", m_deviation);
+        m_measuredText = listNumber(level);
+        m_differenceText = signedListNumber(m_deviation);
         display();
     }
     m_timer = true;

@@ -158,12 +158,4 @@ QString missingReferenceWarning(const MissingReferenceList& missing) {
                           "frequencies from the test configuration.");
 }
 
-QString listNumber(double value, int decimals) {
-    QString text = QString::number(value, 'f', decimals);
-    const bool zero = std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; });
-    if (zero && text.startsWith(u'-'))
-        text.remove(0, 1);
-    return text;
-}
-
 } // namespace orvik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/ListNumber.h"
 #include "measure/Measurement.h"
 #include "measure/ToneJudgement.h"
 #include "model/ReferenceLevel.h"
@@ -52,8 +53,5 @@ ResultList buildHLFreqList(const ToneListInput& input);
 FreqIndex lastListedIndex(ToneKind kind);
 
 QString missingReferenceWarning(const MissingReferenceList& missing);
-
-// A value as the lists show it. Rounding must not leave a sign on zero: "-0.0" reads as a fault that is not there.
-QString listNumber(double value, int decimals = 1);
 
 } // namespace orvik

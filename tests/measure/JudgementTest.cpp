@@ -204,4 +204,11 @@ TEST(ToneListRows, ListNumbersNeverShowASignedZero) {
                  {-0.06, 1, "-0.1"}, {-10.0, 1, "-10.0"}, {-100.0, 0, "-100"}};
     for (const auto& c : cases)
         EXPECT_EQ(listNumber(c.value, c.decimals), c.text) << c.value;
+    // The calibration check's difference carries a sign, except on zero.
+    const struct {
+        double value;
+        const char* text;
+    } signedCases[] = {{-0.04, "0.0"}, {0.04, "0.0"}, {0.66, "+0.7"}, {-0.66, "-0.7"}};
+    for (const auto& c : signedCases)
+        EXPECT_EQ(signedListNumber(c.value), c.text) << c.value;
 }

@@ -266,7 +266,7 @@ int Program::run(const QElapsedTimer& sinceLaunch) {
         QTimer::singleShot(500, m_window.get(), [this, &tourResult] {
             if (simulating() && !m_database.equipmentDefined())
                 addDemoInstruments();
-            tourResult = ScreenshotTour(*m_window, m_document, m_options.screenshots).run() ? 0 : 1;
+            tourResult = ScreenshotTour(*m_window, m_document, m_database.instruments(), m_options.screenshots).run() ? 0 : 1;
         });
     }
     if (m_options.quitAfterMs >= 0)
