@@ -39,7 +39,7 @@ void AmbientTest::store(AmbientRecord& record) const {
 }
 
 int AmbientTest::measureAll(MeterLink& link) {
-    if (!link.attachToSession() && !(connectMeter && connectMeter() && link.attachToSession()))
+    if (!link.attachToSession())
         return Status::NotConnected;
     MessageBox& messages = m_services.messageBox;
     // A technician may press on without the mode: the mode check before the readings stops the run then.

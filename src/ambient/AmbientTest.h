@@ -32,11 +32,9 @@ public:
     std::function<void(bool activate)> refillLevels;
     // Brings the "Test Information" page forward with the focus in the test name.
     std::function<void()> focusTestName;
-    // Connects the meter when the link has none; false when that failed (already reported).
-    std::function<bool()> connectMeter;
 
-    // "Measure All". 0 or more when the spectrum was measured and the document's record replaced; a negative
-    // status when it stopped (Status::Cancelled when the technician stopped it). The document's record is
+    // "Measure All" over a link whose meter the caller has connected (Status::NotConnected otherwise). 0 or more
+    // when the spectrum was measured and the document's record replaced; a negative status when it stopped (Status::Cancelled when the technician stopped it). The document's record is
     // untouched then.
     int measureAll(MeterLink& link);
 
