@@ -130,8 +130,7 @@ bool AmbientTest::measureSpectrum(MeterLink& link, ProgressWindow& progress, flo
         progress.stepIt();
         progress.setStatus(QString::asprintf("Averaging: Sample %d out of %d", sample, SampleCount));
         QByteArray block;
-        const int status =
-            link.meter().downloadBlock("&R1", SpectrumAverage::BoothBlockSize, block, DownloadTimeout);
+        const int status = link.meter().downloadBlock("&R1", SpectrumAverage::BoothBlockSize, block, DownloadTimeout);
         if (status < 0) {
             m_services.messageBox.show(
                 QString::asprintf("Unable to download spectrum (error %d).\nAborting measurement.", status));

@@ -34,8 +34,8 @@ public:
     std::function<void()> focusTestName;
 
     // "Measure All" over a link whose meter the caller has connected (Status::NotConnected otherwise). 0 or more
-    // when the spectrum was measured and the document's record replaced; a negative status when it stopped (Status::Cancelled when the technician stopped it). The document's record is
-    // untouched then.
+    // when the spectrum was measured and the document's record replaced; a negative status when it stopped, with
+    // the document's record untouched.
     int measureAll(MeterLink& link);
 
     enum class SaveOutcome { Saved, NothingToSave, NameRefused, Stopped };

@@ -33,8 +33,8 @@ QString chooseLoneInstruments(AmbientRecord& record, const InstrumentLists& list
     return fill(record.soundLevelMeter, record.soundLevelMeter, lists, InstrumentKind::SoundLevelMeter,
                 toEmbeddedIdentity, "    SLM\n") +
            fill(record.preamp, record.preamp, lists, InstrumentKind::Preamp, toEmbeddedIdentity, "    Preamp\n") +
-           fill(record.microphone, record.microphone.identity, lists, InstrumentKind::Microphone,
-                toEmbeddedMicrophone, "    Mic\n");
+           fill(record.microphone, record.microphone.identity, lists, InstrumentKind::Microphone, toEmbeddedMicrophone,
+                "    Mic\n");
 }
 
 bool checkBoothInstruments(AmbientRecord& record, const InstrumentLists& lists, MessageBox& messages) {

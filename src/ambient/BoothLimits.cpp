@@ -6,8 +6,8 @@ namespace orvik {
 
 namespace {
 // Bands of the one-third-octave spectrum (band 0 = 12.5 Hz).
-constexpr int B125 = 10, B250 = 13, B500 = 16, B800 = 18, B1000 = 19, B1600 = 21, B2000 = 22, B3150 = 24,
-              B4000 = 25, B6300 = 27, B8000 = 28;
+constexpr int B125 = 10, B250 = 13, B500 = 16, B800 = 18, B1000 = 19, B1600 = 21, B2000 = 22, B3150 = 24, B4000 = 25,
+              B6300 = 27, B8000 = 28;
 
 constexpr std::array<LimitRow, LimitRowCount> NewerRows{{
     {"125", B125, {30.0f, 34.0f, 44.0f}, {24.0f, 30.0f, 39.0f}, 0.0f},

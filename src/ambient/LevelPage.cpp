@@ -28,8 +28,8 @@ std::vector<LevelRow> levelPageRows(const AmbientRecord& record, int range, bool
         LevelRow row;
         row.label = QString::fromLatin1(limits.label);
         row.measured = record.spectrum[limits.band];
-        row.measuredText = row.measured <= ShownFloorDb ? QStringLiteral("----")
-                                                        : QString::asprintf("%.1f", double(row.measured));
+        row.measuredText =
+            row.measured <= ShownFloorDb ? QStringLiteral("----") : QString::asprintf("%.1f", double(row.measured));
         row.limit = osha ? limits.osha : limits.covered[range];
         row.verdict = judgeBand(row.measured, row.limit);
         const bool failing = showFail && row.verdict == BandVerdict::Fail;

@@ -15,12 +15,12 @@ enum class BandVerdict { NotMeasured, Pass, Fail };
 struct LevelRow {
     QString label;
     float measured = AmbientNotMeasured;
-    QString measuredText;   // "%.1f", or "----" when not measured
-    float limit = 0.0f;     // ears covered on the ANSI pages, the OSHA limit on the OSHA page
+    QString measuredText;    // "%.1f", or "----" when not measured
+    float limit = 0.0f;      // ears covered on the ANSI pages, the OSHA limit on the OSHA page
     float notCovered = 0.0f; // ANSI pages only
-    QString limitText;      // "%.1f", parenthesised when shown failing
+    QString limitText;       // "%.1f", parenthesised when shown failing
     QString notCoveredText;
-    bool marked = false;    // exceeds a limit of the page while failures are shown
+    bool marked = false;                                      // exceeds a limit of the page while failures are shown
     BandVerdict verdict = BandVerdict::NotMeasured;           // against `limit`
     BandVerdict notCoveredVerdict = BandVerdict::NotMeasured; // against `notCovered`
 };

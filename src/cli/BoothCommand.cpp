@@ -6,8 +6,8 @@
 #include "cli/ConsoleMessageBox.h"
 #include "core/Clock.h"
 #include "core/SilentProgress.h"
-#include "database/DocumentBoothStore.h"
 #include "database/DatabaseError.h"
+#include "database/DocumentBoothStore.h"
 #include "database/SearchFilter.h"
 #include "database/TableCursor.h"
 #include "measure/OneThirdOctaveBands.h"
@@ -29,12 +29,11 @@ namespace orvik::cli {
 namespace {
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-const CliCommand Booth{
-    "booth",
-    "booth measure --db FILE --name NAME [--date YYYY-MM-DD] [--customer TEXT] [--booth TEXT]\n"
-    "                    (--simulate [--noise HZ=DB]... [--seed N] | --device PATH)\n"
-    "     booth show --db FILE --name NAME",
-    run};
+const CliCommand Booth{"booth",
+                       "booth measure --db FILE --name NAME [--date YYYY-MM-DD] [--customer TEXT] [--booth TEXT]\n"
+                       "                    (--simulate [--noise HZ=DB]... [--seed N] | --device PATH)\n"
+                       "     booth show --db FILE --name NAME",
+                       run};
 const CliCommandRegistration registration(Booth);
 
 struct BoothOptions {

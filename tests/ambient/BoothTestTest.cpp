@@ -32,12 +32,12 @@ public:
 
 struct SaveCase {
     const char* name;
-    const char* stored;    // a name already in the database
+    const char* stored; // a name already in the database
     bool fromDatabase;
-    const char* rule;      // the question answered (empty: none)
+    const char* rule; // the question answered (empty: none)
     MessageAnswer answer;
     AmbientTest::SaveOutcome outcome;
-    const char* message;   // a fragment of the last text shown, empty when none
+    const char* message; // a fragment of the last text shown, empty when none
 };
 
 TEST(BoothSave, NameRules) {

@@ -35,7 +35,7 @@ TEST(BoothLimitSet, TheDateChoosesTheSetAndTheCutOffDayIsOld) {
         LimitSet expected;
     } cases[] = {
         {"2010-03-10", LimitSet::Older}, {"2010-03-11", LimitSet::Newer}, {"", LimitSet::Newer},
-        {"03/10/2010", LimitSet::Older}, {"3/11/2010", LimitSet::Newer}, {"1999-01-01", LimitSet::Older},
+        {"03/10/2010", LimitSet::Older}, {"3/11/2010", LimitSet::Newer},  {"1999-01-01", LimitSet::Older},
         {"not a date", LimitSet::Older},
     };
     for (const auto& c : cases)
@@ -88,8 +88,7 @@ TEST(BoothLevelPage, OlderSetAndOshaPageReadTheirOwnLimits) {
     const AmbientRecord older = recordWith({{Band1000, 21.3f}}, "2010-03-10");
     EXPECT_EQ(rowLabelled(levelPageRows(older, 0, true), "1000").verdict, BandVerdict::Pass);
     EXPECT_EQ(rowLabelled(levelPageRows(older, 0, true), "2000").limit, 23.0f);
-    EXPECT_EQ(rowLabelled(levelPageRows(recordWith({{Band1000, 21.3f}}), 0, true), "1000").verdict,
-              BandVerdict::Fail);
+    EXPECT_EQ(rowLabelled(levelPageRows(recordWith({{Band1000, 21.3f}}), 0, true), "1000").verdict, BandVerdict::Fail);
 
     const std::vector<LevelRow> osha = levelPageRows(recordWith({{Band4000, 57.1f}}), OshaRange, true);
     QStringList labels;

@@ -235,12 +235,11 @@ QWidget* Program::createBoothView(ViewContext& context) {
     std::function<void(bool)> microphoneInBooth;
     if (simulating())
         microphoneInBooth = [this](bool inBooth) { m_simulator.scene().setMicrophoneInCoupler(!inBooth); };
-    return new AmbientView(context,
-                           BoothViewSeams{.session = m_meter.session(),
-                                          .services = m_measurementServices,
-                                          .document = m_database,
-                                          .connectMeter = [this] { return m_meter.connect() >= 0; },
-                                          .microphoneInBooth = microphoneInBooth});
+    return new AmbientView(context, BoothViewSeams{.session = m_meter.session(),
+                                                   .services = m_measurementServices,
+                                                   .document = m_database,
+                                                   .connectMeter = [this] { return m_meter.connect() >= 0; },
+                                                   .microphoneInBooth = microphoneInBooth});
 }
 
 void Program::addDemoInstruments() {
