@@ -113,9 +113,12 @@ bool AmbientView::ensureLink() {
     return true;
 }
 
+// The run pumps events while it waits for the meter: the window refuses whatever would delete this view under it.
 void AmbientView::measureAll() {
-    if (!ensureLink())
+    BusyState& busy = m_context.views.busy();
+    if (busy.refuse(m_context.messages) || !ensureLink())
         return;
+    const BusyState::Hold running(busy);
     setEnabled(false);
     m_test->measureAll(*m_link);
     setEnabled(true);

@@ -19,9 +19,9 @@ TEST(AmbientSheet, PagesFollowTheDisplayModeAndAMeasurementBringsTheFirstLevelPa
     AmbientSheet sheet;
     const QStringList fixed{"Test Information", "SL Meter", "Preamp", "Mic", "Calibrator"};
     sheet.rebuildLevels(BoothDisplay::Osha, true, true);
-    EXPECT_EQ(tabTitles(sheet), fixed + QStringList{"OSHA Limits"});
+    EXPECT_EQ(tabTitles(sheet), fixed + QStringList({"OSHA Limits"}));
     sheet.rebuildLevels(BoothDisplay::Both, true, true);
-    EXPECT_EQ(tabTitles(sheet), fixed + QStringList{"125 - 8K Hz", "250 - 8K Hz", "500 - 8K Hz", "OSHA Limits"});
+    EXPECT_EQ(tabTitles(sheet), fixed + QStringList({"125 - 8K Hz", "250 - 8K Hz", "500 - 8K Hz", "OSHA Limits"}));
 
     sheet.refillLevels(clearedAmbientRecord(), false);
     EXPECT_EQ(sheet.currentIndex(), 0);
