@@ -61,31 +61,26 @@ bool setNoise(const QString& text, sim::BoothSpectrum& noise) {
 }
 
 bool setOption(BoothOptions& options, const QString& name, const QString& value) {
-    bool ok = true;
-    if (name == QLatin1String("db"))
-        options.db = value;
-    else if (name == QLatin1String("name"))
-        options.name = value;
-    else if (name == QLatin1String("date"))
-        options.date = value, ok = QDate::fromString(value, Qt::ISODate).isValid();
-    else if (name == QLatin1String("customer"))
-        options.customer = value;
-    else if (name == QLatin1String("booth"))
-        options.booth = value;
-    else if (name == QLatin1String("device"))
-        options.device = value;
-    else if (name == QLatin1String("noise"))
+    const std::pair<const char*, QString*> texts[] = {
+        {"db", &options.db},       {"name", &options.name},     {"customer", &options.customer},
+        {"booth", &options.booth}, {"device", &options.device}, {"date", &options.date}};
+    for (const auto& [option, field] : texts) {
+        if (name == QLatin1String(option)) {
+            *field = value;
+            return field != &options.date || QDate::fromString(value, Qt::ISODate).isValid();
+        }
+    }
+    bool ok = false;
+    if (name == QLatin1String("noise"))
         ok = setNoise(value, options.noise);
     else if (name == QLatin1String("seed"))
         options.seed = value.toUInt(&ok);
-    else
-        ok = false;
     return ok;
 }
 
 std::optional<BoothOptions> parse(const QStringList& arguments, bool measuring) {
     BoothOptions options;
-    bool noiseGiven = false;
+    bool simulatorOptions = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString name = arguments[i].mid(2);
         if (!arguments[i].startsWith(QLatin1String("--")))
@@ -97,10 +92,13 @@ std::optional<BoothOptions> parse(const QStringList& arguments, bool measuring) 
         const bool measureOnly = name != QLatin1String("db") && name != QLatin1String("name");
         if (i + 1 >= arguments.size() || (measureOnly && !measuring) || !setOption(options, name, arguments[++i]))
             return std::nullopt;
-        noiseGiven = noiseGiven || name == QLatin1String("noise") || name == QLatin1String("seed");
+        simulatorOptions = simulatorOptions || name == QLatin1String("noise") || name == QLatin1String("seed");
     }
-    const bool meterChosen = measuring ? options.simulate != !options.device.isEmpty() : true;
-    if (options.db.isEmpty() || options.name.isEmpty() || !meterChosen || (noiseGiven && !options.simulate))
+    if (options.db.isEmpty() || options.name.isEmpty())
+        return std::nullopt;
+    // A measurement needs exactly one meter, and only the simulated one takes noise and a seed.
+    const bool oneMeter = options.simulate != !options.device.isEmpty();
+    if (measuring && (!oneMeter || (simulatorOptions && !options.simulate)))
         return std::nullopt;
     return options;
 }
@@ -139,7 +137,6 @@ int measureWith(SerialDeviceFactory& ports, Clock& clock, const BoothOptions& op
     DocumentBoothStore store(opened.doc);
     AmbientTest test(store, opened.doc.instruments(), opened.services);
     AmbientRecord& record = test.working();
-    setFixedText(record.testName, options.name);
     setFixedText(record.customerName, options.customer);
     setFixedText(record.booth, options.booth);
     setFixedText(record.measurementDate,
@@ -151,7 +148,12 @@ int measureWith(SerialDeviceFactory& ports, Clock& clock, const BoothOptions& op
     chooseLoneInstruments(record, opened.doc.instruments());
     const int status = test.measureAll(link);
     session.disconnect();
-    if (status < 0 || test.save() != AmbientTest::SaveOutcome::Saved)
+    if (status < 0)
+        return 1;
+    // Named only now: a measurement makes its record the document's, and the document's own name is never looked
+    // up, so a name given before would overwrite a stored test without the question.
+    setFixedText(test.working().testName, options.name);
+    if (test.save() != AmbientTest::SaveOutcome::Saved)
         return 1;
     printSpectrum(opened.doc.ambientRecord(), out);
     return 0;
