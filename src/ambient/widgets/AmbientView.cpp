@@ -35,16 +35,14 @@ AmbientView::AmbientView(ViewContext& context, BoothViewSeams seams, QWidget* pa
     : QWidget(parent), m_context(context), m_seams(std::move(seams)),
       m_store(std::make_unique<DocumentBoothStore>(m_seams.document)), m_sheet(new AmbientSheet(this)) {
     Document& document = m_seams.document;
-    const InstrumentLists& lists = document.ambientFromDatabase()
-                                       ? (m_recordInstruments = instrumentsOf(document.ambientRecord()))
-                                       : document.instruments();
-    m_test = std::make_unique<AmbientTest>(*m_store, lists, m_seams.services);
+    m_test = std::make_unique<AmbientTest>(*m_store, document.instruments(), m_seams.services);
     m_test->storePages = [this](AmbientRecord& record) { m_sheet->store(record); };
     m_test->pagesModified = [this] { return m_sheet->anyModified(); };
     m_test->refillLevels = [this](bool activate) { m_sheet->refillLevels(m_test->working(), activate); };
     m_test->focusTestName = [this] { m_sheet->focusTestName(); };
     buildLayout();
-    m_sheet->setInstrumentChoices(lists);
+    m_sheet->setInstrumentChoices(document.ambientFromDatabase() ? instrumentsOf(document.ambientRecord())
+                                                                 : document.instruments());
     m_sheet->load(m_test->working());
     rebuildLevels();
     if (m_seams.microphoneInBooth)

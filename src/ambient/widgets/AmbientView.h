@@ -56,7 +56,6 @@ private:
     QCheckBox* m_showFail;
     std::unique_ptr<KeySimulator> m_keys;
     std::unique_ptr<MeterLink> m_link;
-    InstrumentLists m_recordInstruments;
 };
 
 } // namespace orvik
