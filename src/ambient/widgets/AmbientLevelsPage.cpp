@@ -53,6 +53,8 @@ AmbientLevelsPage::AmbientLevelsPage(int range, bool showFail, bool showNotCover
         }
     }
     m_list->setHeaderLabels(titles);
+    // The columns keep their widths, so the limits stand next to the levels they judge.
+    m_list->header()->setStretchLastSection(false);
     for (int column = 0; column < widths.size(); ++column) {
         m_list->setColumnWidth(column, widths[column]);
         m_list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
