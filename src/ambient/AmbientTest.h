@@ -22,7 +22,6 @@ public:
     AmbientRecord& working() { return m_working; }
     const AmbientRecord& backup() const { return m_backup; }
     bool modified() const { return m_modified; }
-    void setModified() { m_modified = true; }
 
     // Copies the pages into a record.
     std::function<void(AmbientRecord&)> storePages;

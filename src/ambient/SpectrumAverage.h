@@ -21,7 +21,6 @@ public:
     void add(const QByteArray& block, float calibrationOffset);
     // Adds one sample given as levels (dB); what add() does after decoding.
     void addLevels(const std::array<double, AmbientBandCount>& levels);
-    int samples() const { return m_samples; }
     std::array<float, AmbientBandCount> result() const;
 
 private:

@@ -85,7 +85,7 @@ TEST(BoothSave, TheRecordsOwnNameIsNotLookedUpAgainAndUnchangedTestsAreNotSaved)
     store.storedNames << QStringLiteral("Room 4");
     AmbientTest test(store, InstrumentLists{}, t.services());
     EXPECT_EQ(test.save(), AmbientTest::SaveOutcome::NothingToSave);
-    test.setModified();
+    test.pagesModified = [] { return true; };
     EXPECT_EQ(test.save(), AmbientTest::SaveOutcome::Saved); // no question: the scripted box would fail
 }
 
