@@ -315,6 +315,8 @@ QWidget* MainWindow::createView(ViewId view, int page) {
         return new PlaceholderView(m_context, QStringLiteral("Instrumentation"),
                                     QStringLiteral("No instrumentation lists are loaded."));
     case ViewId::Ambient:
+        if (m_seams.createBoothView)
+            return m_seams.createBoothView(m_context);
         return new PlaceholderView(m_context, QStringLiteral("Booth Test"),
                                     QStringLiteral("The booth ambient test is not available in this version yet."));
     case ViewId::TestSetup:

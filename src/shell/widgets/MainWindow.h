@@ -43,6 +43,8 @@ public:
         std::function<void()> reloadInstruments = {};
         // Builds the test sheet for a test (-1: the first); without it the window says the sheet is missing.
         std::function<QWidget*(ViewContext&, int)> createTestSheet = {};
+        // Builds the booth test; without it the window says the booth test is missing.
+        std::function<QWidget*(ViewContext&)> createBoothView = {};
         // Shows the "Stored Measurements" sheet over this window and loads what the technician retrieves.
         std::function<ShellCommands::Retrieved(QWidget*)> browseStoredMeasurements = {};
         // Only in a simulated session: whether the simulated technician answers set-up prompts unseen. Told the

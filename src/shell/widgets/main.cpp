@@ -1,5 +1,6 @@
 // orvik: the technician's desktop program. This file is the composition root: it builds every seam once, in
 // the order they depend on each other, and hands them to the main window.
+#include "ambient/widgets/AmbientView.h"
 #include "core/AlternateMode.h"
 #include "core/SettingsStore.h"
 #include "core/widgets/FileDialogChooser.h"
@@ -19,6 +20,7 @@
 #include "shell/widgets/BatteryCheckDialog.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/ScreenshotTour.h"
+#include "sim/BoothNoise.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -155,6 +157,7 @@ private:
     MainWindow::Seams windowSeams();
     std::function<void(bool)> promptAnswering();
     QWidget* createTestSheet(ViewContext& context, int test);
+    QWidget* createBoothView(ViewContext& context);
     void addDemoInstruments();
     void connectWindow();
 
@@ -186,6 +189,8 @@ private:
 };
 
 Program::Program(const Options& options, SettingsStore& settings) : m_options(options), m_settings(settings) {
+    if (simulating())
+        m_bench.simulator().scene().boothNoise() = sim::demoBooth();
     m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(m_alternateMode); };
     m_bench.addFaults(options.faults);
     m_database.onNewDocument();
@@ -210,6 +215,7 @@ MainWindow::Seams Program::windowSeams() {
         .writeInstruments = [this] { m_database.writeEquipmentLists(); },
         .reloadInstruments = [this] { m_database.readEquipmentLists(); },
         .createTestSheet = [this](ViewContext& context, int test) { return createTestSheet(context, test); },
+        .createBoothView = [this](ViewContext& context) { return createBoothView(context); },
         .browseStoredMeasurements = [this](QWidget* parent) -> Retrieved {
             return StoredMeasurementsDialog::browse(m_database, m_messages, parent);
         },
@@ -236,6 +242,18 @@ QWidget* Program::createTestSheet(ViewContext& context, int test) {
     }
     return createDocumentTestSheet(context, test, m_meter.session(), m_measurementServices, m_database,
                                    placeTransducer);
+}
+
+// In a demo the microphone leaves the coupler for the booth while the booth test is open.
+QWidget* Program::createBoothView(ViewContext& context) {
+    std::function<void(bool)> microphoneInBooth;
+    if (simulating())
+        microphoneInBooth = [this](bool inBooth) { m_bench.simulator().scene().setMicrophoneInCoupler(!inBooth); };
+    return new AmbientView(context, BoothViewSeams{.session = m_meter.session(),
+                                                   .services = m_measurementServices,
+                                                   .document = m_database,
+                                                   .connectMeter = [this] { return m_meter.connect() >= 0; },
+                                                   .microphoneInBooth = microphoneInBooth});
 }
 
 void Program::addDemoInstruments() {
