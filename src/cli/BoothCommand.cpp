@@ -106,9 +106,10 @@ std::optional<BoothOptions> parse(const QStringList& arguments, bool measuring) 
 // The document over the database file, as the program opens it.
 struct OpenedDocument {
     OpenedDocument(QTextStream& err, Clock& clock) : messages(err), services{messages, progress, clock, settings} {}
+    // A measurement is stored into a new file when there is none yet; showing never creates one.
     bool open(const QString& file, bool readOnly) {
         const QString path = QFileInfo(file).absoluteFilePath();
-        return (readOnly ? doc.openDatabaseReadOnly(path) : doc.openDatabase(path, false)) &&
+        return (readOnly ? doc.openDatabaseReadOnly(path) : doc.openOrCreateDatabase(path)) &&
                doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
     }
 

@@ -13,7 +13,6 @@
 #include "shell/SummaryFields.h"
 #include "sim/SimulatedClock.h"
 
-#include <QFileInfo>
 
 namespace orvik::cli {
 
@@ -52,9 +51,8 @@ struct RunServices {
 };
 
 bool openDatabase(Document& document, const QString& path) {
-    const QString full = Document::withMdbExtension(QFileInfo(path).absoluteFilePath());
-    const bool opened = QFileInfo::exists(full) ? document.openDatabase(full, false) : document.createDatabase(full);
-    if (!opened || document.checkDatabaseVersion() != 0 || !document.readEquipmentLists())
+    if (!document.openOrCreateDatabase(path) || document.checkDatabaseVersion() != 0 ||
+        !document.readEquipmentLists())
         return false;
     return !addDemoInstruments(document.instruments()) || document.writeEquipmentLists();
 }

@@ -103,6 +103,11 @@ bool Document::createDatabase(const QString& path) {
     return createDatabaseFile(*fullPath);
 }
 
+bool Document::openOrCreateDatabase(const QString& path) {
+    const QString file = withMdbExtension(QFileInfo(path).absoluteFilePath());
+    return QFileInfo::exists(file) ? openDatabase(file, false) : createDatabase(file);
+}
+
 bool Document::openFile(const QString& fullPath, OpenMode mode, bool mayCreate) {
     closeDatabase();
     try {

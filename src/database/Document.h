@@ -38,6 +38,9 @@ public:
     bool openDatabaseReadOnly(const QString& path);
     // Creates a new database file without asking; an existing file is refused.
     bool createDatabase(const QString& path);
+    // Opens the file, or creates it without asking when there is none yet (".mdb" added as the program adds
+    // it): what a command that stores a measurement does on a lab's first run, with nobody to ask.
+    bool openOrCreateDatabase(const QString& path);
     // Reads and checks the schema version, converting 1..6 up to 7 (refused when read-only), then opens the
     // recordsets; -1 on failure (reported), with the database closed.
     int checkDatabaseVersion();

@@ -1,5 +1,6 @@
 #include "RunCli.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,17 @@ TEST(BoothCommand, AnUnknownNameAStoredNameAndBadOptionsAreRefused) {
     EXPECT_EQ(
         test::runCli({"booth", "measure", "--db", db, "--name", "X", "--simulate", "--date", "2024-13-01"}).exitCode,
         2);
+}
+
+// A measurement goes into a new file on a lab's first run; showing never creates one.
+TEST(BoothCommand, MeasuringCreatesAMissingFileShowingDoesNot) {
+    QTemporaryDir dir;
+    const QString shown = dir.filePath(QStringLiteral("none.mdb"));
+    EXPECT_EQ(test::runCli({"booth", "show", "--db", shown, "--name", "Room"}).exitCode, 1);
+    EXPECT_FALSE(QFile::exists(shown));
+    const QString measured = dir.filePath(QStringLiteral("new.mdb"));
+    ASSERT_EQ(test::runCli({"booth", "measure", "--db", measured, "--name", "Room", "--simulate"}).exitCode, 0);
+    EXPECT_EQ(test::runCli({"booth", "show", "--db", measured, "--name", "Room"}).exitCode, 0);
 }
 
 } // namespace
