@@ -9,10 +9,10 @@
 namespace orvik {
 
 namespace {
-constexpr int ValueColumn = 16;
+constexpr int ValueColumn = 18;
 constexpr int SecondLabelColumn = 44;
 constexpr int SecondValueColumn = 60;
-constexpr int EarphoneColumns[] = {16, 34, 52}; // supra-aural, insert, circumaural
+constexpr int EarphoneColumns[] = {18, 36, 54}; // supra-aural, insert, circumaural
 constexpr int InstrumentColumns[] = {18, 38, 54, 70};
 constexpr int SummaryNameWidth = 20;
 constexpr int SummaryColumnWidth = 12;

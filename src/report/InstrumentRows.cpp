@@ -43,7 +43,6 @@ QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabel
         const EmbeddedIdentity& mic = instruments.microphones[slot].identity;
         addIf(rows, micLabel(slot, mic, labels), mic);
     }
-    addIf(rows, QStringLiteral("RKC420 Mic"), instruments.spareMicrophone.identity);
     addIf(rows, QStringLiteral("Calibrator"), instruments.calibrator.identity);
     addIf(rows, QStringLiteral("Mastoid"), instruments.mastoid.identity);
     return rows;

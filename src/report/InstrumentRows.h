@@ -16,7 +16,8 @@ struct InstrumentRow {
 enum class MicLabels { Certificate, Report };
 
 // The instruments of a record that have a serial number, in the order they are printed. The spare microphone
-// slot is listed too: a record that carries one was measured with it, and an auditor must be able to trace it.
+// slot is not listed: nobody chooses it (choosing a microphone fills it along with the unused slots), so a row
+// for it would name an instrument as used that no measurement used.
 QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabels labels);
 QList<InstrumentRow> instrumentRows(const AmbientRecord& record, const QString& micLabel);
 

@@ -5,6 +5,8 @@
 namespace orvik {
 
 namespace {
+constexpr int TransducerColumn = 14;
+
 std::vector<ReportSection>& sections() {
     static std::vector<ReportSection> registered;
     return registered;
@@ -22,10 +24,13 @@ ReportSectionRegistration::ReportSectionRegistration(const ReportSection& sectio
     sections().push_back(section);
 }
 
-QList<ReportLine> sectionHeading(const AudiometerRecord& record, const QString& heading) {
+QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind transducer, const QString& heading) {
     QList<ReportLine> lines;
     lines << ReportLine{}.add(ReportCell{0, heading, false, true, false});
-    lines << ReportLine{}.add(0, QStringLiteral("Channel #: %1").arg(record.setup.channelToTest));
+    // The same test follows for several transducers; the reader needs to see which one each is.
+    lines << ReportLine{}
+                 .add(0, QStringLiteral("Channel #: %1").arg(record.setup.channelToTest))
+                 .add(TransducerColumn, transducerPageLabel(transducer), true);
     return lines;
 }
 

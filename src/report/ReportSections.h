@@ -18,8 +18,8 @@ struct ReportSectionRegistration {
     explicit ReportSectionRegistration(const ReportSection& section);
 };
 
-// The lines every section starts with: its heading and the channel tested.
-QList<ReportLine> sectionHeading(const AudiometerRecord& record, const QString& heading);
+// The lines every section starts with: its heading, the channel tested and the transducer.
+QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind transducer, const QString& heading);
 // "Left Earphone", "Right Speaker", … for ear 0 or 1 of a transducer.
 QString sideHeading(TransducerKind transducer, int ear);
 // A value the lists show failing "(…)" is printed bold instead.

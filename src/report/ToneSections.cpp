@@ -81,7 +81,7 @@ QList<ReportLine> toneSection(const AudiometerRecord& record, TransducerKind tra
     }
     if (lines.isEmpty())
         return lines;
-    return sectionHeading(record, heading) + lines << ReportLine{};
+    return sectionHeading(record, transducer, heading) + lines << ReportLine{};
 }
 
 template <ToneKind Kind> QList<ReportLine> section(const AudiometerRecord& record, TransducerKind transducer);
