@@ -16,7 +16,7 @@ mkdir -p "$XDG_CONFIG_HOME/Veltan-Quirn"
 cat >"$XDG_CONFIG_HOME/Veltan-Quirn/Orvik.conf" <<'INI'
 [Preferences]
 CompanyName=Northfield Hearing Instruments
-Header1=12 Mill Lane, Northfield
+Header1="12 Mill Lane, Northfield"
 Header2=Tel. 555 0199
 INI
 cli="$build/src/cli/orvik-cli"
