@@ -4,12 +4,10 @@
 #include "ambient/LevelPage.h"
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
+#include "cli/OpenedDocument.h"
 #include "core/Clock.h"
 #include "core/SilentProgress.h"
-#include "database/DatabaseError.h"
 #include "database/DocumentBoothStore.h"
-#include "database/SearchFilter.h"
-#include "database/TableCursor.h"
 #include "measure/OneThirdOctaveBands.h"
 #include "meter/KeySimulator.h"
 #include "meter/PosixSerialDevice.h"
@@ -21,7 +19,6 @@
 #include "sim/SimulatedSerialDeviceFactory.h"
 
 #include <QDate>
-#include <QFileInfo>
 #include <optional>
 
 namespace orvik::cli {
@@ -102,23 +99,6 @@ std::optional<BoothOptions> parse(const QStringList& arguments, bool measuring) 
         return std::nullopt;
     return options;
 }
-
-// The document over the database file, as the program opens it.
-struct OpenedDocument {
-    OpenedDocument(QTextStream& err, Clock& clock) : messages(err), services{messages, progress, clock, settings} {}
-    // A measurement is stored into a new file when there is none yet; showing never creates one.
-    bool open(const QString& file, bool readOnly) {
-        const QString path = QFileInfo(file).absoluteFilePath();
-        return (readOnly ? doc.openDatabaseReadOnly(path) : doc.openOrCreateDatabase(path)) &&
-               doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
-    }
-
-    ConsoleMessageBox messages;
-    SilentProgress progress;
-    MemorySettingsStore settings;
-    AppServices services;
-    Document doc{services, QString()};
-};
 
 void printSpectrum(const AmbientRecord& record, QTextStream& out) {
     for (int band = 0; band < AmbientBandCount; ++band)
@@ -208,18 +188,6 @@ void printJudgement(const AmbientRecord& record, QTextStream& out) {
                      row.notCoveredVerdict);
     for (const LevelRow& row : levelPageRows(record, OshaRange, true))
         printRow(out, QStringLiteral("osha"), row, row.limit, row.verdict);
-}
-
-// The id of the stored booth test with this name, or -1.
-int storedBoothId(Database& db, const QString& name) {
-    try {
-        TableCursor rows(db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
-        rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"),
-                                                           fittedFixedText(name, sizeof AmbientRecord::testName)));
-        return rows.recordCount() > 0 ? rows.id() : -1;
-    } catch (const DatabaseError&) {
-        return -1; // the load that follows says what is wrong
-    }
 }
 
 // The stored row of a name. Not found, the load is refused with the program's own words for a missing row.

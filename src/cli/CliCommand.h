@@ -4,6 +4,8 @@
 #include <QTextStream>
 #include <vector>
 
+class QCoreApplication;
+
 namespace orvik::cli {
 
 // One subcommand of orvik-cli ("reference", "meter", "db", "sim"). Each lives in its own file and registers
@@ -13,6 +15,9 @@ struct CliCommand {
     const char* usage; // one or more lines, printed by "orvik-cli help" and on a bad argument
     // Arguments after the command name; returns the exit status (2 for a bad argument).
     int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    // The application object the command needs; a plain QCoreApplication when null. Commands that draw pages
+    // need fonts, which only a GUI application (offscreen here) provides.
+    QCoreApplication* (*application)(int& argc, char** argv) = nullptr;
 };
 
 const std::vector<CliCommand>& cliCommands();

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <memory>
 
 using namespace orvik::cli;
 
@@ -17,16 +18,23 @@ int printUsage(QTextStream& stream) {
     stream.flush();
     return UsageExit;
 }
+
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
+    for (const CliCommand& command : cliCommands())
+        if (argc > 1 && command.application && qstrcmp(argv[1], command.name) == 0)
+            return std::unique_ptr<QCoreApplication>(command.application(argc, argv));
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Veltan-Quirn"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvik"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = app->arguments().mid(1);
     if (arguments.isEmpty())
         return printUsage(err);
     const QString name = arguments.takeFirst();

@@ -92,6 +92,14 @@ void AmbientView::buildLayout() {
     connect(m_showFail, &QCheckBox::toggled, this, &AmbientView::rebuildLevels);
 }
 
+int AmbientView::displayMode() const {
+    return m_display->checkedId();
+}
+
+bool AmbientView::showFail() const {
+    return m_showFail->isChecked();
+}
+
 void AmbientView::rebuildLevels() {
     m_sheet->rebuildLevels(BoothDisplay(m_display->checkedId()), m_showFail->isChecked(),
                            Setting::DisplayEarsNotCovered.read(m_seams.services.settings) != 0);

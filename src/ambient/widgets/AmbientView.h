@@ -37,6 +37,9 @@ public:
 
     AmbientSheet& sheet() { return *m_sheet; }
     AmbientTest& test() { return *m_test; }
+    // What the level pages show; the booth report prints the same.
+    int displayMode() const;
+    bool showFail() const;
     void measureAll();
     void save();
     void ok();

@@ -132,10 +132,18 @@ void MainWindow::createMenus() {
     m_viewMenu = view;
 
     QMenu* report = menuBar()->addMenu(QStringLiteral("&Report"));
+    const auto printout = [this](MenuCommand command, const QString& what) {
+        return [this, command, what] {
+            if (m_seams.printout)
+                m_seams.printout(command, m_view);
+            else
+                notAvailable(what);
+        };
+    };
     report->addAction(addCommand(C::Report, QStringLiteral("&Report..."),
-                                 [this] { notAvailable(QStringLiteral("Report printing")); }));
+                                 printout(C::Report, QStringLiteral("Report printing"))));
     report->addAction(addCommand(C::Certificate, QStringLiteral("&Certificate..."),
-                                 [this] { notAvailable(QStringLiteral("Certificate printing")); }));
+                                 printout(C::Certificate, QStringLiteral("Certificate printing"))));
     report->addAction(
         addCommand(C::Export, QStringLiteral("&Export..."), [this] { notAvailable(QStringLiteral("Export")); }));
     report->addAction(addCommand(C::CompareWith, QStringLiteral("Com&pare With..."),

@@ -2,6 +2,7 @@
 // the order they depend on each other, and hands them to the main window.
 #include "ambient/widgets/AmbientView.h"
 #include "core/AlternateMode.h"
+#include "core/Settings.h"
 #include "core/SettingsStore.h"
 #include "core/widgets/FileDialogChooser.h"
 #include "core/widgets/ProgressDialog.h"
@@ -12,6 +13,8 @@
 #include "database/widgets/StoredMeasurementsDialog.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "model/DefaultRetspl.h"
+#include "report/widgets/PdfOutput.h"
+#include "report/widgets/Printouts.h"
 #include "shell/AppDocument.h"
 #include "shell/DemoBench.h"
 #include "shell/DemoInstruments.h"
@@ -158,6 +161,7 @@ private:
     std::function<void(bool)> promptAnswering();
     QWidget* createTestSheet(ViewContext& context, int test);
     QWidget* createBoothView(ViewContext& context);
+    void printout(MenuCommand command, QWidget* view);
     void addDemoInstruments();
     void connectWindow();
 
@@ -194,6 +198,9 @@ Program::Program(const Options& options, SettingsStore& settings) : m_options(op
     m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(m_alternateMode); };
     m_bench.addFaults(options.faults);
     m_database.onNewDocument();
+    // Printouts are laid out in the widths of two font families; say so at once when they are missing.
+    if (const QString warning = missingFontWarning(); !warning.isEmpty())
+        std::fprintf(stderr, "orvik: %s\n", qPrintable(warning));
     m_window = std::make_unique<MainWindow>(windowSeams());
     connectWindow();
 }
@@ -221,6 +228,7 @@ MainWindow::Seams Program::windowSeams() {
         },
         .answerPromptsAutomatically = promptAnswering(),
         .linkStatus = &m_meter.status(),
+        .printout = [this](MenuCommand command, QWidget* view) { printout(command, view); },
     };
 }
 
@@ -254,6 +262,23 @@ QWidget* Program::createBoothView(ViewContext& context) {
                                                    .document = m_database,
                                                    .connectMeter = [this] { return m_meter.connect() >= 0; },
                                                    .microphoneInBooth = microphoneInBooth});
+}
+
+// The booth view prints its own record as its pages show it; every other view prints the audiometer test.
+void Program::printout(MenuCommand command, QWidget* view) {
+    const PrintoutSeams seams{m_window.get(), m_messages, fileDialogChooser(m_window.get()), m_database.preferences(),
+                              [this] { m_document.writePreferences(); }};
+    auto* booth = qobject_cast<AmbientView*>(view);
+    if (booth && command == MenuCommand::Report)
+        previewBoothReport(seams, booth->test().working(),
+                           {booth->displayMode(), booth->showFail(),
+                            Setting::DisplayEarsNotCovered.read(m_settings) != 0});
+    else if (booth)
+        previewBoothCertificate(seams, booth->test().working());
+    else if (command == MenuCommand::Report)
+        previewAudiometerReport(seams, m_database.record());
+    else
+        previewAudiometerCertificate(seams, m_database.record());
 }
 
 void Program::addDemoInstruments() {

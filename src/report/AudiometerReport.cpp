@@ -1,0 +1,254 @@
+#include "report/AudiometerReport.h"
+
+#include "model/FixedText.h"
+#include "report/InstrumentRows.h"
+#include "report/ReportSections.h"
+
+#include <QRegularExpression>
+
+namespace orvik {
+
+namespace {
+constexpr int ValueColumn = 18;
+constexpr int SecondLabelColumn = 44;
+constexpr int SecondValueColumn = 60;
+constexpr int EarphoneColumns[] = {18, 36, 54}; // supra-aural, insert, circumaural
+constexpr int InstrumentColumns[] = {18, 38, 54, 70};
+constexpr int SummaryNameWidth = 20;
+constexpr int SummaryColumnWidth = 12;
+constexpr int CheckMarkColumn = 32;
+
+const char* const CheckItems[VisualCheckItems] = {
+    "Left Earphone", "Right Earphone", "Left Earphone Cushion", "Right Earphone Cushion", "Left Earphone cord",
+    "Right Earphone cord", "Headband", "Bone Conductor", "Bone Conductor cord", "Power cord", "Tone 'on' lamp",
+    "Power 'on' lamp", "Attenuator", "Masking control", "Volume control", "Power Switch", "Fuse",
+    "Tone interrupter", "Tone reverse switch", "Frequency selector switch", "Earphone selector switch",
+    "Response cord", "Output selector switch", "Chan 1 input selector switch", "Chan 2 input selector switch",
+    "Function selector switch", "Microphone", "Monitor phone/speaker", "Manual/pulse tone control", "VU meter"};
+
+ReportLine labelled(const QString& label, const QString& value, bool boldLabel = true) {
+    return ReportLine{}.add(0, label, boldLabel).add(ValueColumn, value);
+}
+
+ReportLine pair(const char* label, const QString& value, const char* label2, const QString& value2) {
+    return ReportLine{}.add(2, QLatin1String(label)).add(ValueColumn, value).add(SecondLabelColumn,
+        QLatin1String(label2)).add(SecondValueColumn, value2);
+}
+
+ReportLine threeColumns(const char* label, const QString (&values)[3]) {
+    ReportLine line;
+    line.add(2, QLatin1String(label));
+    for (int c = 0; c < 3; ++c)
+        line.add(EarphoneColumns[c], values[c]);
+    return line;
+}
+
+QList<ReportLine> audiometerBlock(const TestSetup& s) {
+    return {ReportLine{}.add(0, QStringLiteral("Audiometer"), true),
+            pair("Manufacturer:", fixedText(s.audManufacturer), "Type:", fixedText(s.audType)),
+            pair("Model Number:", fixedText(s.audModel), "Inventory #:", fixedText(s.inventoryNumber)),
+            pair("Serial Number:", fixedText(s.audSerialNumber), "Channel Tested:", QString::number(s.channelToTest)),
+            pair("Number of Channels:", QString::number(s.numberOfChannels), "", QString())};
+}
+
+QList<ReportLine> earphoneBlock(const TestSetup& s, bool retspl) {
+    const EarphoneBlock* phones[] = {&s.supraAural, &s.insert, &s.circumaural};
+    const char* const heads[] = {"Supra-aural", "Insert", "Circumaural"};
+    ReportLine head;
+    head.add(0, QStringLiteral("Earphones"), true);
+    QString manufacturer[3], model[3], right[3], left[3];
+    for (int c = 0; c < 3; ++c) {
+        head.add(EarphoneColumns[c],
+                 QLatin1String(heads[c]) + (earphoneMarked(*phones[c], retspl) ? QStringLiteral("*") : QString()),
+                 true);
+        manufacturer[c] = fixedText(phones[c]->manufacturer);
+        model[c] = fixedText(phones[c]->model);
+        right[c] = fixedText(phones[c]->rightSerial);
+        left[c] = fixedText(phones[c]->leftSerial);
+    }
+    return {head, threeColumns("Manufacturer:", manufacturer), threeColumns("Model Number:", model),
+            threeColumns("Right S/N:", right), threeColumns("Left  S/N:", left)};
+}
+
+QList<ReportLine> deviceBlocks(const TestSetup& s) {
+    const DeviceDescription& bone = s.boneVibrator;
+    const DeviceDescription* sp = s.speakers;
+    auto row = [](const char* label, const QString& a, const QString& b) {
+        return ReportLine{}.add(2, QLatin1String(label)).add(EarphoneColumns[0], a).add(EarphoneColumns[1], b);
+    };
+    return {ReportLine{}.add(0, QStringLiteral("Bone Vibrator"), true),
+            row("Manufacturer:", fixedText(bone.manufacturer), QString()),
+            row("Model Number:", fixedText(bone.model), QString()),
+            row("Serial Number:", fixedText(bone.serialNumber), QString()),
+            ReportLine{}
+                .add(0, QStringLiteral("Speakers"), true)
+                .add(EarphoneColumns[0], QStringLiteral("Left"), true)
+                .add(EarphoneColumns[1], QStringLiteral("Right"), true),
+            row("Manufacturer:", fixedText(sp[0].manufacturer), fixedText(sp[1].manufacturer)),
+            row("Model Number:", fixedText(sp[0].model), fixedText(sp[1].model)),
+            row("Serial Number:", fixedText(sp[0].serialNumber), fixedText(sp[1].serialNumber))};
+}
+
+QList<ReportLine> instrumentation(const QList<InstrumentRow>& rows) {
+    const char* const heads[] = {"Manufacturer", "Model", "Serial Number", "Cal Due"};
+    ReportLine head;
+    head.add(0, QStringLiteral("Instrumentation"), true);
+    for (int c = 0; c < 4; ++c)
+        head.add(InstrumentColumns[c], QLatin1String(heads[c]), true);
+    QList<ReportLine> lines{head};
+    for (const InstrumentRow& row : rows) {
+        const EmbeddedIdentity& id = *row.identity;
+        lines << ReportLine{}
+                     .add(2, row.label)
+                     .add(InstrumentColumns[0], fixedText(id.manufacturer))
+                     .add(InstrumentColumns[1], fixedText(id.model))
+                     .add(InstrumentColumns[2], fixedText(id.serialNumber))
+                     .add(InstrumentColumns[3], fixedText(id.dueDate));
+    }
+    return lines;
+}
+
+QList<ReportLine> testInformation(const AudiometerRecord& record, bool retspl) {
+    const TestSetup& s = record.setup;
+    QList<ReportLine> lines{labelled(QStringLiteral("Calibration Date:"), fixedText(s.testDate)),
+                            labelled(QStringLiteral("Technician:"), fixedText(s.technician)),
+                            labelled(QStringLiteral("Customer:"), fixedText(s.customerName)),
+                            labelled(QString(), fixedText(s.location1)),
+                            labelled(QString(), fixedText(s.location2)),
+                            ReportLine{}};
+    lines << audiometerBlock(s) << ReportLine{} << earphoneBlock(s, retspl) << ReportLine{} << deviceBlocks(s)
+          << ReportLine{} << instrumentation(instrumentRows(s.instruments, MicLabels::Report));
+    if (anyEarphoneMarked(s, retspl))
+        lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("* Includes non-standard RETSPL"));
+    return lines << ReportLine{};
+}
+
+QString statusWord(qint16 status) {
+    switch (TestStatus(status)) {
+    case TestStatus::Pass:
+        return QStringLiteral("Pass");
+    case TestStatus::Fail:
+        return QStringLiteral("FAIL");
+    case TestStatus::NotApplicable:
+        return QStringLiteral("NA");
+    default:
+        return QStringLiteral(" - ");
+    }
+}
+
+QList<ReportLine> summary(const AudiometerRecord& record, const AudiometerReportOptions& options) {
+    const char* const top[TransducerCount] = {"Supra-aural", "  Bone", "Speakers", "  Insert", "Circumaural"};
+    const char* const bottom[TransducerCount] = {"Earphones", "Vibrator", "", "Earphones", " Earphones"};
+    ReportLine head1, head2;
+    head1.add(0, QStringLiteral("Test Name"), true);
+    for (int t = 0; t < TransducerCount; ++t) {
+        const int column = SummaryNameWidth + t * SummaryColumnWidth;
+        head1.add(column, QLatin1String(top[t]), true);
+        head2.add(column, QLatin1String(bottom[t]), true);
+    }
+    QList<ReportLine> lines{head1, head2};
+    for (const ReportTest& test : reportTests()) {
+        if (!options.tests.contains(test.test))
+            continue;
+        ReportLine row;
+        row.add(0, QLatin1String(test.summaryName));
+        for (int t = 0; t < TransducerCount; ++t) {
+            const qint16 status = record.header.testStatus[int(test.test)][t];
+            row.add(SummaryNameWidth + t * SummaryColumnWidth, statusWord(status), status == qint16(TestStatus::Fail));
+        }
+        lines << row;
+    }
+    return lines;
+}
+
+bool judged(qint16 status) {
+    return status == qint16(TestStatus::Pass) || status == qint16(TestStatus::Fail);
+}
+
+void addSections(ReportBuilder& report, const AudiometerRecord& record, const AudiometerReportOptions& options) {
+    for (const ReportTest& test : reportTests()) {
+        const ReportSection* section = findReportSection(test.test);
+        if (!section || !options.tests.contains(test.test))
+            continue;
+        for (int t = 0; t < TransducerCount; ++t) {
+            if (!judged(record.header.testStatus[int(test.test)][t]))
+                continue;
+            const QList<ReportLine> lines = section->lines(record, TransducerKind(t));
+            if (lines.size() > report.linesLeftOnPage())
+                report.pageBreak();
+            for (const ReportLine& line : lines)
+                report.add(line);
+        }
+    }
+}
+
+QList<ReportLine> checkList(const AudiometerRecord& record) {
+    static const char* const Marks[] = {"P", "F", "NA"};
+    QList<ReportLine> lines{ReportLine{}.add(0, QStringLiteral("Listening and Visual Check"), true), ReportLine{}};
+    for (int i = 0; i < VisualCheckItems; ++i) {
+        const qint32 mark = record.notes.visualCheck[i];
+        lines << ReportLine{}.add(2, QLatin1String(CheckItems[i])).add(CheckMarkColumn,
+            mark >= 0 && mark < 3 ? QLatin1String(Marks[mark]) : QString(), mark == 1);
+    }
+    lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("Notes & Comments"), true);
+    for (const QString& note : fixedText(record.notes.comments).split(QRegularExpression(QStringLiteral("\r?\n"))))
+        lines << ReportLine{}.add(2, note);
+    return lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("P- pass  F-fail  NA- Not Applicable"));
+}
+} // namespace
+
+const QList<ReportTest>& reportTests() {
+    static const QList<ReportTest> tests = {
+        {TestNumber::HearingLevel, "Hearing Level", "Hearing level"},
+        {TestNumber::FrequencyAccuracy, "Frequency", "Frequency accuracy"},
+        {TestNumber::Linearity, "Linearity", "Hearing level linearity"},
+        {TestNumber::HarmonicDistortion, "Harmonic Distortion", "Harmonic distortion"},
+        {TestNumber::Pulse, "Pulse", "Pulsed tones"},
+        {TestNumber::CrossTalk, "Cross Talk", "Cross talk"},
+        {TestNumber::FrequencyModulation, "Frequency Modulation", "Frequency modulation"},
+        {TestNumber::NarrowBandLevel, "Narrow Band Level", "Narrow band level"},
+        {TestNumber::BroadBandMasking, "Broad Band Noise", "Broad band (white) noise"},
+        {TestNumber::Speech, "Speech", "Speech hearing level"},
+    };
+    return tests;
+}
+
+AudiometerReportOptions AudiometerReportOptions::all() {
+    AudiometerReportOptions options;
+    for (const ReportTest& test : reportTests())
+        options.tests << test.test;
+    return options;
+}
+
+void buildAudiometerReport(ReportBuilder& report, const AudiometerRecord& record, const ReportHeading& heading,
+                           const AudiometerReportOptions& options) {
+    for (const ReportLine& line :
+         companyLines(heading) + testInformation(record, options.retsplMessage) + summary(record, options))
+        report.add(line);
+    report.pageBreak();
+    addSections(report, record, options);
+    const QList<ReportLine> checks = checkList(record);
+    if (checks.size() > report.linesLeftOnPage())
+        report.pageBreak();
+    for (const ReportLine& line : checks)
+        report.add(line);
+}
+
+PageHeader audiometerPageHeader(const AudiometerRecord& record) {
+    const TestSetup& s = record.setup;
+    return {QStringLiteral("Audiometer Calibration: %1 %2 (S/N %3)")
+                .arg(fixedText(s.audManufacturer), fixedText(s.audModel), fixedText(s.audSerialNumber)),
+            true};
+}
+
+int printAudiometerReport(PageCanvas& canvas, const AudiometerRecord& record, const ReportHeading& heading,
+                          const AudiometerReportOptions& options) {
+    canvas.setFonts(reportFonts());
+    const PageMetrics metrics = reportMetrics(canvas);
+    ReportBuilder report(reportLinesPerPage(metrics));
+    buildAudiometerReport(report, record, heading, options);
+    printReport(canvas, metrics, report, audiometerPageHeader(record));
+    return report.pageCount();
+}
+
+} // namespace orvik

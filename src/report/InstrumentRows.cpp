@@ -1,0 +1,69 @@
+#include "report/InstrumentRows.h"
+
+#include "model/FixedText.h"
+
+namespace orvik {
+
+namespace {
+bool hasSerial(const EmbeddedIdentity& identity) {
+    return !fixedText(identity.serialNumber).trimmed().isEmpty();
+}
+
+void addIf(QList<InstrumentRow>& rows, const QString& label, const EmbeddedIdentity& identity) {
+    if (hasSerial(identity))
+        rows.append({label, &identity});
+}
+
+QString micLabel(int slot, const EmbeddedIdentity& identity, MicLabels labels) {
+    const bool ours = fixedText(identity.manufacturer).contains(QLatin1String("Veltan"));
+    switch (slot) {
+    case 0:
+        return QStringLiteral("Open Air Mic");
+    case 1:
+        if (ours)
+            return QStringLiteral("RKC311 Mic");
+        return labels == MicLabels::Certificate ? QStringLiteral("IEC 60318-1 Mic") : QStringLiteral("IEC 318 Mic");
+    case 2:
+        return ours ? QStringLiteral("RKC310 Mic") : QStringLiteral("NBS 9A Mic");
+    case 3:
+        return QStringLiteral("RKC314 Mic");
+    case 4:
+        return QStringLiteral("RKC312 Mic");
+    default:
+        return QStringLiteral("RKC313 Mic");
+    }
+}
+} // namespace
+
+QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabels labels) {
+    QList<InstrumentRow> rows;
+    addIf(rows, QStringLiteral("Sound Level Meter"), instruments.soundLevelMeter);
+    addIf(rows, QStringLiteral("Preamp"), instruments.preamp);
+    for (int slot = 0; slot < MicrophoneSlots; ++slot) {
+        const EmbeddedIdentity& mic = instruments.microphones[slot].identity;
+        addIf(rows, micLabel(slot, mic, labels), mic);
+    }
+    addIf(rows, QStringLiteral("Calibrator"), instruments.calibrator.identity);
+    addIf(rows, QStringLiteral("Mastoid"), instruments.mastoid.identity);
+    return rows;
+}
+
+QList<InstrumentRow> instrumentRows(const AmbientRecord& record, const QString& micLabel) {
+    QList<InstrumentRow> rows;
+    addIf(rows, QStringLiteral("Sound Level Meter"), record.soundLevelMeter);
+    addIf(rows, QStringLiteral("Preamp"), record.preamp);
+    addIf(rows, micLabel, record.microphone.identity);
+    addIf(rows, QStringLiteral("Calibrator"), record.calibrator.identity);
+    return rows;
+}
+
+bool earphoneMarked(const EarphoneBlock& earphone, bool retsplMessage) {
+    return retsplMessage && earphone.standard != 1;
+}
+
+bool anyEarphoneMarked(const TestSetup& setup, bool retsplMessage) {
+    return earphoneMarked(setup.supraAural, retsplMessage) || earphoneMarked(setup.insert, retsplMessage) ||
+           earphoneMarked(setup.circumaural, retsplMessage);
+}
+
+} // namespace orvik

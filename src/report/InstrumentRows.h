@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ambient/AmbientRecord.h"
+#include "model/TestSetup.h"
+
+#include <QList>
+
+namespace orvik {
+
+struct InstrumentRow {
+    QString label;
+    const EmbeddedIdentity* identity;
+};
+
+// The wording of the coupler microphone labels differs between the certificate and the report.
+enum class MicLabels { Certificate, Report };
+
+// The instruments of a record that have a serial number, in the order they are printed. The spare microphone
+// slot is not listed: nobody chooses it (choosing a microphone fills it along with the unused slots), so a row
+// for it would name an instrument as used that no measurement used.
+QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabels labels);
+QList<InstrumentRow> instrumentRows(const AmbientRecord& record, const QString& micLabel);
+
+// "*" after an earphone head: reference levels other than the standard ones, and the option to say so is on.
+bool earphoneMarked(const EarphoneBlock& earphone, bool retsplMessage);
+bool anyEarphoneMarked(const TestSetup& setup, bool retsplMessage);
+
+} // namespace orvik

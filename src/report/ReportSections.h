@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/AudiometerRecord.h"
+#include "report/ReportLine.h"
+
+namespace orvik {
+
+// The printed results of one test for one transducer. Each test's section lives in its own file and registers
+// itself, so a test added later brings its section along without touching the report.
+struct ReportSection {
+    TestNumber test;
+    QList<ReportLine> (*lines)(const AudiometerRecord& record, TransducerKind transducer);
+};
+
+const ReportSection* findReportSection(TestNumber test);
+
+struct ReportSectionRegistration {
+    explicit ReportSectionRegistration(const ReportSection& section);
+};
+
+// The lines every section starts with: its heading, the channel tested and the transducer.
+QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind transducer, const QString& heading);
+// "Left Earphone", "Right Speaker", … for ear 0 or 1 of a transducer.
+QString sideHeading(TransducerKind transducer, int ear);
+// A value the lists show failing "(…)" is printed bold instead.
+ReportCell judgedCell(int column, const QString& listText, bool failed);
+
+} // namespace orvik

@@ -1,0 +1,75 @@
+#include "report/widgets/Printouts.h"
+
+#include "report/AudiometerReport.h"
+#include "report/ParagraphFile.h"
+#include "report/widgets/CertificateOptionsDialog.h"
+#include "report/widgets/PrintPreview.h"
+#include "report/widgets/ReportDataSelectDialog.h"
+
+namespace orvik {
+
+namespace {
+ReportHeading headingOf(const Preferences& p) {
+    return {p.companyName, p.header1, p.header2};
+}
+
+void preview(const PrintoutSeams& seams, const QString& title, const DrawPages& draw) {
+    showPrintPreview(seams.parent, title, draw, seams.chooseFile, seams.messages);
+}
+
+// The options of a certificate, or nullopt when the technician cancelled. The chosen paragraph file is
+// remembered for the next certificate of the kind.
+std::optional<CertificateOptions> certificateOptions(const PrintoutSeams& seams, CertificateKind kind,
+                                                     const QString& defaultText, QString& storedPath) {
+    CertificateOptionsDialog dialog(kind, defaultText, storedPath, seams.messages, seams.chooseFile, seams.parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    storedPath = dialog.paragraphPath();
+    if (seams.writePreferences)
+        seams.writePreferences();
+    CertificateOptions options = dialog.options();
+    readParagraphFile(storedPath, options.paragraph);
+    options.today = QDate::currentDate();
+    return options;
+}
+} // namespace
+
+void previewAudiometerReport(const PrintoutSeams& seams, const AudiometerRecord& record) {
+    ReportDataSelectDialog select(seams.parent);
+    if (select.exec() != QDialog::Accepted)
+        return;
+    const AudiometerReportOptions options = select.options();
+    const ReportHeading heading = headingOf(seams.preferences);
+    preview(seams, QStringLiteral("Report"),
+            [&](PageCanvas& canvas) { printAudiometerReport(canvas, record, heading, options); });
+}
+
+void previewBoothReport(const PrintoutSeams& seams, const AmbientRecord& record, const BoothReportOptions& options) {
+    const ReportHeading heading = headingOf(seams.preferences);
+    preview(seams, QStringLiteral("Report"),
+            [&](PageCanvas& canvas) { printBoothReport(canvas, record, heading, options); });
+}
+
+void previewAudiometerCertificate(const PrintoutSeams& seams, const AudiometerRecord& record) {
+    const ReportHeading heading = headingOf(seams.preferences);
+    const std::optional<CertificateOptions> options = certificateOptions(
+        seams, CertificateKind::Audiometer,
+        defaultParagraph(CertificateKind::Audiometer, heading.companyName, editionLabel(record.setup.dataVersion)),
+        seams.preferences.audCertPath);
+    if (options)
+        preview(seams, QStringLiteral("Certificate"),
+                [&](PageCanvas& canvas) { printAudiometerCertificate(canvas, record, heading, *options); });
+}
+
+void previewBoothCertificate(const PrintoutSeams& seams, const AmbientRecord& record) {
+    const ReportHeading heading = headingOf(seams.preferences);
+    const std::optional<CertificateOptions> options =
+        certificateOptions(seams, CertificateKind::Booth,
+                           defaultParagraph(CertificateKind::Booth, heading.companyName, QString()),
+                           seams.preferences.ambCertPath);
+    if (options)
+        preview(seams, QStringLiteral("Certificate"),
+                [&](PageCanvas& canvas) { printBoothCertificate(canvas, record, heading, *options); });
+}
+
+} // namespace orvik

@@ -1,0 +1,72 @@
+// orvik-cli report and certificate as processes, on a calibration and a booth measured by orvik-cli.
+#include "RunCli.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace orvik {
+namespace {
+
+class PrintoutCommand : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = new QTemporaryDir;
+        db = dir->filePath(QStringLiteral("lab.mdb"));
+        ASSERT_EQ(test::runCli({"db", "create", db}).exitCode, 0);
+        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq", "--transducers", "supra",
+                                "--fault", "level:supra:left:4000=4.5"})
+                      .exitCode,
+                  0);
+        ASSERT_EQ(test::runCli({"booth", "measure", "--db", db, "--name", "Room", "--simulate"}).exitCode, 0);
+    }
+    static void TearDownTestSuite() { delete dir; }
+
+    static QByteArray pdfAt(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static inline QTemporaryDir* dir = nullptr;
+    static inline QString db;
+};
+
+TEST_F(PrintoutCommand, EveryPrintoutOfAStoredTestIsAWholePdf) {
+    const QStringList printouts[] = {{"report", "--id", "1"},
+                                     {"report", "--booth", "Room"},
+                                     {"certificate", "--id", "1", "--no-border", "--no-date"},
+                                     {"certificate", "--booth", "Room"}};
+    for (const QStringList& printout : printouts) {
+        const QString pdf = dir->filePath(printout.join(u'_') + QStringLiteral(".pdf"));
+        const test::CliRun run = test::runCli(printout + QStringList{"--db", db, "--pdf", pdf});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QByteArray bytes = pdfAt(pdf);
+        EXPECT_TRUE(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF")) << printout.join(u' ').toStdString();
+    }
+}
+
+TEST_F(PrintoutCommand, AMissingTestLeavesTheOutputAloneAndBadOptionsAreRefused) {
+    const QString pdf = dir->filePath(QStringLiteral("kept.pdf"));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("earlier");
+    file.close();
+    const test::CliRun missingId = test::runCli({"report", "--db", db, "--id", "99", "--pdf", pdf});
+    EXPECT_EQ(missingId.exitCode, 1);
+    EXPECT_TRUE(missingId.err.contains(QStringLiteral("Couldn't Find Audiometric Cal Measurements")))
+        << missingId.err.toStdString();
+    const test::CliRun missingBooth = test::runCli({"certificate", "--db", db, "--booth", "Attic", "--pdf", pdf});
+    EXPECT_EQ(missingBooth.exitCode, 1);
+    EXPECT_EQ(pdfAt(pdf), QByteArray("earlier"));
+
+    const QStringList refused[] = {{"report", "--db", db, "--pdf", pdf},
+                                   {"report", "--db", db, "--id", "1", "--booth", "Room", "--pdf", pdf},
+                                   {"report", "--db", db, "--id", "1", "--pdf", pdf, "--no-border"},
+                                   {"report", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "nonsense"},
+                                   {"certificate", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "hl"}};
+    for (const QStringList& arguments : refused)
+        EXPECT_EQ(test::runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
+}
+
+} // namespace
+} // namespace orvik
