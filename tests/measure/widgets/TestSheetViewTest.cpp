@@ -6,7 +6,7 @@
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
-#include "measure/widgets/ToneMeasurementPage.h"
+#include "measure/widgets/ResultListPage.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
 #include "shell/BusyState.h"
@@ -60,7 +60,7 @@ TEST_F(TestSheetViewTest, CommandsFiredDuringARunAreRefusedAndTheRunFinishes) {
     EXPECT_EQ(t.messages.count(busyRefusalText()), commands.size() + 2);
     EXPECT_EQ(frame->currentView(), sheet);
     EXPECT_TRUE(meter.portOpen());
-    ToneMeasurement* page = sheet->sheet()->measurementPage(0);
+    Measurement* page = sheet->sheet()->measurementPage(0);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->lastStatus(), 0);
     EXPECT_EQ(page->verdict(), PageVerdict::AllPass);
@@ -92,7 +92,7 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
         int test;
         const char* name;
     };
-    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{5, "Cross Talk"}}) {
+    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{8, "Broad Band Masking"}}) {
         sheet->testList()->setCurrentRow(c.test);
         EXPECT_EQ(sheet->titleLabel()->text(), c.name);
         ASSERT_GE(sheet->pages()->count(), 1) << c.name;
@@ -123,18 +123,18 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
     EXPECT_FALSE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
     QApplication::processEvents(); // layouts settle on the next turn of the event loop
     EXPECT_EQ(sheet->button(QStringLiteral("Save"))->y(), saveAt);
-    EXPECT_NE(qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
+    EXPECT_NE(qobject_cast<ResultListPage*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
 }
 
 // Measure Selected measures only the chosen rows; the others stay open.
 TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     page->table()->selectRow(2);
     sheet->button(QStringLiteral("Measure Selected"))->click();
-    page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     const int measuredSpl = 1;
     for (int row = 0; row < page->table()->rowCount(); ++row)
         EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
@@ -145,7 +145,7 @@ TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
 TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     page->table()->selectRow(3);
     sheet->button(QStringLiteral("Adjust"))->click();
@@ -239,11 +239,11 @@ TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
     simulator.scene().audiometer().levelErrorDb.insert(4000.0, 4.0);
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), "") << "nothing judged yet";
     sheet->button(QStringLiteral("Measure All"))->click();
-    page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     QTableWidget* table = page->table();
     ASSERT_GT(table->rowCount(), 1);
     QColor passColour, failColour;
