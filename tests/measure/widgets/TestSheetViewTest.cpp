@@ -1,5 +1,6 @@
 #include "measure/widgets/TestSheetView.h"
 #include "SheetWindowFixture.h"
+#include "core/Settings.h"
 #include "core/widgets/ProgressDialog.h"
 #include "equipment/InstrumentLists.h"
 #include "measure/TestSheetController.h"
@@ -257,6 +258,31 @@ TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
     EXPECT_TRUE(failColour.isValid()) << "4000 Hz is listed";
     EXPECT_NE(failColour, passColour);
     EXPECT_NE(passColour, table->palette().color(QPalette::Text));
+}
+
+// Pulse and cross talk run from the sheet on prompts agreed to alone; leaving each test writes its verdict into
+// the record's status table, which the summary shows.
+TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTable) {
+    Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
+    Setting::SaveAfterTest.write(t.settings, 0);
+    simulator.scene().audiometer().crossTalkAttenuationDb = 60.0; // cross talk fails, the pulse passes
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const struct {
+        int test;
+        const char* marker;
+        TestStatus status;
+    } cases[] = {{4, "PASS", TestStatus::Pass}, {5, "FAIL", TestStatus::Fail}};
+    for (const auto& c : cases) {
+        sheet->testList()->setCurrentRow(c.test);
+        sheet->button(QStringLiteral("Measure All"))->click();
+        auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+        ASSERT_NE(page, nullptr) << c.test;
+        ASSERT_GT(page->table()->rowCount(), 0) << c.test;
+        EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), c.marker) << c.test;
+        sheet->testList()->setCurrentRow(c.test + 1);
+        EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
+    }
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
