@@ -79,6 +79,14 @@ FreqIndex CrossTalkMeasurement::testFrequency() const {
     return isFreqIndex(chosen) ? chosen : DefaultFrequency;
 }
 
+QList<FreqIndex> CrossTalkMeasurement::frequenciesOffered() const {
+    QList<FreqIndex> offered;
+    for (FreqIndex i = 0; i < FrequencyCount; ++i)
+        if (m_record.setup.frequencySelected[i])
+            offered << i;
+    return offered;
+}
+
 void CrossTalkMeasurement::setTestFrequency(FreqIndex frequency) {
     if (!isFreqIndex(frequency))
         return;

@@ -17,6 +17,8 @@ public:
     PageVerdict takeDataBack() override;
     void fillList() override;
     FreqIndex testFrequency() const;
+    // The frequencies "Test Frequency:" offers: those of the set-up.
+    QList<FreqIndex> frequenciesOffered() const;
     // "Test Frequency:"; the stored levels stay until measured again.
     void setTestFrequency(FreqIndex frequency);
     const CrossTalkBlock& block() const { return m_block; }

@@ -1,8 +1,13 @@
 #include "measure/widgets/ResultListPage.h"
 
+#include "measure/CrossTalkMeasurement.h"
+#include "measure/ListNumber.h"
 #include "measure/ToneMeasurement.h"
 
 #include <QColor>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
@@ -100,14 +105,10 @@ void ResultListPage::refill() {
     }
 }
 
-} // namespace orvik
-
-namespace orvik {
-
 namespace {
+// The page factory makes one page class for each kind, so a kind's controls may take its page as that class.
 using PageControls = void (*)(ResultListPage&, Measurement&);
 
-// The page the sheet made for a tone tab is a tone page.
 void addAppliedCorrections(ResultListPage& view, Measurement& measurement) {
     auto& page = static_cast<ToneMeasurement&>(measurement);
     if (!page.appliedCorrectionsAvailable())
@@ -121,9 +122,30 @@ void addAppliedCorrections(ResultListPage& view, Measurement& measurement) {
     view.addControl(corrections);
 }
 
+void addTestFrequency(ResultListPage& view, Measurement& measurement) {
+    auto& page = static_cast<CrossTalkMeasurement&>(measurement);
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Test Frequency:")));
+    auto* choice = new QComboBox;
+    for (FreqIndex i : page.frequenciesOffered()) {
+        choice->addItem(listNumber(frequencyHz(i), 0), i);
+        if (i == page.testFrequency())
+            choice->setCurrentIndex(choice->count() - 1);
+    }
+    layout->addWidget(choice);
+    QObject::connect(choice, &QComboBox::currentIndexChanged, &view, [&view, &page, choice] {
+        page.setTestFrequency(choice->currentData().toInt());
+        view.refill();
+    });
+    view.addControl(row);
+}
+
 const std::map<PageKind, PageControls>& controls() {
     static const std::map<PageKind, PageControls> table = {
         {PageKind::Tone, addAppliedCorrections},
+        {PageKind::CrossTalk, addTestFrequency},
     };
     return table;
 }

@@ -275,6 +275,8 @@ TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTa
     } cases[] = {{4, "PASS", TestStatus::Pass}, {5, "FAIL", TestStatus::Fail}};
     for (const auto& c : cases) {
         sheet->testList()->setCurrentRow(c.test);
+        if (auto* frequency = sheet->pages()->widget(0)->findChild<QComboBox*>())
+            frequency->setCurrentText(QStringLiteral("2000")); // cross talk's "Test Frequency:"
         sheet->button(QStringLiteral("Measure All"))->click();
         auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
         ASSERT_NE(page, nullptr) << c.test;
@@ -283,6 +285,7 @@ TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTa
         sheet->testList()->setCurrentRow(c.test + 1);
         EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
     }
+    EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
