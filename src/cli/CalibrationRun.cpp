@@ -84,17 +84,27 @@ bool passCalibrationCheck(MeterLink& link, Document& document, const ReportingMe
     return messages.shown() == before;
 }
 
+const char* verdictWord(RowVerdict verdict) {
+    return verdict == RowVerdict::Pass ? "PASS" : "FAIL";
+}
+
 void printPage(const RegisteredTest& test, TransducerKind transducer, Channel ear, const ResultList& list,
                QTextStream& out) {
-    const QString where = test.key + u' ' + transducerKey(transducer) + u' ' + earKey(ear);
-    for (const ResultRow& row : list.rows)
-        if (row.verdict != RowVerdict::NotJudged)
-            out << "point " << where << ' ' << QString::asprintf("%g", double(frequencyHz(row.frequency))) << ' '
-                << row.judgedValue << ' ' << (row.verdict == RowVerdict::Pass ? "PASS" : "FAIL") << '\n';
+    const QString where = transducerKey(transducer) + u' ' + earKey(ear);
+    for (const ResultRow& row : list.rows) {
+        const QString point =
+            row.point.isEmpty() ? QString::asprintf("%g", double(frequencyHz(row.frequency))) : row.point;
+        for (const JudgedValue& value : row.judgedValues)
+            out << "point " << test.key << '.' << value.key << ' ' << where << ' ' << point << ' ' << value.value
+                << ' ' << verdictWord(value.verdict) << '\n';
+        if (row.judgedValues.isEmpty() && row.verdict != RowVerdict::NotJudged)
+            out << "point " << test.key << ' ' << where << ' ' << point << ' ' << row.judgedValue << ' '
+                << verdictWord(row.verdict) << '\n';
+    }
     const char* verdict = list.verdict == PageVerdict::AllPass    ? "PASS"
                           : list.verdict == PageVerdict::AnyFails ? "FAIL"
                                                                   : "NONE";
-    out << "page " << where << ' ' << verdict << '\n';
+    out << "page " << test.key << ' ' << where << ' ' << verdict << '\n';
 }
 
 class CalibrationRun {

@@ -8,17 +8,16 @@ namespace {
 constexpr double FrequencySpreadHz = 15.0;
 constexpr double RateSpreadHz = 0.1;
 
-// Whole hertz in two big-endian bytes, then 1/256 Hz in the third.
-double fixedPoint(const QByteArray& block, int at) {
-    const auto byte = [&](int i) { return static_cast<unsigned char>(block[at + i]); };
-    return byte(0) * 256.0 + byte(1) + byte(2) / 256.0;
-}
-
 template <typename Field> double spread(const std::array<FmReply, 3>& readings, Field field) {
     const auto [low, high] = std::minmax({field(readings[0]), field(readings[1]), field(readings[2])});
     return high - low;
 }
 } // namespace
+
+double replyFixedPoint(const QByteArray& block, int at) {
+    const auto byte = [&](int i) { return static_cast<unsigned char>(block[at + i]); };
+    return byte(0) * 256.0 + byte(1) + byte(2) / 256.0;
+}
 
 FmReply parseFmReply(const QByteArray& block) {
     FmReply reply;
@@ -26,10 +25,10 @@ FmReply parseFmReply(const QByteArray& block) {
         reply.lowest = 1.0; // lowest above carrier: never valid
         return reply;
     }
-    reply.carrier = fixedPoint(block, 21);
-    reply.highest = fixedPoint(block, 24);
-    reply.lowest = fixedPoint(block, 27);
-    reply.rate = fixedPoint(block, 30);
+    reply.carrier = replyFixedPoint(block, 21);
+    reply.highest = replyFixedPoint(block, 24);
+    reply.lowest = replyFixedPoint(block, 27);
+    reply.rate = replyFixedPoint(block, 30);
     reply.byte3 = static_cast<unsigned char>(block[3]);
     reply.byte4 = static_cast<unsigned char>(block[4]);
     return reply;

@@ -22,6 +22,10 @@ struct FmReply {
     bool pureTone() const { return lowest <= 0.0001 && highest < 0.0001; }
 };
 
+// A frequency of the reply: whole hertz in two big-endian bytes at `at`, then 1/256 Hz in the third. The block
+// must hold them.
+double replyFixedPoint(const QByteArray& block, int at);
+
 // A short block gives an invalid reply of zeros.
 FmReply parseFmReply(const QByteArray& block);
 

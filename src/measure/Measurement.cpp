@@ -1,5 +1,6 @@
 #include "measure/Measurement.h"
 
+#include "core/Settings.h"
 #include "measure/LevelCorrections.h"
 #include "measure/ReadStableSpectrum.h"
 #include "meter/K37Commands.h"
@@ -46,14 +47,14 @@ int Measurement::readCalibrationOffset(ProgressWindow* progress, const QString& 
     return status;
 }
 
-int Measurement::measureBandLevel(FreqIndex frequency, ProgressWindow* progress) {
+int Measurement::measureBandLevel(FreqIndex frequency, ProgressWindow* progress, int gain) {
     if (const int status = readCalibrationOffset(progress); status < 0)
         return status;
-    int gain = 0;
-    if (const int status = queryMeterGain(m_link.meter(), gain); status < 0)
+    int current = 0;
+    if (const int status = queryMeterGain(m_link.meter(), current); status < 0)
         return status;
-    if (gain != WorkingGain) {
-        const int status = setMeterGain(m_link, WorkingGain, progress);
+    if (current != gain) {
+        const int status = setMeterGain(m_link, gain, progress);
         if (status < 0)
             return status;
         m_gainSetForLevel = true;
@@ -88,6 +89,16 @@ QString Measurement::unstableQuestion(FreqIndex frequency, bool selectedRun) con
            retryTail(selectedRun);
 }
 
+bool Measurement::equipmentReady(bool gridMatters) {
+    const TestSetup& setup = m_record.setup;
+    SettingsStore& settings = m_link.services.settings;
+    if (!checkRequiredEquipment(int(m_transducer), setup, m_channel, m_link.messages()))
+        return false;
+    const bool askForGrid = Setting::AskForGrid.read(settings) != 0;
+    return !(gridMatters && m_transducer == TransducerKind::Circumaural && askForGrid && m_gridQuestion &&
+             askAboutGrid(setup, settings, *m_gridQuestion));
+}
+
 void Measurement::refill() {
     if (onRefill)
         onRefill();
@@ -118,8 +129,8 @@ PointOutcome Measurement::measurePoint(const PointPlan& plan,
         m_lastStatus = result.status;
         if (result.status == Status::Cancelled)
             return PointOutcome::Cancelled;
-        if (result.status >= 0 && result.retryQuestion.isEmpty())
-            return PointOutcome::Stored;
+        if (result.retryQuestion.isEmpty())
+            return result.status >= 0 ? PointOutcome::Stored : PointOutcome::Skipped;
         switch (messages.show(result.retryQuestion, retryButtons(plan.selectedRun))) {
         case MessageAnswer::Yes:
             continue;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "measure/EquipmentCheck.h"
 #include "measure/MeterLink.h"
 #include "measure/MeterSetup.h"
 #include "measure/OneThirdOctaveBands.h"
 #include "measure/ReadStableSpectrum.h"
+#include "measure/ResultList.h"
 #include "measure/RunProgress.h"
 #include "model/AudiometerRecord.h"
 #include "model/FrequencyTable.h"
@@ -15,9 +17,6 @@ namespace orvik {
 
 // How one measured point ended.
 enum class PointOutcome { Stored, Skipped, Cancelled };
-
-// Page verdicts: nothing judged yet, every judged point passes, at least one fails.
-enum class PageVerdict : int { NoneJudged = 0, AllPass = 1, AnyFails = -1 };
 
 // What a page needs to run one point through the common procedure.
 struct PointPlan {
@@ -31,7 +30,8 @@ struct PointPlan {
 };
 
 // One reading of a point: its status and, when it gave nothing worth storing, the question that offers to
-// measure again. Status 0 or more with no question means the page stored the value.
+// measure again. Status 0 or more with no question means the page stored the value; a meter error with no
+// question ends the point, the technician having been told already.
 struct PointAttempt {
     int status = 0;
     QString retryQuestion;
@@ -57,14 +57,28 @@ public:
     const Spectrum& spectrum() const { return m_spectrum; }
     bool running() const { return m_running; }
 
+    // What the sheet runs every kind of page through.
+    virtual int measureAll() = 0;
+    // Measures the points of the given list rows; nothing happens without rows.
+    virtual int measureSelected(const QList<int>& rows) = 0;
+    // Copies the working blocks into the record; the page verdict.
+    virtual PageVerdict takeDataBack() = 0;
+    virtual void fillList() = 0;
+    // Takes the inputs the sheet keeps in the record (dial-level tables) just before a run.
+    virtual void loadInputs() {}
+    // The point being measured, so that the list keeps it in view; -1 between points.
+    virtual FreqIndex measuringIndex() const { return -1; }
+    const ResultList& list() const { return m_list; }
+    void setGridQuestion(GridQuestion* question) { m_gridQuestion = question; }
+
     // Called after every point and whenever the rows change, so that the widget refills its list.
     std::function<void()> onRefill;
 
     // Reads "Q227" once per page; Status::Cancelled when cancelled.
     int readCalibrationOffset(ProgressWindow* progress, const QString& label = {});
-    // Reads the calibration offset if needed, brings the gain to the working gain and takes a stable spectrum
-    // watching the band of the frequency. The band level is then bandLevel().
-    int measureBandLevel(FreqIndex frequency, ProgressWindow* progress);
+    // Reads the calibration offset if needed, brings the gain to `gain` and takes a stable spectrum watching the
+    // band of the frequency. The band level is then bandLevel().
+    int measureBandLevel(FreqIndex frequency, ProgressWindow* progress, int gain = WorkingGain);
 
     // The retry question's tail: go on to the next frequency, or (Measure Selected) cancel.
     static QString retryTail(bool selectedRun);
@@ -73,6 +87,9 @@ protected:
     // The common procedure of one point: dial prompt, cursor, mode check, then attempts until one stores, the
     // technician skips it or cancels. Only within a run: the attempts report in the run's progress window.
     PointOutcome measurePoint(const PointPlan& plan, const std::function<PointAttempt(ProgressWindow&)>& attempt);
+    // The instruments of the transducer are chosen and, for circumaural earphones on a page that asks, the
+    // technician has not stopped to change the grid. False: no run.
+    bool equipmentReady(bool gridMatters);
     // The retry question after a reading that never became stable.
     QString unstableQuestion(FreqIndex frequency, bool selectedRun) const;
     void refill();
@@ -98,6 +115,8 @@ protected:
     PageVerdict m_verdict = PageVerdict::NoneJudged;
     bool m_running = false;
     RunProgress* m_run = nullptr; // while a run is on
+    ResultList m_list;
+    GridQuestion* m_gridQuestion = nullptr;
 };
 
 } // namespace orvik

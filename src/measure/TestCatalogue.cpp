@@ -39,10 +39,6 @@ bool PageSlot::measures() const {
     return kind != PageKind::LowInputLevels && kind != PageKind::HighInputLevels && kind != PageKind::BoneInputLevels;
 }
 
-bool PageSlot::available() const {
-    return kind == PageKind::Tone || !measures();
-}
-
 QString testName(int test) {
     return test >= 0 && test < TestCount ? QString::fromLatin1(TestNames[std::size_t(test)]) : QString();
 }

@@ -9,8 +9,8 @@
 
 namespace orvik {
 
-// The kinds of page the test sheet shows. Only the hearing-level/frequency page and the dial-level pages are
-// built so far; the sheet reports the others as not available rather than pretend to measure.
+// The kinds of page the test sheet shows. A kind measures once its page is in the page factory; the sheet reports
+// the others as not available rather than pretend to measure.
 enum class PageKind {
     Tone,
     LowInputLevels,
@@ -33,7 +33,6 @@ struct PageSlot {
     QString title;
     Channel channel = Channel::Left;
     bool measures() const;
-    bool available() const;
 };
 
 QString testName(int test); // "Hearing Level" .. "Speech Harmonic Distortion"

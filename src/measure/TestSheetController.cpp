@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "measure/LevelCorrections.h"
+#include "measure/PageFactory.h"
 #include "model/Coupler.h"
 #include "model/FixedText.h"
 #include "model/TransducersInUse.h"
@@ -10,19 +11,6 @@ namespace orvik {
 
 namespace {
 const QString NotSelected = QStringLiteral("[not selected]");
-
-ToneKind toneKindOf(int test) {
-    switch (test) {
-    case 1:
-        return ToneKind::Frequency;
-    case 6:
-        return ToneKind::Fm;
-    case 7:
-        return ToneKind::NarrowBand;
-    default:
-        return ToneKind::HearingLevel;
-    }
-}
 
 QString orNotSelected(const QString& format, const QString& value, const QString& missing) {
     return value.isEmpty() ? missing : format.arg(value);
@@ -106,26 +94,12 @@ QStringList TestSheetController::transducerNames() const {
 
 void TestSheetController::buildPages() {
     m_pages = pagesFor(m_test, m_transducer);
-    m_hlPages.clear();
-    for (const PageSlot& slot : m_pages) {
-        if (slot.kind != PageKind::Tone) {
-            m_hlPages.push_back(nullptr);
-            continue;
-        }
-        auto page = std::make_unique<ToneMeasurement>(m_record, m_link, m_transducer, slot.channel, toneKindOf(m_test));
-        loadDialLevels(*page);
-        page->fillList();
-        m_hlPages.push_back(std::move(page));
-    }
+    m_measuring.clear();
+    for (const PageSlot& slot : m_pages)
+        m_measuring.push_back(makePage(slot.kind, {m_record, m_link, m_test, m_transducer, slot.channel}));
     m_active = 0;
     if (onPagesChanged)
         onPagesChanged();
-}
-
-void TestSheetController::loadDialLevels(ToneMeasurement& page) {
-    const InputLevels& levels = m_record.results.inputLevels;
-    const int t = int(m_transducer);
-    page.setDialLevels(m_test == 7 ? levels.narrowBand[t].level : levels.hearingLevel[t].level);
 }
 
 void TestSheetController::setActivePage(int index) {
@@ -133,13 +107,13 @@ void TestSheetController::setActivePage(int index) {
         m_active = index;
 }
 
-ToneMeasurement* TestSheetController::measurementPage(int index) {
-    return index >= 0 && index < int(m_hlPages.size()) ? m_hlPages[std::size_t(index)].get() : nullptr;
+Measurement* TestSheetController::measurementPage(int index) {
+    return index >= 0 && index < int(m_measuring.size()) ? m_measuring[std::size_t(index)].get() : nullptr;
 }
 
 void TestSheetController::takeDataBack() {
     QList<PageVerdict> verdicts;
-    for (const auto& page : m_hlPages)
+    for (const auto& page : m_measuring)
         if (page)
             verdicts << page->takeDataBack();
     if (!verdicts.isEmpty())
@@ -192,7 +166,7 @@ void TestSheetController::chooseTransducer(int listPosition) {
     buildPages();
 }
 
-int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& run) {
+int TestSheetController::dispatch(const std::function<int(Measurement&)>& run) {
     if (!m_link.attachToSession()) {
         m_link.messages().show(meterNotConnectedText());
         return Status::NotConnected;
@@ -206,7 +180,7 @@ int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& ru
                 break;
             }
     }
-    ToneMeasurement* page = measurementPage(m_active);
+    Measurement* page = measurementPage(m_active);
     if (!page) {
         m_link.messages().show(QStringLiteral("%1 (%2): this measurement is not available yet.")
                                    .arg(testName(m_test), transducerName(m_transducer)));
@@ -217,7 +191,7 @@ int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& ru
         return Status::Cancelled;
     if (conditionsStored)
         m_changed = true;
-    loadDialLevels(*page);
+    page->loadInputs();
     const int status = run(*page);
     if (!m_readOnly)
         m_changed = true;
@@ -225,11 +199,11 @@ int TestSheetController::dispatch(const std::function<int(ToneMeasurement&)>& ru
 }
 
 int TestSheetController::measureAll() {
-    return dispatch([](ToneMeasurement& page) { return page.measureAll(); });
+    return dispatch([](Measurement& page) { return page.measureAll(); });
 }
 
 int TestSheetController::measureSelected(const QList<int>& rows) {
-    return dispatch([&rows](ToneMeasurement& page) { return page.measureSelected(rows); });
+    return dispatch([&rows](Measurement& page) { return page.measureSelected(rows); });
 }
 
 bool TestSheetController::nextTest() {

@@ -2,7 +2,7 @@
 
 #include "measure/ConditionsQuestion.h"
 #include "measure/TestCatalogue.h"
-#include "measure/ToneMeasurement.h"
+#include "measure/Measurement.h"
 
 #include <QDate>
 #include <QTime>
@@ -37,8 +37,8 @@ public:
     const QList<PageSlot>& pages() const { return m_pages; }
     int activePage() const { return m_active; }
     void setActivePage(int index);
-    // The hearing-level/frequency page of a tab; null for other pages.
-    ToneMeasurement* measurementPage(int index);
+    // The measuring page of a tab; null for pages that do not measure (yet).
+    Measurement* measurementPage(int index);
     bool adjustVisible() const { return m_test == 0 || m_test == 9; }
     bool changed() const { return m_changed; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
@@ -68,8 +68,7 @@ private:
     void buildPages();
     void offerSave();
     bool ensureTestMode();
-    int dispatch(const std::function<int(ToneMeasurement&)>& run);
-    void loadDialLevels(ToneMeasurement& page);
+    int dispatch(const std::function<int(Measurement&)>& run);
 
     AudiometerRecord& m_record;
     MeterLink& m_link;
@@ -78,7 +77,7 @@ private:
     int m_test = 0;
     TransducerKind m_transducer = TransducerKind::SupraAural;
     QList<PageSlot> m_pages;
-    std::vector<std::unique_ptr<ToneMeasurement>> m_hlPages; // by tab; null for other pages
+    std::vector<std::unique_ptr<Measurement>> m_measuring; // by tab; null for pages that do not measure
     int m_active = 0;
     bool m_changed = false;
     bool m_readOnly = false;

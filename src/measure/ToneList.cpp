@@ -10,19 +10,6 @@ namespace orvik {
 namespace {
 const QString Missing = QStringLiteral("----");
 
-QString failing(const QString& text, bool passes) {
-    return passes ? text : QLatin1Char('(') + text + QLatin1Char(')');
-}
-
-void judge(ResultList& list, ResultRow& row, bool passes, const QString& judgedValue) {
-    row.verdict = passes ? RowVerdict::Pass : RowVerdict::Fail;
-    row.judgedValue = judgedValue;
-    if (!passes)
-        list.verdict = PageVerdict::AnyFails;
-    else if (list.verdict == PageVerdict::NoneJudged)
-        list.verdict = PageVerdict::AllPass;
-}
-
 ResultRow levelRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
     const bool narrow = input.kind == ToneKind::NarrowBand;
     ReferenceQuery query;
@@ -47,8 +34,8 @@ ResultRow levelRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
         const double hearingLevel = spl - reference;
         const double deviation = hearingLevel - dial;
         const bool passes = band.contains(deviation);
-        judge(list, row, passes, listNumber(deviation));
-        row.cells << (narrow ? failing(listNumber(spl), passes) : listNumber(spl)) << listNumber(hearingLevel)
+        judgeRow(list, row, passes, listNumber(deviation));
+        row.cells << (narrow ? markedIfFailing(listNumber(spl), passes) : listNumber(spl)) << listNumber(hearingLevel)
                   << listNumber(deviation);
     } else {
         row.cells << Missing << Missing << Missing;
@@ -74,8 +61,8 @@ ResultRow frequencyRow(const ToneListInput& input, FreqIndex i, ResultList& list
     row.cells << listNumber(nominal, 0);
     if (measuredHz > NotMeasuredLimit) {
         const bool passes = frequencyPasses(measuredHz, nominal, tolerance);
-        judge(list, row, passes, listNumber(measuredHz - nominal));
-        row.cells << failing(listNumber(measuredHz), passes) << listNumber(measuredHz - nominal);
+        judgeRow(list, row, passes, listNumber(measuredHz - nominal));
+        row.cells << markedIfFailing(listNumber(measuredHz), passes) << listNumber(measuredHz - nominal);
     } else {
         row.cells << Missing << Missing;
     }
@@ -95,10 +82,10 @@ ResultRow fmRow(const ToneListInput& input, FreqIndex i, ResultList& list) {
     const QString limits = QStringLiteral("%1 to %2").arg(listNumber(nominal * 0.97), listNumber(nominal * 1.03));
     if (entry.carrier > NotMeasuredLimit) {
         const FmJudgement j = judgeFm(entry, nominal, input.setup.fmRate, input.setup.fmDeviation);
-        judge(list, row, j.passes(), listNumber(j.deviationPercent));
-        row.cells << failing(listNumber(entry.carrier), j.carrierPasses) << limits << listNumber(entry.lowest)
-                  << listNumber(entry.highest) << failing(listNumber(entry.rate, 2), j.ratePasses)
-                  << failing(listNumber(j.deviationPercent) + QLatin1Char('%'), j.deviationPasses);
+        judgeRow(list, row, j.passes(), listNumber(j.deviationPercent));
+        row.cells << markedIfFailing(listNumber(entry.carrier), j.carrierPasses) << limits << listNumber(entry.lowest)
+                  << listNumber(entry.highest) << markedIfFailing(listNumber(entry.rate, 2), j.ratePasses)
+                  << markedIfFailing(listNumber(j.deviationPercent) + QLatin1Char('%'), j.deviationPasses);
     } else {
         row.cells << Missing << limits << Missing << Missing << Missing << Missing;
     }

@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "measure/LevelCorrections.h"
+#include "measure/PageFactory.h"
 #include "measure/ReadStableSpectrum.h"
 #include "measure/TestRegistry.h"
 #include "measure/ToneFrequencyReading.h"
@@ -33,6 +34,19 @@ TestNumber testOf(ToneKind kind) {
         break;
     }
     return TestNumber::HearingLevel;
+}
+
+ToneKind toneKindOf(int test) {
+    switch (test) {
+    case 1:
+        return ToneKind::Frequency;
+    case 6:
+        return ToneKind::Fm;
+    case 7:
+        return ToneKind::NarrowBand;
+    default:
+        return ToneKind::HearingLevel;
+    }
 }
 
 int ear(Channel channel) {
@@ -67,6 +81,20 @@ ToneMeasurement::ToneMeasurement(AudiometerRecord& record, MeterLink& link, Tran
 void ToneMeasurement::setDialLevels(const qint16 (&levels)[FrequencyCount]) {
     if (m_kind == ToneKind::HearingLevel || m_kind == ToneKind::NarrowBand)
         std::copy(std::begin(levels), std::end(levels), std::begin(m_dial));
+}
+
+std::unique_ptr<Measurement> makeTonePage(const PageContext& context) {
+    auto page = std::make_unique<ToneMeasurement>(context.record, context.link, context.transducer, context.channel,
+                                                  toneKindOf(context.test));
+    page->loadInputs();
+    page->fillList();
+    return page;
+}
+
+void ToneMeasurement::loadInputs() {
+    const InputLevels& levels = m_record.results.inputLevels;
+    const int t = int(m_transducer);
+    setDialLevels(m_kind == ToneKind::NarrowBand ? levels.narrowBand[t].level : levels.hearingLevel[t].level);
 }
 
 PageVerdict ToneMeasurement::takeDataBack() {
@@ -119,16 +147,7 @@ FreqIndex ToneMeasurement::frequencyOfRow(int row) const {
 }
 
 bool ToneMeasurement::runAllowed() {
-    const TestSetup& setup = m_record.setup;
-    SettingsStore& settings = m_link.services.settings;
-    const bool askForGrid = Setting::AskForGrid.read(settings) != 0;
-    if (!checkRequiredEquipment(int(m_transducer), setup, m_channel, m_link.messages()))
-        return false;
-    const bool gridKind = m_kind == ToneKind::HearingLevel || m_kind == ToneKind::NarrowBand;
-    if (gridKind && m_transducer == TransducerKind::Circumaural && askForGrid && m_gridQuestion &&
-        askAboutGrid(setup, settings, *m_gridQuestion))
-        return false;
-    return true;
+    return equipmentReady(m_kind == ToneKind::HearingLevel || m_kind == ToneKind::NarrowBand);
 }
 
 double ToneMeasurement::resultAt(FreqIndex i) const {

@@ -16,23 +16,21 @@ public:
     ToneKind kind() const { return m_kind; }
     // The dial levels of the hearing-level or narrow-band input table; the other kinds keep the tone block's.
     void setDialLevels(const qint16 (&levels)[FrequencyCount]);
-    void setGridQuestion(GridQuestion* question) { m_gridQuestion = question; }
 
-    int measureAll();
-    // Measures the frequencies of the given list rows; nothing happens without rows.
-    int measureSelected(const QList<int>& rows);
-    // Copies the working block into the record; the page verdict.
-    PageVerdict takeDataBack();
+    int measureAll() override;
+    int measureSelected(const QList<int>& rows) override;
+    PageVerdict takeDataBack() override;
+    // The hearing-level and narrow-band pages run at the dial levels of the record's input-level tables.
+    void loadInputs() override;
 
     // Rebuilds the list; warns once about missing reference levels and drops their rows when the settings say.
-    void fillList();
-    const ResultList& list() const { return m_list; }
+    void fillList() override;
     void toggleAppliedCorrections();
     bool showsAppliedCorrections() const { return m_showCorrections; }
     bool appliedCorrectionsAvailable() const { return m_kind != ToneKind::Fm; }
     // The test frequency of a list row, from its first cell as the list shows it; -1 for no such row.
     FreqIndex frequencyOfRow(int row) const;
-    FreqIndex measuringIndex() const { return m_measuring; }
+    FreqIndex measuringIndex() const override { return m_measuring; }
     const ToneBlocks& blocks() const { return m_blocks; }
 
 private:
@@ -54,9 +52,7 @@ private:
     ToneKind m_kind;
     ToneBlocks m_blocks{};
     qint16 m_dial[FrequencyCount]{};
-    GridQuestion* m_gridQuestion = nullptr;
     bool m_showCorrections = false;
-    ResultList m_list;
     FreqIndex m_measuring = -1;
     float m_lastFrequency = 0.0f;
 };

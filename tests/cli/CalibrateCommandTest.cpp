@@ -47,13 +47,14 @@ TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
         if (line.startsWith(QLatin1String("summary ")))
             summaries << line;
     QStringList expected;
-    for (const char* test : {"hl", "freq", "fm", "nb"})
+    for (const char* test : {"hl", "freq", "pulse", "xtalk", "fm", "nb"})
         for (const char* transducer : {"supra", "insert", "circum"})
             expected << QStringLiteral("summary %1 %2 Pass").arg(QLatin1String(test), QLatin1String(transducer));
     EXPECT_EQ(summaries, expected);
     EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point \\S+ \\S+ \\S+ \\d+ -?\\d+\\.\\d+ PASS$")))
                   .size(),
-              4 * 3 * 2 * 11);
+              4 * 3 * 2 * 11 + 3 * (5 + 3));
+    EXPECT_EQ(run.lines().filter(QStringLiteral("point pulse.ratio")).size(), 3);
     EXPECT_EQ(run.lines().last(), QStringLiteral("stored 1"));
 }
 
@@ -118,6 +119,37 @@ TEST_F(Calibration, FrequencyAndFmFaultsFailTheirOwnTestOnly) {
     }
 }
 
+// Pulse times within 20..50 ms (rise, fall), 190..260 ms (on, off), plateau from 150 ms; each direction of cross
+// talk at least 70 dB down, the residual at most 10 dB above the reference level (17.0 dB at 1000 Hz, which a
+// 34 dB white residual stays under and a 36 dB one exceeds in the 1000 Hz band; a residual that loud also lifts
+// what the earphone reads while the other one plays, so only the residual's own point is asserted).
+TEST_F(Calibration, PulseAndCrossTalkFaultsFailTheirOwnValue) {
+    const struct {
+        const char* test;
+        const char* fault;
+        const char* value; // the value's key: the one that must fail, or that passes
+        bool fails;
+    } cases[] = {
+        {"pulse", "rise=50", "pulse.rise", false},     {"pulse", "rise=50.5", "pulse.rise", true},
+        {"pulse", "fall=19.5", "pulse.fall", true},    {"pulse", "on=189.5", "pulse.on", true},
+        {"pulse", "off=260", "pulse.off", false},      {"pulse", "off=260.5", "pulse.off", true},
+        {"xtalk", "xtalk:supra:right=70.6", "xtalk.lr", false}, {"xtalk", "xtalk:supra:right=69.4", "xtalk.lr", true},
+        {"xtalk", "xtalk:supra:left=69.4", "xtalk.rl", true},   {"xtalk", "noise=34", "xtalk.onoff", false},
+        {"xtalk", "noise=36", "xtalk.onoff", true},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate({"--tests", c.test, "--transducers", "supra", "--fault", c.fault});
+        ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
+        const QString point = QStringLiteral("point %1 supra left 1000").arg(QLatin1String(c.value));
+        const QStringList lines = run.lines().filter(point + u' ');
+        ASSERT_EQ(lines.size(), 1) << c.fault;
+        EXPECT_TRUE(lines.front().endsWith(c.fails ? " FAIL" : " PASS")) << c.fault;
+        if (c.fails)
+            EXPECT_TRUE(failures(run).contains(QStringLiteral("summary %1 supra FAIL").arg(QLatin1String(c.test))))
+                << c.fault;
+    }
+}
+
 TEST_F(Calibration, SameSeedAndFaultsGiveTheSameLinesAndAnotherSeedOtherValues) {
     const QStringList arguments{"--tests", "hl,fm", "--transducers", "insert", "--fault", "level:insert=1.5"};
     const CliRun first = calibrate(arguments);
@@ -134,7 +166,7 @@ TEST_F(Calibration, BadCommandLinesAreUsageErrorsNamingTheBadPart) {
         QStringList arguments;
         const char* named;
     } cases[] = {
-        {{"--tests", "hl,lin"}, "unknown test \"lin\" (known: hl freq fm nb)"},
+        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: hl freq pulse xtalk fm nb)"},
         {{"--transducers", "headphone"}, "unknown transducer \"headphone\""},
         {{"--ears", "both"}, "unknown ear \"both\""},
         {{"--fault", "level"}, "\"level\" has no \"=VALUE\""},

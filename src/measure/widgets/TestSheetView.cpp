@@ -2,10 +2,11 @@
 
 #include "core/widgets/TabChain.h"
 #include "measure/TestSheetController.h"
+#include "measure/ToneMeasurement.h"
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/GridQuestionBox.h"
 #include "measure/widgets/SaveNowDialog.h"
-#include "measure/widgets/ToneMeasurementPage.h"
+#include "measure/widgets/ResultListPage.h"
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
 #include "model/widgets/ConditionsDialog.h"
@@ -219,8 +220,8 @@ void TestSheetView::showPages() {
     }
     for (int i = 0; i < sheet.pages().size(); ++i) {
         const PageSlot& slot = sheet.pages()[i];
-        if (ToneMeasurement* page = sheet.measurementPage(i)) {
-            auto* view = new ToneMeasurementPage(*page, m_pages);
+        if (Measurement* page = sheet.measurementPage(i)) {
+            ResultListPage* view = makePageView(slot.kind, *page, m_pages);
             page->setGridQuestion(&m_links->grid);
             page->onRefill = [view] { view->refill(); };
             m_pages->addTab(view, slot.title);
@@ -276,7 +277,7 @@ void TestSheetView::measureAll() {
 
 void TestSheetView::measureSelected() {
     QList<int> rows;
-    if (auto* view = qobject_cast<ToneMeasurementPage*>(m_pages->currentWidget()))
+    if (auto* view = qobject_cast<ResultListPage*>(m_pages->currentWidget()))
         rows = view->selectedRows();
     run([this, rows] { m_links->sheet.measureSelected(rows); });
 }
@@ -302,8 +303,9 @@ void TestSheetView::adjust() {
         return;
     }
     FreqIndex preselected = -1;
-    auto* view = qobject_cast<ToneMeasurementPage*>(m_pages->currentWidget());
-    if (ToneMeasurement* page = sheet.measurementPage(sheet.activePage()); page && view) {
+    auto* view = qobject_cast<ResultListPage*>(m_pages->currentWidget());
+    // Adjust is offered on hearing-level pages only, which are tone pages.
+    if (auto* page = dynamic_cast<ToneMeasurement*>(sheet.measurementPage(sheet.activePage())); page && view) {
         const QList<int> rows = view->selectedRows();
         preselected = rows.isEmpty() ? -1 : page->frequencyOfRow(rows.front());
     }

@@ -1,12 +1,13 @@
 #include "measure/widgets/TestSheetView.h"
 #include "SheetWindowFixture.h"
+#include "core/Settings.h"
 #include "core/widgets/ProgressDialog.h"
 #include "equipment/InstrumentLists.h"
 #include "measure/TestSheetController.h"
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
-#include "measure/widgets/ToneMeasurementPage.h"
+#include "measure/widgets/ResultListPage.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
 #include "shell/BusyState.h"
@@ -60,7 +61,7 @@ TEST_F(TestSheetViewTest, CommandsFiredDuringARunAreRefusedAndTheRunFinishes) {
     EXPECT_EQ(t.messages.count(busyRefusalText()), commands.size() + 2);
     EXPECT_EQ(frame->currentView(), sheet);
     EXPECT_TRUE(meter.portOpen());
-    ToneMeasurement* page = sheet->sheet()->measurementPage(0);
+    Measurement* page = sheet->sheet()->measurementPage(0);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->lastStatus(), 0);
     EXPECT_EQ(page->verdict(), PageVerdict::AllPass);
@@ -92,7 +93,7 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
         int test;
         const char* name;
     };
-    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{5, "Cross Talk"}}) {
+    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{8, "Broad Band Masking"}}) {
         sheet->testList()->setCurrentRow(c.test);
         EXPECT_EQ(sheet->titleLabel()->text(), c.name);
         ASSERT_GE(sheet->pages()->count(), 1) << c.name;
@@ -123,18 +124,18 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
     EXPECT_FALSE(sheet->button(QStringLiteral("Adjust"))->isVisibleTo(sheet));
     QApplication::processEvents(); // layouts settle on the next turn of the event loop
     EXPECT_EQ(sheet->button(QStringLiteral("Save"))->y(), saveAt);
-    EXPECT_NE(qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
+    EXPECT_NE(qobject_cast<ResultListPage*>(sheet->pages()->widget(0)), nullptr) << "frequency accuracy measures";
 }
 
 // Measure Selected measures only the chosen rows; the others stay open.
 TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     page->table()->selectRow(2);
     sheet->button(QStringLiteral("Measure Selected"))->click();
-    page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     const int measuredSpl = 1;
     for (int row = 0; row < page->table()->rowCount(); ++row)
         EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
@@ -145,7 +146,7 @@ TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
 TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     page->table()->selectRow(3);
     sheet->button(QStringLiteral("Adjust"))->click();
@@ -239,11 +240,11 @@ TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
     simulator.scene().audiometer().levelErrorDb.insert(4000.0, 4.0);
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
-    auto* page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), "") << "nothing judged yet";
     sheet->button(QStringLiteral("Measure All"))->click();
-    page = qobject_cast<ToneMeasurementPage*>(sheet->pages()->widget(0));
+    page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
     QTableWidget* table = page->table();
     ASSERT_GT(table->rowCount(), 1);
     QColor passColour, failColour;
@@ -257,6 +258,34 @@ TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
     EXPECT_TRUE(failColour.isValid()) << "4000 Hz is listed";
     EXPECT_NE(failColour, passColour);
     EXPECT_NE(passColour, table->palette().color(QPalette::Text));
+}
+
+// Pulse and cross talk run from the sheet on prompts agreed to alone; leaving each test writes its verdict into
+// the record's status table, which the summary shows.
+TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTable) {
+    Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
+    Setting::SaveAfterTest.write(t.settings, 0);
+    simulator.scene().audiometer().crossTalkAttenuationDb = 60.0; // cross talk fails, the pulse passes
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const struct {
+        int test;
+        const char* marker;
+        TestStatus status;
+    } cases[] = {{4, "PASS", TestStatus::Pass}, {5, "FAIL", TestStatus::Fail}};
+    for (const auto& c : cases) {
+        sheet->testList()->setCurrentRow(c.test);
+        if (auto* frequency = sheet->pages()->widget(0)->findChild<QComboBox*>())
+            frequency->setCurrentText(QStringLiteral("2000")); // cross talk's "Test Frequency:"
+        sheet->button(QStringLiteral("Measure All"))->click();
+        auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+        ASSERT_NE(page, nullptr) << c.test;
+        ASSERT_GT(page->table()->rowCount(), 0) << c.test;
+        EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), c.marker) << c.test;
+        sheet->testList()->setCurrentRow(c.test + 1);
+        EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
+    }
+    EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.

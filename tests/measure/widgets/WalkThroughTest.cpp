@@ -1,6 +1,6 @@
 #include "measure/widgets/TestSheetView.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
-#include "measure/widgets/ToneMeasurementPage.h"
+#include "measure/widgets/ResultListPage.h"
 #include "measure/widgets/SaveNowDialog.h"
 #include "shell/widgets/SetupPage.h"
 #include "database/widgets/StoredAudiometerTestsPage.h"
@@ -139,7 +139,7 @@ void WalkThroughTest::measureHearingLevel(TestSheetView& sheet, const QString& t
             EXPECT_TRUE(database.conditionsAsked());
             EXPECT_FLOAT_EQ(database.record().setup.temperature, 23.0f);
         }
-        auto* page = qobject_cast<ToneMeasurementPage*>(sheet.pages()->widget(channel));
+        auto* page = qobject_cast<ResultListPage*>(sheet.pages()->widget(channel));
         ASSERT_NE(page, nullptr);
         const QString levels = columnTexts(*page->table(), QStringLiteral("Hearing Level")).join(u' ');
         EXPECT_EQ(page->table()->rowCount(), 11) << qPrintable(transducer);

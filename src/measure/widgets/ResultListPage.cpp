@@ -1,14 +1,20 @@
-#include "measure/widgets/ToneMeasurementPage.h"
+#include "measure/widgets/ResultListPage.h"
 
+#include "measure/CrossTalkMeasurement.h"
+#include "measure/ListNumber.h"
 #include "measure/ToneMeasurement.h"
 
 #include <QColor>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 
 namespace orvik {
 
@@ -52,26 +58,21 @@ QColor rowColour(const ResultRow& row) {
 }
 } // namespace
 
-ToneMeasurementPage::ToneMeasurementPage(ToneMeasurement& page, QWidget* parent)
-    : QWidget(parent), m_page(page), m_table(new QTableWidget(this)) {
+ResultListPage::ResultListPage(Measurement& page, QWidget* parent)
+    : QWidget(parent), m_page(page), m_table(new QTableWidget(this)), m_layout(new QVBoxLayout(this)) {
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_table);
-    if (m_page.appliedCorrectionsAvailable()) {
-        auto* corrections = new QPushButton(QStringLiteral("Applied Corrections"), this);
-        corrections->setCheckable(true);
-        connect(corrections, &QPushButton::toggled, this, [this] {
-            m_page.toggleAppliedCorrections();
-            refill();
-        });
-        layout->addWidget(corrections, 0, Qt::AlignLeft);
-    }
+    m_layout->addWidget(m_table);
     refill();
 }
 
-QList<int> ToneMeasurementPage::selectedRows() const {
+void ResultListPage::addControl(QWidget* control) {
+    control->setParent(this);
+    m_layout->addWidget(control, 0, Qt::AlignLeft);
+}
+
+QList<int> ResultListPage::selectedRows() const {
     QList<int> rows;
     for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
         rows << index.row();
@@ -79,7 +80,7 @@ QList<int> ToneMeasurementPage::selectedRows() const {
     return rows;
 }
 
-void ToneMeasurementPage::refill() {
+void ResultListPage::refill() {
     const ResultList& list = m_page.list();
     m_table->clear();
     m_table->setColumnCount(int(list.columns.size()));
@@ -102,6 +103,59 @@ void ToneMeasurementPage::refill() {
             if (list.rows[r].frequency == m_page.measuringIndex())
                 m_table->scrollToItem(m_table->item(r, 0));
     }
+}
+
+namespace {
+// The page factory makes one page class for each kind, so a kind's controls may take its page as that class.
+using PageControls = void (*)(ResultListPage&, Measurement&);
+
+void addAppliedCorrections(ResultListPage& view, Measurement& measurement) {
+    auto& page = static_cast<ToneMeasurement&>(measurement);
+    if (!page.appliedCorrectionsAvailable())
+        return;
+    auto* corrections = new QPushButton(QStringLiteral("Applied Corrections"));
+    corrections->setCheckable(true);
+    QObject::connect(corrections, &QPushButton::toggled, &view, [&view, &page] {
+        page.toggleAppliedCorrections();
+        view.refill();
+    });
+    view.addControl(corrections);
+}
+
+void addTestFrequency(ResultListPage& view, Measurement& measurement) {
+    auto& page = static_cast<CrossTalkMeasurement&>(measurement);
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Test Frequency:")));
+    auto* choice = new QComboBox;
+    for (FreqIndex i : page.frequenciesOffered()) {
+        choice->addItem(listNumber(frequencyHz(i), 0), i);
+        if (i == page.testFrequency())
+            choice->setCurrentIndex(choice->count() - 1);
+    }
+    layout->addWidget(choice);
+    QObject::connect(choice, &QComboBox::currentIndexChanged, &view, [&view, &page, choice] {
+        page.setTestFrequency(choice->currentData().toInt());
+        view.refill();
+    });
+    view.addControl(row);
+}
+
+const std::map<PageKind, PageControls>& controls() {
+    static const std::map<PageKind, PageControls> table = {
+        {PageKind::Tone, addAppliedCorrections},
+        {PageKind::CrossTalk, addTestFrequency},
+    };
+    return table;
+}
+} // namespace
+
+ResultListPage* makePageView(PageKind kind, Measurement& page, QWidget* parent) {
+    auto* view = new ResultListPage(page, parent);
+    if (const auto found = controls().find(kind); found != controls().end())
+        found->second(*view, page);
+    return view;
 }
 
 } // namespace orvik
