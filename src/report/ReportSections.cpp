@@ -6,6 +6,14 @@ namespace orvik {
 
 namespace {
 constexpr int TransducerColumn = 14;
+constexpr int ColumnStep = 14;
+
+ReportLine headLine(const QStringList& words) {
+    ReportLine line;
+    for (int c = 0; c < words.size(); ++c)
+        line.add(c * ColumnStep, words[c], true);
+    return line;
+}
 
 std::vector<ReportSection>& sections() {
     static std::vector<ReportSection> registered;
@@ -45,6 +53,26 @@ ReportCell judgedCell(int column, const QString& listText, bool failed) {
     if (text.startsWith(u'(') && text.endsWith(u')'))
         text = text.mid(1, text.size() - 2);
     return ReportCell{column, text, failed, false, false};
+}
+
+QList<ReportLine> listTable(const ResultList& list, const SectionColumns& columns, const QString& side) {
+    QList<ReportLine> lines{ReportLine{}};
+    if (!side.isEmpty())
+        lines << ReportLine{}.add(0, side, true);
+    lines << headLine(columns.top);
+    if (!columns.bottom.isEmpty())
+        lines << headLine(columns.bottom);
+    for (const ResultRow& row : list.rows) {
+        ReportLine line;
+        const bool failed = row.verdict == RowVerdict::Fail;
+        for (int c = 0; c < columns.cellOf.size(); ++c) {
+            const QString cell = row.cells.value(columns.cellOf[c]);
+            const bool bold = failed && (columns.boldWhenFailing.contains(c) || cell.startsWith(u'('));
+            line.add(judgedCell(c * ColumnStep, cell, bold));
+        }
+        lines << line;
+    }
+    return lines;
 }
 
 } // namespace orvik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measure/ResultList.h"
 #include "model/AudiometerRecord.h"
 #include "report/ReportLine.h"
 
@@ -24,5 +25,17 @@ QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind 
 QString sideHeading(TransducerKind transducer, int ear);
 // A value the lists show failing "(…)" is printed bold instead.
 ReportCell judgedCell(int column, const QString& listText, bool failed);
+
+// How a section prints a page's list: its head lines and, for each printed column, the list cell it shows.
+struct SectionColumns {
+    QStringList top;
+    QStringList bottom; // empty for a one-line head
+    QList<int> cellOf;
+    // Printed columns that are bold on a failing row (besides the cells the list puts in parentheses).
+    QList<int> boldWhenFailing;
+};
+
+// One table of a section: a blank line, the side heading (none when empty), the heads, a line per list row.
+QList<ReportLine> listTable(const ResultList& list, const SectionColumns& columns, const QString& side);
 
 } // namespace orvik

@@ -9,18 +9,7 @@
 namespace orvik {
 
 namespace {
-constexpr int ColumnStep = 14;
-
-struct ToneColumns {
-    QStringList top;
-    QStringList bottom;
-    // Position of each printed column in the list's cells.
-    QList<int> cellOf;
-    // Printed columns that are bold on a failing row.
-    QList<int> boldWhenFailing;
-};
-
-ToneColumns columnsFor(ToneKind kind, TransducerKind transducer) {
+SectionColumns columnsFor(ToneKind kind, TransducerKind transducer) {
     const QString level = transducer == TransducerKind::BoneVibrator ? QStringLiteral("FL") : QStringLiteral("SPL");
     switch (kind) {
     case ToneKind::Frequency:
@@ -51,33 +40,14 @@ ResultList listOf(const AudiometerRecord& record, TransducerKind transducer, int
     return buildHLFreqList({record.setup, transducer, kind, false, blocks, dial});
 }
 
-ReportLine headLine(const QStringList& words) {
-    ReportLine line;
-    for (int c = 0; c < words.size(); ++c)
-        line.add(c * ColumnStep, words[c], true);
-    return line;
-}
-
 QList<ReportLine> toneSection(const AudiometerRecord& record, TransducerKind transducer, ToneKind kind,
                               const QString& heading) {
     QList<ReportLine> lines;
-    const ToneColumns columns = columnsFor(kind, transducer);
+    const SectionColumns columns = columnsFor(kind, transducer);
     for (int ear = 0; ear < EarCount; ++ear) {
         const ResultList list = listOf(record, transducer, ear, kind);
-        if (list.verdict == PageVerdict::NoneJudged)
-            continue;
-        lines << ReportLine{} << ReportLine{}.add(0, sideHeading(transducer, ear), true);
-        lines << headLine(columns.top) << headLine(columns.bottom);
-        for (const ResultRow& row : list.rows) {
-            ReportLine line;
-            const bool failed = row.verdict == RowVerdict::Fail;
-            for (int c = 0; c < columns.cellOf.size(); ++c) {
-                const bool bold = failed && (columns.boldWhenFailing.contains(c) ||
-                                             row.cells.value(columns.cellOf[c]).startsWith(u'('));
-                line.add(judgedCell(c * ColumnStep, row.cells.value(columns.cellOf[c]), bold));
-            }
-            lines << line;
-        }
+        if (list.verdict != PageVerdict::NoneJudged)
+            lines << listTable(list, columns, sideHeading(transducer, ear));
     }
     if (lines.isEmpty())
         return lines;

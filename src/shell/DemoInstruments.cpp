@@ -78,6 +78,7 @@ void setUpDemoAudiometer(TestSetup& setup, const InstrumentLists& lists, bool al
     setFixedText(setup.audSerialNumber, QStringLiteral("SIM-0001"));
     setFixedText(setup.audType, QStringLiteral("1"));
     setup.numberOfChannels = 2;
+    setup.channelToTest = 1;
     selectDefaultFrequencies(setup.frequencySelected);
     // The simulated audiometer sweeps 5 % either side at 5 Hz: 10 % from lowest to highest.
     setup.fmRate = 5.0f;

@@ -116,6 +116,33 @@ TEST(AudiometerReport, AFailingPointIsBoldAndAPassingOneIsNot) {
     EXPECT_TRUE(printed->canvas.find("Left Earphone") && printed->canvas.find("Right Earphone"));
 }
 
+// The pulse and cross-talk sections print their pages' lists: a rise time of 55.0 ms fails in bold, the passing
+// fall time does not, and a cross talk of 60.0 dB fails; the sections only come with a verdict in the record.
+TEST(AudiometerReport, PulseAndCrossTalkSectionsPrintTheirListsWithFailuresBold) {
+    auto record = measuredRecord();
+    PulseBlock& pulse = record->results.pulse[0];
+    pulse = {.riseTime = 55.0f, .fallTime = 30.0f, .onTime = 225.0f, .offTime = 225.0f, .plateau = 195.0f};
+    pulse.level2 = 90.0f;
+    CrossTalkBlock& crossTalk = record->results.crossTalk[0];
+    crossTalk = {.testFrequency = 1000.0f, .leftToneOn = 110.0f, .rightToneOn = 110.0f};
+    crossTalk.leftWithRightOn = 50.0f;
+    crossTalk.rightWithLeftOn = 30.0f;
+    for (const bool judged : {false, true}) {
+        record->header.testStatus[int(TestNumber::Pulse)][0] = qint16(judged ? TestStatus::Fail : TestStatus::NotJudged);
+        record->header.testStatus[int(TestNumber::CrossTalk)][0] =
+            qint16(judged ? TestStatus::Fail : TestStatus::NotJudged);
+        const auto printed = print(*record, AudiometerReportOptions::all());
+        EXPECT_EQ(printed->canvas.find("Pulse Test") != nullptr, judged);
+        EXPECT_EQ(printed->canvas.find("Cross Talk Test") != nullptr, judged);
+        if (!judged)
+            continue;
+        EXPECT_EQ(roleOf(printed->canvas, "55.0"), FontRole::Bold);
+        EXPECT_EQ(roleOf(printed->canvas, "30.0"), FontRole::Normal);
+        EXPECT_EQ(roleOf(printed->canvas, "60.0"), FontRole::Bold);
+        EXPECT_TRUE(printed->canvas.find("Test frequency: 1000 Hz"));
+    }
+}
+
 TEST(AudiometerReport, RetsplMarksAndNoteFollowTheOptionAndTheStandardFlag) {
     struct Case {
         bool option;
