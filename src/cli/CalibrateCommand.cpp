@@ -11,10 +11,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 const CliCommand Calibrate{
     "calibrate",
-    "calibrate --db FILE [--tests LIST] [--transducers LIST] [--ears LIST] [--fault SPEC]... [--seed N]\n"
+    "calibrate --db FILE [--tests LIST] [--transducers LIST] [--ears LIST] [--fault FAULT]... [--seed N]\n"
     "               [--real-time]\n"
     "     LIST: comma-separated; transducers supra,insert,circum,bone,speaker; ears left,right\n"
-    "     SPEC: QUANTITY[:TRANSDUCER[:EAR[:HZ[@DIAL]]]]=VALUE, an empty part means every one; quantities\n"
+    "     FAULT: QUANTITY[:TRANSDUCER[:EAR[:HZ[@DIAL]]]]=VALUE, an empty part means every one; quantities\n"
     "       level (dB), frequency (%), fmrate (Hz), fmdev (% lowest to highest), h2..h5 (dB re fundamental),\n"
     "       xtalk (dB), rise, fall, on, off (ms), noise (dB SPL)\n"
     "     e.g. --fault level:supra:left:4000=4.5 --fault level:::1000@70=-6 --fault fmdev=14",

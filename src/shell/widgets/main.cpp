@@ -71,7 +71,7 @@ Options parseOptions(const QApplication& app) {
     const QCommandLineOption fault(QStringLiteral("fault"),
                                    QStringLiteral("With --simulate: the simulated audiometer has this fault, as "
                                                   "QUANTITY[:TRANSDUCER[:EAR[:HZ[@DIAL]]]]=VALUE (see orvik-cli help)."),
-                                   QStringLiteral("spec"));
+                                   QStringLiteral("fault"));
     parser.addOptions({simulate, database, settings, quitAfter, screenshots, fault});
     parser.process(app);
     QList<sim::AudiometerFault> faults;
