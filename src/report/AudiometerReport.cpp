@@ -89,25 +89,6 @@ QList<ReportLine> deviceBlocks(const TestSetup& s) {
             row("Serial Number:", fixedText(sp[0].serialNumber), fixedText(sp[1].serialNumber))};
 }
 
-QList<ReportLine> instrumentation(const QList<InstrumentRow>& rows) {
-    const char* const heads[] = {"Manufacturer", "Model", "Serial Number", "Cal Due"};
-    ReportLine head;
-    head.add(0, QStringLiteral("Instrumentation"), true);
-    for (int c = 0; c < 4; ++c)
-        head.add(InstrumentColumns[c], QLatin1String(heads[c]), true);
-    QList<ReportLine> lines{head};
-    for (const InstrumentRow& row : rows) {
-        const EmbeddedIdentity& id = *row.identity;
-        lines << ReportLine{}
-                     .add(2, row.label)
-                     .add(InstrumentColumns[0], fixedText(id.manufacturer))
-                     .add(InstrumentColumns[1], fixedText(id.model))
-                     .add(InstrumentColumns[2], fixedText(id.serialNumber))
-                     .add(InstrumentColumns[3], fixedText(id.dueDate));
-    }
-    return lines;
-}
-
 QList<ReportLine> testInformation(const AudiometerRecord& record, bool retspl) {
     const TestSetup& s = record.setup;
     QList<ReportLine> lines{labelled(QStringLiteral("Calibration Date:"), fixedText(s.testDate)),
@@ -117,7 +98,7 @@ QList<ReportLine> testInformation(const AudiometerRecord& record, bool retspl) {
                             labelled(QString(), fixedText(s.location2)),
                             ReportLine{}};
     lines << audiometerBlock(s) << ReportLine{} << earphoneBlock(s, retspl) << ReportLine{} << deviceBlocks(s)
-          << ReportLine{} << instrumentation(instrumentRows(s.instruments, MicLabels::Report));
+          << ReportLine{} << instrumentationLines(instrumentRows(s.instruments, MicLabels::Report), InstrumentColumns, 2);
     if (anyEarphoneMarked(s, retspl))
         lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("* Includes non-standard RETSPL"));
     return lines << ReportLine{};

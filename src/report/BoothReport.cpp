@@ -28,22 +28,7 @@ QList<ReportLine> information(const AmbientRecord& r) {
 }
 
 QList<ReportLine> instrumentation(const AmbientRecord& r) {
-    const char* const heads[] = {"Manufacturer", "Model", "Serial Number", "Cal Due"};
-    ReportLine head;
-    head.add(0, QStringLiteral("Instrumentation"), true);
-    for (int c = 0; c < 4; ++c)
-        head.add(InstrumentColumns[c], QLatin1String(heads[c]), true);
-    QList<ReportLine> lines{head};
-    for (const InstrumentRow& row : instrumentRows(r, QStringLiteral("Mic"))) {
-        const EmbeddedIdentity& id = *row.identity;
-        lines << ReportLine{}
-                     .add(0, row.label)
-                     .add(InstrumentColumns[0], fixedText(id.manufacturer))
-                     .add(InstrumentColumns[1], fixedText(id.model))
-                     .add(InstrumentColumns[2], fixedText(id.serialNumber))
-                     .add(InstrumentColumns[3], fixedText(id.dueDate));
-    }
-    return lines << ReportLine{};
+    return instrumentationLines(instrumentRows(r, QStringLiteral("Mic")), InstrumentColumns, 0) << ReportLine{};
 }
 
 QString limit(float value) {

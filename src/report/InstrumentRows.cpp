@@ -66,4 +66,23 @@ bool anyEarphoneMarked(const TestSetup& setup, bool retsplMessage) {
            earphoneMarked(setup.circumaural, retsplMessage);
 }
 
+QList<ReportLine> instrumentationLines(const QList<InstrumentRow>& rows, const int (&columns)[4], int labelColumn) {
+    const char* const heads[] = {"Manufacturer", "Model", "Serial Number", "Cal Due"};
+    ReportLine head;
+    head.add(0, QStringLiteral("Instrumentation"), true);
+    for (int c = 0; c < 4; ++c)
+        head.add(columns[c], QLatin1String(heads[c]), true);
+    QList<ReportLine> lines{head};
+    for (const InstrumentRow& row : rows) {
+        const EmbeddedIdentity& id = *row.identity;
+        lines << ReportLine{}
+                     .add(labelColumn, row.label)
+                     .add(columns[0], fixedText(id.manufacturer))
+                     .add(columns[1], fixedText(id.model))
+                     .add(columns[2], fixedText(id.serialNumber))
+                     .add(columns[3], fixedText(id.dueDate));
+    }
+    return lines;
+}
+
 } // namespace orvik

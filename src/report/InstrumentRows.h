@@ -2,6 +2,7 @@
 
 #include "ambient/AmbientRecord.h"
 #include "model/TestSetup.h"
+#include "report/ReportLine.h"
 
 #include <QList>
 
@@ -20,6 +21,10 @@ enum class MicLabels { Certificate, Report };
 // for it would name an instrument as used that no measurement used.
 QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabels labels);
 QList<InstrumentRow> instrumentRows(const AmbientRecord& record, const QString& micLabel);
+
+// The "Instrumentation" head over the columns, then a line per row: its label at `labelColumn`, manufacturer,
+// model, serial number and due date at the four columns.
+QList<ReportLine> instrumentationLines(const QList<InstrumentRow>& rows, const int (&columns)[4], int labelColumn);
 
 // "*" after an earphone head: reference levels other than the standard ones, and the option to say so is on.
 bool earphoneMarked(const EarphoneBlock& earphone, bool retsplMessage);
