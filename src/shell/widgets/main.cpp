@@ -75,9 +75,9 @@ Options parseOptions(const QApplication& app) {
     parser.addOptions({simulate, database, settings, quitAfter, screenshots, fault});
     parser.process(app);
     QList<sim::AudiometerFault> faults;
-    for (const QString& spec : parser.values(fault)) {
+    for (const QString& text : parser.values(fault)) {
         QString error;
-        const std::optional<sim::AudiometerFault> parsed = sim::parseAudiometerFault(spec, error);
+        const std::optional<sim::AudiometerFault> parsed = sim::parseAudiometerFault(text, error);
         if (!parsed) {
             std::fprintf(stderr, "orvik: --fault: %s\n", qPrintable(error));
             std::exit(2);
