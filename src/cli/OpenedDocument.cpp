@@ -15,7 +15,7 @@ bool OpenedDocument::open(const QString& file, bool readOnly) {
            doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
 }
 
-int storedBoothId(Database& db, const QString& name) {
+RowId storedBoothId(Database& db, const QString& name) {
     try {
         TableCursor rows(db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"),

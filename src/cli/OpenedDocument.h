@@ -21,6 +21,6 @@ struct OpenedDocument {
 };
 
 // The id of the stored booth test with this name, or -1.
-int storedBoothId(Database& db, const QString& name);
+RowId storedBoothId(Database& db, const QString& name);
 
 } // namespace orvik::cli

@@ -18,7 +18,7 @@ bool setValue(PrintoutArguments& a, const QString& option, const QString& value)
     }
     bool ok = false;
     if (option == QLatin1String("--id"))
-        a.id = value.toInt(&ok);
+        a.id = value.toLongLong(&ok);
     return ok;
 }
 

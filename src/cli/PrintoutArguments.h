@@ -11,7 +11,7 @@ namespace orvik::cli {
 struct PrintoutArguments {
     QString db;
     QString pdf;
-    std::optional<int> id;
+    std::optional<RowId> id;
     std::optional<QString> booth;
     QString tests;     // report: orvik-cli calibrate keys
     QString paragraph; // certificate: paragraph file

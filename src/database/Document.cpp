@@ -393,7 +393,7 @@ Document::SaveResult Document::saveRecord() {
     return SaveResult::Saved;
 }
 
-bool Document::loadInto(AudiometerRecord& target, int id) {
+bool Document::loadInto(AudiometerRecord& target, RowId id) {
     TableCursor rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     QByteArray block;
     try {
@@ -414,7 +414,7 @@ bool Document::loadInto(AudiometerRecord& target, int id) {
     return true;
 }
 
-bool Document::loadRecord(int id) {
+bool Document::loadRecord(RowId id) {
     if (!loadInto(*m_record, id))
         return false;
     *m_savedSetup = m_record->setup;
@@ -424,7 +424,7 @@ bool Document::loadRecord(int id) {
     return true;
 }
 
-bool Document::loadComparisonRecord(int id) {
+bool Document::loadComparisonRecord(RowId id) {
     return loadInto(*m_comparison, id);
 }
 
@@ -472,7 +472,7 @@ bool Document::saveAmbientRecord() {
     return true;
 }
 
-bool Document::loadAmbientRecord(int id) {
+bool Document::loadAmbientRecord(RowId id) {
     QByteArray block;
     try {
         TableCursor rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);

@@ -4,6 +4,7 @@
 #include "core/AppServices.h"
 #include "core/Preferences.h"
 #include "database/Database.h"
+#include "database/RowId.h"
 #include "equipment/InstrumentLists.h"
 #include "model/AudiometerRecord.h"
 
@@ -75,9 +76,9 @@ public:
     enum class SaveResult { Saved, Stopped, Failed };
     SaveResult saveRecord();
     // The Id of the row the last successful save wrote; 0 before one.
-    int savedRecordId() const { return m_savedRecordId; }
-    bool loadRecord(int id);
-    bool loadComparisonRecord(int id);
+    RowId savedRecordId() const { return m_savedRecordId; }
+    bool loadRecord(RowId id);
+    bool loadComparisonRecord(RowId id);
 
     // The questions before leaving a modified record; false when the technician cancelled or the save failed.
     enum class LeaveReason { CloseOrNew, LoadAnother, ChangeDatabase };
@@ -93,7 +94,7 @@ public:
     std::optional<bool> ambientTestNameUsed(const QString& testName);
     // Stores the booth record under its test name: replaces the row of that name or adds one.
     bool saveAmbientRecord();
-    bool loadAmbientRecord(int id);
+    bool loadAmbientRecord(RowId id);
 
     // ---- Instruments ----
     InstrumentLists& instruments() { return m_instruments; }
@@ -129,7 +130,7 @@ private:
     bool openRecordsets();
     int readSchemaVersion();
     bool convertDatabase(int fromVersion);
-    bool loadInto(AudiometerRecord& target, int id);
+    bool loadInto(AudiometerRecord& target, RowId id);
     void tookFromDatabase();
 
     AppServices m_services;
@@ -147,7 +148,7 @@ private:
     std::unique_ptr<TestSetup> m_loadedSetup;
     bool m_modified = false;
     bool m_recordFromDatabase = false;
-    int m_savedRecordId = 0;
+    RowId m_savedRecordId = 0;
 
     AmbientRecord m_ambient;
     bool m_ambientPresent = false;

@@ -1,11 +1,13 @@
 #include "database/EngineDate.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace orvik {
 
 namespace {
 const QDate EngineEpoch(1899, 12, 30);
+constexpr double FarthestEngineDay = 3.0e6; // about 8200 years either side of the epoch
 
 std::optional<QDate> validDate(int year, int month, int day) {
     const QDate date(year, month, day);
@@ -17,7 +19,13 @@ double engineDate(const QDate& date) {
     return static_cast<double>(EngineEpoch.daysTo(date));
 }
 
+bool isEngineDay(double value) {
+    return std::isfinite(value) && std::abs(value) <= FarthestEngineDay;
+}
+
 QDate dateFromEngine(double value) {
+    if (!isEngineDay(value))
+        return {};
     return EngineEpoch.addDays(static_cast<qint64>(value));
 }
 

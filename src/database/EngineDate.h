@@ -8,6 +8,9 @@ namespace orvik {
 
 // The engine's date value: days since 1899-12-30, the date part only.
 double engineDate(const QDate& date);
+// A stored value is a date only when it is finite and within some thousands of years of the epoch; anything else
+// is damage and gives an invalid date, never an integer conversion out of range.
+bool isEngineDay(double value);
 QDate dateFromEngine(double value);
 
 // A record's date text ("%4d-%02d-%02d", blanks allowed after the year's dash) as a date; nullopt when it

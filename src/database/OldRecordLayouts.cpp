@@ -133,7 +133,7 @@ QByteArray stepEquipmentEntries(int fromVersion, const QByteArray& payload) {
 }
 
 double stepAudiometerDate(int fromVersion, double date) {
-    return fromVersion + 1 == DateOnlyColumn ? std::floor(date) : date;
+    return fromVersion + 1 == DateOnlyColumn && isEngineDay(date) ? std::floor(date) : date;
 }
 
 QByteArray downAudiometerRecord(int toVersion, const QByteArray& payload) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/RowId.h"
+
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -25,7 +27,7 @@ public:
     // themselves; letters match in either case (ASCII letters only, as the engine compares them).
     SearchFilter& startsWith(const QString& column, const QString& text);
 
-    static SearchFilter byId(int id) { return SearchFilter().equals(QStringLiteral("Id"), id); }
+    static SearchFilter byId(RowId id) { return SearchFilter().equals(QStringLiteral("Id"), id); }
 
     bool isEmpty() const { return m_conditions.empty(); }
     const std::vector<Condition>& conditions() const { return m_conditions; }

@@ -34,6 +34,8 @@ QString dateCell(const QVariant& value, QHash<qint64, QString>& days) {
     if (value.isNull())
         return {};
     const double day = value.toDouble();
+    if (!isEngineDay(day))
+        return {};
     const auto key = static_cast<qint64>(day);
     auto it = days.find(key);
     if (it == days.end())
@@ -123,7 +125,7 @@ std::vector<BrowserRow> StoredMeasurementsBrowser::searchBooths(const BoothSearc
     }
 }
 
-StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(int boothId, int audiometricId) {
+StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(RowId boothId, RowId audiometricId) {
     Retrieved retrieved;
     if (boothId >= 0)
         retrieved.booth = m_doc.loadAmbientRecord(boothId);
@@ -132,7 +134,7 @@ StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(int boo
     return retrieved;
 }
 
-bool StoredMeasurementsBrowser::removeRow(const QString& table, int id, const char* what, const QString& failure) {
+bool StoredMeasurementsBrowser::removeRow(const QString& table, RowId id, const char* what, const QString& failure) {
     if (id < 0)
         return false;
     if (m_messages.show(
@@ -152,7 +154,7 @@ bool StoredMeasurementsBrowser::removeRow(const QString& table, int id, const ch
     }
 }
 
-bool StoredMeasurementsBrowser::remove(int boothId, int audiometricId) {
+bool StoredMeasurementsBrowser::remove(RowId boothId, RowId audiometricId) {
     if (!databaseAvailable())
         return false;
     const bool booth = removeRow(Table::AmbientMeasurements, boothId, "AMBIENT",

@@ -31,7 +31,7 @@ struct BoothSearch {
 
 // One line of a result list: the row's Id and the cells in column order.
 struct BrowserRow {
-    int id;
+    RowId id;
     QStringList cells;
 };
 
@@ -55,13 +55,13 @@ public:
         bool booth = false;
         bool audiometric = false;
     };
-    Retrieved retrieve(int boothId, int audiometricId);
+    Retrieved retrieve(RowId boothId, RowId audiometricId);
     // "Delete": booth row first, then audiometric row, each after its question. Returns whether any was deleted.
-    bool remove(int boothId, int audiometricId);
+    bool remove(RowId boothId, RowId audiometricId);
 
 private:
     bool databaseAvailable();
-    bool removeRow(const QString& table, int id, const char* what, const QString& failure);
+    bool removeRow(const QString& table, RowId id, const char* what, const QString& failure);
 
     Document& m_doc;
     MessageBox& m_messages;

@@ -55,13 +55,13 @@ void TableCursor::load() const {
     if (!query.exec())
         m_db.failWithEngineError(m_table, query.lastError().text());
     const int width = static_cast<int>(m_columns.size()) + 1;
-    std::vector<std::pair<int, QVariantList>> rows;
+    std::vector<std::pair<RowId, QVariantList>> rows;
     while (query.next()) {
         QVariantList row;
         row.reserve(width);
         for (int i = 0; i < width; ++i)
             row.push_back(query.value(i));
-        rows.emplace_back(row[0].toInt(), std::move(row));
+        rows.emplace_back(row[0].toLongLong(), std::move(row));
     }
     std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     m_rows.reserve(rows.size());
@@ -84,9 +84,9 @@ void TableCursor::requireCurrent() const {
         m_db.fail(DatabaseErrorCode::NoCurrentRecord, QStringLiteral("No current record."));
 }
 
-int TableCursor::id() const {
+RowId TableCursor::id() const {
     requireCurrent();
-    return m_rows[static_cast<std::size_t>(m_position)][0].toInt();
+    return m_rows[static_cast<std::size_t>(m_position)][0].toLongLong();
 }
 
 QVariant TableCursor::value(const QString& column) const {
@@ -140,7 +140,7 @@ void TableCursor::setData(const QByteArray& block) {
     m_pendingHasData = true;
 }
 
-int TableCursor::update() {
+RowId TableCursor::update() {
     load();
     if (m_pending == Pending::None)
         m_db.fail(DatabaseErrorCode::NoCurrentRecord, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
@@ -170,7 +170,7 @@ int TableCursor::update() {
         m_db.rollback();
         m_db.failWithEngineError(m_table, text);
     }
-    const int rowId = m_pending == Pending::Add ? query.lastInsertId().toInt() : id();
+    const RowId rowId = m_pending == Pending::Add ? query.lastInsertId().toLongLong() : id();
     query.finish();
     m_db.commit();
 

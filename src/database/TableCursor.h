@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/Database.h"
+#include "database/RowId.h"
 #include "database/SearchFilter.h"
 
 #include <QByteArray>
@@ -35,7 +36,7 @@ public:
     void moveFirst() { m_position = 0; }
     void moveNext() { ++m_position; }
 
-    int id() const;
+    RowId id() const;
     QVariant value(const QString& column) const;
     QVariant value(int columnIndex) const; // by position in the column list given at construction
     QByteArray data() const;               // the current row's block; empty when it has none
@@ -45,7 +46,7 @@ public:
     void setValue(const QString& column, const QVariant& value);
     void setData(const QByteArray& block);
     // Writes the pending row in one transaction; returns its Id.
-    int update();
+    RowId update();
     void remove(); // the current row
 
 private:

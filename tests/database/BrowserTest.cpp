@@ -2,10 +2,14 @@
 #include "core/Settings.h"
 #include "database/StoredMeasurementsBrowser.h"
 
+#include <QSqlQuery>
+
 using namespace orvik;
 using namespace orvik::test;
 
 namespace {
+
+using Ids = std::vector<RowId>;
 
 struct FilterCase {
     const char* name;
@@ -54,8 +58,8 @@ protected:
         saveBooth("BT-2", "Lakeside Audiology", "2024-02-10");
     }
 
-    std::vector<int> ids(const std::vector<BrowserRow>& rows) {
-        std::vector<int> result;
+    Ids ids(const std::vector<BrowserRow>& rows) {
+        Ids result;
         for (const BrowserRow& row : rows)
             result.push_back(row.id);
         return result;
@@ -66,7 +70,7 @@ protected:
 
 TEST_F(Browser, EmptySearchListsEveryRowWithItsCells) {
     const auto rows = browser.searchAudiometric({});
-    ASSERT_EQ(ids(rows), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(ids(rows), (Ids{1, 2, 3}));
     EXPECT_EQ(rows[1].cells,
               (QStringList{QStringLiteral("P. O'Neill"), QStringLiteral("AC40"), QStringLiteral("0412877"),
                            QStringLiteral("2"), QStringLiteral("Mar. 06, 2024")}));
@@ -75,13 +79,13 @@ TEST_F(Browser, EmptySearchListsEveryRowWithItsCells) {
 TEST_F(Browser, ApostropheInASearchFindsExactlyWhatItNames) {
     AudiometricSearch search;
     search.technician = QStringLiteral("P. O'Neill");
-    EXPECT_EQ(ids(browser.searchAudiometric(search)), std::vector<int>{2});
+    EXPECT_EQ(ids(browser.searchAudiometric(search)), Ids{2});
     search.technician = QStringLiteral("x' OR '1'='1");
     EXPECT_TRUE(browser.searchAudiometric(search).empty());
     EXPECT_TRUE(services.messages.texts().isEmpty());
     BoothSearch booth;
     booth.customer = QStringLiteral("St. Mary's Hospital");
-    EXPECT_EQ(ids(browser.searchBooths(booth)), std::vector<int>{1});
+    EXPECT_EQ(ids(browser.searchBooths(booth)), Ids{1});
 }
 
 TEST_F(Browser, TextsFindEntriesBeginningWithThemWildcardsMatchedAsThemselves) {
@@ -92,7 +96,7 @@ TEST_F(Browser, TextsFindEntriesBeginningWithThemWildcardsMatchedAsThemselves) {
     saveTest("A. Lund", "AC40", "C:\\1", 1, "2024-04-05");
     const struct {
         const char* serial;
-        std::vector<int> found;
+        Ids found;
     } cases[] = {
         {"LA229", {4}},  // a leading part, not a part inside
         {"la2291", {4}}, // capitals or not
@@ -110,7 +114,7 @@ TEST_F(Browser, TextsFindEntriesBeginningWithThemWildcardsMatchedAsThemselves) {
     }
     BoothSearch booth;
     booth.customer = QStringLiteral("st. mary");
-    EXPECT_EQ(ids(browser.searchBooths(booth)), std::vector<int>{1});
+    EXPECT_EQ(ids(browser.searchBooths(booth)), Ids{1});
     EXPECT_TRUE(services.messages.texts().isEmpty());
 }
 
@@ -118,9 +122,43 @@ TEST_F(Browser, DateRangeIsInclusive) {
     AudiometricSearch search;
     search.fromDate = QStringLiteral("2024-03-05");
     search.toDate = QStringLiteral("03/06/2024");
-    EXPECT_EQ(ids(browser.searchAudiometric(search)), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ids(browser.searchAudiometric(search)), (Ids{1, 2}));
     search.channelPosition = 1;
-    EXPECT_EQ(ids(browser.searchAudiometric(search)), std::vector<int>{1});
+    EXPECT_EQ(ids(browser.searchAudiometric(search)), Ids{1});
+}
+
+// Engines hand out Ids past 2^31 (a lab's long history, rows copied from another database); such an Id must
+// list, load and save the row it names and no other.
+TEST_F(Browser, IdsBeyondThirtyTwoBitsNameTheirOwnRows) {
+    constexpr RowId High = (RowId(1) << 32) + 2;
+    QSqlQuery move(doc.database().connection());
+    ASSERT_TRUE(move.exec(QStringLiteral("UPDATE AudTestMeasurements SET Id = %1 WHERE Id = 2").arg(High)));
+    saveTest("A. Lund", "AC40", "LA2291", 1, "2024-04-01");
+    EXPECT_EQ(ids(browser.searchAudiometric({})), (Ids{1, 3, High, High + 1}));
+
+    ASSERT_TRUE(doc.loadRecord(High));
+    EXPECT_EQ(fixedText(doc.record().setup.technician), QStringLiteral("P. O'Neill"));
+    doc.record().setup.temperature = 19.5f;
+    doc.setModified(true);
+    services.messages.answer(QStringLiteral("overwrite previous values"), MessageAnswer::Yes);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
+    EXPECT_EQ(doc.savedRecordId(), High);
+    EXPECT_EQ(ids(browser.searchAudiometric({})), (Ids{1, 3, High, High + 1}));
+    ASSERT_TRUE(doc.loadRecord(3));
+    EXPECT_EQ(fixedText(doc.record().setup.audModel), QStringLiteral("MA41"));
+    ASSERT_TRUE(doc.loadRecord(High));
+    EXPECT_EQ(doc.record().setup.temperature, 19.5f);
+}
+
+TEST_F(Browser, ADateNoCalendarHoldsListsAsBlank) {
+    QSqlQuery damage(doc.database().connection());
+    ASSERT_TRUE(damage.exec(QStringLiteral("UPDATE AudTestMeasurements SET Date = 1e300 WHERE Id = 1")));
+    ASSERT_TRUE(damage.exec(QStringLiteral("UPDATE AudTestMeasurements SET Date = -3.5e6 WHERE Id = 2")));
+    const auto rows = browser.searchAudiometric({});
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].cells.last(), QString());
+    EXPECT_EQ(rows[1].cells.last(), QString());
+    EXPECT_EQ(rows[2].cells.last(), QStringLiteral("Nov. 20, 2023"));
 }
 
 TEST_F(Browser, BoothRowsShowNameCustomerBoothAndDate) {
@@ -136,8 +174,8 @@ TEST_F(Browser, DeleteWithBothPagesSelectedAsksTwiceBoothFirst) {
     EXPECT_EQ(services.messages.texts(),
               (QStringList{QStringLiteral("Do you really want to delete highlighted AMBIENT measurement?"),
                            QStringLiteral("Do you really want to delete highlighted AUDIOMETRIC measurement?")}));
-    EXPECT_EQ(ids(browser.searchAudiometric({})), (std::vector<int>{1, 2}));
-    EXPECT_EQ(ids(browser.searchBooths({})), std::vector<int>{1});
+    EXPECT_EQ(ids(browser.searchAudiometric({})), (Ids{1, 2}));
+    EXPECT_EQ(ids(browser.searchBooths({})), Ids{1});
 }
 
 TEST_F(Browser, DeleteAnsweredNoKeepsTheRow) {

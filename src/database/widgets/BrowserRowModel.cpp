@@ -11,7 +11,7 @@ void BrowserRowModel::setRows(std::vector<BrowserRow> rows) {
     endResetModel();
 }
 
-int BrowserRowModel::idAt(int line) const {
+RowId BrowserRowModel::idAt(int line) const {
     if (line < 0 || static_cast<std::size_t>(line) >= m_rows.size())
         return -1;
     return m_rows[static_cast<std::size_t>(line)].id;

@@ -15,7 +15,7 @@ public:
 
     void setRows(std::vector<BrowserRow> rows);
     // The stored row's Id of a line; -1 outside the list.
-    int idAt(int line) const;
+    RowId idAt(int line) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -95,7 +95,7 @@ int StoredSearchPage::fieldChoice(int field) const {
     return list ? list->currentIndex() : 0;
 }
 
-int StoredSearchPage::selectedId() const {
+RowId StoredSearchPage::selectedId() const {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     return selected.isEmpty() ? -1 : m_rows->idAt(selected.first().row());
 }

@@ -32,7 +32,7 @@ class StoredSearchPage : public QWidget {
     Q_OBJECT
 public:
     // The Id of the selected line, or -1 when nothing is selected.
-    int selectedId() const;
+    RowId selectedId() const;
     QTreeView* resultList() const { return m_list; }
     // Builds the filter from the fields as they stand and lists what it finds.
     void updateList();
