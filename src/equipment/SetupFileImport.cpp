@@ -4,6 +4,7 @@
 #include "equipment/InstrumentValueText.h"
 #include "model/FixedText.h"
 
+#include <QDate>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -29,20 +30,23 @@ QString lineOne(const char* what) {
     return QStringLiteral("%1 (Line 1).").arg(QLatin1String(what));
 }
 
+// Due dates a lab can mean: calendar dates of the instrument's working life.
+bool plausibleDueDate(int year, int month, int day) {
+    return year >= 1900 && year <= 2100 && QDate(year, month, day).isValid();
+}
+
 // The due date: eight digits as year*10000 + month*100 + day, or month/day/year.
 bool parseDueDate(const QString& field, QString& dueDate) {
     static const QRegularExpression digits(QStringLiteral("^\\d{8}$"));
     static const QRegularExpression slashed(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    int year = 0, month = 0, day = 0;
     if (digits.match(field).hasMatch()) {
         const int n = field.toInt();
-        dueDate = QString::asprintf("%04d-%02d-%02d", n / 10000, n / 100 % 100, n % 100);
-        return true;
+        year = n / 10000, month = n / 100 % 100, day = n % 100;
+    } else if (const auto match = slashed.match(field); match.hasMatch()) {
+        month = match.captured(1).toInt(), day = match.captured(2).toInt(), year = match.captured(3).toInt();
     }
-    const auto match = slashed.match(field);
-    if (!match.hasMatch())
-        return false;
-    const int month = match.captured(1).toInt(), day = match.captured(2).toInt(), year = match.captured(3).toInt();
-    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1900 || year > 2100)
+    if (!plausibleDueDate(year, month, day))
         return false;
     dueDate = QString::asprintf("%04d-%02d-%02d", year, month, day);
     return true;
@@ -80,13 +84,15 @@ QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFil
         int maxLength;
         const char* missing;
         const char* tooLong;
+        const char* nul;
     };
     const TextField texts[] = {
         {&data.manufacturer, 25, "Manufacturer is missing in the setup file",
-         "Manufacturer is too long. Maximum length is 25"},
-        {&data.model, 15, "Model is missing in the setup file", "Model is too long. Maximum length is 15"},
+         "Manufacturer is too long. Maximum length is 25", "Manufacturer holds a NUL character in the setup file"},
+        {&data.model, 15, "Model is missing in the setup file", "Model is too long. Maximum length is 15",
+         "Model holds a NUL character in the setup file"},
         {&data.serialNumber, 12, "Serial number is missing in the setup file",
-         "Serial number is too long. Maximum length is 12"},
+         "Serial number is too long. Maximum length is 12", "Serial number holds a NUL character in the setup file"},
     };
     for (int i = 0; i < 3; ++i) {
         const QString value = field(i + 1);
@@ -94,6 +100,9 @@ QString readHeader(const QStringList& fields, SetupDelimiter delimiter, SetupFil
             return lineOne(texts[i].missing);
         if (value.size() > texts[i].maxLength)
             return lineOne(texts[i].tooLong);
+        // A stored text ends at its first NUL: the entry would silently name another instrument.
+        if (value.contains(QChar(u'\0')))
+            return lineOne(texts[i].nul);
         *texts[i].target = value;
     }
     if (field(4).isEmpty())

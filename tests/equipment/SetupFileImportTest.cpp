@@ -54,6 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"Year2101", "MIC,VQ,RKM377,1,48.7,12/31/2101", "Bad cal due date in the setup file (Line 1)."},
         HeaderCase{"Month13", "MIC,VQ,RKM377,1,48.7,13/01/2012", "Bad cal due date in the setup file (Line 1)."},
         HeaderCase{"Day32", "MIC,VQ,RKM377,1,48.7,12/32/2012", "Bad cal due date in the setup file (Line 1)."},
+        HeaderCase{"February30", "MIC,VQ,RKM377,1,48.7,02/30/2012", "Bad cal due date in the setup file (Line 1)."},
+        HeaderCase{"DigitsMonth13", "MIC,VQ,RKM377,1,48.7,20251399", "Bad cal due date in the setup file (Line 1)."},
+        HeaderCase{"DigitsDay00", "MIC,VQ,RKM377,1,48.7,20251200", "Bad cal due date in the setup file (Line 1)."},
+        HeaderCase{"DigitsYear0999", "MIC,VQ,RKM377,1,48.7,09991231", "Bad cal due date in the setup file (Line 1)."},
+        HeaderCase{"NulInModel", QByteArray("MIC,VQ,RKM\0" "377,1,48.7,20251231", 30),
+                   "Model holds a NUL character in the setup file (Line 1)."},
         HeaderCase{"NoDataType", ",VQ,RKM377,1,48.7,20251231", "Data type is missing in the setup file (Line 1)."},
         HeaderCase{"BadDataType", "SPEAKER,VQ,RKM377,1,48.7,20251231",
                    "Bad or missing data type in the setup file (Line 1).\n(Be sure the data in the file is "
