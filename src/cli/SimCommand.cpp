@@ -4,6 +4,7 @@
 #include "sim/K37Simulator.h"
 #include "sim/PtyServer.h"
 
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 
@@ -34,7 +35,7 @@ bool readOptions(QStringList arguments, sim::K37Profile& profile) {
         } else if (option == QLatin1String("--battery-volts")) {
             bool ok = false;
             profile.batteryVolts = value.toDouble(&ok);
-            if (!ok || profile.batteryVolts < 0.0)
+            if (!ok || !std::isfinite(profile.batteryVolts) || profile.batteryVolts < 0.0)
                 return false;
         } else {
             return false;

@@ -1,6 +1,7 @@
 #include "sim/MeterCommand.h"
 
 #include <QByteArrayView>
+#include <cmath>
 
 namespace orvik::sim {
 
@@ -78,7 +79,8 @@ std::optional<int> MeterCommand::integerArgument() const {
 std::optional<double> MeterCommand::numberArgument() const {
     bool ok = false;
     const double value = argument.toDouble(&ok);
-    return ok ? std::optional(value) : std::nullopt;
+    // "nan" and "inf" parse, but no setting of a meter holds them.
+    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
 }
 
 } // namespace orvik::sim

@@ -84,7 +84,9 @@ TEST(MeterState, SettingsReadBackAsTheyWereSet) {
     }
     for (const char* outOfRange : {"S145,7", "S 148,8", "S46,3", "S143,3", "S 51,2", "S46,x"})
         EXPECT_EQ(host.exchange(outOfRange), meter_error::OutOfRange) << outOfRange;
-    EXPECT_EQ(host.exchange("S227,150.0"), meter_error::ValueNotAvailable);
+    for (const char* notAValue : {"S227,150.0", "S227,nan", "S227,-inf"})
+        EXPECT_EQ(host.exchange(notAValue), meter_error::ValueNotAvailable) << notAValue;
+    EXPECT_EQ(host.exchange("Q227"), "-1.20");
 }
 
 TEST(MeterState, AGainChangeAcrossRangesDelaysReadinessLongest) {

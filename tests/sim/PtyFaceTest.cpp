@@ -82,11 +82,13 @@ TEST_F(PtyFace, TakesIdentityFirmwareAndBatteryFromTheCommandLine) {
 }
 
 TEST(PtyFaceArguments, ABadArgumentIsAUsageError) {
-    QProcess process;
-    process.start(CliPath, {QStringLiteral("sim"), QStringLiteral("--battery-volts"), QStringLiteral("many")});
-    ASSERT_TRUE(process.waitForFinished(5000));
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().contains("usage: sim"));
+    for (const char* volts : {"many", "nan", "inf"}) {
+        QProcess process;
+        process.start(CliPath, {QStringLiteral("sim"), QStringLiteral("--battery-volts"), QString::fromLatin1(volts)});
+        ASSERT_TRUE(process.waitForFinished(5000)) << volts;
+        EXPECT_EQ(process.exitCode(), 2) << volts;
+        EXPECT_TRUE(process.readAllStandardError().contains("usage: sim")) << volts;
+    }
 }
 
 } // namespace
