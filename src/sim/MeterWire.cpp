@@ -15,6 +15,9 @@ namespace {
 constexpr int MaximumLine = 250;
 constexpr char Xon = 17;
 constexpr char Xoff = 19;
+// The meter's transmitter holds this much; what does not fit is lost, as on the real meter. Room for the
+// largest block with its reply, so a host that waits for its answers never loses one.
+constexpr int TransmitBufferBytes = 4096;
 
 // A byte sent at one rate and received at another arrives as noise; noise with the top bit set is dropped by
 // both ends' line assembly, which is how a rate mismatch looks on a real line: nothing sensible gets through.
@@ -77,7 +80,7 @@ void MeterWire::answerLine(const QByteArray& line, double atMs) {
     const char received = line.back();
     const QByteArray text = line.chopped(1);
     if (takeFault(m_faults.noReply, text)) {
-        m_transcript.push_back({text, {}, false});
+        record({text, {}, false});
         return;
     }
     MeterResponse response;
@@ -90,7 +93,7 @@ void MeterWire::answerLine(const QByteArray& line, double atMs) {
     } else {
         response.text = meter_error::UnknownCommand;
     }
-    m_transcript.push_back({text, response.silent ? QByteArray() : response.text, !response.silent});
+    record({text, response.silent ? QByteArray() : response.text, !response.silent});
     qCDebug(lcSimWire) << "command" << text << "reply" << response.text;
     if (response.silent)
         return;
@@ -126,7 +129,24 @@ QByteArray MeterWire::respond(const QByteArray& text, char checksum, const Meter
     return line;
 }
 
+void MeterWire::record(Exchange exchange) {
+    if (m_transcript.size() == TranscriptLimit)
+        m_transcript.pop_front();
+    m_transcript.push_back(std::move(exchange));
+}
+
+int MeterWire::unsentBytes(double atMs) const {
+    int count = 0;
+    for (auto s = m_outgoing.rbegin(); s != m_outgoing.rend() && s->atMs > atMs; ++s)
+        ++count;
+    return count;
+}
+
+// Noise on the line makes the meter answer every garbled line with an error; a full transmitter drops what
+// no longer fits instead of queueing minutes of error replies ahead of the next real answer.
 void MeterWire::send(const QByteArray& bytes, double startMs, double perByteMs) {
+    if (unsentBytes(startMs) + bytes.size() > TransmitBufferBytes)
+        return;
     double at = std::max(startMs, m_sendFreeAt);
     for (const char byte : bytes) {
         at += perByteMs;
@@ -160,13 +180,17 @@ void MeterWire::hostFlushReceived(qint64 nowMs) {
         m_outgoing.pop_front();
 }
 
-void MeterWire::hostBreak() {
+void MeterWire::hostBreak(qint64 nowMs) {
     m_line.clear();
     m_overflow = false;
+    const auto now = static_cast<double>(nowMs);
+    while (!m_outgoing.empty() && m_outgoing.back().atMs > now)
+        m_outgoing.pop_back();
+    m_sendFreeAt = std::min(m_sendFreeAt, now);
     m_meter.lineBreak();
 }
 
-QByteArray MeterWire::formatTranscript(const std::vector<Exchange>& exchanges) {
+QByteArray MeterWire::formatTranscript(const std::deque<Exchange>& exchanges) {
     const auto readable = [](const QByteArray& text) {
         QByteArray out;
         for (const char c : text) {

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QtGlobal>
 #include <deque>
-#include <vector>
 
 namespace orvik::sim {
 
@@ -30,7 +29,8 @@ public:
     int hostAvailable(qint64 nowMs) const;
     int hostUnsent(qint64 nowMs) const;
     void hostFlushReceived(qint64 nowMs);
-    void hostBreak();
+    // A break resets the meter's line: the half-received command and whatever it has not sent yet are gone.
+    void hostBreak(qint64 nowMs);
     // A port opened on the line; the number identifies it to disconnect().
     int connect();
     // The port closed: a half-received line and bytes still in flight are gone. A handle that was replaced by a
@@ -40,11 +40,13 @@ public:
     int replyDelayMs = 10;
     bool paceBytes = true;
     WireFaults& faults() { return m_faults; }
-    const std::vector<Exchange>& transcript() const { return m_transcript; }
+    // The latest exchanges, at most TranscriptLimit of them: a simulator left running for days must not grow.
+    const std::deque<Exchange>& transcript() const { return m_transcript; }
+    static constexpr std::size_t TranscriptLimit = 10000;
     void clearTranscript() { m_transcript.clear(); }
     // One exchange a line, "command -> reply", control characters as <BEL>, <XON>..., an unanswered command as
     // "command -> (no reply)": the form of golden transcripts.
-    static QByteArray formatTranscript(const std::vector<Exchange>& exchanges);
+    static QByteArray formatTranscript(const std::deque<Exchange>& exchanges);
 
 private:
     struct Scheduled {
@@ -58,6 +60,8 @@ private:
     void send(const QByteArray& bytes, double startMs, double byteMs);
     double byteMs(int baud) const { return paceBytes ? 10000.0 / baud : 0.0; }
     bool takeFault(int& counter, const QByteArray& text);
+    void record(Exchange exchange);
+    int unsentBytes(double atMs) const;
 
     K37Meter& m_meter;
     WireFaults m_faults;
@@ -68,7 +72,7 @@ private:
     int m_lastHostBaud = 9600;
     int m_connection = 0;
     std::deque<Scheduled> m_outgoing;
-    std::vector<Exchange> m_transcript;
+    std::deque<Exchange> m_transcript;
 };
 
 } // namespace orvik::sim

@@ -89,7 +89,7 @@ void SimulatedSerialDevice::rxFlush() {
 
 void SimulatedSerialDevice::sendBreak(int) {
     if (m_open)
-        m_wire->hostBreak();
+        m_wire->hostBreak(m_clock.milliseconds());
 }
 
 } // namespace orvik::sim

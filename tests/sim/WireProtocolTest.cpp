@@ -156,3 +156,43 @@ TEST(WireProtocol, RecordsATranscriptOfEveryExchange) {
 }
 
 } // namespace
+
+namespace {
+
+// 200 kB of line noise, each garbled line answered with an error reply by the meter.
+QByteArray lineNoise() {
+    QByteArray noise;
+    while (noise.size() < 200 * 1024)
+        noise += "~garble~\r";
+    return noise;
+}
+
+TEST(WireProtocol, NoiseCannotQueueMoreThanTheTransmitterHolds) {
+    for (const bool sendBreak : {false, true}) {
+        SCOPED_TRACE(sendBreak ? "break" : "quiet line");
+        SimHost host;
+        host.device.write(lineNoise());
+        host.wait(230000); // the noise itself takes 3.6 minutes at 9600 baud
+        if (sendBreak)
+            host.device.sendBreak(250);
+        else
+            host.wait(5000); // a full transmitter drains in well under this
+        EXPECT_EQ(host.exchange("R90"), "3.610");
+    }
+}
+
+TEST(WireProtocol, TheTranscriptKeepsOnlyTheLatestExchanges) {
+    SimHost host;
+    host.simulator.wire().replyDelayMs = 0;
+    QByteArray commands;
+    for (std::size_t n = 0; n < MeterWire::TranscriptLimit + 5; ++n)
+        commands += "Q99" + QByteArray(1, commandChecksum("Q99")) + '\r';
+    host.device.write(commands);
+    host.wait(60000);
+    EXPECT_EQ(host.exchange("R90"), "3.610");
+    const auto& transcript = host.simulator.wire().transcript();
+    ASSERT_EQ(transcript.size(), MeterWire::TranscriptLimit);
+    EXPECT_EQ(transcript.back().command, "R90");
+}
+
+} // namespace
