@@ -72,7 +72,7 @@ TEST_F(KindRun, SilentToneIsAFrequencyTooLow) {
         EXPECT_EQ(c.selectedRun ? p.measureSelected({0}) : p.measureAll(), Status::Cancelled);
         ASSERT_EQ(t.messages.texts().size(), 1);
         EXPECT_EQ(t.messages.texts().front(), c.question);
-        EXPECT_EQ(p.blocks().tone[2].frequency, 0.0f);
+        EXPECT_EQ(float(p.blocks().tone[2].frequency), 0.0f);
     }
 }
 
@@ -126,8 +126,8 @@ TEST_F(KindRun, CancelledFmReadingKeepsOrRestoresAsTheTechnicianSays) {
         armed = true;
         EXPECT_EQ(p.measureAll(), Status::Cancelled);
         EXPECT_EQ(t.messages.count("Do you wish to save your new readings?"), 1);
-        EXPECT_EQ(p.blocks().fm[2].carrier != earlier.carrier, c.kept) << int(c.save);
-        EXPECT_EQ(p.blocks().fm[5].carrier, 0.0f); // the run ended at the cancelled point
+        EXPECT_EQ(float(p.blocks().fm[2].carrier) != float(earlier.carrier), c.kept) << int(c.save);
+        EXPECT_EQ(float(p.blocks().fm[5].carrier), 0.0f); // the run ended at the cancelled point
     }
 }
 
@@ -153,8 +153,8 @@ TEST_F(KindRun, MeasureSelectedTakesTheRowsFrequencies) {
     EXPECT_TRUE(technician.followed().isEmpty());
     EXPECT_EQ(p.measureSelected({1, 4}), 0); // 250 and 1000 Hz
     EXPECT_EQ(technician.followed(), (QStringList{"Set 70 dBHL Left at 250 Hz", "Set 70 dBHL Left at 1000 Hz"}));
-    EXPECT_GT(p.blocks().tone[5].spl, NotMeasuredLimit);
-    EXPECT_EQ(p.blocks().tone[2].spl, 0.0f);
+    EXPECT_GT(float(p.blocks().tone[5].spl), NotMeasuredLimit);
+    EXPECT_EQ(float(p.blocks().tone[2].spl), 0.0f);
 }
 
 TEST_F(KindRun, AppliedCorrectionsAddTheirColumns) {
