@@ -14,8 +14,8 @@ constexpr int FundamentalTries = 20;
 constexpr double LowestFundamentalHz = 75.0;
 constexpr double FundamentalPauseSeconds = 0.5;
 constexpr FreqIndex At630Hz = freqIndexOf(630.0f);
-// Below these thresholds the 2 kHz bandwidth resolves the harmonics finely enough; from them on it would cut
-// them off. At 630 Hz it still holds the 2nd and 3rd harmonic, and is widened before the 4th.
+// Up to 315 Hz all five harmonics lie within the 2 kHz bandwidth, whose finer lines keep them apart; from 400 Hz
+// up it would cut them off. At 630 Hz it still holds the 2nd and 3rd and is widened before the 4th.
 constexpr int NarrowThreshold630Hz = 10;
 constexpr int NarrowThreshold = 7;
 constexpr FreqIndex FirstWithoutThirdAndFourth = freqIndexOf(6000.0f);
