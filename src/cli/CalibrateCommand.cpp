@@ -38,15 +38,17 @@ bool readList(const QString& text, const QStringList& names, const QList<T>& val
 }
 
 bool readTests(const QString& text, CalibrationRequest& request, QString& error) {
-    QList<int> indices;
+    // Keys, not test numbers, say what runs: one test of the sheet may serve two keys (earphone and bone
+    // vibrator distortion).
+    QStringList keys;
     for (const QString& key : text.split(u',')) {
         const RegisteredTest* test = findRegisteredTest(key);
         if (!test) {
             error = QStringLiteral("unknown test \"%1\" (known: %2)").arg(key, registeredTestKeys().join(u' '));
             return false;
         }
-        if (!indices.contains(test->test)) {
-            indices << test->test;
+        if (!keys.contains(test->key)) {
+            keys << test->key;
             request.tests << *test;
         }
     }

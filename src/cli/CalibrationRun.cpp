@@ -6,6 +6,7 @@
 #include "measure/MeterCalibrationCheck.h"
 #include "measure/TestSheetController.h"
 #include "meter/Status.h"
+#include "model/ConditionsCheck.h"
 #include "model/FixedText.h"
 #include "model/TransducersInUse.h"
 #include "shell/DemoBench.h"
@@ -150,6 +151,14 @@ int CalibrationRun::run() {
     }
 
     TestSheetController sheet(record, link, {}, [] { return false; });
+    // The technician at the bench confirms the conditions the dialog would propose for the maker's mastoid (the
+    // record's own, or the defaults for a temperature outside its range), as an OK in the window does.
+    sheet.conditions = {.ask = [](TestSetup& setup) {
+                            storeConditions(setup, proposedConditions(setup));
+                            return true;
+                        },
+                        .asked = [&document] { return document.conditionsAsked(); },
+                        .markAsked = [&document] { document.setConditionsAsked(true); }};
     for (const RegisteredTest& test : m_request.tests)
         if (!runTest(sheet, bench, test))
             return 1;

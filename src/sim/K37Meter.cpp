@@ -61,9 +61,10 @@ QByteArray number(double value, int decimals) {
 }
 
 // Relative harmonic levels have two integer digits on the meter's display; a level 100 dB or more down
-// keeps only the last two, which is why "-05.3" means -105.3 dB.
+// keeps only the last two, which is why "-05.3" means -105.3 dB. The analysis resolves nothing beyond 110 dB
+// below the fundamental, so the hundreds never need more than that one wrap: a deeper line reads -109.9.
 QByteArray relativeLevel(double db) {
-    db = std::max(db, -199.9);
+    db = std::max(db, -109.9);
     if (db <= -100.0)
         return QString::asprintf("-%04.1f", -db - 100.0).toLatin1();
     return number(db, 1);
