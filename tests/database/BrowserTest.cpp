@@ -148,6 +148,10 @@ TEST_F(Browser, IdsBeyondThirtyTwoBitsNameTheirOwnRows) {
     EXPECT_EQ(fixedText(doc.record().setup.audModel), QStringLiteral("MA41"));
     ASSERT_TRUE(doc.loadRecord(High));
     EXPECT_EQ(doc.record().setup.temperature, 19.5f);
+
+    services.messages.answer(QStringLiteral("Do you really want to delete highlighted"), MessageAnswer::Yes);
+    EXPECT_TRUE(browser.remove(-1, High));
+    EXPECT_EQ(ids(browser.searchAudiometric({})), (Ids{1, 3, High + 1}));
 }
 
 TEST_F(Browser, ADateNoCalendarHoldsListsAsBlank) {
