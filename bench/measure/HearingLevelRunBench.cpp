@@ -86,4 +86,6 @@ void BM_HearingLevelMeasureAll(benchmark::State& state) {
 BENCHMARK(BM_HearingLevelMeasureAll)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return orvik::bench::runWithApplication(argc, argv);
+}

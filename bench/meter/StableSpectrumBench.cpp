@@ -47,4 +47,6 @@ void BM_StableSpectrumAt9600(benchmark::State& state) {
 BENCHMARK(BM_StableSpectrumAt9600)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return orvik::bench::runWithApplication(argc, argv);
+}
