@@ -69,11 +69,7 @@ void MeterWire::receive(char byte, double atMs) {
 }
 
 bool MeterWire::takeFault(int& counter, const QByteArray& text) {
-    if (counter == 0 || !m_faults.appliesTo(text))
-        return false;
-    if (counter > 0)
-        --counter;
-    return true;
+    return m_faults.appliesTo(text) && strike(counter);
 }
 
 void MeterWire::answerLine(const QByteArray& line, double atMs) {

@@ -9,7 +9,7 @@ namespace orvik::sim {
 namespace {
 constexpr std::array<int, 12> SupportedRates{300,   600,   1200,  2400,  4800,  9600,
                                              14400, 19200, 28800, 38400, 57600, 115200};
-}
+} // namespace
 
 SimulatedSerialDevice::SimulatedSerialDevice(MeterWire* wire, Clock& clock) : m_wire(wire), m_clock(clock) {}
 
@@ -20,6 +20,8 @@ SimulatedSerialDevice::~SimulatedSerialDevice() {
 int SimulatedSerialDevice::open(int, int) {
     if (!m_wire)
         return Status::PortNotAvailable;
+    if (strike(m_wire->faults().failedOpens))
+        return Status::PortOpenFailed;
     m_open = true;
     m_connection = m_wire->connect();
     return 0;
@@ -62,6 +64,8 @@ int SimulatedSerialDevice::setBaudRate(int baud) {
 int SimulatedSerialDevice::write(const QByteArray& bytes) {
     if (!m_open)
         return Status::DeviceError;
+    if (strike(m_wire->faults().failedWrites))
+        return Status::WriteFailed;
     m_wire->hostWrite(bytes, m_clock.milliseconds(), m_baud);
     return static_cast<int>(bytes.size());
 }

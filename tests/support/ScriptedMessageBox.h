@@ -24,6 +24,9 @@ public:
     ScriptedMessageBox& answerMatching(const QRegularExpression& pattern, MessageAnswer answer, int times = -1);
     // Acknowledges every OK-only message without a rule of its own.
     ScriptedMessageBox& acknowledgeAll(bool on = true);
+    // Gives every question without a rule of its own the answer that stops, as a technician giving up would,
+    // without failing the test.
+    ScriptedMessageBox& stopEveryQuestion(bool on = true);
 
     MessageAnswer show(const QString& text, MessageButtons buttons, const QString& caption) override;
 
@@ -41,6 +44,7 @@ private:
     std::vector<Rule> m_rules;
     std::vector<Shown> m_shown;
     bool m_acknowledgeAll = false;
+    bool m_stopEveryQuestion = false;
 };
 
 } // namespace orvik::test
