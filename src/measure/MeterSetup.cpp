@@ -218,12 +218,21 @@ int setFftBandwidth(MeterLink& link, int frequencyIndex, int thresholdIndex, Pro
         return Status::Cancelled;
     meter.stop();
     meter.waitStoppedAfter("M7,1");
-    if (meter.setBandwidth(wanted) < 0)
+    // A run that ends on a meter failure says so; only the technician's own Cancel ends it quietly.
+    if (const int status = meter.setBandwidth(wanted); status < 0) {
+        link.messages().show(QStringLiteral("Unable to set the bandwidth on the K37 (error %1)").arg(status));
         return Status::Cancelled;
+    }
     meter.run();
     if (cancelledAfter(QStringLiteral("Waiting for the K37 to stabilize")))
         return Status::Cancelled;
-    if (waitForMeterReady(meter, false, progress) < 0 || (progress && progress->checkCancelButton()))
+    if (const int status = waitForMeterReady(meter, false, progress); status < 0) {
+        if (status != Status::Cancelled)
+            link.messages().show(
+                QStringLiteral("The K37 did not become ready after the bandwidth change (error %1)").arg(status));
+        return Status::Cancelled;
+    }
+    if (progress && progress->checkCancelButton())
         return Status::Cancelled;
     return 0;
 }
