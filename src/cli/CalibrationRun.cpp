@@ -95,16 +95,16 @@ void printPage(const RegisteredTest& test, TransducerKind transducer, Channel ea
         const QString point =
             row.point.isEmpty() ? QString::asprintf("%g", double(frequencyHz(row.frequency))) : row.point;
         for (const JudgedValue& value : row.judgedValues)
-            out << "point " << test.key << '.' << value.key << ' ' << where << ' ' << point << ' ' << value.value
-                << ' ' << verdictWord(value.verdict) << '\n';
+            out << "point " << test.outputName() << '.' << value.key << ' ' << where << ' ' << point << ' '
+                << value.value << ' ' << verdictWord(value.verdict) << '\n';
         if (row.judgedValues.isEmpty() && row.verdict != RowVerdict::NotJudged)
-            out << "point " << test.key << ' ' << where << ' ' << point << ' ' << row.judgedValue << ' '
+            out << "point " << test.outputName() << ' ' << where << ' ' << point << ' ' << row.judgedValue << ' '
                 << verdictWord(row.verdict) << '\n';
     }
     const char* verdict = list.verdict == PageVerdict::AllPass    ? "PASS"
                           : list.verdict == PageVerdict::AnyFails ? "FAIL"
                                                                   : "NONE";
-    out << "page " << test.key << ' ' << where << ' ' << verdict << '\n';
+    out << "page " << test.outputName() << ' ' << where << ' ' << verdict << '\n';
 }
 
 class CalibrationRun {
@@ -116,6 +116,12 @@ public:
 private:
     bool runTest(TestSheetController& sheet, DemoBench& bench, const RegisteredTest& test);
     QList<TransducerKind> transducersOf(const RegisteredTest& test) const;
+    // A page of both channels (the binaural sound field) runs when both ears are chosen.
+    bool runsOnEars(Channel channel) const {
+        return channel == Channel::Both
+                   ? m_request.ears.contains(Channel::Left) && m_request.ears.contains(Channel::Right)
+                   : m_request.ears.contains(channel);
+    }
 
     const CalibrationRequest& m_request;
     RunServices& m_services;
@@ -150,6 +156,9 @@ int CalibrationRun::run() {
     }
 
     TestSheetController sheet(record, link, {}, [] { return false; });
+    sheet.conditions = {.ask = sim::DialFollowingMessageBox::acceptConditions,
+                        .asked = [&document] { return document.conditionsAsked(); },
+                        .markAsked = [&document] { document.setConditionsAsked(true); }};
     for (const RegisteredTest& test : m_request.tests)
         if (!runTest(sheet, bench, test))
             return 1;
@@ -180,7 +189,7 @@ bool CalibrationRun::runTest(TestSheetController& sheet, DemoBench& bench, const
         bench.placeTransducer(transducer);
         QList<int> pagesRun;
         for (int page : test.runnablePages(transducer)) {
-            if (!m_request.ears.contains(sheet.pages()[page].channel))
+            if (!runsOnEars(sheet.pages()[page].channel))
                 continue;
             sheet.setActivePage(page);
             const int status = sheet.measureAll();
@@ -196,7 +205,7 @@ bool CalibrationRun::runTest(TestSheetController& sheet, DemoBench& bench, const
             printPage(test, transducer, sheet.pages()[page].channel, sheet.measurementPage(page)->list(), m_out);
         const AudiometerRecord& record = m_services.document.record();
         const int status = record.header.testStatus[test.test][int(transducer)];
-        m_out << "summary " << test.key << ' ' << transducerKey(transducer) << ' '
+        m_out << "summary " << test.outputName() << ' ' << transducerKey(transducer) << ' '
               << summaryStatusText(status, transducerInUse(record.setup, transducer)).trimmed() << '\n';
     }
     return true;
@@ -208,7 +217,15 @@ QString transducerKey(TransducerKind transducer) {
 }
 
 QString earKey(Channel channel) {
-    return channel == Channel::Left ? QStringLiteral("left") : QStringLiteral("right");
+    switch (channel) {
+    case Channel::Left:
+        return QStringLiteral("left");
+    case Channel::Right:
+        return QStringLiteral("right");
+    case Channel::Both:
+        break;
+    }
+    return QStringLiteral("both");
 }
 
 int runCalibration(const CalibrationRequest& request, QTextStream& out, QTextStream& err, qint64* elapsedMs) {

@@ -12,6 +12,9 @@ const std::map<PageKind, PageMaker>& makers() {
         {PageKind::Tone, makeTonePage},
         {PageKind::Pulse, makePulsePage},
         {PageKind::CrossTalk, makeCrossTalkPage},
+        {PageKind::BoneLevel, makeBoneLevelPage},
+        {PageKind::SoundField, makeSoundFieldPage},
+        {PageKind::BinauralSoundField, makeSoundFieldPage},
     };
     return table;
 }
