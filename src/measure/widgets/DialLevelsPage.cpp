@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -28,7 +29,9 @@ QSpinBox* dialField() {
 DialLevelsPage::DialLevelsPage(DialLevelEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor) {
     const bool bone = editor.range() == DialLevelRange::Bone;
     auto* layout = new QVBoxLayout(this);
-    auto* grid = new QGridLayout;
+    // The fields scroll, so that the sheet keeps its size with the 25 low-frequency dials in it.
+    auto* fields = new QWidget;
+    auto* grid = new QGridLayout(fields);
     const QList<FreqIndex> frequencies = editor.frequencies();
     for (int n = 0; n < frequencies.size(); ++n) {
         const FreqIndex i = frequencies[n];
@@ -39,7 +42,10 @@ DialLevelsPage::DialLevelsPage(DialLevelEditor& editor, QWidget* parent) : QWidg
         grid->addWidget(field, row, column + 1);
         connect(field, &QSpinBox::valueChanged, this, [this, i](int value) { m_editor.setLevel(i, value); });
     }
-    layout->addLayout(grid);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(fields);
+    layout->addWidget(scroll, 1);
 
     auto* buttons = new QHBoxLayout;
     if (bone) {
@@ -72,7 +78,6 @@ DialLevelsPage::DialLevelsPage(DialLevelEditor& editor, QWidget* parent) : QWidg
     buttons->addWidget(save);
     buttons->addStretch();
     layout->addLayout(buttons);
-    layout->addStretch();
     showLevels();
 }
 

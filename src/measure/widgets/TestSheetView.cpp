@@ -86,7 +86,8 @@ TestSheetController* TestSheetView::sheet() const {
 }
 
 QPushButton* TestSheetView::button(const QString& text) const {
-    for (QPushButton* b : findChildren<QPushButton*>())
+    // The sheet's own buttons only: a page has buttons of the same names (the input-level tabs' "Save").
+    for (QPushButton* b : m_buttons->findChildren<QPushButton*>())
         if (QString(b->text()).remove(u'&') == text)
             return b;
     return nullptr;
