@@ -2,10 +2,13 @@
 #include "TestServices.h"
 #include "core/Settings.h"
 #include "measure/BoneLevelList.h"
+#include "measure/ConditionsQuestion.h"
 #include "measure/DialLevelEditor.h"
 #include "measure/SoundFieldList.h"
 #include "model/AudiometerRecord.h"
 #include "model/InputLevelSettings.h"
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -167,4 +170,37 @@ TEST(DialLevels, BoneDefaultsLockTheFieldsAndSaveIsRemembered) {
     EXPECT_EQ(record.results.inputLevels.hearingLevel[1].level[5], 20);
     EXPECT_EQ(t.settings.readInt(Section::Settings, QStringLiteral("BoneHL Input RFREQ_250"), 0), 20);
     EXPECT_EQ(t.settings.readInt(Section::Settings, InputLevelSettings::boneHearingLevelName(24), 0), 40);
+}
+
+// The Adjust display asks with the maker's mastoid below 17 °C only; a cancel leaves the defaults, not the cold.
+TEST(AdjustConditions, AskedBelowTheMastoidsRangeAndDefaultedOnCancel) {
+    const struct {
+        const char* maker;
+        float temperature;
+        bool answer; // OK stores 20.0 °C
+        bool asked;
+        float stored;
+    } cases[] = {
+        {"Veltan Quirn", 16.0f, false, true, 23.0f}, {"Veltan Quirn", 16.0f, true, true, 20.0f},
+        {"Veltan Quirn", 17.0f, true, false, 17.0f}, {"Brook Acoustics", 10.0f, true, false, 10.0f},
+    };
+    for (const auto& c : cases) {
+        TestSetup setup{};
+        std::strncpy(setup.instruments.mastoid.identity.manufacturer, c.maker, 20);
+        setup.temperature = c.temperature;
+        int asks = 0;
+        ConditionsQuestion question;
+        question.ask = [&](TestSetup& s) {
+            ++asks;
+            s.temperature = 20.0f;
+            return c.answer;
+        };
+        EXPECT_EQ(askAdjustConditions(question, setup), c.asked) << c.maker << ' ' << c.temperature;
+        EXPECT_EQ(asks, c.asked ? 1 : 0);
+        EXPECT_EQ(setup.temperature, c.stored) << c.maker << ' ' << c.temperature;
+        if (c.asked && !c.answer) {
+            EXPECT_EQ(setup.humidity, 50);
+            EXPECT_EQ(setup.pressure, 760.0f);
+        }
+    }
 }

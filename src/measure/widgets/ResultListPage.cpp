@@ -86,6 +86,8 @@ QList<int> ResultListPage::selectedRows() const {
 
 void ResultListPage::refill() {
     const ResultList& list = m_page.list();
+    // The technician's selection outlives a refill (a placement or angle change, a point measured).
+    const QList<int> selected = selectedRows();
     m_table->clear();
     m_table->setColumnCount(int(list.columns.size()));
     m_table->setHorizontalHeaderLabels(list.columns);
@@ -102,6 +104,10 @@ void ResultListPage::refill() {
         }
     }
     m_table->resizeColumnsToContents();
+    for (int row : selected)
+        if (row < m_table->rowCount())
+            m_table->selectionModel()->select(m_table->model()->index(row, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     if (m_page.measuringIndex() >= 0) {
         for (int r = 0; r < list.rows.size(); ++r)
             if (list.rows[r].frequency == m_page.measuringIndex())

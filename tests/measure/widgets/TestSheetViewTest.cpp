@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -337,6 +338,22 @@ TEST_F(TestSheetViewTest, SpeakerAndBonePagesRunAtTheTypedLevelsAndReachTheStatu
     EXPECT_TRUE(followed.contains("Set  ***FM*** 50 dBHL at 1000 Hz"));
     EXPECT_TRUE(followed.contains("Set 50 dBHL at 1000.0 Hz"));
     EXPECT_EQ(database.record().results.soundField[0][2].dialHl[12], 50);
+
+    // "Forehead" judges the same force levels against another RETFL, and the selection stays.
+    sheet->transducerList()->setCurrentRow(1);
+    auto* bone = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+    ASSERT_NE(bone, nullptr);
+    bone->table()->selectRow(2);
+    const QString deviation = bone->table()->item(2, 3)->text();
+    QRadioButton* forehead = nullptr;
+    for (QRadioButton* button : bone->findChildren<QRadioButton*>())
+        if (button->text() == QLatin1String("Forehead"))
+            forehead = button;
+    ASSERT_NE(forehead, nullptr);
+    forehead->click();
+    EXPECT_EQ(bone->selectedRows(), QList<int>{2});
+    EXPECT_NE(bone->table()->item(2, 3)->text(), deviation);
+    EXPECT_EQ(bone->table()->verticalHeaderItem(2)->text(), "FAIL");
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
