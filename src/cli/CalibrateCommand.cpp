@@ -3,6 +3,8 @@
 #include "cli/CalibrationRun.h"
 #include "cli/CliCommand.h"
 
+#include <algorithm>
+
 namespace orvik::cli {
 
 namespace {
@@ -38,18 +40,18 @@ bool readList(const QString& text, const QStringList& names, const QList<T>& val
 }
 
 bool readTests(const QString& text, CalibrationRequest& request, QString& error) {
-    // Keys, not test numbers, say what runs: one test of the sheet may serve two keys (earphone and bone
-    // vibrator distortion).
-    QStringList keys;
     for (const QString& key : text.split(u',')) {
-        const RegisteredTest* test = findRegisteredTest(key);
-        if (!test) {
+        const std::vector<RegisteredTest> tests = registeredTestsWithKey(key);
+        if (tests.empty()) {
             error = QStringLiteral("unknown test \"%1\" (known: %2)").arg(key, registeredTestKeys().join(u' '));
             return false;
         }
-        if (!keys.contains(test->key)) {
-            keys << test->key;
-            request.tests << *test;
+        for (const RegisteredTest& test : tests) {
+            const bool listed = std::any_of(request.tests.cbegin(), request.tests.cend(), [&test](const auto& chosen) {
+                return chosen.key == test.key && chosen.test == test.test;
+            });
+            if (!listed)
+                request.tests << test;
         }
     }
     return true;

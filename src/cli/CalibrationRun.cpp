@@ -96,16 +96,16 @@ void printPage(const RegisteredTest& test, TransducerKind transducer, Channel ea
         const QString point =
             row.point.isEmpty() ? QString::asprintf("%g", double(frequencyHz(row.frequency))) : row.point;
         for (const JudgedValue& value : row.judgedValues)
-            out << "point " << test.key << '.' << value.key << ' ' << where << ' ' << point << ' ' << value.value
-                << ' ' << verdictWord(value.verdict) << '\n';
+            out << "point " << test.outputName() << '.' << value.key << ' ' << where << ' ' << point << ' '
+                << value.value << ' ' << verdictWord(value.verdict) << '\n';
         if (row.judgedValues.isEmpty() && row.verdict != RowVerdict::NotJudged)
-            out << "point " << test.key << ' ' << where << ' ' << point << ' ' << row.judgedValue << ' '
+            out << "point " << test.outputName() << ' ' << where << ' ' << point << ' ' << row.judgedValue << ' '
                 << verdictWord(row.verdict) << '\n';
     }
     const char* verdict = list.verdict == PageVerdict::AllPass    ? "PASS"
                           : list.verdict == PageVerdict::AnyFails ? "FAIL"
                                                                   : "NONE";
-    out << "page " << test.key << ' ' << where << ' ' << verdict << '\n';
+    out << "page " << test.outputName() << ' ' << where << ' ' << verdict << '\n';
 }
 
 class CalibrationRun {
@@ -117,6 +117,12 @@ public:
 private:
     bool runTest(TestSheetController& sheet, DemoBench& bench, const RegisteredTest& test);
     QList<TransducerKind> transducersOf(const RegisteredTest& test) const;
+    // A page of both channels (the binaural sound field) runs when both ears are chosen.
+    bool runsOnEars(Channel channel) const {
+        return channel == Channel::Both
+                   ? m_request.ears.contains(Channel::Left) && m_request.ears.contains(Channel::Right)
+                   : m_request.ears.contains(channel);
+    }
 
     const CalibrationRequest& m_request;
     RunServices& m_services;
@@ -151,12 +157,7 @@ int CalibrationRun::run() {
     }
 
     TestSheetController sheet(record, link, {}, [] { return false; });
-    // The technician at the bench confirms the conditions the dialog would propose for the maker's mastoid (the
-    // record's own, or the defaults for a temperature outside its range), as an OK in the window does.
-    sheet.conditions = {.ask = [](TestSetup& setup) {
-                            storeConditions(setup, proposedConditions(setup));
-                            return true;
-                        },
+    sheet.conditions = {.ask = sim::DialFollowingMessageBox::acceptConditions,
                         .asked = [&document] { return document.conditionsAsked(); },
                         .markAsked = [&document] { document.setConditionsAsked(true); }};
     for (const RegisteredTest& test : m_request.tests)
@@ -189,7 +190,7 @@ bool CalibrationRun::runTest(TestSheetController& sheet, DemoBench& bench, const
         bench.placeTransducer(transducer);
         QList<int> pagesRun;
         for (int page : test.runnablePages(transducer)) {
-            if (!m_request.ears.contains(sheet.pages()[page].channel))
+            if (!runsOnEars(sheet.pages()[page].channel))
                 continue;
             sheet.setActivePage(page);
             const int status = sheet.measureAll();
@@ -205,7 +206,7 @@ bool CalibrationRun::runTest(TestSheetController& sheet, DemoBench& bench, const
             printPage(test, transducer, sheet.pages()[page].channel, sheet.measurementPage(page)->list(), m_out);
         const AudiometerRecord& record = m_services.document.record();
         const int status = record.header.testStatus[test.test][int(transducer)];
-        m_out << "summary " << test.key << ' ' << transducerKey(transducer) << ' '
+        m_out << "summary " << test.outputName() << ' ' << transducerKey(transducer) << ' '
               << summaryStatusText(status, transducerInUse(record.setup, transducer)).trimmed() << '\n';
     }
     return true;
@@ -217,7 +218,15 @@ QString transducerKey(TransducerKind transducer) {
 }
 
 QString earKey(Channel channel) {
-    return channel == Channel::Left ? QStringLiteral("left") : QStringLiteral("right");
+    switch (channel) {
+    case Channel::Left:
+        return QStringLiteral("left");
+    case Channel::Right:
+        return QStringLiteral("right");
+    case Channel::Both:
+        break;
+    }
+    return QStringLiteral("both");
 }
 
 int runCalibration(const CalibrationRequest& request, QTextStream& out, QTextStream& err, qint64* elapsedMs) {

@@ -1,6 +1,7 @@
 #include "measure/ConditionsQuestion.h"
 
 #include "measure/LevelCorrections.h"
+#include "model/ConditionsCheck.h"
 
 namespace orvik {
 
@@ -13,6 +14,14 @@ bool askConditionsWhenDue(const ConditionsQuestion& question, TestSetup& setup, 
     stored = true;
     if (question.markAsked)
         question.markAsked();
+    return true;
+}
+
+bool askAdjustConditions(const ConditionsQuestion& question, TestSetup& setup) {
+    if (!isMakersMastoid(setup) || !(setup.temperature < MinTemperature))
+        return false;
+    if (!question.ask || !question.ask(setup))
+        storeConditions(setup, Conditions{});
     return true;
 }
 

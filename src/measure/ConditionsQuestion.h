@@ -20,4 +20,10 @@ struct ConditionsQuestion {
 // cancelled: the run does not start. `stored` tells whether new values went into the set-up.
 bool askConditionsWhenDue(const ConditionsQuestion& question, TestSetup& setup, bool& stored);
 
+// The Adjust display's own question, asked with the maker's mastoid while the record's temperature is below the
+// mastoid's range, whether or not the session asked already: the display corrects every reading for the climate.
+// A cancel stores the default conditions (23.0 °C, 50 %, 760.0) rather than go on with a temperature the mastoid
+// tables do not cover. True when values went into the set-up.
+bool askAdjustConditions(const ConditionsQuestion& question, TestSetup& setup);
+
 } // namespace orvik

@@ -114,20 +114,27 @@ const float* mastoidResponse(const TestSetup& setup, quint16 coupler) {
     }
 }
 
-double mastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate, const MastoidTables& tables) {
+MastoidEnvironmentParts mastoidEnvironmentParts(FreqIndex index, const MastoidClimate& climate,
+                                                const MastoidTables& tables) {
     const int k = index - FirstMastoidIndex;
     if (k < 0 || k >= MastoidFrequencies)
-        return 0.0;
+        return {};
     const double t = std::clamp(climate.temperature, 17.0, 29.0);
     const MastoidTableSet& set = tables.sets[std::size_t(tableSetOf(climate.modelNumber))];
-    const double climatePart = climateTerm(set, k, t, humidityPercent(climate.humidity));
+    MastoidEnvironmentParts parts;
+    parts.humidity = climateTerm(set, k, t, humidityPercent(climate.humidity));
     const int row = std::clamp(int(t + 0.5 - 17.0), 0, MastoidTemperatureRows - 1);
-    const double temperaturePart = set.temperature[std::size_t(row)][k];
+    parts.temperature = set.temperature[std::size_t(row)][k];
     const int column = pressureColumn(climate.coupler);
-    const double pressurePart =
+    parts.pressure =
         column < 0 ? 0.0
                    : tables.pressure[std::size_t(k)][std::size_t(column)] * (pressureKpa(climate.pressure) - 101.325);
-    return climatePart + temperaturePart + pressurePart;
+    return parts;
+}
+
+double mastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate, const MastoidTables& tables) {
+    const MastoidEnvironmentParts parts = mastoidEnvironmentParts(index, climate, tables);
+    return parts.humidity + parts.temperature + parts.pressure;
 }
 
 MastoidClimate mastoidClimateOf(const TestSetup& setup, quint16 coupler) {
@@ -147,16 +154,8 @@ double microphoneCorrection(TransducerKind transducer, FreqIndex index, const Te
     switch (transducer) {
     case TransducerKind::SoundField:
         return 0.0;
-    case TransducerKind::BoneVibrator: {
-        const EmbeddedMastoid& mastoid = setup.instruments.mastoid;
-        const double response = mastoidResponse(setup, mastoidCoupler)[index];
-        if (isMakersMastoid(setup))
-            return response + mastoidEnvironmentCorrection(index, mastoidClimateOf(setup, mastoidCoupler));
-        const double microphone = setup.instruments.microphones[0].sensitivity;
-        if (microphone <= 0.0f || mastoid.sensitivity <= 0.0f)
-            return response; // refused by the equipment check before any measurement
-        return response - 20.0 * std::log10(20.0 * microphone / mastoid.sensitivity);
-    }
+    case TransducerKind::BoneVibrator:
+        return mastoidCorrectionParts(index, setup, mastoidCoupler).total();
     default: {
         const EmbeddedMicrophone& microphone = microphoneOfTransducer(setup, transducer);
         double correction = microphone.pressureResponse[index];
@@ -165,6 +164,23 @@ double microphoneCorrection(TransducerKind transducer, FreqIndex index, const Te
         return correction;
     }
     }
+}
+
+MastoidCorrectionParts mastoidCorrectionParts(FreqIndex index, const TestSetup& setup, quint16 mastoidCoupler) {
+    MastoidCorrectionParts parts;
+    if (!isFreqIndex(index))
+        return parts;
+    parts.mastoid = mastoidResponse(setup, mastoidCoupler)[index];
+    if (isMakersMastoid(setup)) {
+        parts.environment = mastoidEnvironmentParts(index, mastoidClimateOf(setup, mastoidCoupler));
+        return parts;
+    }
+    const double microphone = setup.instruments.microphones[0].sensitivity;
+    const double mastoid = setup.instruments.mastoid.sensitivity;
+    // Without both sensitivities the equipment check refuses the run before anything is measured.
+    if (microphone > 0.0 && mastoid > 0.0)
+        parts.mastoid -= 20.0 * std::log10(20.0 * microphone / mastoid);
+    return parts;
 }
 
 } // namespace orvik

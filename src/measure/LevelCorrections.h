@@ -57,10 +57,32 @@ struct MastoidTables {
 // twenty frequencies 250..8000 Hz the mastoid is characterised at.
 double mastoidEnvironmentCorrection(FreqIndex index, const MastoidClimate& climate,
                                     const MastoidTables& tables = MastoidTables::builtIn());
+// The three terms of that correction: the climate table's (interpolated by humidity), the temperature table's and
+// the pressure term.
+struct MastoidEnvironmentParts {
+    double humidity = 0.0;
+    double temperature = 0.0;
+    double pressure = 0.0;
+};
+MastoidEnvironmentParts mastoidEnvironmentParts(FreqIndex index, const MastoidClimate& climate,
+                                                const MastoidTables& tables = MastoidTables::builtIn());
 MastoidClimate mastoidClimateOf(const TestSetup& setup, quint16 coupler = DefaultMastoidCoupler);
 
 // What comes off a band level to give the sound pressure (or force) level the transducer produced, dB.
 double microphoneCorrection(TransducerKind transducer, FreqIndex index, const TestSetup& setup,
                      quint16 mastoidCoupler = DefaultMastoidCoupler);
+
+// The bone vibrator's correction in the parts the bone list shows; they add up to microphoneCorrection. The coupler
+// microphone has no part of its own: the mastoid's chart was measured through it.
+struct MastoidCorrectionParts {
+    double mastoid = 0.0; // the chart of the coupler in use, less the sensitivity term for another maker's mastoid
+    double microphone = 0.0;
+    MastoidEnvironmentParts environment;
+    double total() const {
+        return mastoid + microphone + environment.humidity + environment.temperature + environment.pressure;
+    }
+};
+MastoidCorrectionParts mastoidCorrectionParts(FreqIndex index, const TestSetup& setup,
+                                              quint16 mastoidCoupler = DefaultMastoidCoupler);
 
 } // namespace orvik

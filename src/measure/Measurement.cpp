@@ -82,6 +82,17 @@ QString Measurement::retryTail(bool selectedRun) {
                                         "cancel the measurement.");
 }
 
+QString Measurement::recheckQuestion(const QString& opening, const char* gap, double hz, const QString& setTo,
+                                     const char* remeasure, bool selectedRun) {
+    return opening + QLatin1String(gap) +
+           QString::asprintf("Would you like to measure again at %.0f Hz?\n(Please check the audiometer to make sure "
+                             "the signal is on\nand that it is set to",
+                             hz) +
+           setTo +
+           QStringLiteral(".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure ") +
+           QLatin1String(remeasure) + QStringLiteral(".\n") + retryTail(selectedRun);
+}
+
 QString Measurement::unstableQuestion(FreqIndex frequency, bool selectedRun) const {
     return QString::asprintf("Failed to get a stable reading. High - Low = %.2f\nWould you like to measure again at "
                              "%.0f Hz?\nClick Yes to re-measure at this frequency.\n",
@@ -97,6 +108,27 @@ bool Measurement::equipmentReady(bool gridMatters) {
     const bool askForGrid = Setting::AskForGrid.read(settings) != 0;
     return !(gridMatters && m_transducer == TransducerKind::Circumaural && askForGrid && m_gridQuestion &&
              askAboutGrid(setup, settings, *m_gridQuestion));
+}
+
+void Measurement::runPoints(const QList<FreqIndex>& points, bool selectedRun, const PointRunner& measureOne,
+                            const std::function<void()>& pointDone) {
+    RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, int(points.size()));
+    m_run = &progress;
+    int status = matchMeterTransducer(m_link, microphoneInUse(), progress);
+    int gain = 0;
+    if (status != Status::Cancelled && queryMeterGain(m_link.meter(), gain) >= 0 && gain != WorkingGain)
+        status = setMeterGain(m_link, WorkingGain, &progress);
+    if (status == Status::Cancelled)
+        cancelRun();
+    for (int n = 0; n < points.size() && m_lastStatus != Status::Cancelled; ++n) {
+        progress.startPoint(n, QString::asprintf("%.0f Hz", double(frequencyHz(points[n]))));
+        const PointOutcome outcome = measureOne(points[n], selectedRun || n == 0);
+        pointDone();
+        progress.pointDone();
+        if (outcome == PointOutcome::Cancelled)
+            break;
+    }
+    m_run = nullptr;
 }
 
 void Measurement::refill() {

@@ -82,6 +82,10 @@ public:
 
     // The retry question's tail: go on to the next frequency, or (Measure Selected) cancel.
     static QString retryTail(bool selectedRun);
+    // The question after a reading that gave nothing to store. The wordings differ slightly between the runs and
+    // the kinds of reading; each is the one the technician knows.
+    static QString recheckQuestion(const QString& opening, const char* gap, double hz, const QString& setTo,
+                                   const char* remeasure, bool selectedRun);
 
 protected:
     // The common procedure of one point: dial prompt, cursor, mode check, then attempts until one stores, the
@@ -93,6 +97,12 @@ protected:
     // The retry question after a reading that never became stable.
     QString unstableQuestion(FreqIndex frequency, bool selectedRun) const;
     void refill();
+    // One run over the points in its progress window: the meter's transducer and working gain first (a cancel
+    // there ends the run before its first dial prompt), then each point until one is cancelled. The first point
+    // of Measure All and every point of Measure Selected check the meter mode. `pointDone` follows every point.
+    using PointRunner = std::function<PointOutcome(FreqIndex, bool checkMode)>;
+    void runPoints(const QList<FreqIndex>& points, bool selectedRun, const PointRunner& measureOne,
+                   const std::function<void()>& pointDone);
     void cancelRun() { m_lastStatus = Status::Cancelled; }
     // The microphone whose model sets the meter's transducer: the one the calibration check was made with,
     // else the microphone the set-up chose for this transducer.

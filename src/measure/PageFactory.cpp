@@ -14,6 +14,9 @@ const std::map<PageKind, PageMaker>& makers() {
         {PageKind::CrossTalk, makeCrossTalkPage},
         {PageKind::Distortion, makeDistortionPage},
         {PageKind::BoneDistortion, makeBoneDistortionPage},
+        {PageKind::BoneLevel, makeBoneLevelPage},
+        {PageKind::SoundField, makeSoundFieldPage},
+        {PageKind::BinauralSoundField, makeSoundFieldPage},
     };
     return table;
 }

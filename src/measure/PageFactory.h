@@ -27,5 +27,8 @@ std::unique_ptr<Measurement> makePulsePage(const PageContext& context);
 std::unique_ptr<Measurement> makeCrossTalkPage(const PageContext& context);
 std::unique_ptr<Measurement> makeDistortionPage(const PageContext& context);
 std::unique_ptr<Measurement> makeBoneDistortionPage(const PageContext& context);
+std::unique_ptr<Measurement> makeBoneLevelPage(const PageContext& context);
+// Mono (channel Left or Right) and binaural (Both) alike; the test chooses warble tones or narrow band.
+std::unique_ptr<Measurement> makeSoundFieldPage(const PageContext& context);
 
 } // namespace orvik

@@ -29,6 +29,10 @@ QList<PageSlot> leftAndRight(PageKind kind) {
     return {{kind, QStringLiteral("Left"), Channel::Left}, {kind, QStringLiteral("Right"), Channel::Right}};
 }
 
+PageSlot binauralPage() {
+    return {PageKind::BinauralSoundField, pageKindName(PageKind::BinauralSoundField), Channel::Both};
+}
+
 QList<PageSlot> dialLevelPages() {
     return {{PageKind::LowInputLevels, pageKindName(PageKind::LowInputLevels)},
             {PageKind::HighInputLevels, pageKindName(PageKind::HighInputLevels)}};
@@ -78,8 +82,7 @@ QList<PageSlot> pagesFor(int test, TransducerKind transducer) {
         if (transducer == T::BoneVibrator)
             return {{PageKind::BoneLevel, pageKindName(PageKind::BoneLevel)},
                     {PageKind::BoneInputLevels, pageKindName(PageKind::BoneInputLevels)}};
-        return leftAndRight(PageKind::SoundField) + dialLevelPages() +
-               QList<PageSlot>{{PageKind::BinauralSoundField, pageKindName(PageKind::BinauralSoundField)}};
+        return leftAndRight(PageKind::SoundField) + dialLevelPages() + QList<PageSlot>{binauralPage()};
     case 1:
     case 6:
         return leftAndRight(PageKind::Tone);
@@ -95,9 +98,7 @@ QList<PageSlot> pagesFor(int test, TransducerKind transducer) {
         return {{PageKind::CrossTalk, pageKindName(PageKind::CrossTalk)}};
     case 7:
         if (transducer == T::SoundField)
-            return leftAndRight(PageKind::SoundField) +
-                   QList<PageSlot>{{PageKind::BinauralSoundField, pageKindName(PageKind::BinauralSoundField)}} +
-                   dialLevelPages();
+            return leftAndRight(PageKind::SoundField) + QList<PageSlot>{binauralPage()} + dialLevelPages();
         return leftAndRight(PageKind::Tone) + dialLevelPages();
     case 8:
         return leftAndRight(PageKind::BroadBand);

@@ -30,8 +30,10 @@ QList<TransducerKind> RegisteredTest::runnableTransducers() const {
 
 std::vector<RegisteredTest> registeredTests() {
     std::vector<RegisteredTest> tests = registry();
-    std::stable_sort(tests.begin(), tests.end(),
-                     [](const RegisteredTest& a, const RegisteredTest& b) { return a.test < b.test; });
+    // By key within a test: the order in which the page files register depends on the link, the output must not.
+    std::sort(tests.begin(), tests.end(), [](const RegisteredTest& a, const RegisteredTest& b) {
+        return a.test != b.test ? a.test < b.test : a.key < b.key;
+    });
     return tests;
 }
 
@@ -42,10 +44,17 @@ const RegisteredTest* findRegisteredTest(const QString& key) {
     return found == tests.end() ? nullptr : &*found;
 }
 
+std::vector<RegisteredTest> registeredTestsWithKey(const QString& key) {
+    std::vector<RegisteredTest> tests = registeredTests();
+    std::erase_if(tests, [&key](const RegisteredTest& test) { return test.key != key; });
+    return tests;
+}
+
 QStringList registeredTestKeys() {
     QStringList keys;
     for (const RegisteredTest& test : registeredTests())
-        keys << test.key;
+        if (!keys.contains(test.key))
+            keys << test.key;
     return keys;
 }
 

@@ -16,6 +16,10 @@ struct RegisteredTest {
     QString key;
     int test = 0;
     QList<PageKind> pageKinds;
+    // The name the run's output gives the test when one key serves several tests ("sf/nb"); the key otherwise.
+    QString label = {};
+
+    QString outputName() const { return label.isEmpty() ? key : label; }
 
     // The pages of a transducer this runs, as tab positions of the sheet.
     QList<int> runnablePages(TransducerKind transducer) const;
@@ -23,9 +27,12 @@ struct RegisteredTest {
     QList<TransducerKind> runnableTransducers() const;
 };
 
-// In test order.
+// In test order, by key within a test.
 std::vector<RegisteredTest> registeredTests();
 const RegisteredTest* findRegisteredTest(const QString& key);
+// Every test a key stands for, in test order (a key may serve a kind of page in more than one test).
+std::vector<RegisteredTest> registeredTestsWithKey(const QString& key);
+// Each key once, in the order of its first test.
 QStringList registeredTestKeys();
 
 struct TestRegistration {

@@ -34,6 +34,20 @@ QString micLabel(const TestSetup& setup, TransducerKind transducer, const char* 
                          QString::fromLatin1(name) + QLatin1Char(' ') + NotSelected);
 }
 
+std::unique_ptr<DialLevelEditor> makeDialLevelEditor(PageKind kind, AudiometerRecord& record, SettingsStore& settings,
+                                                     int test, TransducerKind transducer) {
+    switch (kind) {
+    case PageKind::LowInputLevels:
+        return std::make_unique<DialLevelEditor>(record, settings, test, transducer, DialLevelRange::Low);
+    case PageKind::HighInputLevels:
+        return std::make_unique<DialLevelEditor>(record, settings, test, transducer, DialLevelRange::High);
+    case PageKind::BoneInputLevels:
+        return std::make_unique<DialLevelEditor>(record, settings, test, transducer, DialLevelRange::Bone);
+    default:
+        return nullptr;
+    }
+}
+
 QString pressureUnit(float pressure) {
     if (pressure < 36.0f)
         return QStringLiteral("in.Hg");
@@ -95,8 +109,12 @@ QStringList TestSheetController::transducerNames() const {
 void TestSheetController::buildPages() {
     m_pages = pagesFor(m_test, m_transducer);
     m_measuring.clear();
-    for (const PageSlot& slot : m_pages)
+    m_dialLevels.clear();
+    for (const PageSlot& slot : m_pages) {
         m_measuring.push_back(makePage(slot.kind, {m_record, m_link, m_test, m_transducer, slot.channel}));
+        m_dialLevels.push_back(
+            makeDialLevelEditor(slot.kind, m_record, m_link.services.settings, m_test, m_transducer));
+    }
     m_active = 0;
     if (onPagesChanged)
         onPagesChanged();
@@ -111,7 +129,18 @@ Measurement* TestSheetController::measurementPage(int index) {
     return index >= 0 && index < int(m_measuring.size()) ? m_measuring[std::size_t(index)].get() : nullptr;
 }
 
+DialLevelEditor* TestSheetController::dialLevelPage(int index) {
+    return index >= 0 && index < int(m_dialLevels.size()) ? m_dialLevels[std::size_t(index)].get() : nullptr;
+}
+
+void TestSheetController::commitDialLevels() {
+    for (const auto& editor : m_dialLevels)
+        if (editor)
+            editor->commit();
+}
+
 void TestSheetController::takeDataBack() {
+    commitDialLevels();
     QList<PageVerdict> verdicts;
     for (const auto& page : m_measuring)
         if (page)
@@ -191,6 +220,7 @@ int TestSheetController::dispatch(const std::function<int(Measurement&)>& run) {
         return Status::Cancelled;
     if (conditionsStored)
         m_changed = true;
+    commitDialLevels();
     page->loadInputs();
     const int status = run(*page);
     if (!m_readOnly)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measure/ConditionsQuestion.h"
+#include "measure/DialLevelEditor.h"
 #include "measure/TestCatalogue.h"
 #include "measure/Measurement.h"
 
@@ -39,6 +40,8 @@ public:
     void setActivePage(int index);
     // The measuring page of a tab; null for pages that do not measure (yet).
     Measurement* measurementPage(int index);
+    // The dial levels a tab edits; null for the other tabs.
+    DialLevelEditor* dialLevelPage(int index);
     bool adjustVisible() const { return m_test == 0 || m_test == 9; }
     bool changed() const { return m_changed; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
@@ -66,6 +69,7 @@ public:
 
 private:
     void buildPages();
+    void commitDialLevels();
     void offerSave();
     bool ensureTestMode();
     int dispatch(const std::function<int(Measurement&)>& run);
@@ -78,6 +82,7 @@ private:
     TransducerKind m_transducer = TransducerKind::SupraAural;
     QList<PageSlot> m_pages;
     std::vector<std::unique_ptr<Measurement>> m_measuring; // by tab; null for pages that do not measure
+    std::vector<std::unique_ptr<DialLevelEditor>> m_dialLevels; // by tab; null for pages that do not edit them
     int m_active = 0;
     bool m_changed = false;
     bool m_readOnly = false;

@@ -53,18 +53,6 @@ int ear(Channel channel) {
     return channel == Channel::Right ? 1 : 0;
 }
 
-// The question after a reading that gave nothing to store. The wordings differ slightly between the runs and
-// the kinds of reading; each is the one the technician knows.
-QString recheckQuestion(const QString& opening, const char* gap, double hz, const QString& setTo, const char* remeasure,
-                        bool selectedRun) {
-    return opening + QLatin1String(gap) +
-           QString::asprintf("Would you like to measure again at %.0f Hz?\n(Please check the audiometer to make sure "
-                             "the signal is on\nand that it is set to",
-                             hz) +
-           setTo +
-           QStringLiteral(".\nAlso check the K37 to make sure it is measuring data.)\n\nClick Yes to re-measure ") +
-           QLatin1String(remeasure) + QStringLiteral(".\n") + Measurement::retryTail(selectedRun);
-}
 } // namespace
 
 ToneMeasurement::ToneMeasurement(AudiometerRecord& record, MeterLink& link, TransducerKind transducer, Channel channel,
@@ -217,24 +205,9 @@ int ToneMeasurement::measureSelected(const QList<int>& rows) {
 }
 
 void ToneMeasurement::runPoints(const QList<FreqIndex>& points, bool selectedRun) {
-    RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, int(points.size()));
-    m_run = &progress;
-    // A cancel while the meter is being made ready ends the run before its first dial prompt.
-    int status = matchMeterTransducer(m_link, microphoneInUse(), progress);
-    int gain = 0;
-    if (status != Status::Cancelled && queryMeterGain(m_link.meter(), gain) >= 0 && gain != WorkingGain)
-        status = setMeterGain(m_link, WorkingGain, &progress);
-    if (status == Status::Cancelled)
-        cancelRun();
-    for (int n = 0; n < points.size() && m_lastStatus != Status::Cancelled; ++n) {
-        progress.startPoint(n, QString::asprintf("%.0f Hz", double(frequencyHz(points[n]))));
-        const PointOutcome outcome = measureOne(points[n], selectedRun || n == 0, selectedRun);
-        pointDone();
-        progress.pointDone();
-        if (outcome == PointOutcome::Cancelled)
-            break;
-    }
-    m_run = nullptr;
+    Measurement::runPoints(
+        points, selectedRun, [&](FreqIndex i, bool checkMode) { return measureOne(i, checkMode, selectedRun); },
+        [this] { pointDone(); });
 }
 
 void ToneMeasurement::pointDone() {

@@ -1,5 +1,6 @@
 #include "shell/DemoBench.h"
 
+#include "sim/ModelMastoid.h"
 #include "sim/ModelReferenceLevels.h"
 
 namespace orvik {
@@ -15,6 +16,7 @@ void DemoBench::addFaults(const QList<sim::AudiometerFault>& faults) {
 
 void DemoBench::followSetup(const TestSetup& setup) {
     m_simulator.scene().setReferenceLevels(sim::modelReferenceLevels(setup));
+    m_simulator.scene().mastoidResponse() = sim::modelMastoidResponse(setup);
 }
 
 void DemoBench::placeTransducer(TransducerKind transducer) {

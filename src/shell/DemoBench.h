@@ -25,7 +25,7 @@ public:
 
     // The audiometer shows these faults from now on, on top of those it had.
     void addFaults(const QList<sim::AudiometerFault>& faults);
-    // The audiometer's output in dB HL means the reference levels of this set-up.
+    // The audiometer's output in dB HL means the reference levels of this set-up; its mastoid is the set-up's.
     void followSetup(const TestSetup& setup);
     void placeTransducer(TransducerKind transducer);
     // placeTransducer as a callback for the test sheet, which moves from transducer to transducer.

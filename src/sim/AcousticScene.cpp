@@ -6,7 +6,9 @@
 namespace orvik::sim {
 
 namespace {
+constexpr int TransducerBone = 1;
 constexpr int TransducerSpeakers = 2;
+constexpr int BothChannels = 2;
 constexpr double WhiteNoiseLowHz = 20.0;
 constexpr double WhiteNoiseHighHz = 12000.0;
 constexpr double SpeechLowHz = 100.0;
@@ -16,7 +18,26 @@ constexpr double SpeechHighHz = 8000.0;
 double thirdOctaveWidthAt1k() {
     return 1000.0 * (std::pow(10.0, 0.05) - std::pow(10.0, -0.05));
 }
+
+// A response by frequency, interpolated on log frequency and held flat beyond its ends; 0 when empty.
+double responseAt(const QMap<double, double>& response, double hz) {
+    if (response.isEmpty() || hz <= 0.0)
+        return 0.0;
+    auto upper = response.lowerBound(hz);
+    if (upper == response.cbegin())
+        return upper.value();
+    if (upper == response.cend())
+        return std::prev(upper).value();
+    const auto lower = std::prev(upper);
+    const double t = std::log(hz / lower.key()) / std::log(upper.key() / lower.key());
+    return lower.value() + t * (upper.value() - lower.value());
+}
 } // namespace
+
+ListeningPlacement VirtualAudiometer::placement() const {
+    return {forehead && transducer == TransducerBone, speakerAngle,
+            transducer == TransducerSpeakers && channel == BothChannels};
+}
 
 double VirtualAudiometer::actualFrequencyHz() const {
     return frequencyHz * (1.0 + withFaults(faults, FaultQuantity::Frequency, frequencyErrorPercent, setting()) / 100.0);
@@ -80,24 +101,16 @@ double AcousticScene::outputSpl() const {
     const VirtualAudiometer& a = m_audiometer;
     double reference = 0.0;
     if (m_reference) {
-        const double value = m_reference(a.transducer, a.frequencyHz, a.signal);
+        const double value = m_reference(a.transducer, a.frequencyHz, a.signal, a.placement());
         if (std::isfinite(value))
             reference = value;
     }
     return a.dialHl + reference + a.levelErrorAt(a.frequencyHz);
 }
 
-double AcousticScene::microphoneResponseAt(double hz) const {
-    if (m_microphone.isEmpty() || hz <= 0.0)
-        return 0.0;
-    auto upper = m_microphone.lowerBound(hz);
-    if (upper == m_microphone.cbegin())
-        return upper.value();
-    if (upper == m_microphone.cend())
-        return std::prev(upper).value();
-    const auto lower = std::prev(upper);
-    const double t = std::log(hz / lower.key()) / std::log(upper.key() / lower.key());
-    return lower.value() + t * (upper.value() - lower.value());
+double AcousticScene::pickupResponseAt(double hz) const {
+    return m_audiometer.transducer == TransducerBone && !m_calibrator.active ? responseAt(m_mastoid, hz)
+                                                                             : responseAt(m_microphone, hz);
 }
 
 SoundField AcousticScene::channelField(double spl) const {
@@ -175,10 +188,10 @@ SoundField AcousticScene::field() const {
     }
     SoundField heard;
     for (const SoundField::Tone& tone : field.tones())
-        heard.addTone(tone.frequencyHz, tone.spl + microphoneResponseAt(tone.frequencyHz), tone.source);
+        heard.addTone(tone.frequencyHz, tone.spl + pickupResponseAt(tone.frequencyHz), tone.source);
     for (const SoundField::NoiseBand& noise : field.noise())
-        heard.addNoise(noise.lowHz, noise.highHz,
-                       noise.spl + microphoneResponseAt(std::sqrt(noise.lowHz * noise.highHz)), noise.source);
+        heard.addNoise(noise.lowHz, noise.highHz, noise.spl + pickupResponseAt(std::sqrt(noise.lowHz * noise.highHz)),
+                       noise.source);
     return heard;
 }
 

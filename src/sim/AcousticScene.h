@@ -11,10 +11,19 @@ namespace orvik::sim {
 
 enum class SignalType { Off, Tone, Warble, Pulsed, NarrowBand, WhiteNoise, Speech };
 
-// The sound pressure level that 0 dB HL of a signal means for a transducer at a frequency (RETSPL, RETFL or
-// the sound-field reference, with the offsets of narrow-band noise and speech). Supplied from outside so the
-// scene carries no table of its own; NaN for "not defined".
-using ReferenceLevelSource = std::function<double(int transducer, double frequencyHz, SignalType signal)>;
+// Where the reference threshold of a transducer applies: the bone vibrator on the forehead instead of the
+// mastoid, the incidence angle of a speaker (0, 1, 2 for 0, 45, 90 degrees), both speakers playing together.
+struct ListeningPlacement {
+    bool forehead = false;
+    int angle = 0;
+    bool binaural = false;
+};
+
+// The sound pressure level (or force level) that 0 dB HL of a signal means for a transducer at a frequency
+// (RETSPL, RETFL or the sound-field reference, with the offsets of narrow-band noise and speech). Supplied from
+// outside so the scene carries no table of its own; NaN for "not defined".
+using ReferenceLevelSource =
+    std::function<double(int transducer, double frequencyHz, SignalType signal, const ListeningPlacement& placement)>;
 
 struct PulseTiming {
     double riseMs = 30.0;
@@ -37,6 +46,10 @@ struct VirtualAudiometer {
     double frequencyHz = 1000.0;
     int channel = 0;    // 0 Left, 1 Right, 2 Both
     int transducer = 0; // 0 supra-aural, 1 bone vibrator, 2 speakers, 3 insert, 4 circumaural
+    // The audiometer's bone output is set for the forehead; its speaker output for this incidence angle (0, 1, 2
+    // for 0, 45, 90 degrees). Playing both speakers (channel 2) it is set for binaural listening.
+    bool forehead = false;
+    int speakerAngle = 0;
 
     // Cross talk: which earphone sits on the coupler (-1: the playing channel's) and which channels play.
     int earphoneOnCoupler = -1;
@@ -59,6 +72,7 @@ struct VirtualAudiometer {
     QList<AudiometerFault> faults;
 
     AudiometerSetting setting() const { return {transducer, channel, frequencyHz, dialHl}; }
+    ListeningPlacement placement() const;
     double actualFrequencyHz() const;
     double levelErrorAt(double frequencyHz) const;
     std::array<double, 4> harmonicsInForce() const;
@@ -93,6 +107,9 @@ public:
     std::array<double, 33>& boothNoise() { return m_booth; }
     // The coupler microphone's response relative to flat, by frequency (Hz → dB), interpolated on log frequency.
     QMap<double, double>& microphoneResponse() { return m_microphone; }
+    // What the artificial mastoid and its microphone read above the force level the bone vibrator applies, by
+    // frequency (Hz → dB): it stands in for the microphone's response while the bone vibrator is measured.
+    QMap<double, double>& mastoidResponse() { return m_mastoid; }
     void setReferenceLevels(ReferenceLevelSource source) { m_reference = std::move(source); }
     // The microphone sits in a coupler or on a mastoid, which keeps most of the booth noise out; for a booth
     // test or a sound field it stands in the open.
@@ -113,7 +130,8 @@ public:
         touch();
     }
 
-    double microphoneResponseAt(double frequencyHz) const;
+    // The microphone's response, or the mastoid's while the bone vibrator sits on it.
+    double pickupResponseAt(double frequencyHz) const;
 
 private:
     SoundField audiometerField() const;
@@ -123,6 +141,7 @@ private:
     VirtualCalibrator m_calibrator;
     std::array<double, 33> m_booth{};
     QMap<double, double> m_microphone;
+    QMap<double, double> m_mastoid;
     ReferenceLevelSource m_reference;
     bool m_inCoupler = true;
     int m_version = 0;

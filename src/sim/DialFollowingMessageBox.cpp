@@ -1,5 +1,7 @@
 #include "sim/DialFollowingMessageBox.h"
 
+#include "model/ConditionsCheck.h"
+
 #include <QRegularExpression>
 #include <optional>
 
@@ -127,6 +129,11 @@ bool DialFollowingMessageBox::follow(const QString& text) {
 void DialFollowingMessageBox::apply(const SceneChange& change) {
     change(m_scene);
     m_scene.touch();
+}
+
+bool DialFollowingMessageBox::acceptConditions(TestSetup& setup) {
+    storeConditions(setup, proposedConditions(setup));
+    return true;
 }
 
 DialFollowingMessageBox::SceneChange DialFollowingMessageBox::changeFor(const QString& text) const {

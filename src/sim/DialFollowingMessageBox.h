@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MessageBox.h"
+#include "model/TestSetup.h"
 #include "sim/AcousticScene.h"
 
 #include <QStringList>
@@ -32,6 +33,9 @@ public:
 
     // Sets the scene as the prompt asks; false when the text is no set-up prompt.
     bool follow(const QString& text);
+    // The conditions question of the maker's mastoid: agrees to what is proposed (the room of the simulated
+    // bench is at the reference climate the proposal falls back to). Always OK.
+    static bool acceptConditions(TestSetup& setup);
 
 private:
     using SceneChange = std::function<void(AcousticScene&)>;

@@ -37,7 +37,7 @@ ReferenceTestKind testKindOf(SignalType signal) {
 
 ReferenceLevelSource modelReferenceLevels(const TestSetup& setup) {
     const auto copy = std::make_shared<TestSetup>(setup);
-    return [copy](int transducer, double hz, SignalType signal) -> double {
+    return [copy](int transducer, double hz, SignalType signal, const ListeningPlacement& placement) -> double {
         if (signal == SignalType::WhiteNoise)
             return WhiteNoiseReferenceDb;
         if (!(hz > 0.0))
@@ -48,8 +48,12 @@ ReferenceLevelSource modelReferenceLevels(const TestSetup& setup) {
         query.transducer = transducer;
         query.frequency = frequency;
         query.test = testKindOf(signal);
+        query.forehead = placement.forehead;
+        query.angle = placement.angle;
+        query.binaural = placement.binaural;
         const float level = getReferenceLevel(*copy, query);
-        return level > 0.00001f ? level : std::numeric_limits<double>::quiet_NaN();
+        // Zero means no reference; a negative one is real (the speakers' from 2000 Hz, some insert couplers').
+        return std::abs(level) > 0.00001f ? level : std::numeric_limits<double>::quiet_NaN();
     };
 }
 

@@ -46,19 +46,28 @@ TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
     for (const QString& line : run.lines())
         if (line.startsWith(QLatin1String("summary ")))
             summaries << line;
-    QStringList expected;
-    for (const char* test : {"hl", "freq", "thd", "bonethd", "pulse", "xtalk", "fm", "nb"})
-        for (const char* transducer : {"supra", "insert", "circum", "bone"})
-            if ((QLatin1String(test) == QLatin1String("bonethd")) == (QLatin1String(transducer) == QLatin1String("bone")))
-                expected << QStringLiteral("summary %1 %2 Pass").arg(QLatin1String(test), QLatin1String(transducer));
+    const auto earphones = [](const char* test) {
+        QStringList lines;
+        for (const char* transducer : {"supra", "insert", "circum"})
+            lines << QStringLiteral("summary %1 %2 Pass").arg(QLatin1String(test), QLatin1String(transducer));
+        return lines;
+    };
+    // In test order, by key within a test.
+    const QStringList expected = QStringList{"summary bone bone Pass", "summary bsf/warble speaker Pass"} +
+                                 earphones("hl") + QStringList{"summary sf/warble speaker Pass"} + earphones("freq") +
+                                 QStringList{"summary bonethd bone Pass"} + earphones("thd") + earphones("pulse") +
+                                 earphones("xtalk") + earphones("fm") + QStringList{"summary bsf/nb speaker Pass"} +
+                                 earphones("nb") + QStringList{"summary sf/nb speaker Pass"};
     EXPECT_EQ(summaries, expected);
-    // Distortion judges six values at 125 to 3000 Hz, no 5th harmonic at 4000 Hz, only the 2nd, THD and
-    // frequency from 6000 Hz; the bone vibrator runs 250 to 4000 Hz of the eleven.
+    // Earphones: four tests of eleven points on three earphones and two ears, pulse and cross talk; the bone
+    // vibrator's ten points from 250 Hz; the speakers' eleven on three pages of both kinds. Distortion judges six
+    // values at 125 to 3000 Hz, no 5th harmonic at 4000 Hz, only the 2nd, THD and frequency from 6000 Hz; the
+    // bone vibrator runs 250 to 4000 Hz of the eleven.
     const int earphoneDistortion = 8 * 6 + 5 + 2 * 3;
     const int boneDistortion = 7 * 6 + 5;
     EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point \\S+ \\S+ \\S+ \\d+ -?\\d+\\.\\d+ PASS$")))
                   .size(),
-              4 * 3 * 2 * 11 + 3 * (5 + 3) + 3 * 2 * earphoneDistortion + boneDistortion);
+              4 * 3 * 2 * 11 + 3 * (5 + 3) + 10 + 2 * 3 * 11 + 3 * 2 * earphoneDistortion + boneDistortion);
     EXPECT_EQ(run.lines().filter(QStringLiteral("point pulse.ratio")).size(), 3);
     EXPECT_EQ(run.lines().last(), QStringLiteral("stored 1"));
 }
@@ -83,9 +92,14 @@ TEST_F(Calibration, LevelFaultFailsExactlyThePointsItTouches) {
         {"level:supra:left:1000@60=3.6", "hl", "hl supra left 1000", false, 0.0},
         {"level:insert:right:1000=4.6", "nb", "nb insert right 1000", false, 4.6},
         {"level:insert:right:1000=-3.5", "nb", "nb insert right 1000", true, -3.5},
+        {"level:bone::4000=-3.6", "bone", "bone bone left 4000", true, -3.6},
+        {"level:bone::6000=-4.6", "bone", "bone bone left 6000", false, -4.6},
+        {"level:speaker:left:4000=3.6", "sf", "sf/warble speaker left 4000", true, 3.6},
+        {"level:speaker:left:4000=4.6", "bsf", "bsf/warble speaker both 4000", false, 4.6},
     };
     for (const auto& c : cases) {
-        const CliRun run = calibrate({"--tests", c.test, "--transducers", "supra,insert", "--fault", c.fault});
+        const CliRun run =
+            calibrate({"--tests", c.test, "--transducers", "supra,insert,bone,speaker", "--fault", c.fault});
         ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
         const QString point = QString::fromLatin1(c.point);
         const QStringList where = point.split(u' ');
@@ -205,7 +219,7 @@ TEST_F(Calibration, BadCommandLinesAreUsageErrorsNamingTheBadPart) {
         QStringList arguments;
         const char* named;
     } cases[] = {
-        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: hl freq thd bonethd pulse xtalk fm nb)"},
+        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: bone bsf hl sf freq bonethd thd pulse xtalk fm nb)"},
         {{"--transducers", "headphone"}, "unknown transducer \"headphone\""},
         {{"--ears", "both"}, "unknown ear \"both\""},
         {{"--fault", "level"}, "\"level\" has no \"=VALUE\""},

@@ -1,16 +1,20 @@
 #include "measure/widgets/ResultListPage.h"
 
+#include "measure/BoneLevelMeasurement.h"
 #include "measure/CrossTalkMeasurement.h"
 #include "measure/ListNumber.h"
+#include "measure/SoundFieldMeasurement.h"
 #include "measure/ToneMeasurement.h"
 
 #include <QColor>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -82,6 +86,8 @@ QList<int> ResultListPage::selectedRows() const {
 
 void ResultListPage::refill() {
     const ResultList& list = m_page.list();
+    // The technician's selection outlives a refill (a placement or angle change, a point measured).
+    const QList<int> selected = selectedRows();
     m_table->clear();
     m_table->setColumnCount(int(list.columns.size()));
     m_table->setHorizontalHeaderLabels(list.columns);
@@ -98,6 +104,10 @@ void ResultListPage::refill() {
         }
     }
     m_table->resizeColumnsToContents();
+    for (int row : selected)
+        if (row < m_table->rowCount())
+            m_table->selectionModel()->select(m_table->model()->index(row, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     if (m_page.measuringIndex() >= 0) {
         for (int r = 0; r < list.rows.size(); ++r)
             if (list.rows[r].frequency == m_page.measuringIndex())
@@ -142,10 +152,59 @@ void addTestFrequency(ResultListPage& view, Measurement& measurement) {
     view.addControl(row);
 }
 
+// A row of radio buttons after a label; the checked button's position goes to `choose`.
+template <class Choose>
+void addChoice(ResultListPage& view, const QString& label, const QStringList& names, int checked, Choose choose) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(label));
+    auto* group = new QButtonGroup(row);
+    for (int n = 0; n < names.size(); ++n) {
+        auto* button = new QRadioButton(names[n]);
+        button->setChecked(n == checked);
+        group->addButton(button, n);
+        layout->addWidget(button);
+    }
+    QObject::connect(group, &QButtonGroup::idClicked, &view, [&view, choose](int id) {
+        choose(id);
+        view.refill();
+    });
+    view.addControl(row);
+}
+
+void addBoneControls(ResultListPage& view, Measurement& measurement) {
+    auto& page = static_cast<BoneLevelMeasurement&>(measurement);
+    addChoice(view, QStringLiteral("Placement:"), {QStringLiteral("Mastoid"), QStringLiteral("Forehead")},
+              page.forehead() ? 1 : 0, [&page](int id) { page.setForehead(id == 1); });
+    auto* corrections = new QPushButton(QStringLiteral("Show Applied Corrections"));
+    corrections->setCheckable(true);
+    QObject::connect(corrections, &QPushButton::toggled, &view, [&view, &page] {
+        page.toggleAppliedCorrections();
+        view.refill();
+    });
+    view.addControl(corrections);
+}
+
+void addIncidenceAngle(ResultListPage& view, Measurement& measurement) {
+    auto& page = static_cast<SoundFieldMeasurement&>(measurement);
+    const QChar degree(0x00B0);
+    addChoice(view, QStringLiteral("Incidence Angle:"),
+              {QStringLiteral("0") + degree, QStringLiteral("45") + degree, QStringLiteral("90") + degree},
+              page.angle(), [&page](int id) { page.setAngle(id); });
+}
+
+void addBinauralAngle(ResultListPage& view, Measurement&) {
+    view.addControl(new QLabel(QStringLiteral("Incidence angle:   0") + QChar(0x00B0)));
+}
+
 const std::map<PageKind, PageControls>& controls() {
     static const std::map<PageKind, PageControls> table = {
         {PageKind::Tone, addAppliedCorrections},
         {PageKind::CrossTalk, addTestFrequency},
+        {PageKind::BoneLevel, addBoneControls},
+        {PageKind::SoundField, addIncidenceAngle},
+        {PageKind::BinauralSoundField, addBinauralAngle},
     };
     return table;
 }

@@ -4,6 +4,7 @@
 #include "measure/TestSheetController.h"
 #include "measure/ToneMeasurement.h"
 #include "measure/widgets/AdjustLevelDialog.h"
+#include "measure/widgets/DialLevelsPage.h"
 #include "measure/widgets/GridQuestionBox.h"
 #include "measure/widgets/SaveNowDialog.h"
 #include "measure/widgets/ResultListPage.h"
@@ -85,7 +86,8 @@ TestSheetController* TestSheetView::sheet() const {
 }
 
 QPushButton* TestSheetView::button(const QString& text) const {
-    for (QPushButton* b : findChildren<QPushButton*>())
+    // The sheet's own buttons only: a page has buttons of the same names (the input-level tabs' "Save").
+    for (QPushButton* b : m_buttons->findChildren<QPushButton*>())
         if (QString(b->text()).remove(u'&') == text)
             return b;
     return nullptr;
@@ -227,6 +229,10 @@ void TestSheetView::showPages() {
             m_pages->addTab(view, slot.title);
             continue;
         }
+        if (DialLevelEditor* levels = sheet.dialLevelPage(i)) {
+            m_pages->addTab(new DialLevelsPage(*levels, m_pages), slot.title);
+            continue;
+        }
         // Pages of tests still to come say so instead of pretending to measure.
         // A measuring page says which test it is for: one page kind serves more than one test.
         auto* missing = new QLabel(
@@ -308,6 +314,12 @@ void TestSheetView::adjust() {
     if (auto* page = dynamic_cast<ToneMeasurement*>(sheet.measurementPage(sheet.activePage())); page && view) {
         const QList<int> rows = view->selectedRows();
         preselected = rows.isEmpty() ? -1 : page->frequencyOfRow(rows.front());
+    }
+    TestSetup& setup = m_context.document.record().setup;
+    if (askAdjustConditions(sheet.conditions, setup)) {
+        sheet.setConditions(setup.temperature, setup.humidity, setup.pressure);
+        recordChanged();
+        showLabels();
     }
     const InputLevels& levels = m_context.document.record().results.inputLevels;
     auto* window = new AdjustLevelDialog(m_context.document.record(), m_links->link, sheet.transducer(),

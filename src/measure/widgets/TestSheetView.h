@@ -53,7 +53,7 @@ public:
     QLabel* titleLabel() const { return m_title; }
     QLabel* dateLabel() const { return m_date; }
     QLabel* timeLabel() const { return m_time; }
-    // The button with this text; null when there is none.
+    // The sheet's button with this text (not a page's); null when there is none.
     QPushButton* button(const QString& text) const;
     // Null when the meter was not connected as the view opened.
     TestSheetController* sheet() const;

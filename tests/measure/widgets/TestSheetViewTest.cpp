@@ -5,12 +5,14 @@
 #include "equipment/InstrumentLists.h"
 #include "measure/TestSheetController.h"
 #include "measure/widgets/AdjustLevelDialog.h"
+#include "measure/widgets/DialLevelsPage.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
 #include "shell/BusyState.h"
+#include "sim/ModelMastoid.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +20,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -287,6 +291,70 @@ TEST_F(TestSheetViewTest, DistortionPulseAndCrossTalkRunOnAgreedPromptsAndReachT
         EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
     }
     EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
+}
+
+// The speaker and bone pages run from the sheet on agreed prompts alone, at the levels typed into the input-level
+// tab; leaving the transducer writes its verdict into the status table.
+TEST_F(TestSheetViewTest, SpeakerAndBonePagesRunAtTheTypedLevelsAndReachTheStatusTable) {
+    Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
+    Setting::SaveAfterTest.write(t.settings, 0);
+    simulator.scene().audiometer().levelErrorDb.insert(4000.0, 4.0); // fails the bone vibrator there
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    TestSetup& setup = database.record().setup;
+    EmbeddedIdentity& mastoid = setup.instruments.mastoid.identity;
+    setFixedText(mastoid.dueDate, QStringLiteral("2027-06-30"));
+    setFixedText(mastoid.manufacturer, QStringLiteral("Brook Acoustics")); // another maker's: no climate question
+    setFixedText(mastoid.serialNumber, QStringLiteral("M-7"));
+    setup.instruments.mastoid.sensitivity = 1000.0f;
+    setFixedText(setup.boneVibrator.serialNumber, QStringLiteral("B-71"));
+    simulator.scene().mastoidResponse() = sim::modelMastoidResponse(setup);
+    const struct {
+        int transducerRow;
+        TransducerKind transducer;
+        QList<int> tabs; // measured in turn
+        int levelsTab;
+        TestStatus status;
+    } cases[] = {
+        {2, TransducerKind::SoundField, {0, 4}, 2, TestStatus::Fail},
+        {1, TransducerKind::BoneVibrator, {0}, 1, TestStatus::Fail},
+    };
+    for (const auto& c : cases) {
+        sheet->transducerList()->setCurrentRow(c.transducerRow);
+        auto* levels = qobject_cast<DialLevelsPage*>(sheet->pages()->widget(c.levelsTab));
+        ASSERT_NE(levels, nullptr) << c.transducerRow;
+        levels->levelField(12)->setValue(50); // 1000 Hz
+        for (int tab : c.tabs) {
+            sheet->pages()->setCurrentIndex(tab);
+            sheet->button(QStringLiteral("Measure All"))->click();
+            auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(tab));
+            ASSERT_NE(page, nullptr) << tab;
+            EXPECT_GT(page->table()->rowCount(), 0) << tab;
+        }
+        sheet->transducerList()->setCurrentRow(0);
+        EXPECT_EQ(database.record().header.testStatus[0][int(c.transducer)], qint16(c.status)) << c.transducerRow;
+    }
+    const QStringList followed = technician.followed();
+    EXPECT_TRUE(followed.contains("Set ***FM*** 50 dBHL Left at 1000 Hz"));
+    EXPECT_TRUE(followed.contains("Set  ***FM*** 50 dBHL at 1000 Hz"));
+    EXPECT_TRUE(followed.contains("Set 50 dBHL at 1000.0 Hz"));
+    EXPECT_EQ(database.record().results.soundField[0][2].dialHl[12], 50);
+
+    // "Forehead" judges the same force levels against another RETFL, and the selection stays.
+    sheet->transducerList()->setCurrentRow(1);
+    auto* bone = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+    ASSERT_NE(bone, nullptr);
+    bone->table()->selectRow(2);
+    const QString deviation = bone->table()->item(2, 3)->text();
+    QRadioButton* forehead = nullptr;
+    for (QRadioButton* button : bone->findChildren<QRadioButton*>())
+        if (button->text() == QLatin1String("Forehead"))
+            forehead = button;
+    ASSERT_NE(forehead, nullptr);
+    forehead->click();
+    EXPECT_EQ(bone->selectedRows(), QList<int>{2});
+    EXPECT_NE(bone->table()->item(2, 3)->text(), deviation);
+    EXPECT_EQ(bone->table()->verticalHeaderItem(2)->text(), "FAIL");
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
