@@ -12,6 +12,8 @@ const std::map<PageKind, PageMaker>& makers() {
         {PageKind::Tone, makeTonePage},
         {PageKind::Pulse, makePulsePage},
         {PageKind::CrossTalk, makeCrossTalkPage},
+        {PageKind::BroadBand, makeBroadBandPage},
+        {PageKind::Speech, makeSpeechPage},
     };
     return table;
 }

@@ -25,5 +25,7 @@ std::unique_ptr<Measurement> makePage(PageKind kind, const PageContext& context)
 std::unique_ptr<Measurement> makeTonePage(const PageContext& context);
 std::unique_ptr<Measurement> makePulsePage(const PageContext& context);
 std::unique_ptr<Measurement> makeCrossTalkPage(const PageContext& context);
+std::unique_ptr<Measurement> makeBroadBandPage(const PageContext& context);
+std::unique_ptr<Measurement> makeSpeechPage(const PageContext& context);
 
 } // namespace orvik
