@@ -5,6 +5,7 @@
 #include "equipment/InstrumentLists.h"
 #include "measure/TestSheetController.h"
 #include "measure/widgets/AdjustLevelDialog.h"
+#include "measure/widgets/SpeechAdjustDialog.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
@@ -93,7 +94,7 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
         int test;
         const char* name;
     };
-    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{8, "Broad Band Masking"}}) {
+    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}}) {
         sheet->testList()->setCurrentRow(c.test);
         EXPECT_EQ(sheet->titleLabel()->text(), c.name);
         ASSERT_GE(sheet->pages()->count(), 1) << c.name;
@@ -141,8 +142,8 @@ TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
         EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
 }
 
-// Adjust opens the live display on the frequency selected in the list; every tick reads the meter. Speech has
-// no display yet and says so.
+// Adjust opens the live display on the frequency selected in the list; every tick reads the meter. On speech it
+// reads on the remembered basis, and a new basis is remembered.
 TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
@@ -159,10 +160,17 @@ TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
     adjust->close();
 
     sheet->testList()->setCurrentRow(9);
-    t.messages.clear();
+    t.settings.writeInt("Settings", "Adjust Basis", 1);
     sheet->button(QStringLiteral("Adjust"))->click();
-    EXPECT_EQ(t.messages.texts(),
-              QStringList{"Speech (Supra-aural Earphone): the Adjust display is not available yet."});
+    auto* speech = sheet->findChild<SpeechAdjustDialog*>();
+    ASSERT_NE(speech, nullptr) << t.messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(speech->basis()->currentText(), "Overall (C Weight)");
+    speech->tick();
+    EXPECT_FALSE(speech->level()->text().isEmpty());
+    speech->basis()->setCurrentIndex(0);
+    EXPECT_EQ(t.settings.readInt("Settings", "Adjust Basis", -1), 0);
+    speech->tick();
+    EXPECT_TRUE(speech->timer()->isActive());
 }
 
 // The check opens on the calibrator and microphone chosen last and shows the remembered calibrator's values.
