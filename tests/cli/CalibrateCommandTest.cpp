@@ -47,13 +47,18 @@ TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
         if (line.startsWith(QLatin1String("summary ")))
             summaries << line;
     QStringList expected;
-    for (const char* test : {"hl", "freq", "pulse", "xtalk", "fm", "nb"})
+    for (const char* test : {"hl", "freq", "pulse", "xtalk", "fm", "nb", "bb"})
         for (const char* transducer : {"supra", "insert", "circum"})
             expected << QStringLiteral("summary %1 %2 Pass").arg(QLatin1String(test), QLatin1String(transducer));
+    for (const char* transducer : {"supra", "bone", "speaker", "insert"})
+        expected << QStringLiteral("summary speech %1 Pass").arg(QLatin1String(transducer));
     EXPECT_EQ(summaries, expected);
     EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point \\S+ \\S+ \\S+ \\d+ -?\\d+\\.\\d+ PASS$")))
                   .size(),
-              4 * 3 * 2 * 11 + 3 * (5 + 3));
+              4 * 3 * 2 * 11 + 3 * (5 + 3) + 3 * 2 * 3);
+    EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point speech \\S+ \\S+ [a-z]+ -?\\d+\\.\\d PASS$")))
+                  .size(),
+              7 * 5) << "five sources on both speech pages of three transducers, the bone vibrator's one";
     EXPECT_EQ(run.lines().filter(QStringLiteral("point pulse.ratio")).size(), 3);
     EXPECT_EQ(run.lines().last(), QStringLiteral("stored 1"));
 }
@@ -150,6 +155,41 @@ TEST_F(Calibration, PulseAndCrossTalkFaultsFailTheirOwnValue) {
     }
 }
 
+// Broad band: one point per source at the frequency of its greatest deviation, a resonance 6 dB up failing every
+// source of that ear and a 4 dB one none; speech: a generator 4 dB loud fails the speech sources of both ears
+// (its prompts name no ear) and passes white noise, which has -3..+5 dB.
+TEST_F(Calibration, BroadBandAndSpeechPointsFailForTheirFaults) {
+    const struct {
+        const char* test;
+        const char* fault;
+        QStringList failing;
+    } cases[] = {
+        {"bb", "level:supra:left:300=6",
+         {"point bb.white supra left 300 FAIL", "point bb.tapea supra left 300 FAIL",
+          "point bb.tapeb supra left 300 FAIL", "page bb supra left FAIL", "summary bb supra FAIL"}},
+        {"bb", "level:supra:left:300=4", {}},
+        {"speech", "level:supra=4",
+         {"point speech supra left mic FAIL", "point speech supra left tapea FAIL",
+          "point speech supra left tapeb FAIL", "point speech supra left speechnoise FAIL", "page speech supra left FAIL",
+          "point speech supra right mic FAIL", "point speech supra right tapea FAIL",
+          "point speech supra right tapeb FAIL", "point speech supra right speechnoise FAIL",
+          "page speech supra right FAIL", "summary speech supra FAIL"}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate({"--tests", c.test, "--transducers", "supra", "--fault", c.fault});
+        ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
+        EXPECT_EQ(failures(run), c.failing) << c.fault << "\n" << run.out.toStdString();
+    }
+    const CliRun clean = calibrate({"--tests", "bb,speech", "--transducers", "supra", "--ears", "left"});
+    EXPECT_EQ(clean.lines().filter(QRegularExpression(QStringLiteral("^point bb\\.(white|tapea|tapeb) supra left \\d+ "
+                                                                      "-?\\d+\\.\\d PASS$")))
+                  .size(),
+              3);
+    EXPECT_EQ(clean.lines().filter(QRegularExpression(QStringLiteral("^point speech supra left \\w+ -?\\d+\\.\\d PASS$")))
+                  .size(),
+              5);
+}
+
 TEST_F(Calibration, SameSeedAndFaultsGiveTheSameLinesAndAnotherSeedOtherValues) {
     const QStringList arguments{"--tests", "hl,fm", "--transducers", "insert", "--fault", "level:insert=1.5"};
     const CliRun first = calibrate(arguments);
@@ -166,7 +206,7 @@ TEST_F(Calibration, BadCommandLinesAreUsageErrorsNamingTheBadPart) {
         QStringList arguments;
         const char* named;
     } cases[] = {
-        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: hl freq pulse xtalk fm nb)"},
+        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: hl freq pulse xtalk fm nb bb speech)"},
         {{"--transducers", "headphone"}, "unknown transducer \"headphone\""},
         {{"--ears", "both"}, "unknown ear \"both\""},
         {{"--fault", "level"}, "\"level\" has no \"=VALUE\""},

@@ -9,15 +9,18 @@
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
+#include "measure/widgets/SourcePageControls.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
 #include "shell/BusyState.h"
+#include "sim/AudiometerFault.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -294,6 +297,39 @@ TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTa
         EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
     }
     EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
+}
+
+// Broad band and speech run from the sheet on agreed prompts: a resonance 6 dB up at 300 Hz fails the broad-band
+// page and leaves speech alone; "View Data" hands the selected source's spectrum on for the graph.
+TEST_F(TestSheetViewTest, BroadBandAndSpeechRunOnAgreedPromptsAndReachTheStatusTable) {
+    Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
+    Setting::SaveAfterTest.write(t.settings, 0);
+    QString error;
+    simulator.scene().audiometer().faults << *sim::parseAudiometerFault(QStringLiteral("level:supra::300=6"), error);
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const struct {
+        int test;
+        const char* marker;
+        TestStatus status;
+    } cases[] = {{8, "FAIL", TestStatus::Fail}, {9, "PASS", TestStatus::Pass}};
+    for (const auto& c : cases) {
+        sheet->testList()->setCurrentRow(c.test);
+        sheet->button(QStringLiteral("Measure All"))->click();
+        auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+        ASSERT_NE(page, nullptr) << c.test;
+        EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), c.marker) << c.test;
+        if (auto* controls = page->findChild<BroadBandControls*>()) {
+            QSignalSpy chosen(controls, &BroadBandControls::spectrumChosen);
+            page->table()->selectRow(1);
+            controls->viewData();
+            ASSERT_EQ(chosen.size(), 1);
+            EXPECT_EQ(chosen.front()[0].toString(), "Tape/CD A");
+            EXPECT_EQ(chosen.front()[1].value<QList<QPointF>>().size(), 401);
+        }
+        sheet->testList()->setCurrentRow(c.test + 1);
+        EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
+    }
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
