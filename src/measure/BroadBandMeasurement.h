@@ -27,6 +27,7 @@ public:
     // "HL Dial Setting:"; a text that is no whole number is refused with the technician told, and the setting
     // stays as it was.
     bool setDialSettingText(const QString& text);
+    BroadBandListView listView() const { return m_view; }
     void setListView(BroadBandListView view);
     // In alternate mode 1 the page reminds the technician what its older results checked.
     QString note() const;

@@ -32,7 +32,6 @@ public:
     static QStringList angleNames();
     // The speech sources' reference at the current placement or angle, for the Adjust display.
     SpeechReference reference() const;
-    const SpeechSource& source(int index) const { return m_sources[index]; }
 
 private:
     int measureSources(const QList<int>& sources, bool selectedRun);

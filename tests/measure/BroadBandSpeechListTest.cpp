@@ -1,3 +1,4 @@
+#include "measure/BroadBandMeasurement.h"
 #include "measure/BroadBandSpectrum.h"
 #include "measure/DialSettingText.h"
 #include "measure/SpeechJudgement.h"
@@ -62,6 +63,27 @@ TEST(BroadBandJudgement, BlockLevelsCarryTheCalibrationOffset) {
     EXPECT_FLOAT_EQ(levels[40], 69.75f);
     EXPECT_FLOAT_EQ(levels[400], 32.75f);
     EXPECT_FALSE(broadBandLevelsFromBlock(block.left(800), 0.0f, levels));
+}
+
+// The other views show one level a source and judge nothing; an unmeasured source (1000 Hz at 10 dB) shows none.
+TEST(BroadBandJudgement, ListViewsOfTheSources) {
+    BroadBandSource sources[BroadBandSourceCount] = {sourceWith({{1000, 2.0f}}), sourceWith({{300, 6.0f}}), {}};
+    sources[2].level[40] = 10.0f;
+    const struct {
+        BroadBandListView view;
+        QStringList first;
+        PageVerdict verdict;
+    } cases[] = {
+        {BroadBandListView::Deviation, {"White Noise", "+-5.0 dB", "2.0", "250", "0", "Pass"}, PageVerdict::AnyFails},
+        {BroadBandListView::OverallSpl, {"White Noise", "86.0"}, PageVerdict::NoneJudged},
+        {BroadBandListView::SplAt1000, {"White Noise", "62.0"}, PageVerdict::NoneJudged},
+    };
+    for (const auto& c : cases) {
+        const ResultList list = buildBroadBandList(sources, c.view);
+        EXPECT_EQ(list.rows[0].cells, c.first);
+        EXPECT_EQ(list.rows[2].cells.value(1), c.view == BroadBandListView::Deviation ? "+-5.0 dB" : "----");
+        EXPECT_EQ(list.verdict, c.verdict);
+    }
 }
 
 TEST(DialSetting, OnlyWholeNumbersAreTaken) {

@@ -5,6 +5,7 @@
 #include "measure/widgets/ResultListPage.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,14 @@ BroadBandControls::BroadBandControls(ResultListPage& view, BroadBandMeasurement&
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(dialSettingEdit([&page] { return page.dialSetting(); },
                                       [&page](const QString& text) { return page.setDialSettingText(text); }));
+    auto* shown = new QComboBox;
+    shown->addItems({QStringLiteral("Max Deviation"), QStringLiteral("Overall SPL"), QStringLiteral("SPL at 1000 Hz")});
+    shown->setCurrentIndex(int(page.listView()));
+    layout->addWidget(shown);
+    connect(shown, &QComboBox::currentIndexChanged, this, [&view, &page](int index) {
+        page.setListView(BroadBandListView(index));
+        view.refill();
+    });
     auto* viewButton = new QPushButton(QStringLiteral("View Data"));
     layout->addWidget(viewButton);
     connect(viewButton, &QPushButton::clicked, this, &BroadBandControls::viewData);
