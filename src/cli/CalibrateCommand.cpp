@@ -18,7 +18,7 @@ const CliCommand Calibrate{
     "     LIST: comma-separated; transducers supra,insert,circum,bone,speaker; ears left,right\n"
     "     FAULT: QUANTITY[:TRANSDUCER[:EAR[:HZ[@DIAL]]]]=VALUE, an empty part means every one; quantities\n"
     "       level (dB), frequency (%), fmrate (Hz), fmdev (% lowest to highest), h2..h5 (dB re fundamental),\n"
-    "       xtalk (dB), rise, fall, on, off (ms), noise (dB SPL)\n"
+    "       xtalk (dB), rise, fall, on, off (ms), noise (dB SPL), tilt (dB per octave re 1000 Hz)\n"
     "     e.g. --fault level:supra:left:4000=4.5 --fault level:::1000@70=-6 --fault fmdev=14",
     run};
 const CliCommandRegistration registration(Calibrate);

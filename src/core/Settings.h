@@ -57,6 +57,7 @@ inline constexpr IntSetting CurrentPreamp{"CURRENT PREAMP", 0};
 inline constexpr TextSetting SnLastCalibrator{"SN Last Calibrator", "0"};
 inline constexpr TextSetting SnLastMike{"SN Last Mike", "0"};
 inline constexpr IntSetting DataWasModified{"Data Was Modified", 0};
+inline constexpr IntSetting AdjustBasis{"Adjust Basis", 0}; // the speech Adjust display: 0 the 1000 Hz band, 1 overall
 } // namespace Setting
 
 // The four options the whole program reads; loaded at start-up, with every new test record and by the

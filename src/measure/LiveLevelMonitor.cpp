@@ -2,20 +2,14 @@
 
 #include "core/Settings.h"
 #include "measure/LevelCorrections.h"
+#include "measure/LiveReading.h"
 #include "measure/MeterSetup.h"
 #include "measure/ReadStableSpectrum.h"
-#include "measure/WaitForMeterReady.h"
-#include "meter/K37Commands.h"
-#include "meter/MeterProtocol.h"
 #include "model/ReferenceLevel.h"
 
 #include <algorithm>
 
 namespace orvik {
-
-namespace {
-constexpr int DownloadTimeout = 5;
-} // namespace
 
 LiveLevelMonitor::LiveLevelMonitor(AudiometerRecord& record, MeterLink& link, TransducerKind transducer,
                                    const qint16 (&dialLevels)[FrequencyCount])
@@ -58,38 +52,14 @@ void LiveLevelMonitor::chooseFrequencyLine(int line) {
         m_frequency = m_frequencies[line];
 }
 
-int LiveLevelMonitor::readBandLevel(double& level) {
-    SlmCommander& meter = m_link.meter();
-    if (const int status = waitForMeterReady(meter); status < 0)
-        return status;
-    QByteArray reply;
-    if (const int status = meter.sendCommand(k37::QueryCalibrationOffset, &reply, 40, 2); status < 0)
-        return status;
-    const float offset = float(meter::replyNumber(reply));
-    QByteArray block;
-    const int status = meter.downloadBlock("&R1", SpectrumBlockSize, block, DownloadTimeout);
-    if (status >= 0)
-        level = spectrumFromBlock(block, offset)[std::size_t(bandOfFrequencyIndex(m_frequency))];
-    return status;
-}
-
 bool LiveLevelMonitor::tick() {
     if (!m_timer)
         return false;
     m_timer = false;
-    // The window stays usable between ticks: the meter may have been disconnected since the last one.
-    if (!m_link.attachToSession()) {
-        m_link.messages().show(meterNotConnectedText());
-        return false;
-    }
     double level = 0.0;
-    while (readBandLevel(level) < 0) {
-        if (m_link.messages().show(QStringLiteral("Unable to retrieve data from the K37.\n Verify that it is powered "
-                                                  "on, stable, and connected to the PC. Then press OK!"),
-                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
-            return false;
-        m_link.session.recoverLink(MeterSession::RecoveryTexts::Measurement, false);
-    }
+    const int band = bandOfFrequencyIndex(m_frequency);
+    if (!readLive(m_link, [&](double& value) { return readLiveBandLevel(m_link.meter(), band, value); }, level))
+        return false;
     const double spl = level - microphoneCorrection(m_transducer, m_frequency, m_record.setup);
     ReferenceQuery query;
     query.transducer = int(m_transducer);

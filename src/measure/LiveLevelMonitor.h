@@ -32,8 +32,6 @@ public:
     QString targetText() const;
 
 private:
-    int readBandLevel(double& level);
-
     AudiometerRecord& m_record;
     MeterLink& m_link;
     TransducerKind m_transducer;

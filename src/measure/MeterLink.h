@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AlternateMode.h"
 #include "core/AppServices.h"
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
@@ -19,6 +20,8 @@ struct MeterLink {
     // The model of the microphone the last meter calibration check chose, the one screwed onto the meter;
     // empty (or no source) until a check chose one.
     std::function<QString()> calibratedMicrophoneModel;
+    // The program's alternate mode, which changes the speech references and the broad-band page.
+    AlternateModeKind alternateMode = AlternateModeKind::Off;
 
     // Only valid after attachToSession() said yes for the running procedure.
     SlmCommander& meter() { return *session.commander(); }

@@ -17,6 +17,8 @@ const std::map<PageKind, PageMaker>& makers() {
         {PageKind::BoneLevel, makeBoneLevelPage},
         {PageKind::SoundField, makeSoundFieldPage},
         {PageKind::BinauralSoundField, makeSoundFieldPage},
+        {PageKind::BroadBand, makeBroadBandPage},
+        {PageKind::Speech, makeSpeechPage},
     };
     return table;
 }

@@ -30,5 +30,7 @@ std::unique_ptr<Measurement> makeBoneDistortionPage(const PageContext& context);
 std::unique_ptr<Measurement> makeBoneLevelPage(const PageContext& context);
 // Mono (channel Left or Right) and binaural (Both) alike; the test chooses warble tones or narrow band.
 std::unique_ptr<Measurement> makeSoundFieldPage(const PageContext& context);
+std::unique_ptr<Measurement> makeBroadBandPage(const PageContext& context);
+std::unique_ptr<Measurement> makeSpeechPage(const PageContext& context);
 
 } // namespace orvik

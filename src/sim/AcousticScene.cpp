@@ -1,5 +1,7 @@
 #include "sim/AcousticScene.h"
 
+#include "sim/NoiseSpectrum.h"
+
 #include <cmath>
 #include <limits>
 
@@ -14,9 +16,15 @@ constexpr double WhiteNoiseHighHz = 12000.0;
 constexpr double SpeechLowHz = 100.0;
 constexpr double SpeechHighHz = 8000.0;
 
-// Width of the 1000 Hz one-third-octave band, to which speech levels are referred.
-double thirdOctaveWidthAt1k() {
-    return 1000.0 * (std::pow(10.0, 0.05) - std::pow(10.0, -0.05));
+constexpr int Band1000Hz = 19;
+constexpr int CWeighting = 1;
+
+bool isBroadBand(SignalType signal) {
+    return signal == SignalType::WhiteNoise || signal == SignalType::Speech;
+}
+
+double tiltDb(double tilt, double hz) {
+    return tilt * std::log2(hz / 1000.0);
 }
 
 // A response by frequency, interpolated on log frequency and held flat beyond its ends; 0 when empty.
@@ -53,6 +61,42 @@ double VirtualAudiometer::levelErrorAt(double hz) const {
     AudiometerSetting at = setting();
     at.frequencyHz = hz;
     return withFaults(faults, FaultQuantity::Level, error, at);
+}
+
+double VirtualAudiometer::broadBandLevelError() const {
+    double error = sourceLevelErrorDb.value(source, 0.0);
+    for (const AudiometerFault& fault : faults)
+        if (fault.quantity == FaultQuantity::Level && !fault.frequencyHz && fault.appliesAt(setting()))
+            error += fault.value;
+    return error;
+}
+
+double VirtualAudiometer::spectralErrorAt(double hz) const {
+    double error = 0.0;
+    for (const AudiometerFault& fault : faults) {
+        if (fault.quantity != FaultQuantity::Level || !fault.frequencyHz ||
+            std::abs(hz - *fault.frequencyHz) > SpectralFaultHalfWidthHz)
+            continue;
+        AudiometerSetting at = setting();
+        at.frequencyHz = *fault.frequencyHz;
+        if (fault.appliesAt(at))
+            error += fault.value;
+    }
+    return error;
+}
+
+std::vector<double> VirtualAudiometer::spectralFaultEdges() const {
+    std::vector<double> edges;
+    for (const AudiometerFault& fault : faults)
+        if (fault.quantity == FaultQuantity::Level && fault.frequencyHz) {
+            edges.push_back(*fault.frequencyHz - SpectralFaultHalfWidthHz);
+            edges.push_back(*fault.frequencyHz + SpectralFaultHalfWidthHz);
+        }
+    return edges;
+}
+
+double VirtualAudiometer::noiseTiltInForce() const {
+    return withFaults(faults, FaultQuantity::Tilt, noiseTiltDbPerOctave, setting());
 }
 
 std::array<double, 4> VirtualAudiometer::harmonicsInForce() const {
@@ -105,7 +149,8 @@ double AcousticScene::outputSpl() const {
         if (std::isfinite(value))
             reference = value;
     }
-    return a.dialHl + reference + a.levelErrorAt(a.frequencyHz);
+    const double error = isBroadBand(a.signal) ? a.broadBandLevelError() : a.levelErrorAt(a.frequencyHz);
+    return a.dialHl + reference + error;
 }
 
 double AcousticScene::pickupResponseAt(double hz) const {
@@ -139,19 +184,41 @@ SoundField AcousticScene::channelField(double spl) const {
     }
     case SignalType::NarrowBand: {
         const double half = std::pow(2.0, a.narrowBandOctaves / 2.0);
-        field.addNoise(f / half, f * half, spl);
+        const double tilt = a.noiseTiltInForce();
+        field = shapedNoise(f / half, f * half, spl, [tilt](double hz) { return tiltDb(tilt, hz); });
         break;
     }
     case SignalType::WhiteNoise:
-        field.addNoise(WhiteNoiseLowHz, WhiteNoiseHighHz, spl);
+        field = whiteNoise(spl);
         break;
     case SignalType::Speech:
-        // Speech levels are the level in the 1000 Hz band; the noise standing in for speech is spread evenly.
-        field.addNoise(SpeechLowHz, SpeechHighHz,
-                       spl + 10.0 * std::log10((SpeechHighHz - SpeechLowHz) / thirdOctaveWidthAt1k()));
+        field = speechNoise(spl);
         break;
     }
     return field;
+}
+
+// White noise is calibrated by its overall C-weighted level, the way the speech test reads it: the level of a
+// healthy generator, before its tilt and resonances.
+SoundField AcousticScene::whiteNoise(double spl) const {
+    const VirtualAudiometer& a = m_audiometer;
+    SoundField flat;
+    flat.addNoise(WhiteNoiseLowHz, WhiteNoiseHighHz, 0.0);
+    const double tilt = a.noiseTiltInForce();
+    return shapedNoise(
+        WhiteNoiseLowHz, WhiteNoiseHighHz, spl - flat.overallLevel(CWeighting),
+        [&a, tilt](double hz) { return tiltDb(tilt, hz) + a.spectralErrorAt(hz); }, a.spectralFaultEdges());
+}
+
+// Speech levels are the level of the 1000 Hz one-third-octave band, which the tilt pivots on.
+SoundField AcousticScene::speechNoise(double spl) const {
+    const VirtualAudiometer& a = m_audiometer;
+    const double at1000 = shapedNoise(SpeechLowHz, SpeechHighHz, 0.0, speechShapeDb).bandLevel(Band1000Hz);
+    const double tilt = a.noiseTiltInForce();
+    return shapedNoise(
+        SpeechLowHz, SpeechHighHz, spl - at1000,
+        [&a, tilt](double hz) { return speechShapeDb(hz) + tiltDb(tilt, hz) + a.spectralErrorAt(hz); },
+        a.spectralFaultEdges());
 }
 
 SoundField AcousticScene::audiometerField() const {

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace orvik::sim {
 
@@ -65,6 +66,12 @@ struct VirtualAudiometer {
     double crossTalkAttenuationDb = 85.0;
     double residualSpl = -20.0;
     double narrowBandOctaves = 1.0 / 3.0;
+    // The noise generator's slope around 1000 Hz (white, speech and narrow-band noise alike), dB per octave.
+    double noiseTiltDbPerOctave = 0.0;
+    // The source the last prompt named ("Mic", "Tape/CD A", "Audiometer White Noise", ...) and the output
+    // errors of the sources, dB: a tape deck whose level is set too high.
+    QString source;
+    QMap<QString, double> sourceLevelErrorDb;
     PulseTiming pulse;
     FmSettings fm;
     // Faults limited to some settings, on top of the errors above (see withFaults); the analysers and the
@@ -75,6 +82,15 @@ struct VirtualAudiometer {
     ListeningPlacement placement() const;
     double actualFrequencyHz() const;
     double levelErrorAt(double frequencyHz) const;
+    // A broad-band signal (white or speech noise) has no dial frequency: its output error is what the faults
+    // without a frequency and its source give, and a fault limited to a frequency shapes its spectrum instead
+    // (spectralErrorAt).
+    double broadBandLevelError() const;
+    // The faults limited to a frequency act on a broad-band signal as narrow resonances: each raises or lowers
+    // the noise within SpectralFaultHalfWidthHz of its frequency.
+    double spectralErrorAt(double frequencyHz) const;
+    std::vector<double> spectralFaultEdges() const;
+    double noiseTiltInForce() const;
     std::array<double, 4> harmonicsInForce() const;
     // `awayChannel`: the channel away from the coupler, which a cross-talk fault's ear names.
     double crossTalkAttenuationInForce(int awayChannel) const;
@@ -82,6 +98,10 @@ struct VirtualAudiometer {
     PulseTiming pulseInForce() const;
     FmSettings fmInForce() const;
 };
+
+// Half the width of the resonance a frequency-limited level fault puts into a broad-band noise: one line of the
+// meter's 10 kHz FFT (25 Hz apart), so that a fault moves exactly the line at its frequency.
+inline constexpr double SpectralFaultHalfWidthHz = 12.5;
 
 // An acoustic calibrator on the microphone: while it is active the microphone hears nothing else.
 struct VirtualCalibrator {
@@ -136,6 +156,8 @@ public:
 private:
     SoundField audiometerField() const;
     SoundField channelField(double spl) const;
+    SoundField whiteNoise(double spl) const;
+    SoundField speechNoise(double spl) const;
 
     VirtualAudiometer m_audiometer;
     VirtualCalibrator m_calibrator;

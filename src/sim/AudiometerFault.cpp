@@ -6,8 +6,9 @@
 namespace orvik::sim {
 
 namespace {
-constexpr std::array<const char*, 14> QuantityNames{"level", "frequency", "fmrate", "fmdev", "h2",  "h3", "h4",
-                                                    "h5",    "xtalk",     "rise",   "fall",  "on",  "off", "noise"};
+constexpr std::array<const char*, 15> QuantityNames{"level", "frequency", "fmrate", "fmdev", "h2",    "h3",
+                                                    "h4",    "h5",        "xtalk",  "rise",  "fall",  "on",
+                                                    "off",   "noise",     "tilt"};
 // In the order of VirtualAudiometer::transducer.
 constexpr std::array<const char*, 5> TransducerNames{"supra", "bone", "speaker", "insert", "circum"};
 constexpr std::array<const char*, 2> EarNames{"left", "right"};

@@ -23,6 +23,7 @@ enum class FaultQuantity {
     On,
     Off,
     Noise,        // residual output with the tone off, dB SPL
+    Tilt,         // slope of the noise signals' spectra around 1000 Hz, dB per octave
 };
 
 // Where the audiometer stands when a fault is asked whether it applies.

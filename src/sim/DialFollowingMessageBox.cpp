@@ -63,10 +63,11 @@ void setDial(AcousticScene& scene, const PromptShape& shape, const QRegularExpre
     a.dialHl = match.captured(u"hl").isEmpty() ? minimumDialHl : match.captured(u"hl").toInt();
     if (!match.captured(u"hz").isEmpty())
         a.frequencyHz = match.captured(u"hz").toDouble();
+    a.source = match.captured(u"source").trimmed();
     if (!match.captured(u"ear").isEmpty())
         a.channel = channelOf(match.captured(u"ear"));
-    else if (shape.transducer == Speakers)
-        a.channel = 2; // the binaural page plays both speakers
+    else if (shape.transducer == Speakers || !a.source.isEmpty())
+        a.channel = 2; // the binaural page plays both speakers; a speech prompt names no ear, so both play
     if (shape.transducer)
         a.transducer = *shape.transducer;
     // Speech prompts end in the bone vibrator's placement or the speakers' incidence angle.

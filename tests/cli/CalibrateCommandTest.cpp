@@ -53,11 +53,14 @@ TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
         return lines;
     };
     // In test order, by key within a test.
-    const QStringList expected = QStringList{"summary bone bone Pass", "summary bsf/warble speaker Pass"} +
-                                 earphones("hl") + QStringList{"summary sf/warble speaker Pass"} + earphones("freq") +
-                                 QStringList{"summary bonethd bone Pass"} + earphones("thd") + earphones("pulse") +
-                                 earphones("xtalk") + earphones("fm") + QStringList{"summary bsf/nb speaker Pass"} +
-                                 earphones("nb") + QStringList{"summary sf/nb speaker Pass"};
+    const QStringList expected =
+        QStringList{"summary bone bone Pass", "summary bsf/warble speaker Pass"} + earphones("hl") +
+        QStringList{"summary sf/warble speaker Pass"} + earphones("freq") + QStringList{"summary bonethd bone Pass"} +
+        earphones("thd") + earphones("pulse") + earphones("xtalk") + earphones("fm") +
+        QStringList{"summary bsf/nb speaker Pass"} + earphones("nb") + QStringList{"summary sf/nb speaker Pass"} +
+        earphones("bb") +
+        QStringList{"summary speech supra Pass", "summary speech bone Pass", "summary speech speaker Pass",
+                    "summary speech insert Pass"};
     EXPECT_EQ(summaries, expected);
     // Earphones: four tests of eleven points on three earphones and two ears, pulse and cross talk; the bone
     // vibrator's ten points from 250 Hz; the speakers' eleven on three pages of both kinds. Distortion judges six
@@ -67,7 +70,10 @@ TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
     const int boneDistortion = 7 * 6 + 5;
     EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point \\S+ \\S+ \\S+ \\d+ -?\\d+\\.\\d+ PASS$")))
                   .size(),
-              4 * 3 * 2 * 11 + 3 * (5 + 3) + 10 + 2 * 3 * 11 + 3 * 2 * earphoneDistortion + boneDistortion);
+              4 * 3 * 2 * 11 + 3 * (5 + 3) + 10 + 2 * 3 * 11 + 3 * 2 * earphoneDistortion + boneDistortion + 3 * 2 * 3);
+    EXPECT_EQ(run.lines().filter(QRegularExpression(QStringLiteral("^point speech \\S+ \\S+ [a-z]+ -?\\d+\\.\\d PASS$")))
+                  .size(),
+              7 * 5) << "five sources on both speech pages of three transducers, the bone vibrator's one";
     EXPECT_EQ(run.lines().filter(QStringLiteral("point pulse.ratio")).size(), 3);
     EXPECT_EQ(run.lines().last(), QStringLiteral("stored 1"));
 }
@@ -201,6 +207,39 @@ TEST_F(Calibration, DistortionFaultsFailTheirOwnValue) {
         EXPECT_EQ(failures(run), expected) << c.faults;
         EXPECT_EQ(run.lines().filter(QStringLiteral("point ") + point + u' ').size(), 1) << c.faults;
     }
+// Broad band: one point per source at the frequency of its greatest deviation, a resonance 6 dB up failing every
+// source of that ear and a 4 dB one none; speech: a generator 4 dB loud fails the speech sources of both ears
+// (its prompts name no ear) and passes white noise, which has -3..+5 dB.
+TEST_F(Calibration, BroadBandAndSpeechPointsFailForTheirFaults) {
+    const struct {
+        const char* test;
+        const char* fault;
+        QStringList failing;
+    } cases[] = {
+        {"bb", "level:supra:left:300=6",
+         {"point bb.white supra left 300 FAIL", "point bb.tapea supra left 300 FAIL",
+          "point bb.tapeb supra left 300 FAIL", "page bb supra left FAIL", "summary bb supra FAIL"}},
+        {"bb", "level:supra:left:300=4", {}},
+        {"speech", "level:supra=4",
+         {"point speech supra left mic FAIL", "point speech supra left tapea FAIL",
+          "point speech supra left tapeb FAIL", "point speech supra left speechnoise FAIL", "page speech supra left FAIL",
+          "point speech supra right mic FAIL", "point speech supra right tapea FAIL",
+          "point speech supra right tapeb FAIL", "point speech supra right speechnoise FAIL",
+          "page speech supra right FAIL", "summary speech supra FAIL"}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate({"--tests", c.test, "--transducers", "supra", "--fault", c.fault});
+        ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
+        EXPECT_EQ(failures(run), c.failing) << c.fault << "\n" << run.out.toStdString();
+    }
+    const CliRun clean = calibrate({"--tests", "bb,speech", "--transducers", "supra", "--ears", "left"});
+    EXPECT_EQ(clean.lines().filter(QRegularExpression(QStringLiteral("^point bb\\.(white|tapea|tapeb) supra left \\d+ "
+                                                                      "-?\\d+\\.\\d PASS$")))
+                  .size(),
+              3);
+    EXPECT_EQ(clean.lines().filter(QRegularExpression(QStringLiteral("^point speech supra left \\w+ -?\\d+\\.\\d PASS$")))
+                  .size(),
+              5);
 }
 
 TEST_F(Calibration, SameSeedAndFaultsGiveTheSameLinesAndAnotherSeedOtherValues) {
@@ -219,7 +258,7 @@ TEST_F(Calibration, BadCommandLinesAreUsageErrorsNamingTheBadPart) {
         QStringList arguments;
         const char* named;
     } cases[] = {
-        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: bone bsf hl sf freq bonethd thd pulse xtalk fm nb)"},
+        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: bone bsf hl sf freq bonethd thd pulse xtalk fm nb bb speech)"},
         {{"--transducers", "headphone"}, "unknown transducer \"headphone\""},
         {{"--ears", "both"}, "unknown ear \"both\""},
         {{"--fault", "level"}, "\"level\" has no \"=VALUE\""},

@@ -12,9 +12,10 @@ namespace orvik {
 
 AdjustLevelDialog::AdjustLevelDialog(AudiometerRecord& record, MeterLink& link, TransducerKind transducer,
                                      const qint16 (&dialLevels)[FrequencyCount], BusyState& busy, QWidget* parent)
-    : QDialog(parent), m_display(std::make_unique<LiveLevelMonitor>(record, link, transducer, dialLevels)), m_busy(busy),
+    : LiveDisplayDialog(busy, parent),
+      m_display(std::make_unique<LiveLevelMonitor>(record, link, transducer, dialLevels)),
       m_frequencies(new QComboBox(this)), m_spl(new QLabel(this)), m_hl(new QLabel(this)), m_dial(new QLabel(this)),
-      m_target(new QLabel(this)), m_timer(new QTimer(this)) {
+      m_target(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Adjust Level"));
     auto* layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("Frequency"), m_frequencies);
@@ -25,8 +26,6 @@ AdjustLevelDialog::AdjustLevelDialog(AudiometerRecord& record, MeterLink& link, 
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
     layout->addRow(closeButton);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, &AdjustLevelDialog::tick);
     connect(m_frequencies, &QComboBox::currentIndexChanged, this, [this](int line) {
         if (line < 0)
             return;
@@ -48,23 +47,12 @@ bool AdjustLevelDialog::start(FreqIndex preselected, GridQuestion* gridQuestion)
             int(lines.indexOf(QString::asprintf("%.1f", double(frequencyHz(m_display->frequency()))))));
     showValues();
     if (m_display->timerRunning())
-        m_timer->start();
+        timer()->start();
     return true;
 }
 
-void AdjustLevelDialog::tick() {
-    // The reading pumps events; the timer must not fire into it again.
-    m_timer->stop();
-    // Another procedure of the window talks to the meter: skip this reading rather than cut into its exchanges.
-    if (m_busy.isBusy()) {
-        m_timer->start();
-        return;
-    }
-    const BusyState::Hold reading(m_busy);
-    if (!m_display->tick())
-        return;
-    showValues();
-    m_timer->start();
+bool AdjustLevelDialog::readOnce() {
+    return m_display->tick();
 }
 
 void AdjustLevelDialog::showValues() {

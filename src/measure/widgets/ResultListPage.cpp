@@ -5,6 +5,7 @@
 #include "measure/ListNumber.h"
 #include "measure/SoundFieldMeasurement.h"
 #include "measure/ToneMeasurement.h"
+#include "measure/widgets/SourcePageControls.h"
 
 #include <QColor>
 #include <QButtonGroup>
@@ -205,6 +206,8 @@ const std::map<PageKind, PageControls>& controls() {
         {PageKind::BoneLevel, addBoneControls},
         {PageKind::SoundField, addIncidenceAngle},
         {PageKind::BinauralSoundField, addBinauralAngle},
+        {PageKind::BroadBand, addBroadBandControls},
+        {PageKind::Speech, addSpeechControls},
     };
     return table;
 }

@@ -1,12 +1,14 @@
 #include "measure/widgets/TestSheetView.h"
 
 #include "core/widgets/TabChain.h"
+#include "measure/SpeechMeasurement.h"
 #include "measure/TestSheetController.h"
 #include "measure/ToneMeasurement.h"
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/DialLevelsPage.h"
 #include "measure/widgets/GridQuestionBox.h"
 #include "measure/widgets/SaveNowDialog.h"
+#include "measure/widgets/SpeechAdjustDialog.h"
 #include "measure/widgets/ResultListPage.h"
 #include "meter/KeySimulator.h"
 #include "meter/MeterSession.h"
@@ -54,6 +56,7 @@ TestSheetView::TestSheetView(ViewContext& context, TestSheetSeams seams, int tes
         m_seams.session, m_seams.services, m_context.document.record(), m_seams.save,
         [this] { return SaveNowDialog(m_context.settings, this).askSave(); }, this);
     m_links->link.calibratedMicrophoneModel = m_seams.calibratedMicrophoneModel;
+    m_links->link.alternateMode = m_context.alternateMode ? AlternateModeKind::One : AlternateModeKind::Off;
     m_links->sheet.conditions = m_seams.conditions;
     m_links->sheet.conditions.ask = [this](TestSetup& setup) {
         return ConditionsDialog(setup, m_seams.services.messageBox, this).exec() == QDialog::Accepted;
@@ -302,10 +305,8 @@ void TestSheetView::nextTest() {
 
 void TestSheetView::adjust() {
     TestSheetController& sheet = m_links->sheet;
-    if (sheet.test() != 0) {
-        // Speech has its own display, which does not exist yet; the hearing-level one would show wrong values.
-        m_seams.services.messageBox.show(QStringLiteral("%1 (%2): the Adjust display is not available yet.")
-                                             .arg(sheet.title(), transducerName(sheet.transducer())));
+    if (sheet.test() == int(TestNumber::Speech)) {
+        adjustSpeech();
         return;
     }
     FreqIndex preselected = -1;
@@ -327,6 +328,25 @@ void TestSheetView::adjust() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     bool started = false;
     busy().run(m_context.messages, [&] { started = window->start(preselected, &m_links->grid); });
+    if (started)
+        window->show();
+    else
+        delete window;
+}
+
+void TestSheetView::adjustSpeech() {
+    TestSheetController& sheet = m_links->sheet;
+    // The display measures against the reference of the page in view (its placement or angle).
+    auto* page = dynamic_cast<SpeechMeasurement*>(sheet.measurementPage(sheet.activePage()));
+    if (!page)
+        page = dynamic_cast<SpeechMeasurement*>(sheet.measurementPage(0));
+    if (!page)
+        return;
+    auto* window = new SpeechAdjustDialog(m_context.document.record(), m_links->link, sheet.transducer(),
+                                          page->reference().level, busy(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    bool started = false;
+    busy().run(m_context.messages, [&] { started = window->start(); });
     if (started)
         window->show();
     else

@@ -75,6 +75,7 @@ private:
     void measureSelected();
     void nextTest();
     void adjust();
+    void adjustSpeech();
     void conditions();
     void save();
     void ok();

@@ -6,19 +6,23 @@
 #include "measure/TestSheetController.h"
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/DialLevelsPage.h"
+#include "measure/widgets/SpeechAdjustDialog.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
+#include "measure/widgets/SourcePageControls.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
 #include "shell/BusyState.h"
 #include "sim/ModelMastoid.h"
+#include "sim/AudiometerFault.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -97,7 +101,7 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
         int test;
         const char* name;
     };
-    for (const Case& c : {Case{2, "Linearity"}, Case{8, "Broad Band Masking"}}) {
+    for (const Case& c : {Case{2, "Linearity"}, Case{10, "Speech Harmonic Distortion"}}) {
         sheet->testList()->setCurrentRow(c.test);
         EXPECT_EQ(sheet->titleLabel()->text(), c.name);
         ASSERT_GE(sheet->pages()->count(), 1) << c.name;
@@ -145,8 +149,8 @@ TEST_F(TestSheetViewTest, MeasureSelectedFillsOnlyTheSelectedRows) {
         EXPECT_EQ(page->table()->item(row, measuredSpl)->text() == "----", row != 2) << row;
 }
 
-// Adjust opens the live display on the frequency selected in the list; every tick reads the meter. Speech has
-// no display yet and says so.
+// Adjust opens the live display on the frequency selected in the list; every tick reads the meter. On speech it
+// reads on the remembered basis, and a new basis is remembered.
 TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
     TestSheetView* sheet = openSheet();
     ASSERT_NE(sheet, nullptr);
@@ -163,10 +167,17 @@ TEST_F(TestSheetViewTest, AdjustShowsTheSelectedFrequencyLive) {
     adjust->close();
 
     sheet->testList()->setCurrentRow(9);
-    t.messages.clear();
+    t.settings.writeInt("Settings", "Adjust Basis", 1);
     sheet->button(QStringLiteral("Adjust"))->click();
-    EXPECT_EQ(t.messages.texts(),
-              QStringList{"Speech (Supra-aural Earphone): the Adjust display is not available yet."});
+    auto* speech = sheet->findChild<SpeechAdjustDialog*>();
+    ASSERT_NE(speech, nullptr) << t.messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(speech->basis()->currentText(), "Overall (C Weight)");
+    speech->tick();
+    EXPECT_FALSE(speech->level()->text().isEmpty());
+    speech->basis()->setCurrentIndex(0);
+    EXPECT_EQ(t.settings.readInt("Settings", "Adjust Basis", -1), 0);
+    speech->tick();
+    EXPECT_TRUE(speech->timer()->isActive());
 }
 
 // The check opens on the calibrator and microphone chosen last and shows the remembered calibrator's values.
@@ -355,6 +366,37 @@ TEST_F(TestSheetViewTest, SpeakerAndBonePagesRunAtTheTypedLevelsAndReachTheStatu
     EXPECT_EQ(bone->selectedRows(), QList<int>{2});
     EXPECT_NE(bone->table()->item(2, 3)->text(), deviation);
     EXPECT_EQ(bone->table()->verticalHeaderItem(2)->text(), "FAIL");
+// Broad band and speech run from the sheet on agreed prompts: a resonance 6 dB up at 300 Hz fails the broad-band
+// page and leaves speech alone; "View Data" hands the selected source's spectrum on for the graph.
+TEST_F(TestSheetViewTest, BroadBandAndSpeechRunOnAgreedPromptsAndReachTheStatusTable) {
+    Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
+    Setting::SaveAfterTest.write(t.settings, 0);
+    QString error;
+    simulator.scene().audiometer().faults << *sim::parseAudiometerFault(QStringLiteral("level:supra::300=6"), error);
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    const struct {
+        int test;
+        const char* marker;
+        TestStatus status;
+    } cases[] = {{8, "FAIL", TestStatus::Fail}, {9, "PASS", TestStatus::Pass}};
+    for (const auto& c : cases) {
+        sheet->testList()->setCurrentRow(c.test);
+        sheet->button(QStringLiteral("Measure All"))->click();
+        auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+        ASSERT_NE(page, nullptr) << c.test;
+        EXPECT_EQ(page->table()->verticalHeaderItem(0)->text(), c.marker) << c.test;
+        if (auto* controls = page->findChild<BroadBandControls*>()) {
+            QSignalSpy chosen(controls, &BroadBandControls::spectrumChosen);
+            page->table()->selectRow(1);
+            controls->viewData();
+            ASSERT_EQ(chosen.size(), 1);
+            EXPECT_EQ(chosen.front()[0].toString(), "Tape/CD A");
+            EXPECT_EQ(chosen.front()[1].value<QList<QPointF>>().size(), 401);
+        }
+        sheet->testList()->setCurrentRow(c.test + 1);
+        EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
+    }
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
