@@ -366,6 +366,8 @@ TEST_F(TestSheetViewTest, SpeakerAndBonePagesRunAtTheTypedLevelsAndReachTheStatu
     EXPECT_EQ(bone->selectedRows(), QList<int>{2});
     EXPECT_NE(bone->table()->item(2, 3)->text(), deviation);
     EXPECT_EQ(bone->table()->verticalHeaderItem(2)->text(), "FAIL");
+}
+
 // Broad band and speech run from the sheet on agreed prompts: a resonance 6 dB up at 300 Hz fails the broad-band
 // page and leaves speech alone; "View Data" hands the selected source's spectrum on for the graph.
 TEST_F(TestSheetViewTest, BroadBandAndSpeechRunOnAgreedPromptsAndReachTheStatusTable) {
