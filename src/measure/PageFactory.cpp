@@ -12,6 +12,7 @@ const std::map<PageKind, PageMaker>& makers() {
         {PageKind::Tone, makeTonePage},
         {PageKind::Pulse, makePulsePage},
         {PageKind::CrossTalk, makeCrossTalkPage},
+        {PageKind::Linearity, makeLinearityPage},
     };
     return table;
 }

@@ -25,5 +25,6 @@ std::unique_ptr<Measurement> makePage(PageKind kind, const PageContext& context)
 std::unique_ptr<Measurement> makeTonePage(const PageContext& context);
 std::unique_ptr<Measurement> makePulsePage(const PageContext& context);
 std::unique_ptr<Measurement> makeCrossTalkPage(const PageContext& context);
+std::unique_ptr<Measurement> makeLinearityPage(const PageContext& context);
 
 } // namespace orvik

@@ -3,6 +3,7 @@
 #include "measure/CrossTalkMeasurement.h"
 #include "measure/ListNumber.h"
 #include "measure/ToneMeasurement.h"
+#include "measure/widgets/LinearityInputsView.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -146,6 +147,7 @@ const std::map<PageKind, PageControls>& controls() {
     static const std::map<PageKind, PageControls> table = {
         {PageKind::Tone, addAppliedCorrections},
         {PageKind::CrossTalk, addTestFrequency},
+        {PageKind::Linearity, addLinearityInputs},
     };
     return table;
 }

@@ -260,9 +260,9 @@ TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
     EXPECT_NE(passColour, table->palette().color(QPalette::Text));
 }
 
-// Pulse and cross talk run from the sheet on prompts agreed to alone; leaving each test writes its verdict into
-// the record's status table, which the summary shows.
-TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTable) {
+// Linearity, pulse and cross talk run from the sheet on prompts agreed to alone; leaving each test writes its
+// verdict into the record's status table, which the summary shows.
+TEST_F(TestSheetViewTest, LinearityPulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTable) {
     Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
     Setting::SaveAfterTest.write(t.settings, 0);
     simulator.scene().audiometer().crossTalkAttenuationDb = 60.0; // cross talk fails, the pulse passes
@@ -272,11 +272,11 @@ TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTa
         int test;
         const char* marker;
         TestStatus status;
-    } cases[] = {{4, "PASS", TestStatus::Pass}, {5, "FAIL", TestStatus::Fail}};
+    } cases[] = {{2, "PASS", TestStatus::Pass}, {4, "PASS", TestStatus::Pass}, {5, "FAIL", TestStatus::Fail}};
     for (const auto& c : cases) {
         sheet->testList()->setCurrentRow(c.test);
         if (auto* frequency = sheet->pages()->widget(0)->findChild<QComboBox*>())
-            frequency->setCurrentText(QStringLiteral("2000")); // cross talk's "Test Frequency:"
+            frequency->setCurrentText(QStringLiteral("2000")); // linearity's and cross talk's "Test Frequency:"
         sheet->button(QStringLiteral("Measure All"))->click();
         auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
         ASSERT_NE(page, nullptr) << c.test;
@@ -286,6 +286,7 @@ TEST_F(TestSheetViewTest, PulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTa
         EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
     }
     EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
+    EXPECT_EQ(database.record().results.linearity[0][0].testFrequency, 2000.0f);
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
