@@ -134,13 +134,15 @@ void LinearityMeasurement::startPoint(const QString& what) {
 }
 
 // The meter's transducer for the microphone, then the display's cursor on the band of the test frequency so that
-// the technician sees what is read. A link that fails here ends the run.
+// the technician sees what is read. A link that fails here ends the run; keys the meter is slow to take only
+// leave its display behind, which is no reason to stop.
 bool LinearityMeasurement::prepareRun(RunProgress& progress) {
     if (matchMeterTransducer(m_link, microphoneInUse(), progress) == Status::Cancelled) {
         cancelRun();
         return false;
     }
-    if (const int status = m_link.keys.goToFrequency(testFrequency()); status < 0) {
+    if (const int status = m_link.keys.goToFrequency(testFrequency());
+        status < 0 && status != Status::KeysNotReady) {
         m_lastStatus = status;
         return false;
     }

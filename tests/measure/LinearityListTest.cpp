@@ -76,7 +76,8 @@ TEST(LinearityList, HearingLevelVarianceOfTwoDecibelsPasses) {
     for (const auto& c : cases) {
         Fixture f(40, 5);
         f.read(40, c.deviation);
-        const ResultRow& row = rowOf(f.list(), 40);
+        const ResultList list = f.list();
+        const ResultRow& row = rowOf(list, 40);
         EXPECT_EQ(row.cells[2], QLatin1String(c.shown)) << c.deviation;
         EXPECT_EQ(judged(row, "hl"), QString(c.shown).remove('(').remove(')') + (c.passes ? " PASS" : " FAIL"));
         EXPECT_EQ(judged(row, "step"), "0.0 PASS") << "the lowest measured level takes the dial step";

@@ -5,6 +5,7 @@
 #include "equipment/InstrumentLists.h"
 #include "measure/TestSheetController.h"
 #include "measure/widgets/AdjustLevelDialog.h"
+#include "measure/widgets/LinearityInputsView.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -93,7 +95,7 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
         int test;
         const char* name;
     };
-    for (const Case& c : {Case{2, "Linearity"}, Case{3, "Harmonic Distortion"}, Case{8, "Broad Band Masking"}}) {
+    for (const Case& c : {Case{3, "Harmonic Distortion"}, Case{8, "Broad Band Masking"}}) {
         sheet->testList()->setCurrentRow(c.test);
         EXPECT_EQ(sheet->titleLabel()->text(), c.name);
         ASSERT_GE(sheet->pages()->count(), 1) << c.name;
@@ -287,6 +289,29 @@ TEST_F(TestSheetViewTest, LinearityPulseAndCrossTalkRunOnAgreedPromptsAndReachTh
     }
     EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
     EXPECT_EQ(database.record().results.linearity[0][0].testFrequency, 2000.0f);
+}
+
+// The linearity tab's inputs: a typed maximum is held to the table's top and the list follows the inputs; the
+// direction is remembered in the settings.
+TEST_F(TestSheetViewTest, LinearityInputsHoldTheMaximumAndRememberTheDirection) {
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    sheet->testList()->setCurrentRow(2);
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+    ASSERT_NE(page, nullptr);
+    auto* inputs = page->findChild<LinearityInputsView*>();
+    ASSERT_NE(inputs, nullptr);
+    EXPECT_EQ(inputs->maxDialLevel()->text(), "100");
+    EXPECT_EQ(inputs->direction()->currentText(), "Down");
+    inputs->maxDialLevel()->clear();
+    QTest::keyClicks(inputs->maxDialLevel(), QStringLiteral("150"));
+    QTest::keyClick(inputs->maxDialLevel(), Qt::Key_Return);
+    EXPECT_EQ(inputs->maxDialLevel()->text(), "140");
+    EXPECT_EQ(page->table()->item(0, 0)->text(), "140");
+    inputs->dialStep()->setCurrentText(QStringLiteral("10"));
+    EXPECT_EQ(page->table()->item(1, 0)->text(), "130");
+    inputs->direction()->setCurrentText(QStringLiteral("Up"));
+    EXPECT_EQ(Setting::LinDirection.read(t.settings), 2);
 }
 
 // The meter pane follows the link as the window, the sheet and a refused reconnection drive it.
