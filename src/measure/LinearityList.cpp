@@ -71,7 +71,7 @@ ResultRow noiseFloorRow(const LinearityBlock& block, bool measured, FreqIndex fr
 ResultList buildLinearityList(const TestSetup& setup, TransducerKind transducer, const LinearityBlock& block,
                               bool noiseFloorMeasured) {
     ResultList list;
-    list.columns = {"Dial Level",   "dB HL",         "HL Variance", "Measured SPL",
+    list.columns = {"Dial Level",    "dB HL",         "HL Variance", "Measured SPL",
                     "Measured Step", "Step Variance", "Target Step"};
     const FreqIndex frequency = linearityFrequency(block.testFrequency);
     ReferenceQuery query;
@@ -79,8 +79,12 @@ ResultList buildLinearityList(const TestSetup& setup, TransducerKind transducer,
     query.frequency = frequency;
     const double reference = getReferenceLevel(setup, query, &list.missing);
     const int floor = noiseFloorMeasured ? truncatedNoiseFloor(block.noiseFloor) : 0;
-    const ListFrame frame{block,     frequency, dialStepOrDefault(block.dialStep), std::max(0, floor),
-                          reference, list.missing.warningPending()};
+    const ListFrame frame{block,
+                          frequency,
+                          dialStepOrDefault(block.dialStep),
+                          std::max(0, floor),
+                          reference,
+                          list.missing.warningPending()};
     for (int level = clampMaxDialLevel(block.maxDialLevel); level >= frame.lowest; level -= frame.step)
         list.rows << levelRow(list, frame, level);
     list.rows << noiseFloorRow(block, noiseFloorMeasured, frequency);

@@ -24,8 +24,8 @@ LinearityBlock& storedBlock(AudiometerRecord& record, TransducerKind transducer,
 }
 
 bool holdsReadings(const LinearityBlock& block) {
-    return block.noiseFloor != 0.0f || std::any_of(std::begin(block.spl), std::end(block.spl),
-                                                   [](float spl) { return spl != 0.0f; });
+    return block.noiseFloor != 0.0f ||
+           std::any_of(std::begin(block.spl), std::end(block.spl), [](float spl) { return spl != 0.0f; });
 }
 } // namespace
 
@@ -122,10 +122,9 @@ void LinearityMeasurement::showLevel(int level) {
 int LinearityMeasurement::plannedPoints() const {
     const int step = dialStep();
     const int floor = m_noiseFloorMeasured ? std::max(0, truncatedNoiseFloor(m_block.noiseFloor)) : 0;
-    const int lowest =
-        direction() == LinearityDirection::Up ? firstUpLevel(m_noiseFloorMeasured ? m_block.noiseFloor : 0.0f,
-                                                             m_block.maxDialLevel, step)
-                                              : floor;
+    const int lowest = direction() == LinearityDirection::Up
+                           ? firstUpLevel(m_noiseFloorMeasured ? m_block.noiseFloor : 0.0f, m_block.maxDialLevel, step)
+                           : floor;
     return std::max(0, (m_block.maxDialLevel - lowest) / step + 1) + (m_noiseFloorMeasured ? 0 : 1);
 }
 
@@ -141,8 +140,7 @@ bool LinearityMeasurement::prepareRun(RunProgress& progress) {
         cancelRun();
         return false;
     }
-    if (const int status = m_link.keys.goToFrequency(testFrequency());
-        status < 0 && status != Status::KeysNotReady) {
+    if (const int status = m_link.keys.goToFrequency(testFrequency()); status < 0 && status != Status::KeysNotReady) {
         m_lastStatus = status;
         return false;
     }
@@ -152,44 +150,39 @@ bool LinearityMeasurement::prepareRun(RunProgress& progress) {
 int LinearityMeasurement::measureAll() {
     if (m_running)
         return m_lastStatus;
-    m_running = true;
-    m_lastStatus = 0;
-    m_endRun = false;
-    m_point = 0;
-    if (equipmentReady(true)) {
-        RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, plannedPoints());
-        m_run = &progress;
-        const LinearityDirection way = direction();
-        if (prepareRun(progress)) {
-            if (way == LinearityDirection::Up)
-                runUp();
-            else
-                runDown(way == LinearityDirection::Auto);
-        }
-        m_run = nullptr;
-        fillList();
-    }
-    m_running = false;
-    return m_lastStatus;
+    const LinearityDirection way = direction();
+    return runWith(plannedPoints(), [this, way] {
+        if (way == LinearityDirection::Up)
+            runUp();
+        else
+            runDown(way == LinearityDirection::Auto);
+    });
 }
 
 int LinearityMeasurement::measureSelected(const QList<int>& rows) {
     if (m_running || rows.isEmpty() || rows.first() < 0 || rows.first() >= m_list.rows.size())
         return m_lastStatus;
     const int level = linearityRowLevel(m_list, rows.first());
+    return runWith(1, [this, level] {
+        if (level < 0)
+            measureNoiseFloor();
+        else
+            measureLevel(level, true);
+    });
+}
+
+// What every run shares: the equipment check, one progress window, the meter made ready, and the list refilled
+// at the end whatever happened.
+int LinearityMeasurement::runWith(int points, const std::function<void()>& body) {
     m_running = true;
     m_lastStatus = 0;
     m_endRun = false;
     m_point = 0;
     if (equipmentReady(true)) {
-        RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, 1);
+        RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, points);
         m_run = &progress;
-        if (prepareRun(progress)) {
-            if (level < 0)
-                measureNoiseFloor();
-            else
-                measureLevel(level, true);
-        }
+        if (prepareRun(progress))
+            body();
         m_run = nullptr;
         fillList();
     }
@@ -254,8 +247,9 @@ bool LinearityMeasurement::measureLevel(int level, bool selectedRun) {
     plan.checkingText = QStringLiteral("Checking the K37 for SLM/RTA mode");
     plan.selectedRun = selectedRun;
     startPoint(QStringLiteral("%1 dBHL").arg(level));
-    const PointOutcome outcome =
-        measurePoint(plan, [this, level](ProgressWindow& progress) { return PointAttempt{readLevel(level, progress), {}}; });
+    const PointOutcome outcome = measurePoint(plan, [this, level](ProgressWindow& progress) {
+        return PointAttempt{readLevel(level, progress), {}};
+    });
     m_run->pointDone();
     showLevel(level);
     return outcome != PointOutcome::Cancelled && !m_endRun;

@@ -40,6 +40,7 @@ public:
     std::function<void(int row)> onLevelShown;
 
 private:
+    int runWith(int points, const std::function<void()>& body);
     bool prepareRun(RunProgress& progress);
     void runUp();
     void runDown(bool keepReadings);
@@ -58,9 +59,9 @@ private:
 
     LinearityBlock m_block{};
     bool m_noiseFloorMeasured = false;
-    int m_gainDb = 0;       // the meter's gain as "Q148" last reported it
-    bool m_endRun = false;  // the technician stopped after a level that failed five times
-    int m_point = 0;        // points started in this run, for the progress window
+    int m_gainDb = 0;      // the meter's gain as "Q148" last reported it
+    bool m_endRun = false; // the technician stopped after a level that failed five times
+    int m_point = 0;       // points started in this run, for the progress window
 };
 
 } // namespace orvik

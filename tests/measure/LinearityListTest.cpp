@@ -51,9 +51,9 @@ TEST(LinearityList, StepsAreJudgedAtTheirTolerance) {
         const char* variance; // as the list shows it, parentheses when failing
         bool passes;
     } cases[] = {
-        {2, 2.3f, "0.3", true},   {2, 2.4f, "(0.4)", false}, {2, 1.7f, "-0.3", true}, {2, 1.6f, "(-0.4)", false},
-        {1, 1.3f, "0.3", true},   {1, 0.6f, "(-0.4)", false}, {5, 6.0f, "1.0", true}, {5, 6.1f, "(1.1)", false},
-        {5, 4.0f, "-1.0", true},  {10, 8.9f, "(-1.1)", false}, {10, 11.0f, "1.0", true},
+        {2, 2.3f, "0.3", true},  {2, 2.4f, "(0.4)", false},   {2, 1.7f, "-0.3", true},  {2, 1.6f, "(-0.4)", false},
+        {1, 1.3f, "0.3", true},  {1, 0.6f, "(-0.4)", false},  {5, 6.0f, "1.0", true},   {5, 6.1f, "(1.1)", false},
+        {5, 4.0f, "-1.0", true}, {10, 8.9f, "(-1.1)", false}, {10, 11.0f, "1.0", true},
     };
     for (const auto& c : cases) {
         Fixture f(60, c.step);
@@ -63,7 +63,8 @@ TEST(LinearityList, StepsAreJudgedAtTheirTolerance) {
         const ResultRow& row = rowOf(list, 60);
         EXPECT_EQ(row.cells[5], QLatin1String(c.variance)) << c.step << ' ' << c.measuredStep;
         EXPECT_TRUE(judged(row, "step").endsWith(c.passes ? "PASS" : "FAIL")) << c.step << ' ' << c.measuredStep;
-        EXPECT_EQ(list.verdict, c.passes ? PageVerdict::AllPass : PageVerdict::AnyFails) << c.step << ' ' << c.measuredStep;
+        EXPECT_EQ(list.verdict, c.passes ? PageVerdict::AllPass : PageVerdict::AnyFails)
+            << c.step << ' ' << c.measuredStep;
     }
 }
 
