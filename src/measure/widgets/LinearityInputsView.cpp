@@ -42,6 +42,7 @@ LinearityInputsView::LinearityInputsView(LinearityMeasurement& page, ResultListP
     connect(m_max, &QLineEdit::editingFinished, this, &LinearityInputsView::maxTyped);
     connect(m_step, &QComboBox::currentIndexChanged, this, [this] {
         m_page.setDialStep(m_step->currentData().toInt());
+        showInputs();
         m_view.refill();
     });
     connect(m_direction, &QComboBox::currentIndexChanged, this,
@@ -68,7 +69,7 @@ void LinearityInputsView::maxTyped() {
     m_view.refill();
 }
 
-// Shows the page's inputs without taking them as edits.
+// Shows the page's inputs without taking them as edits; an edit the page refused (during a run) is taken back.
 void LinearityInputsView::showInputs() {
     const QSignalBlocker frequency(m_frequency), step(m_step), direction(m_direction);
     m_frequency->setCurrentIndex(m_frequency->findData(m_page.testFrequency()));
