@@ -19,6 +19,7 @@ const std::map<PageKind, PageMaker>& makers() {
         {PageKind::BinauralSoundField, makeSoundFieldPage},
         {PageKind::BroadBand, makeBroadBandPage},
         {PageKind::Speech, makeSpeechPage},
+        {PageKind::Linearity, makeLinearityPage},
     };
     return table;
 }

@@ -32,5 +32,6 @@ std::unique_ptr<Measurement> makeBoneLevelPage(const PageContext& context);
 std::unique_ptr<Measurement> makeSoundFieldPage(const PageContext& context);
 std::unique_ptr<Measurement> makeBroadBandPage(const PageContext& context);
 std::unique_ptr<Measurement> makeSpeechPage(const PageContext& context);
+std::unique_ptr<Measurement> makeLinearityPage(const PageContext& context);
 
 } // namespace orvik

@@ -36,6 +36,7 @@ inline constexpr char QueryMode[] = "Q143";
 inline constexpr char QueryBandwidth[] = "Q145,32";
 inline constexpr char QueryFftWindow[] = "Q147";
 inline constexpr char QueryGain[] = "Q148,32";
+inline constexpr char QueryGainValue[] = "Q148"; // the gain in dB rather than its setting
 inline constexpr char QueryCalibrationOffset[] = "Q227";
 
 inline QByteArray setting(const char* command, int value) {

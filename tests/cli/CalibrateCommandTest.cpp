@@ -55,7 +55,8 @@ TEST_F(Calibration, CleanAudiometerPassesEveryTestOnEveryTransducer) {
     // In test order, by key within a test.
     const QStringList expected =
         QStringList{"summary bone bone Pass", "summary bsf/warble speaker Pass"} + earphones("hl") +
-        QStringList{"summary sf/warble speaker Pass"} + earphones("freq") + QStringList{"summary bonethd bone Pass"} +
+        QStringList{"summary sf/warble speaker Pass"} + earphones("freq") + earphones("lin") +
+        QStringList{"summary bonethd bone Pass"} +
         earphones("thd") + earphones("pulse") + earphones("xtalk") + earphones("fm") +
         QStringList{"summary bsf/nb speaker Pass"} + earphones("nb") + QStringList{"summary sf/nb speaker Pass"} +
         earphones("bb") +
@@ -240,6 +241,33 @@ TEST_F(Calibration, BroadBandAndSpeechPointsFailForTheirFaults) {
     EXPECT_EQ(clean.lines().filter(QRegularExpression(QStringLiteral("^point speech supra left \\w+ -?\\d+\\.\\d PASS$")))
                   .size(),
               5);
+// Steps of 5 dB may stray 1.0 dB and a level 2.0 dB from its dial. A level 1.5 dB loud at 40 dB HL fails the steps
+// into and out of it but not its own hearing level, 2.5 dB fails that too, 0.5 dB nothing; each a whole descending
+// run with its noise floor.
+TEST_F(Calibration, LinearityFaultFailsTheStepsAroundItsLevel) {
+    const struct {
+        const char* fault;
+        QStringList failing; // the point lines, value taken out
+        double stepAt40;
+    } cases[] = {
+        {"level:supra:left:1000@40=0.5", {}, 0.5},
+        {"level:supra:left:1000@40=1.5", {"point lin.step supra left @45 FAIL", "point lin.step supra left @40 FAIL"},
+         1.5},
+        {"level:supra:left:1000@40=2.5",
+         {"point lin.step supra left @45 FAIL", "point lin.step supra left @40 FAIL", "point lin.hl supra left @40 FAIL"},
+         2.5},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = calibrate({"--tests", "lin", "--transducers", "supra", "--ears", "left", "--fault", c.fault});
+        ASSERT_EQ(run.exitCode, 0) << c.fault << run.err.toStdString();
+        const QStringList expected =
+            c.failing.isEmpty() ? QStringList{}
+                                : c.failing + QStringList{"page lin supra left FAIL", "summary lin supra FAIL"};
+        EXPECT_EQ(failures(run), expected) << c.fault;
+        EXPECT_NEAR(pointValue(run, QStringLiteral("point lin.step supra left @40")), c.stepAt40, 0.1) << c.fault;
+        EXPECT_EQ(run.lines().filter(QStringLiteral("point lin.hl supra left @")).size(),
+                  run.lines().filter(QStringLiteral("point lin.step supra left @")).size());
+    }
 }
 
 TEST_F(Calibration, SameSeedAndFaultsGiveTheSameLinesAndAnotherSeedOtherValues) {
@@ -258,7 +286,7 @@ TEST_F(Calibration, BadCommandLinesAreUsageErrorsNamingTheBadPart) {
         QStringList arguments;
         const char* named;
     } cases[] = {
-        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: bone bsf hl sf freq bonethd thd pulse xtalk fm nb bb speech)"},
+        {{"--tests", "hl,sp"}, "unknown test \"sp\" (known: bone bsf hl sf freq lin bonethd thd pulse xtalk fm nb bb speech)"},
         {{"--transducers", "headphone"}, "unknown transducer \"headphone\""},
         {{"--ears", "both"}, "unknown ear \"both\""},
         {{"--fault", "level"}, "\"level\" has no \"=VALUE\""},

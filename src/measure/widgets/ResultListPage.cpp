@@ -6,6 +6,7 @@
 #include "measure/SoundFieldMeasurement.h"
 #include "measure/ToneMeasurement.h"
 #include "measure/widgets/SourcePageControls.h"
+#include "measure/widgets/LinearityInputsView.h"
 
 #include <QColor>
 #include <QButtonGroup>
@@ -208,6 +209,7 @@ const std::map<PageKind, PageControls>& controls() {
         {PageKind::BinauralSoundField, addBinauralAngle},
         {PageKind::BroadBand, addBroadBandControls},
         {PageKind::Speech, addSpeechControls},
+        {PageKind::Linearity, addLinearityInputs},
     };
     return table;
 }

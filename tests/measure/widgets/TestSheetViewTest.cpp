@@ -7,6 +7,7 @@
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/DialLevelsPage.h"
 #include "measure/widgets/SpeechAdjustDialog.h"
+#include "measure/widgets/LinearityInputsView.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -101,7 +103,7 @@ TEST_F(TestSheetViewTest, TestsWithoutPagesSayNotAvailableAndMeasureNothing) {
         int test;
         const char* name;
     };
-    for (const Case& c : {Case{2, "Linearity"}, Case{10, "Speech Harmonic Distortion"}}) {
+    for (const Case& c : {Case{10, "Speech Harmonic Distortion"}}) {
         sheet->testList()->setCurrentRow(c.test);
         EXPECT_EQ(sheet->titleLabel()->text(), c.name);
         ASSERT_GE(sheet->pages()->count(), 1) << c.name;
@@ -275,9 +277,9 @@ TEST_F(TestSheetViewTest, JudgedRowsAreMarkedPassOrFail) {
     EXPECT_NE(passColour, table->palette().color(QPalette::Text));
 }
 
-// Distortion, pulse and cross talk run from the sheet on prompts agreed to alone; leaving each test writes its
-// verdict into the record's status table, which the summary shows.
-TEST_F(TestSheetViewTest, DistortionPulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTable) {
+// Linearity, distortion, pulse and cross talk run from the sheet on prompts agreed to alone; leaving each test
+// writes its verdict into the record's status table, which the summary shows.
+TEST_F(TestSheetViewTest, LinearityDistortionPulseAndCrossTalkRunOnAgreedPromptsAndReachTheStatusTable) {
     Setting::ShowSaveDialogAfterTest.write(t.settings, 0);
     Setting::SaveAfterTest.write(t.settings, 0);
     simulator.scene().audiometer().harmonicsDb[0] = -33.0; // 2.2 %: distortion fails
@@ -288,11 +290,14 @@ TEST_F(TestSheetViewTest, DistortionPulseAndCrossTalkRunOnAgreedPromptsAndReachT
         int test;
         const char* marker;
         TestStatus status;
-    } cases[] = {{3, "FAIL", TestStatus::Fail}, {4, "PASS", TestStatus::Pass}, {5, "FAIL", TestStatus::Fail}};
+    } cases[] = {{2, "PASS", TestStatus::Pass},
+                 {3, "FAIL", TestStatus::Fail},
+                 {4, "PASS", TestStatus::Pass},
+                 {5, "FAIL", TestStatus::Fail}};
     for (const auto& c : cases) {
         sheet->testList()->setCurrentRow(c.test);
         if (auto* frequency = sheet->pages()->widget(0)->findChild<QComboBox*>())
-            frequency->setCurrentText(QStringLiteral("2000")); // cross talk's "Test Frequency:"
+            frequency->setCurrentText(QStringLiteral("2000")); // linearity's and cross talk's "Test Frequency:"
         sheet->button(QStringLiteral("Measure All"))->click();
         auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
         ASSERT_NE(page, nullptr) << c.test;
@@ -302,6 +307,30 @@ TEST_F(TestSheetViewTest, DistortionPulseAndCrossTalkRunOnAgreedPromptsAndReachT
         EXPECT_EQ(database.record().header.testStatus[c.test][0], qint16(c.status)) << c.test;
     }
     EXPECT_EQ(database.record().results.crossTalk[0].testFrequency, 2000.0f);
+    EXPECT_EQ(database.record().results.linearity[0][0].testFrequency, 2000.0f);
+}
+
+// The linearity tab's inputs: a typed maximum is held to the table's top and the list follows the inputs; the
+// direction is remembered in the settings.
+TEST_F(TestSheetViewTest, LinearityInputsHoldTheMaximumAndRememberTheDirection) {
+    TestSheetView* sheet = openSheet();
+    ASSERT_NE(sheet, nullptr);
+    sheet->testList()->setCurrentRow(2);
+    auto* page = qobject_cast<ResultListPage*>(sheet->pages()->widget(0));
+    ASSERT_NE(page, nullptr);
+    auto* inputs = page->findChild<LinearityInputsView*>();
+    ASSERT_NE(inputs, nullptr);
+    EXPECT_EQ(inputs->maxDialLevel()->text(), "100");
+    EXPECT_EQ(inputs->direction()->currentText(), "Down");
+    inputs->maxDialLevel()->clear();
+    QTest::keyClicks(inputs->maxDialLevel(), QStringLiteral("150"));
+    QTest::keyClick(inputs->maxDialLevel(), Qt::Key_Return);
+    EXPECT_EQ(inputs->maxDialLevel()->text(), "140");
+    EXPECT_EQ(page->table()->item(0, 0)->text(), "140");
+    inputs->dialStep()->setCurrentText(QStringLiteral("10"));
+    EXPECT_EQ(page->table()->item(1, 0)->text(), "130");
+    inputs->direction()->setCurrentText(QStringLiteral("Up"));
+    EXPECT_EQ(Setting::LinDirection.read(t.settings), 2);
 }
 
 // The speaker and bone pages run from the sheet on agreed prompts alone, at the levels typed into the input-level
