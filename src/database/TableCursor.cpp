@@ -187,7 +187,7 @@ RowId TableCursor::update() {
 }
 
 void TableCursor::remove() {
-    const int rowId = id();
+    const RowId rowId = id();
     m_db.beginTransaction();
     QSqlQuery query(m_db.connection());
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE Id = ?").arg(m_table));
