@@ -93,6 +93,9 @@ void Database::create(const QString& path) {
         throw;
     }
     close();
+    // A journal under the new name was left by a file that is gone (a killed conversion's, say); SQLite would
+    // play it back into this one.
+    QFile::remove(path + QStringLiteral("-journal"));
     const int cause = FileSwap::moveToFreeName(building, path);
     if (cause != 0)
         QFile::remove(building);
