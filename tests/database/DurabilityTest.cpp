@@ -10,7 +10,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace orvik;
 using namespace orvik::test;
@@ -131,20 +133,20 @@ QString importedLists(const QDir& dir) {
 }
 
 const Operation Operations[] = {
-    {"Save", 400, [](const QDir& dir) { Database().create(dbPath(dir)); },
+    {"Save", 150, [](const QDir& dir) { Database().create(dbPath(dir)); },
      [](const QDir& dir) { return QStringList{SaveLoop, dbPath(dir)}; }, savedRecords},
-    {"Conversion", 500,
+    {"Conversion", 400,
      [](const QDir& dir) { Generator.writeDatabase(dbPath(dir), 6, 3, 2, Generator.instruments(1)); },
      [](const QDir& dir) { return QStringList{Cli, QStringLiteral("db"), QStringLiteral("convert"), dbPath(dir)}; },
      convertedFile},
     {"Create", 250, [](const QDir&) {},
      [](const QDir& dir) { return QStringList{Cli, QStringLiteral("db"), QStringLiteral("create"), dbPath(dir)}; },
      createdFile},
-    {"EquipmentWrites", 400,
+    {"EquipmentWrites", 150,
      [](const QDir& dir) { Generator.writeDatabase(dbPath(dir), 7, 0, 0, Generator.instruments(3)); },
      [](const QDir& dir) { return QStringList{SaveLoop, dbPath(dir), QStringLiteral("--equipment")}; },
      writtenLists},
-    {"Import", 300,
+    {"Import", 250,
      [](const QDir& dir) {
          Generator.writeDatabase(dbPath(dir), 7, 0, 0, Generator.instruments(1));
          QFile setup(dir.filePath(QStringLiteral("mic.csv")));
@@ -158,6 +160,46 @@ const Operation Operations[] = {
      importedLists},
 };
 
+// Trials run in groups, each in its own folder: the children of a group run and are killed side by side.
+constexpr int GroupSize = 4;
+
+void prepareTrial(const Operation& op, const QDir& templateDir, QDir dir) {
+    if (QLatin1String(op.name) == QLatin1String("Create")) {
+        // A create's trials keep their folder: what a killed one left is what the next one must cope with.
+        dir.remove(QStringLiteral("OrvikDB.mdb"));
+        return;
+    }
+    for (const QString& file : dir.entryList(QDir::Files))
+        dir.remove(file);
+    for (const QString& file : templateDir.entryList(QDir::Files))
+        QFile::copy(templateDir.filePath(file), dir.filePath(file));
+}
+
+// Starts one child per folder and kills each at its own moment.
+void runAndKill(const Operation& op, const std::vector<QDir>& dirs, QRandomGenerator& random) {
+    std::vector<std::unique_ptr<QProcess>> children;
+    std::vector<qint64> killAt;
+    for (const QDir& dir : dirs) {
+        const QStringList command = op.command(dir);
+        children.push_back(std::make_unique<QProcess>());
+        children.back()->start(command.first(), command.mid(1));
+        killAt.push_back(random.bounded(op.killWindowMs));
+    }
+    std::vector<std::size_t> order(children.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return killAt[a] < killAt[b]; });
+    QElapsedTimer clock;
+    clock.start();
+    for (std::size_t i : order) {
+        const qint64 wait = killAt[i] - clock.elapsed();
+        if (wait > 0)
+            QThread::msleep(static_cast<unsigned long>(wait));
+        children[i]->kill();
+    }
+    for (auto& child : children)
+        child->waitForFinished();
+}
+
 class Durability : public ::testing::TestWithParam<Operation> {};
 
 TEST_P(Durability, KillAtAnyMomentLeavesTheOldOrTheNewContent) {
@@ -166,28 +208,21 @@ TEST_P(Durability, KillAtAnyMomentLeavesTheOldOrTheNewContent) {
     op.makeTemplate(QDir(templateDir.path()));
     QRandomGenerator random(20261207);
     QMap<QString, int> outcomes;
-    QTemporaryDir trialDir;
-    QDir dir(trialDir.path());
-    for (int trial = 0; trial < Trials; ++trial) {
-        // A create's trials share the folder: what a killed one left is what the next one must cope with.
-        if (QLatin1String(op.name) != QLatin1String("Create")) {
-            for (const QString& file : dir.entryList(QDir::Files))
-                dir.remove(file);
-            for (const QString& file : QDir(templateDir.path()).entryList(QDir::Files))
-                QFile::copy(QDir(templateDir.path()).filePath(file), dir.filePath(file));
-        } else {
-            dir.remove(QStringLiteral("OrvikDB.mdb"));
+    QTemporaryDir root;
+    std::vector<QDir> dirs;
+    for (int i = 0; i < GroupSize; ++i) {
+        QDir(root.path()).mkdir(QString::number(i));
+        dirs.emplace_back(root.filePath(QString::number(i)));
+    }
+    for (int trial = 0; trial < Trials; trial += GroupSize) {
+        for (const QDir& dir : dirs)
+            prepareTrial(op, QDir(templateDir.path()), dir);
+        runAndKill(op, dirs, random);
+        for (const QDir& dir : dirs) {
+            const QString verdict = op.verdict(dir);
+            ASSERT_TRUE(verdict == Old || verdict == New) << "trial " << trial << ": " << verdict.toStdString();
+            ++outcomes[verdict];
         }
-        const QStringList command = op.command(dir);
-        QProcess child;
-        child.start(command.first(), command.mid(1));
-        ASSERT_TRUE(child.waitForStarted());
-        QThread::msleep(random.bounded(op.killWindowMs));
-        child.kill();
-        child.waitForFinished();
-        const QString verdict = op.verdict(dir);
-        ASSERT_TRUE(verdict == Old || verdict == New) << "trial " << trial << ": " << verdict.toStdString();
-        ++outcomes[verdict];
     }
     // Kills that always came too early or too late would prove nothing.
     EXPECT_GT(outcomes.value(Old), 0);
