@@ -104,6 +104,10 @@ struct Damage {
     const char* block; // SQL for the new Data of audiometer row 2 and booth row 1
 };
 
+void PrintTo(const Damage& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class DamagedRows : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedRows, AreKeptAndReportedWhileTheOthersConvert) {
@@ -163,6 +167,10 @@ struct Leftover {
     void (*make)(const QString& path, const QString& conversionPath);
     QStringList files; // the folder afterwards, the keep-old question answered Yes
 };
+
+void PrintTo(const Leftover& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class ConversionLeftover : public ::testing::TestWithParam<Leftover> {};
 

@@ -40,6 +40,10 @@ struct Operation {
     QString (*verdict)(const QDir& dir);     // Old, New, or what is wrong
 };
 
+void PrintTo(const Operation& value, std::ostream* out) {
+    *out << value.name;
+}
+
 // The round a record carries, or -1 when its stamps disagree (see SaveLoopHelper.cpp).
 int roundOf(const AudiometerRecord& record) {
     const auto* bytes = reinterpret_cast<const quint8*>(&record.results);

@@ -18,6 +18,10 @@ struct BadReader {
     const char* script; // the whole reader, a shell script
 };
 
+void PrintTo(const BadReader& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class HostileWorkbook : public ::testing::TestWithParam<BadReader> {};
 
 TEST_P(HostileWorkbook, FailsTheImportWithAMessage) {
