@@ -1,11 +1,15 @@
 #include "database/Database.h"
 
+#include "database/FileSwap.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+#include <cerrno>
+#include <cstring>
 
 Q_LOGGING_CATEGORY(lcDatabase, "orvik.database.engine", QtWarningMsg)
 
@@ -65,13 +69,18 @@ void Database::create(const QString& path) {
     close();
     // The default folder does not exist before the first database is made in it.
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Built under a temporary name and given its own only when whole: a create that is killed half-way leaves
+    // no empty or partial file that would neither open nor let itself be created again.
+    const QString building = path + QStringLiteral(".creating");
+    QFile::remove(building);
+    QFile::remove(building + QStringLiteral("-journal"));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    m_db.setDatabaseName(path);
+    m_db.setDatabaseName(building);
     if (!m_db.open())
         fail(DatabaseErrorCode::General, m_db.lastError().text());
     m_open = true;
     m_mode = OpenMode::ReadWrite;
-    m_path = path;
+    m_path = building;
     try {
         beginTransaction();
         createTables();
@@ -80,9 +89,21 @@ void Database::create(const QString& path) {
         commit();
     } catch (const DatabaseError&) {
         close();
-        QFile::remove(path);
+        QFile::remove(building);
         throw;
     }
+    close();
+    // A journal under the new name was left by a file that is gone (a killed conversion's, say); SQLite would
+    // play it back into this one.
+    QFile::remove(path + QStringLiteral("-journal"));
+    const int cause = FileSwap::moveToFreeName(building, path);
+    if (cause != 0)
+        QFile::remove(building);
+    if (cause == EEXIST)
+        fail(DatabaseErrorCode::DatabaseExists, QStringLiteral("Database already exists."));
+    if (cause != 0)
+        fail(DatabaseErrorCode::General, QString::fromLocal8Bit(std::strerror(cause)));
+    open(path);
 }
 
 void Database::open(const QString& path, OpenMode mode) {

@@ -1,9 +1,11 @@
 #include "database/DatabaseConversion.h"
 
+#include "database/FileSwap.h"
 #include "database/OldRecordLayouts.h"
 #include "database/StoredBlock.h"
 #include "database/TableCursor.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,6 +17,14 @@ const QString Id = QStringLiteral("Id");
 // The bytes after the header of an old block, or nothing when the header is not one of ours.
 std::optional<QByteArray> payloadOf(const QByteArray& block) {
     if (!block.startsWith("Orvik Version ") || block.size() < StoredHeaderSize)
+        return std::nullopt;
+    return block.mid(StoredHeaderSize);
+}
+
+// The bytes after the header of a record block written by the version being converted. A block kept by an
+// earlier step (damaged) carries that step's header and is never mistaken for a record of a later layout.
+std::optional<QByteArray> recordPayloadOf(const QByteArray& block, int fromVersion) {
+    if (!block.startsWith(OldLayout::header(fromVersion)))
         return std::nullopt;
     return block.mid(StoredHeaderSize);
 }
@@ -32,11 +42,28 @@ bool DatabaseConversion::run(int fromVersion) {
     progress->setRange(0, 100);
     progress->setStep(10);
     progress->setPos(0);
+    recoverInterruptedStep(m_db.path());
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
+        m_damaged = {};
         if (!step(version, *progress))
             return false;
     }
+    // Ids are those of the converted file, the ones the browser shows; every step renumbers from 1, so the
+    // last step's list is complete.
+    reportDamaged(m_damaged.audiometer, QStringLiteral("Audiometric Cal measurements"));
+    reportDamaged(m_damaged.ambient, QStringLiteral("Ambient measurements"));
     return true;
+}
+
+void DatabaseConversion::reportDamaged(const std::set<RowId>& ids, const QString& what) {
+    if (ids.empty())
+        return;
+    QStringList names;
+    for (RowId id : ids)
+        names << QString::number(id);
+    tell(QStringLiteral("Could not convert the %1 with index %2: their data is damaged.\nThey were kept unchanged "
+                        "in the database and cannot be loaded until repaired.")
+             .arg(what, names.join(QStringLiteral(", "))));
 }
 
 bool DatabaseConversion::step(int fromVersion, ProgressWindow& progress) {
@@ -109,21 +136,17 @@ bool DatabaseConversion::copyAudiometerRows(Database& target, int fromVersion) {
     }
     for (from.moveFirst(); !from.isEOF(); from.moveNext()) {
         try {
-            const auto payload = payloadOf(from.data());
+            const QByteArray block = from.data();
+            const auto payload = recordPayloadOf(block, fromVersion);
             const QByteArray converted =
                 payload ? OldLayout::stepAudiometerRecord(fromVersion, *payload) : QByteArray();
-            if (converted.isEmpty()) {
-                tell(QStringLiteral("Could not create Audiometer Cal blobFile from old database"));
-                return false;
-            }
             to.addNew();
             for (const QString& column : TableColumns::AudTestMeasurements)
                 to.setValue(column, from.value(column));
             const QVariant date = from.value(QStringLiteral("Date"));
             if (!date.isNull())
                 to.setValue(QStringLiteral("Date"), OldLayout::stepAudiometerDate(fromVersion, date.toDouble()));
-            to.setData(OldLayout::header(fromVersion + 1) + converted);
-            to.update();
+            copyBlock(to, block, converted, fromVersion, m_damaged.audiometer);
         } catch (const DatabaseError& e) {
             tell(withException(QStringLiteral("Couldn't open Audiometer Measurements Recordset"), e));
             return false;
@@ -139,24 +162,35 @@ bool DatabaseConversion::copyAmbientRows(Database& target, int fromVersion) {
         from.open(OpenType::Table);
         to.open(OpenType::Table);
         for (from.moveFirst(); !from.isEOF(); from.moveNext()) {
-            const auto payload = payloadOf(from.data());
+            const QByteArray block = from.data();
+            const auto payload = recordPayloadOf(block, fromVersion);
             const QByteArray converted =
                 payload ? OldLayout::stepAmbientRecord(fromVersion, *payload,
                                                        from.value(TableColumns::AmbientMeasurements[0]).toString())
                         : QByteArray();
-            if (converted.isEmpty())
-                return false;
             to.addNew();
             for (const QString& column : TableColumns::AmbientMeasurements)
                 to.setValue(column, from.value(column));
-            to.setData(OldLayout::header(fromVersion + 1) + converted);
-            to.update();
+            copyBlock(to, block, converted, fromVersion, m_damaged.ambient);
         }
     } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open Ambient Measurements Recordset"), e));
         return false;
     }
     return true;
+}
+
+void DatabaseConversion::copyBlock(TableCursor& to, const QByteArray& oldBlock, const QByteArray& converted,
+                                   int fromVersion, std::set<RowId>& damaged) {
+    // A block that does not convert is carried over byte for byte (a missing one stays missing): whatever can
+    // still be recovered from it is kept, and the load refuses it rather than showing a blank record.
+    if (!converted.isEmpty())
+        to.setData(OldLayout::header(fromVersion + 1) + converted);
+    else if (!oldBlock.isEmpty())
+        to.setData(oldBlock);
+    const RowId id = to.update();
+    if (converted.isEmpty())
+        damaged.insert(id);
 }
 
 bool DatabaseConversion::copyEquipmentList(Database& target, int fromVersion) {
@@ -204,26 +238,68 @@ bool DatabaseConversion::copyEquipmentList(Database& target, int fromVersion) {
     return true;
 }
 
+QString DatabaseConversion::keptName(const QString& path, int fromVersion) {
+    return path + QStringLiteral("VERSION%1").arg(fromVersion);
+}
+
+// An earlier conversion's kept file is the technician's; this one is kept beside it under the first free name.
+QString DatabaseConversion::freeKeptName(const QString& path, int fromVersion) {
+    const QString name = keptName(path, fromVersion);
+    QString candidate = name;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = name + QStringLiteral("-%1").arg(n);
+    return candidate;
+}
+
+void DatabaseConversion::recoverInterruptedStep(const QString& path) {
+    // A step killed after keeping the old file but before the swap left a second name of the very file that
+    // is still the database: it is no kept version yet, so the step is rolled back by removing it.
+    for (int version = 1; version < CurrentSchemaVersion; ++version) {
+        for (const QFileInfo& kept : QFileInfo(path).dir().entryInfoList(
+                 {QFileInfo(keptName(path, version)).fileName() + u'*'}, QDir::Files)) {
+            if (FileSwap::sameFile(kept.absoluteFilePath(), path))
+                QFile::remove(kept.absoluteFilePath());
+        }
+    }
+}
+
+void DatabaseConversion::finishInterruptedSwap(const QString& path) {
+    // Earlier releases renamed the old file aside before moving the converted one in; killed between the two,
+    // they left no file under the database's name, a kept old version and the whole converted file.
+    const QString conversionPath = QFileInfo(path).absolutePath() + u'/' + ConversionFileName;
+    if (QFileInfo::exists(path) || !QFileInfo::exists(conversionPath))
+        return;
+    for (int version = 1; version < CurrentSchemaVersion; ++version) {
+        if (QFileInfo::exists(keptName(path, version))) {
+            FileSwap::moveToFreeName(conversionPath, path);
+            return;
+        }
+    }
+}
+
 bool DatabaseConversion::replaceOldFile(const QString& conversionPath, int fromVersion) {
     const QString oldPath = m_db.path();
     m_db.close();
-    const QString keptName = oldPath + QStringLiteral("VERSION%1").arg(fromVersion);
-    QFile oldFile(oldPath);
-    if (!oldFile.rename(keptName)) {
-        tell(QStringLiteral("Unable to do first rename after conversion (cause: %1)").arg(oldFile.error()));
+    // The old file gets its second name before the converted one takes the first, and that swap is a single
+    // rename: the database's name always leads to a whole database, the old or the converted one.
+    const QString kept = freeKeptName(oldPath, fromVersion);
+    if (const int cause = FileSwap::keepCopy(oldPath, kept)) {
+        tell(QStringLiteral("Unable to do first rename after conversion (cause: %1)").arg(cause));
+        QFile::remove(conversionPath);
         return false;
     }
-    QFile conversionFile(conversionPath);
-    if (!conversionFile.rename(oldPath)) {
-        tell(QStringLiteral("Unable to do second rename after conversion (cause: %1)").arg(conversionFile.error()));
+    if (const int cause = FileSwap::replace(conversionPath, oldPath)) {
+        tell(QStringLiteral("Unable to do second rename after conversion (cause: %1)").arg(cause));
+        QFile::remove(kept);
+        QFile::remove(conversionPath);
         return false;
     }
     const QString question =
-        QStringLiteral("Database was converted to newest version.\nSave old database with name %1?").arg(keptName);
+        QStringLiteral("Database was converted to newest version.\nSave old database with name %1?").arg(kept);
     if (m_services.messageBox.show(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
-        QFile kept(keptName);
-        if (!kept.remove())
-            tell(QStringLiteral("Unable to do delete old database after conversion (cause: %1)").arg(kept.error()));
+        QFile keptFile(kept);
+        if (!keptFile.remove())
+            tell(QStringLiteral("Unable to do delete old database after conversion (cause: %1)").arg(keptFile.error()));
     }
     try {
         m_db.open(oldPath);

@@ -110,6 +110,8 @@ bool Document::openOrCreateDatabase(const QString& path) {
 
 bool Document::openFile(const QString& fullPath, OpenMode mode, bool mayCreate) {
     closeDatabase();
+    if (mode == OpenMode::ReadWrite)
+        DatabaseConversion::finishInterruptedSwap(fullPath);
     try {
         m_db->open(fullPath, mode);
         return true;

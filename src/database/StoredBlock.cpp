@@ -14,9 +14,6 @@ bool hasOurHeader(const QByteArray& block) {
 
 template <typename Record> std::optional<Record> recordFromBlock(const QByteArray& block) {
     Record record;
-    std::memset(&record, 0, sizeof record);
-    if (block.isEmpty())
-        return record;
     if (!hasOurHeader(block) || block.size() != StoredHeaderSize + static_cast<qsizetype>(sizeof record))
         return std::nullopt;
     std::memcpy(&record, block.constData() + StoredHeaderSize, sizeof record);

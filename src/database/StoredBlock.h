@@ -17,8 +17,8 @@ QByteArray storedHeader();
 // A stored block: the header, then the bytes of the record exactly as they lie in memory.
 QByteArray toStoredBlock(const void* record, std::size_t size);
 
-// The record of a stored block. A missing block gives an all-zero record; a block whose header is not ours or
-// whose length is not exactly header plus record is refused (nullopt), so a damaged row never becomes a record.
+// The record of a stored block. A missing block, a block whose header is not ours or whose length is not
+// exactly header plus record is refused (nullopt): a damaged row never becomes a record, not even a blank one.
 std::optional<AudiometerRecord> audiometerRecordFromBlock(const QByteArray& block);
 std::optional<AmbientRecord> ambientRecordFromBlock(const QByteArray& block);
 

@@ -1,8 +1,7 @@
 #include "equipment/CertificateWorkbook.h"
 
+#include "equipment/WorkbookReader.h"
 #include "model/FixedText.h"
-
-#include <freexl.h>
 
 #include <algorithm>
 
@@ -68,22 +67,6 @@ bool allZero(const float* values) {
     return std::all_of(values, values + FrequencyCount, [](float v) { return v == 0.0f; });
 }
 
-QVariant cellValue(const void* handle, unsigned int row, unsigned short column) {
-    FreeXL_CellValue cell;
-    if (freexl_get_cell_value(handle, row, column, &cell) != FREEXL_OK)
-        return {};
-    switch (cell.type) {
-    case FREEXL_CELL_INT:
-        return static_cast<double>(cell.value.int_value);
-    case FREEXL_CELL_DOUBLE:
-        return cell.value.double_value;
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-        return QString::fromUtf8(cell.value.text_value);
-    default:
-        return {};
-    }
-}
 } // namespace
 
 QString couplerName(int responseSet) {
@@ -118,27 +101,14 @@ CertificateResult findCertificateData(const CellGrid& cells) {
 }
 
 CertificateResult readCertificateWorkbook(const QString& path) {
-    const void* handle = nullptr;
-    if (freexl_open(path.toLocal8Bit().constData(), &handle) != FREEXL_OK) {
-        freexl_close(handle);
+    return readCertificateWorkbook(path, WorkbookReader{});
+}
+
+CertificateResult readCertificateWorkbook(const QString& path, const WorkbookReader& reader) {
+    const auto cells = reader.read(path);
+    if (!cells || cells->empty())
         return failure("Unable to load Excel Worksheet");
-    }
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    CellGrid cells;
-    if (freexl_select_active_worksheet(handle, 0) == FREEXL_OK &&
-        freexl_worksheet_dimensions(handle, &rows, &columns) == FREEXL_OK) {
-        cells.resize(rows);
-        for (unsigned int r = 0; r < rows; ++r) {
-            cells[r].reserve(columns);
-            for (unsigned short c = 0; c < columns; ++c)
-                cells[r].push_back(cellValue(handle, r, c));
-        }
-    }
-    freexl_close(handle);
-    if (cells.empty())
-        return failure("Unable to load Excel Worksheet");
-    return findCertificateData(cells);
+    return findCertificateData(*cells);
 }
 
 bool applyCertificate(const CertificateData& certificate, int responseSet, InstrumentEntry& pages,

@@ -1,15 +1,10 @@
 #pragma once
 
 #include "core/MessageBox.h"
+#include "equipment/CellStream.h"
 #include "equipment/SetupFileImport.h"
 
-#include <QVariant>
-#include <vector>
-
 namespace orvik {
-
-// The cells of a worksheet: rows of texts (QString), numbers (double) or nothing (invalid QVariant).
-using CellGrid = std::vector<std::vector<QVariant>>;
 
 // What a mastoid's calibration certificate says: its model and serial number, the coupler it was measured on
 // (1 RKC310, 2 RKC311, 3 RKC420; 0 when the certificate names none) and its response by frequency.
@@ -26,8 +21,13 @@ struct CertificateResult {
     CertificateData data;
 };
 
-// Reads the first worksheet of a certificate workbook (.xls, BIFF) and finds its data.
+struct WorkbookReader;
+
+// Reads the first worksheet of a certificate workbook (.xls, BIFF) through the workbook reader and finds its
+// data. A workbook the reader cannot read, or that makes it crash or run too long, is "Unable to load Excel
+// Worksheet".
 CertificateResult readCertificateWorkbook(const QString& path);
+CertificateResult readCertificateWorkbook(const QString& path, const WorkbookReader& reader);
 // Finds "Model" and "Serial Number:" with their values in the cells to their right, the response rows below
 // "Freq (Hz)" (frequency in that column, response in the next number to its right) and the coupler name.
 CertificateResult findCertificateData(const CellGrid& cells);

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstring>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace orvik;
@@ -97,31 +98,121 @@ TEST_P(Conversion, DeletesTheOldFilesWhenAnsweredNo) {
 
 INSTANTIATE_TEST_SUITE_P(FromVersion, Conversion, ::testing::Range(1, 7));
 
-TEST(ConversionFailure, DamagedOldBlockLeavesTheOldFileUnderItsOwnName) {
+// Damaged rows are carried over untouched and named; the other rows convert and load.
+struct Damage {
+    const char* name;
+    const char* block; // SQL for the new Data of audiometer row 2 and booth row 1
+};
+
+void PrintTo(const Damage& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class DamagedRows : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedRows, AreKeptAndReportedWhileTheOthersConvert) {
     QTemporaryDir dir;
     TestServices services;
     Document doc(services.services(), dir.path());
     const QString path = dir.filePath(QStringLiteral("OrvikDB.mdb"));
     LabHistoryGenerator generator;
-    generator.writeDatabase(path, 4, 2, 0, generator.instruments(1));
+    generator.writeDatabase(path, 4, 3, 2, generator.instruments(1));
+    const auto blockOf = [](Database& db, const QString& table, int id) {
+        QSqlQuery q(db.connection());
+        q.exec(QStringLiteral("SELECT Data FROM %1 WHERE Id = %2").arg(table).arg(id));
+        return q.next() ? q.value(0).toByteArray() : QByteArray("no row");
+    };
+    QByteArray damagedTest;
+    QByteArray damagedBooth;
     {
         Database db;
         db.open(path);
-        db.exec(QStringLiteral("UPDATE AudTestMeasurements SET Data = zeroblob(100) WHERE Id = 2"));
+        db.exec(QStringLiteral("UPDATE AudTestMeasurements SET Data = %1 WHERE Id = 2").arg(GetParam().block));
+        db.exec(QStringLiteral("UPDATE AmbientMeasurements SET Data = %1 WHERE Id = 1").arg(GetParam().block));
+        damagedTest = blockOf(db, Table::AudTestMeasurements, 2);
+        damagedBooth = blockOf(db, Table::AmbientMeasurements, 1);
     }
-    services.messages.answer(QStringLiteral("Could not create Audiometer Cal blobFile from old database"),
+    services.messages.answer(ConvertedQuestion, MessageAnswer::No);
+    services.messages.answer(QStringLiteral("Could not convert the Audiometric Cal measurements with index 2: their "
+                                            "data is damaged.\nThey were kept unchanged"),
                              MessageAnswer::Ok, 1);
-    services.messages.answer(QStringLiteral("Unable to convert database version 4 to version 5."), MessageAnswer::Ok,
-                             1);
+    services.messages.answer(QStringLiteral("Could not convert the Ambient measurements with index 1:"),
+                             MessageAnswer::Ok, 1);
     ASSERT_TRUE(doc.openDatabase(path, false));
-    EXPECT_EQ(doc.checkDatabaseVersion(), -1);
-    EXPECT_FALSE(doc.hasDatabase());
-    Database old;
-    old.open(path);
-    EXPECT_EQ(old.readSchemaVersion(), 4);
-    EXPECT_EQ(old.rowCount(Table::AudTestMeasurements), 2);
-    EXPECT_FALSE(QFile::exists(dir.filePath(DatabaseConversion::ConversionFileName)));
+    ASSERT_EQ(doc.checkDatabaseVersion(), 0);
+
+    for (int id : {1, 3}) {
+        ASSERT_TRUE(doc.loadRecord(id));
+        EXPECT_EQ(fixedText(doc.record().setup.audSerialNumber),
+                  fixedText(generator.audiometerRecord(id - 1).setup.audSerialNumber));
+    }
+    ASSERT_TRUE(doc.loadAmbientRecord(2));
+    services.messages.answer(QStringLiteral("blobFile from database"), MessageAnswer::Ok, 2);
+    EXPECT_FALSE(doc.loadRecord(2));
+    EXPECT_FALSE(doc.loadAmbientRecord(1));
+    EXPECT_EQ(blockOf(doc.database(), Table::AudTestMeasurements, 2), damagedTest);
+    EXPECT_EQ(blockOf(doc.database(), Table::AmbientMeasurements, 1), damagedBooth);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("OrvikDB.mdb")});
 }
+
+INSTANTIATE_TEST_SUITE_P(Blocks, DamagedRows,
+                         ::testing::Values(Damage{"Missing", "NULL"}, Damage{"Zeros", "zeroblob(100)"},
+                                           Damage{"Truncated", "substr(Data, 1, length(Data) - 1)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What an earlier conversion or an interrupted one left in the folder never stops the next one, and nothing of
+// it but the technician's kept files remains.
+struct Leftover {
+    const char* name;
+    void (*make)(const QString& path, const QString& conversionPath);
+    QStringList files; // the folder afterwards, the keep-old question answered Yes
+};
+
+void PrintTo(const Leftover& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class ConversionLeftover : public ::testing::TestWithParam<Leftover> {};
+
+TEST_P(ConversionLeftover, IsFinishedOrRolledBack) {
+    QTemporaryDir dir;
+    TestServices services;
+    Document doc(services.services(), dir.path());
+    const QString path = dir.filePath(QStringLiteral("OrvikDB.mdb"));
+    LabHistoryGenerator generator;
+    generator.writeDatabase(path, 6, 2, 1, generator.instruments(1));
+    GetParam().make(path, dir.filePath(DatabaseConversion::ConversionFileName));
+    services.messages.answer(ConvertedQuestion, MessageAnswer::Yes);
+    ASSERT_TRUE(doc.openDatabase(path, true));
+    ASSERT_EQ(doc.checkDatabaseVersion(), 0);
+    EXPECT_EQ(services.messages.count(QStringLiteral("Unable")), 0);
+    ASSERT_TRUE(doc.loadRecord(2));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), GetParam().files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, ConversionLeftover,
+    ::testing::Values(
+        Leftover{"EarlierKeptFile",
+                 [](const QString& path, const QString&) {
+                     QFile::copy(path, path + QStringLiteral("VERSION6"));
+                 },
+                 {QStringLiteral("OrvikDB.mdb"), QStringLiteral("OrvikDB.mdbVERSION6"),
+                  QStringLiteral("OrvikDB.mdbVERSION6-2")}},
+        Leftover{"KilledBeforeTheSwap",
+                 [](const QString& path, const QString& conversionPath) {
+                     ::link(QFile::encodeName(path).constData(), QFile::encodeName(path + "VERSION6").constData());
+                     QFile::copy(path, conversionPath);
+                 },
+                 {QStringLiteral("OrvikDB.mdb"), QStringLiteral("OrvikDB.mdbVERSION6")}},
+        Leftover{"OldReleaseKilledBetweenTheRenames",
+                 [](const QString& path, const QString& conversionPath) {
+                     QFile::rename(path, path + QStringLiteral("VERSION6"));
+                     LabHistoryGenerator generator;
+                     generator.writeDatabase(conversionPath, 7, 2, 1, generator.instruments(1));
+                 },
+                 {QStringLiteral("OrvikDB.mdb"), QStringLiteral("OrvikDB.mdbVERSION6")}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConversionFailure, StaleConversionFileIsReplaced) {
     QTemporaryDir dir;

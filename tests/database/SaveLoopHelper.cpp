@@ -1,10 +1,12 @@
-// Saves audiometer records into an existing database until it is killed: the child process of the durability
-// test. Each round adds one row and rewrites row 1; every record is self-checking (all result bytes and the
-// comment carry the round number). "saved N" is printed after each committed round.
+// Saves into an existing database until it is killed: the child process of the durability tests. By default
+// each round adds one audiometer row and rewrites row 1; every record is self-checking (all result bytes and the
+// comment carry the round number). With --equipment each round writes the instrument lists, alternately with
+// one and with two instruments of each kind. "saved N" is printed after each committed round.
 #include "core/Clock.h"
 #include "core/SilentProgress.h"
 #include "core/SettingsStore.h"
 #include "database/Document.h"
+#include "database/LabHistoryGenerator.h"
 #include "model/FixedText.h"
 
 #include <QCoreApplication>
@@ -20,17 +22,36 @@ void stamp(AudiometerRecord& record, int round) {
 }
 } // namespace
 
+int saveRecords(Document& doc);
+int writeLists(Document& doc);
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2)
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty() || arguments.size() > 2)
         return 2;
     AgreeingMessageBox messages;
     SilentProgress progress;
     SystemClock clock;
     MemorySettingsStore settings;
     Document doc(AppServices{messages, progress, clock, settings}, QString());
-    if (!doc.openDatabase(QString::fromLocal8Bit(argv[1]), false) || doc.checkDatabaseVersion() != 0)
+    if (!doc.openDatabase(arguments[0], false) || doc.checkDatabaseVersion() != 0)
         return 1;
+    return arguments.value(1) == QLatin1String("--equipment") ? writeLists(doc) : saveRecords(doc);
+}
+
+int writeLists(Document& doc) {
+    const LabHistoryGenerator generator;
+    for (int round = 1;; ++round) {
+        doc.instruments() = generator.instruments(1 + round % 2);
+        if (!doc.writeEquipmentLists())
+            return 1;
+        std::printf("saved %d\n", round);
+        std::fflush(stdout);
+    }
+}
+
+int saveRecords(Document& doc) {
     for (int round = 1;; ++round) {
         doc.newRecord();
         TestSetup& setup = doc.record().setup;
