@@ -1,4 +1,5 @@
-// orvik-cli report and certificate as processes, on a calibration and a booth measured by orvik-cli.
+// orvik-cli report, certificate, compare and export as processes, on a calibration and a booth measured by
+// orvik-cli.
 #include "RunCli.h"
 
 #include <QFile>
@@ -19,6 +20,9 @@ protected:
                       .exitCode,
                   0);
         ASSERT_EQ(test::runCli({"booth", "measure", "--db", db, "--name", "Room", "--simulate"}).exitCode, 0);
+        lastYear = dir->filePath(QStringLiteral("last-year.mdb"));
+        ASSERT_EQ(test::runCli({"db", "create", lastYear}).exitCode, 0);
+        ASSERT_EQ(test::runCli({"calibrate", "--db", lastYear, "--tests", "hl", "--transducers", "supra"}).exitCode, 0);
     }
     static void TearDownTestSuite() { delete dir; }
 
@@ -29,15 +33,18 @@ protected:
 
     static inline QTemporaryDir* dir = nullptr;
     static inline QString db;
+    static inline QString lastYear;
 };
 
 TEST_F(PrintoutCommand, EveryPrintoutOfAStoredTestIsAWholePdf) {
     const QStringList printouts[] = {{"report", "--id", "1"},
                                      {"report", "--booth", "Room"},
                                      {"certificate", "--id", "1", "--no-border", "--no-date"},
-                                     {"certificate", "--booth", "Room"}};
+                                     {"certificate", "--booth", "Room"},
+                                     {"compare", "--id", "1", "--with", "1", "--with-db", lastYear},
+                                     {"compare", "--booth", "Room", "--with-booth", "Room"}};
     for (const QStringList& printout : printouts) {
-        const QString pdf = dir->filePath(printout.join(u'_') + QStringLiteral(".pdf"));
+        const QString pdf = dir->filePath(printout.mid(0, 3).join(u'_') + QStringLiteral(".pdf"));
         const test::CliRun run = test::runCli(printout + QStringList{"--db", db, "--pdf", pdf});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QByteArray bytes = pdfAt(pdf);
@@ -63,9 +70,35 @@ TEST_F(PrintoutCommand, AMissingTestLeavesTheOutputAloneAndBadOptionsAreRefused)
                                    {"report", "--db", db, "--id", "1", "--booth", "Room", "--pdf", pdf},
                                    {"report", "--db", db, "--id", "1", "--pdf", pdf, "--no-border"},
                                    {"report", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "nonsense"},
-                                   {"certificate", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "hl"}};
+                                   {"certificate", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "hl"},
+                                   {"compare", "--db", db, "--id", "1", "--pdf", pdf},
+                                   {"compare", "--db", db, "--id", "1", "--with-booth", "Room", "--pdf", pdf},
+                                   {"export", "--db", db, "--id", "1", "--out", dir->filePath("x.xls")},
+                                   {"export", "--db", db, "--id", "1", "--out", dir->filePath("x.csv"), "--tab"},
+                                   {"export", "--db", db, "--id", "1", "--pdf", pdf}};
     for (const QStringList& arguments : refused)
         EXPECT_EQ(test::runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
+}
+
+// The format follows the extension; the file's first line names the audiometer, or the lab for a booth.
+TEST_F(PrintoutCommand, ExportWritesTheFormatOfTheExtension) {
+    struct Case {
+        QStringList arguments;
+        const char* file;
+        QByteArray start;
+    };
+    const Case cases[] = {{{"--id", "1"}, "a.csv", "Audiometer Calibration: "},
+                          {{"--id", "1", "--tab"}, "a.txt", "Audiometer Calibration: "},
+                          {{"--booth", "Room"}, "b.txt", "Measurement Date:,"},
+                          {{"--id", "1"}, "a.xlsx", "PK"}};
+    for (const Case& c : cases) {
+        const QString out = dir->filePath(QLatin1String(c.file));
+        const test::CliRun run = test::runCli(QStringList{"export", "--db", db, "--out", out} + c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QByteArray bytes = pdfAt(out);
+        EXPECT_TRUE(bytes.contains(c.start)) << c.file;
+        EXPECT_EQ(bytes.contains("Hearing Level Test\tChannel #: 1"), QLatin1String(c.file) == "a.txt") << c.file;
+    }
 }
 
 } // namespace
