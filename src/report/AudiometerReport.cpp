@@ -30,9 +30,17 @@ ReportLine labelled(const QString& label, const QString& value, bool boldLabel =
     return ReportLine{}.add(0, label, boldLabel).add(ValueColumn, value);
 }
 
+// A label longer than its column ("Number of Channels:") pushes its value to one width after it.
+int valueColumn(int labelColumn, const char* label, int column) {
+    return labelColumn + int(qstrlen(label)) < column ? column : AfterPrevious;
+}
+
 ReportLine pair(const char* label, const QString& value, const char* label2, const QString& value2) {
-    return ReportLine{}.add(2, QLatin1String(label)).add(ValueColumn, value).add(SecondLabelColumn,
-        QLatin1String(label2)).add(SecondValueColumn, value2);
+    return ReportLine{}
+        .add(2, QLatin1String(label))
+        .add(valueColumn(2, label, ValueColumn), value)
+        .add(SecondLabelColumn, QLatin1String(label2))
+        .add(valueColumn(SecondLabelColumn, label2, SecondValueColumn), value2);
 }
 
 ReportLine threeColumns(const char* label, const QString (&values)[3]) {

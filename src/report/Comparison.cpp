@@ -4,6 +4,8 @@
 #include "report/InstrumentRows.h"
 #include "report/ReportSections.h"
 
+#include <algorithm>
+
 namespace orvik {
 
 namespace {
@@ -12,13 +14,21 @@ const QString Test2 = QStringLiteral("Test 2");
 const QString Mismatch = QStringLiteral("There is a mis-match of available frequencies between the two tests.");
 
 constexpr int DateColumns[] = {18, 26, 44, 52}; // "Test 1:", its value, "Test 2:", its value
-// Each instrument column holds a pair: Test 1 at the column, Test 2 one pair width to the right.
-constexpr int InstrumentColumns[] = {18, 46, 70, 90};
-constexpr int InstrumentPairWidths[] = {14, 12, 10, 10};
+constexpr int InstrumentLabelColumn = 2;
+constexpr int InstrumentLabelWidth = 18; // "Sound Level Meter" and a gap
 constexpr int SummaryNameWidth = 20;
 constexpr int SummaryPairWidth = 16;
 constexpr int SummaryHalf = 8;
-constexpr int MinimumCellWidth = 8;
+constexpr int MinimumCellWidth = 8; // "Test 1" and a gap
+
+// Where the columns of a doubled table start: a first column `firstWidth` wide from `first`, then each column
+// twice its width, Test 1 in the first half and Test 2 in the second. The last entry is the table's end.
+QList<int> pairedStarts(int first, int firstWidth, const QList<qsizetype>& widths) {
+    QList<int> starts{first, first + firstWidth};
+    for (const qsizetype width : widths)
+        starts << starts.last() + 2 * int(qMax<qsizetype>(width + 2, MinimumCellWidth));
+    return starts;
+}
 
 ReportLine bothTests(const QString& label, const QString& first, const QString& second) {
     return ReportLine{}
@@ -29,37 +39,54 @@ ReportLine bothTests(const QString& label, const QString& first, const QString& 
         .add(DateColumns[3], second);
 }
 
+QStringList identityTexts(const EmbeddedIdentity& id) {
+    return {fixedText(id.manufacturer), fixedText(id.model), fixedText(id.serialNumber), fixedText(id.dueDate)};
+}
+
 QList<ReportLine> instrumentation(const TestInstruments& first, const TestInstruments& second) {
-    const char* const heads[] = {"Manufacturer", "Model", "Serial Number", "Cal Due"};
-    ReportLine head, subHead;
-    head.add(0, QStringLiteral("Instrumentation"), true);
-    for (int c = 0; c < 4; ++c) {
-        head.add(InstrumentColumns[c], QLatin1String(heads[c]), true);
-        subHead.add(InstrumentColumns[c], Test1, true).add(InstrumentColumns[c] + InstrumentPairWidths[c], Test2, true);
-    }
+    const QStringList heads{"Manufacturer", "Model", "Serial Number", "Cal Due"};
     const QList<InstrumentRow> a = instrumentSlots(first, MicLabels::Report);
     const QList<InstrumentRow> b = instrumentSlots(second, MicLabels::Report);
-    QList<ReportLine> rows;
     bool differ = false;
+    struct Row {
+        QString label;
+        QStringList values[2];
+    };
+    QList<Row> rows;
+    QList<qsizetype> widths;
+    for (const QString& head : heads)
+        widths << head.size();
     for (qsizetype i = 0; i < a.size(); ++i) {
         const EmbeddedIdentity &x = *a[i].identity, &y = *b[i].identity;
         differ = differ || !sameInstrument(x, y);
         if (!hasSerialNumber(x) && !hasSerialNumber(y))
             continue;
-        const QString values[2][4] = {
-            {fixedText(x.manufacturer), fixedText(x.model), fixedText(x.serialNumber), fixedText(x.dueDate)},
-            {fixedText(y.manufacturer), fixedText(y.model), fixedText(y.serialNumber), fixedText(y.dueDate)}};
-        ReportLine row;
-        row.add(2, hasSerialNumber(x) ? a[i].label : b[i].label);
-        for (int c = 0; c < 4; ++c)
-            row.add(InstrumentColumns[c], values[0][c])
-                .add(InstrumentColumns[c] + InstrumentPairWidths[c], values[1][c]);
-        rows << row;
+        rows.append({hasSerialNumber(x) ? a[i].label : b[i].label, {identityTexts(x), identityTexts(y)}});
+        for (int c = 0; c < heads.size(); ++c)
+            widths[c] = std::max({widths[c], rows.last().values[0][c].size(), rows.last().values[1][c].size()});
+    }
+    const QList<int> start = pairedStarts(InstrumentLabelColumn, InstrumentLabelWidth, widths);
+    ReportLine head, subHead;
+    head.add(0, QStringLiteral("Instrumentation"), true);
+    for (int c = 0; c < heads.size(); ++c) {
+        const int half = (start[c + 2] - start[c + 1]) / 2;
+        head.add(start[c + 1], heads[c], true);
+        subHead.add(start[c + 1], Test1, true).add(start[c + 1] + half, Test2, true);
     }
     QList<ReportLine> lines;
     if (differ)
         lines << ReportLine{}.add(0, QStringLiteral("NOTE: Instrumentation is not the same for both tests."), true);
-    return lines << head << subHead << rows;
+    lines << head << subHead;
+    for (const Row& row : rows) {
+        ReportLine line;
+        line.add(InstrumentLabelColumn, row.label);
+        for (int c = 0; c < heads.size(); ++c) {
+            const int half = (start[c + 2] - start[c + 1]) / 2;
+            line.add(start[c + 1], row.values[0][c]).add(start[c + 1] + half, row.values[1][c]);
+        }
+        lines << line;
+    }
+    return lines;
 }
 
 QList<ReportLine> testInformation(const AudiometerRecord& first, const AudiometerRecord& second, bool retspl) {
@@ -113,20 +140,19 @@ QList<FreqIndex> frequenciesOf(const ResultList& list) {
     return frequencies;
 }
 
-// Printed column c of a table is as wide as its longest text in either test, so doubled columns never collide.
+// Each printed column is as wide as its longest text in either test, so doubled columns never collide.
 QList<int> columnStarts(const SectionTable& a, const SectionTable& b) {
     const SectionColumns& columns = a.columns;
-    QList<int> starts{0};
-    int next = 0;
+    QList<qsizetype> widths;
     for (int c = 0; c < columns.cellOf.size(); ++c) {
         qsizetype width = qMax(columns.top.value(c).size(), columns.bottom.value(c).size());
         for (const ResultList* list : {&a.list, &b.list})
             for (const ResultRow& row : list->rows)
                 width = qMax(width, unmarked(row.cells.value(columns.cellOf[c])).size());
-        next += int(qMax<qsizetype>(width + 2, MinimumCellWidth)) * (c == 0 ? 1 : 2);
-        starts << next;
+        widths << width;
     }
-    return starts;
+    const int firstWidth = int(qMax<qsizetype>(widths.takeFirst() + 2, MinimumCellWidth));
+    return pairedStarts(0, firstWidth, widths);
 }
 
 QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b) {
