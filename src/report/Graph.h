@@ -38,7 +38,6 @@ public:
     void setTitle(const QString& text) { m_title = text; }
     void setXLegend(const QString& text) { m_xLegend = text; }
     void setYLegend(const QString& text) { m_yLegend = text; }
-    void setFunctionName(const QString& text) { m_functionName = text; }
 
     // Takes the description's texts and ranges; false, and nothing taken, when it cannot be shown.
     bool show(const GraphDescription& description);
@@ -53,7 +52,6 @@ public:
     const QString& title() const { return m_title; }
     const QString& xLegend() const { return m_xLegend; }
     const QString& yLegend() const { return m_yLegend; }
-    const QString& functionName() const { return m_functionName; }
     const std::optional<GraphDescription>& description() const { return m_description; }
 
 private:
@@ -67,7 +65,6 @@ private:
     QString m_title = QStringLiteral("Graph Title goes here");
     QString m_xLegend = QStringLiteral("X Axis Legend Text here");
     QString m_yLegend = QStringLiteral("Y Axis Legend text  here");
-    QString m_functionName = QStringLiteral("Function Name (or extra text)");
     std::optional<GraphDescription> m_description;
 };
 
