@@ -15,8 +15,8 @@ protected:
         dir = new QTemporaryDir;
         db = dir->filePath(QStringLiteral("lab.mdb"));
         ASSERT_EQ(test::runCli({"db", "create", db}).exitCode, 0);
-        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq", "--transducers", "supra",
-                                "--fault", "level:supra:left:4000=4.5"})
+        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq", "--transducers", "supra", "--fault",
+                                "level:supra:left:4000=4.5"})
                       .exitCode,
                   0);
         ASSERT_EQ(test::runCli({"booth", "measure", "--db", db, "--name", "Room", "--simulate"}).exitCode, 0);
@@ -26,7 +26,7 @@ protected:
     }
     static void TearDownTestSuite() { delete dir; }
 
-    static QByteArray pdfAt(const QString& path) {
+    static QByteArray contentsOf(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -47,7 +47,7 @@ TEST_F(PrintoutCommand, EveryPrintoutOfAStoredTestIsAWholePdf) {
         const QString pdf = dir->filePath(printout.mid(0, 3).join(u'_') + QStringLiteral(".pdf"));
         const test::CliRun run = test::runCli(printout + QStringList{"--db", db, "--pdf", pdf});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const QByteArray bytes = pdfAt(pdf);
+        const QByteArray bytes = contentsOf(pdf);
         EXPECT_TRUE(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF")) << printout.join(u' ').toStdString();
     }
 }
@@ -64,7 +64,7 @@ TEST_F(PrintoutCommand, AMissingTestLeavesTheOutputAloneAndBadOptionsAreRefused)
         << missingId.err.toStdString();
     const test::CliRun missingBooth = test::runCli({"certificate", "--db", db, "--booth", "Attic", "--pdf", pdf});
     EXPECT_EQ(missingBooth.exitCode, 1);
-    EXPECT_EQ(pdfAt(pdf), QByteArray("earlier"));
+    EXPECT_EQ(contentsOf(pdf), QByteArray("earlier"));
 
     const QStringList refused[] = {{"report", "--db", db, "--pdf", pdf},
                                    {"report", "--db", db, "--id", "1", "--booth", "Room", "--pdf", pdf},
@@ -75,7 +75,8 @@ TEST_F(PrintoutCommand, AMissingTestLeavesTheOutputAloneAndBadOptionsAreRefused)
                                    {"compare", "--db", db, "--id", "1", "--with-booth", "Room", "--pdf", pdf},
                                    {"export", "--db", db, "--id", "1", "--out", dir->filePath("x.xls")},
                                    {"export", "--db", db, "--id", "1", "--out", dir->filePath("x.csv"), "--tab"},
-                                   {"export", "--db", db, "--id", "1", "--pdf", pdf}};
+                                   {"export", "--db", db, "--id", "1", "--pdf", pdf},
+                                   {"graph", "--points", db}};
     for (const QStringList& arguments : refused)
         EXPECT_EQ(test::runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
 }
@@ -95,9 +96,27 @@ TEST_F(PrintoutCommand, ExportWritesTheFormatOfTheExtension) {
         const QString out = dir->filePath(QLatin1String(c.file));
         const test::CliRun run = test::runCli(QStringList{"export", "--db", db, "--out", out} + c.arguments);
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const QByteArray bytes = pdfAt(out);
+        const QByteArray bytes = contentsOf(out);
         EXPECT_TRUE(bytes.contains(c.start)) << c.file;
         EXPECT_EQ(bytes.contains("Hearing Level Test\tChannel #: 1"), QLatin1String(c.file) == "a.txt") << c.file;
+    }
+}
+
+// A spectrum file becomes a PNG; a line that is not two numbers writes nothing.
+TEST_F(PrintoutCommand, GraphDrawsASpectrumFileAsAPng) {
+    const struct {
+        QByteArray points;
+        int exitCode;
+    } cases[] = {{"0,40\n5000\t52.5\n\n10000 38\n", 0}, {"0,40\n5000,loud\n", 1}};
+    for (const auto& c : cases) {
+        const QString points = dir->filePath(QStringLiteral("points.txt"));
+        const QString png = dir->filePath(QStringLiteral("graph%1.png").arg(c.exitCode));
+        QFile file(points);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.points);
+        file.close();
+        EXPECT_EQ(test::runCli({"graph", "--points", points, "--png", png}).exitCode, c.exitCode);
+        EXPECT_EQ(contentsOf(png).startsWith("\x89PNG"), c.exitCode == 0);
     }
 }
 
