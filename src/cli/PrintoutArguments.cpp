@@ -5,26 +5,35 @@ namespace orvik::cli {
 namespace {
 bool setValue(PrintoutArguments& a, const QString& option, const QString& value) {
     const std::pair<const char*, QString*> texts[] = {
-        {"--db", &a.db}, {"--pdf", &a.pdf}, {"--tests", &a.tests}, {"--paragraph", &a.paragraph}};
+        {"--db", &a.db}, {"--pdf", &a.pdf}, {"--out", &a.out}, {"--tests", &a.tests}, {"--paragraph", &a.paragraph},
+        {"--with-db", &a.withDb}};
     for (const auto& [name, field] : texts) {
         if (option == QLatin1String(name)) {
             *field = value;
             return true;
         }
     }
-    if (option == QLatin1String("--booth")) {
-        a.booth = value;
-        return true;
+    const std::pair<const char*, std::optional<QString>*> names[] = {{"--booth", &a.booth},
+                                                                     {"--with-booth", &a.withBooth}};
+    for (const auto& [name, field] : names) {
+        if (option == QLatin1String(name)) {
+            *field = value;
+            return true;
+        }
     }
     bool ok = false;
+    const RowId number = value.toLongLong(&ok);
     if (option == QLatin1String("--id"))
-        a.id = value.toLongLong(&ok);
+        a.id = number;
+    else if (option == QLatin1String("--with"))
+        a.withId = number;
     return ok;
 }
 
 bool setFlag(PrintoutArguments& a, const QString& option) {
     const std::pair<const char*, bool*> flags[] = {
-        {"--no-retspl-message", &a.noRetsplMessage}, {"--no-border", &a.noBorder}, {"--no-date", &a.noDate}};
+        {"--no-retspl-message", &a.noRetsplMessage}, {"--no-border", &a.noBorder}, {"--no-date", &a.noDate},
+        {"--tab", &a.tab}};
     for (const auto& [name, field] : flags) {
         if (option == QLatin1String(name)) {
             *field = true;
@@ -36,7 +45,7 @@ bool setFlag(PrintoutArguments& a, const QString& option) {
 } // namespace
 
 std::optional<PrintoutArguments> parsePrintoutArguments(const QStringList& arguments, const QStringList& extras) {
-    static const QStringList Common = {"--db", "--pdf", "--id", "--booth", "--no-retspl-message"};
+    static const QStringList Common = {"--db", "--id", "--booth"};
     PrintoutArguments a;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
@@ -47,7 +56,7 @@ std::optional<PrintoutArguments> parsePrintoutArguments(const QStringList& argum
         if (i + 1 >= arguments.size() || !setValue(a, option, arguments[++i]))
             return std::nullopt;
     }
-    if (a.db.isEmpty() || a.pdf.isEmpty() || a.id.has_value() == a.booth.has_value())
+    if (a.db.isEmpty() || a.pdf.isEmpty() == a.out.isEmpty() || a.id.has_value() == a.booth.has_value())
         return std::nullopt;
     return a;
 }

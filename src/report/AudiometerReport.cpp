@@ -30,9 +30,17 @@ ReportLine labelled(const QString& label, const QString& value, bool boldLabel =
     return ReportLine{}.add(0, label, boldLabel).add(ValueColumn, value);
 }
 
+// A label longer than its column ("Number of Channels:") pushes its value to one width after it.
+int valueColumn(int labelColumn, const char* label, int column) {
+    return labelColumn + int(qstrlen(label)) < column ? column : AfterPrevious;
+}
+
 ReportLine pair(const char* label, const QString& value, const char* label2, const QString& value2) {
-    return ReportLine{}.add(2, QLatin1String(label)).add(ValueColumn, value).add(SecondLabelColumn,
-        QLatin1String(label2)).add(SecondValueColumn, value2);
+    return ReportLine{}
+        .add(2, QLatin1String(label))
+        .add(valueColumn(2, label, ValueColumn), value)
+        .add(SecondLabelColumn, QLatin1String(label2))
+        .add(valueColumn(SecondLabelColumn, label2, SecondValueColumn), value2);
 }
 
 ReportLine threeColumns(const char* label, const QString (&values)[3]) {
@@ -92,18 +100,43 @@ QList<ReportLine> deviceBlocks(const TestSetup& s) {
 QList<ReportLine> testInformation(const AudiometerRecord& record, bool retspl) {
     const TestSetup& s = record.setup;
     QList<ReportLine> lines{labelled(QStringLiteral("Calibration Date:"), fixedText(s.testDate)),
-                            labelled(QStringLiteral("Technician:"), fixedText(s.technician)),
-                            labelled(QStringLiteral("Customer:"), fixedText(s.customerName)),
-                            labelled(QString(), fixedText(s.location1)),
-                            labelled(QString(), fixedText(s.location2)),
-                            ReportLine{}};
-    lines << audiometerBlock(s) << ReportLine{} << earphoneBlock(s, retspl) << ReportLine{} << deviceBlocks(s)
-          << ReportLine{} << instrumentationLines(instrumentRows(s.instruments, MicLabels::Report), InstrumentColumns, 2);
-    if (anyEarphoneMarked(s, retspl))
-        lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("* Includes non-standard RETSPL"));
+                            labelled(QStringLiteral("Technician:"), fixedText(s.technician))};
+    lines << customerLines(s) << equipmentLines(s, retspl)
+          << instrumentationLines(instrumentRows(s.instruments, MicLabels::Report), InstrumentColumns, 2)
+          << retsplNote(s, retspl);
     return lines << ReportLine{};
 }
 
+} // namespace
+
+QList<ReportLine> customerLines(const TestSetup& s) {
+    return {labelled(QStringLiteral("Customer:"), fixedText(s.customerName)),
+            labelled(QString(), fixedText(s.location1)), labelled(QString(), fixedText(s.location2)), ReportLine{}};
+}
+
+QList<ReportLine> equipmentLines(const TestSetup& s, bool retsplMessage) {
+    return audiometerBlock(s) + QList<ReportLine>{ReportLine{}} + earphoneBlock(s, retsplMessage) +
+           QList<ReportLine>{ReportLine{}} + deviceBlocks(s) + QList<ReportLine>{ReportLine{}};
+}
+
+QList<ReportLine> retsplNote(const TestSetup& s, bool retsplMessage) {
+    if (!anyEarphoneMarked(s, retsplMessage))
+        return {};
+    return {ReportLine{}, ReportLine{}.add(0, QStringLiteral("* Includes non-standard RETSPL"))};
+}
+
+QString summaryHead(int line, int transducer) {
+    static const char* const heads[2][TransducerCount] = {
+        {"Supra-aural", "  Bone", "Speakers", "  Insert", "Circumaural"},
+        {"Earphones", "Vibrator", "", "Earphones", " Earphones"}};
+    return QLatin1String(heads[line][transducer]);
+}
+
+bool judgedStatus(qint16 status) {
+    return status == qint16(TestStatus::Pass) || status == qint16(TestStatus::Fail);
+}
+
+namespace {
 QString statusWord(qint16 status) {
     switch (TestStatus(status)) {
     case TestStatus::Pass:
@@ -118,14 +151,12 @@ QString statusWord(qint16 status) {
 }
 
 QList<ReportLine> summary(const AudiometerRecord& record, const AudiometerReportOptions& options) {
-    const char* const top[TransducerCount] = {"Supra-aural", "  Bone", "Speakers", "  Insert", "Circumaural"};
-    const char* const bottom[TransducerCount] = {"Earphones", "Vibrator", "", "Earphones", " Earphones"};
     ReportLine head1, head2;
     head1.add(0, QStringLiteral("Test Name"), true);
     for (int t = 0; t < TransducerCount; ++t) {
         const int column = SummaryNameWidth + t * SummaryColumnWidth;
-        head1.add(column, QLatin1String(top[t]), true);
-        head2.add(column, QLatin1String(bottom[t]), true);
+        head1.add(column, summaryHead(0, t), true);
+        head2.add(column, summaryHead(1, t), true);
     }
     QList<ReportLine> lines{head1, head2};
     for (const ReportTest& test : reportTests()) {
@@ -142,23 +173,14 @@ QList<ReportLine> summary(const AudiometerRecord& record, const AudiometerReport
     return lines;
 }
 
-bool judged(qint16 status) {
-    return status == qint16(TestStatus::Pass) || status == qint16(TestStatus::Fail);
-}
-
 void addSections(ReportBuilder& report, const AudiometerRecord& record, const AudiometerReportOptions& options) {
     for (const ReportTest& test : reportTests()) {
         const ReportSection* section = findReportSection(test.test);
         if (!section || !options.tests.contains(test.test))
             continue;
         for (int t = 0; t < TransducerCount; ++t) {
-            if (!judged(record.header.testStatus[int(test.test)][t]))
-                continue;
-            const QList<ReportLine> lines = section->lines(record, TransducerKind(t));
-            if (lines.size() > report.linesLeftOnPage())
-                report.pageBreak();
-            for (const ReportLine& line : lines)
-                report.add(line);
+            if (judgedStatus(record.header.testStatus[int(test.test)][t]))
+                report.addKeptTogether(section->lines(record, TransducerKind(t)));
         }
     }
 }
@@ -168,7 +190,7 @@ QList<ReportLine> checkList(const AudiometerRecord& record) {
     QList<ReportLine> lines{ReportLine{}.add(0, QStringLiteral("Listening and Visual Check"), true), ReportLine{}};
     for (int i = 0; i < VisualCheckItems; ++i) {
         const qint32 mark = record.notes.visualCheck[i];
-        lines << ReportLine{}.add(2, QLatin1String(CheckItems[i])).add(CheckMarkColumn,
+        lines << ReportLine{}.add(2, checkItemName(i)).add(CheckMarkColumn,
             mark >= 0 && mark < 3 ? QLatin1String(Marks[mark]) : QString(), mark == 1);
     }
     lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("Notes & Comments"), true);
@@ -177,6 +199,10 @@ QList<ReportLine> checkList(const AudiometerRecord& record) {
     return lines << ReportLine{} << ReportLine{}.add(0, QStringLiteral("P- pass  F-fail  NA- Not Applicable"));
 }
 } // namespace
+
+QString checkItemName(int item) {
+    return QLatin1String(CheckItems[item]);
+}
 
 const QList<ReportTest>& reportTests() {
     static const QList<ReportTest> tests = {
@@ -208,11 +234,7 @@ void buildAudiometerReport(ReportBuilder& report, const AudiometerRecord& record
         report.add(line);
     report.pageBreak();
     addSections(report, record, options);
-    const QList<ReportLine> checks = checkList(record);
-    if (checks.size() > report.linesLeftOnPage())
-        report.pageBreak();
-    for (const ReportLine& line : checks)
-        report.add(line);
+    report.addKeptTogether(checkList(record));
 }
 
 PageHeader audiometerPageHeader(const AudiometerRecord& record) {

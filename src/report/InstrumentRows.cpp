@@ -35,17 +35,32 @@ QString micLabel(int slot, const EmbeddedIdentity& identity, MicLabels labels) {
 }
 } // namespace
 
-QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabels labels) {
-    QList<InstrumentRow> rows;
-    addIf(rows, QStringLiteral("Sound Level Meter"), instruments.soundLevelMeter);
-    addIf(rows, QStringLiteral("Preamp"), instruments.preamp);
+QList<InstrumentRow> instrumentSlots(const TestInstruments& instruments, MicLabels labels) {
+    QList<InstrumentRow> rows{{QStringLiteral("Sound Level Meter"), &instruments.soundLevelMeter},
+                              {QStringLiteral("Preamp"), &instruments.preamp}};
     for (int slot = 0; slot < MicrophoneSlots; ++slot) {
         const EmbeddedIdentity& mic = instruments.microphones[slot].identity;
-        addIf(rows, micLabel(slot, mic, labels), mic);
+        rows.append({micLabel(slot, mic, labels), &mic});
     }
-    addIf(rows, QStringLiteral("Calibrator"), instruments.calibrator.identity);
-    addIf(rows, QStringLiteral("Mastoid"), instruments.mastoid.identity);
+    rows.append({QStringLiteral("Calibrator"), &instruments.calibrator.identity});
+    rows.append({QStringLiteral("Mastoid"), &instruments.mastoid.identity});
     return rows;
+}
+
+QList<InstrumentRow> instrumentRows(const TestInstruments& instruments, MicLabels labels) {
+    QList<InstrumentRow> rows;
+    for (const InstrumentRow& row : instrumentSlots(instruments, labels))
+        addIf(rows, row.label, *row.identity);
+    return rows;
+}
+
+bool hasSerialNumber(const EmbeddedIdentity& identity) {
+    return hasSerial(identity);
+}
+
+bool sameInstrument(const EmbeddedIdentity& a, const EmbeddedIdentity& b) {
+    return fixedText(a.manufacturer) == fixedText(b.manufacturer) && fixedText(a.model) == fixedText(b.model) &&
+           fixedText(a.serialNumber) == fixedText(b.serialNumber) && fixedText(a.dueDate) == fixedText(b.dueDate);
 }
 
 QList<InstrumentRow> instrumentRows(const AmbientRecord& record, const QString& micLabel) {
@@ -55,6 +70,12 @@ QList<InstrumentRow> instrumentRows(const AmbientRecord& record, const QString& 
     addIf(rows, micLabel, record.microphone.identity);
     addIf(rows, QStringLiteral("Calibrator"), record.calibrator.identity);
     return rows;
+}
+
+ExportLine instrumentExportLine(const InstrumentRow& row) {
+    const EmbeddedIdentity& id = *row.identity;
+    return {row.label, fixedText(id.manufacturer), fixedText(id.model), fixedText(id.serialNumber),
+            fixedText(id.dueDate)};
 }
 
 bool earphoneMarked(const EarphoneBlock& earphone, bool retsplMessage) {

@@ -19,6 +19,13 @@ void ReportBuilder::pageBreak() {
     m_linesOnPage = 0;
 }
 
+void ReportBuilder::addKeptTogether(const QList<ReportLine>& lines) {
+    if (lines.size() > linesLeftOnPage())
+        pageBreak();
+    for (const ReportLine& line : lines)
+        add(line);
+}
+
 int ReportBuilder::pageCount() const {
     return qMax(1, int((m_lines.size() + m_linesPerPage - 1) / m_linesPerPage));
 }

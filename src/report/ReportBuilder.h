@@ -13,6 +13,8 @@ public:
     void addEmpty();
     // Fills the current page with empty lines so the next line starts a page; nothing on an empty page.
     void pageBreak();
+    // Starts a new page first when the lines do not fit on what is left of this one.
+    void addKeptTogether(const QList<ReportLine>& lines);
     int linesLeftOnPage() const { return m_linesPerPage - m_linesOnPage; }
 
     int linesPerPage() const { return m_linesPerPage; }

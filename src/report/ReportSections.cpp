@@ -48,11 +48,20 @@ QString sideHeading(TransducerKind transducer, int ear) {
     return side + (speaker ? QStringLiteral("Speaker") : QStringLiteral("Earphone"));
 }
 
+QString unmarked(const QString& listText) {
+    if (listText.startsWith(u'(') && listText.endsWith(u')'))
+        return listText.mid(1, listText.size() - 2);
+    return listText;
+}
+
 ReportCell judgedCell(int column, const QString& listText, bool failed) {
-    QString text = listText;
-    if (text.startsWith(u'(') && text.endsWith(u')'))
-        text = text.mid(1, text.size() - 2);
-    return ReportCell{column, text, failed, false, false};
+    return ReportCell{column, unmarked(listText), failed, false, false};
+}
+
+ReportCell listCell(const ResultRow& row, const SectionColumns& columns, int printed, int column) {
+    const QString cell = row.cells.value(columns.cellOf[printed]);
+    const bool failed = row.verdict == RowVerdict::Fail;
+    return judgedCell(column, cell, failed && (columns.boldWhenFailing.contains(printed) || cell.startsWith(u'(')));
 }
 
 QList<ReportLine> listTable(const ResultList& list, const SectionColumns& columns, const QString& side) {
@@ -64,12 +73,36 @@ QList<ReportLine> listTable(const ResultList& list, const SectionColumns& column
         lines << headLine(columns.bottom);
     for (const ResultRow& row : list.rows) {
         ReportLine line;
-        const bool failed = row.verdict == RowVerdict::Fail;
-        for (int c = 0; c < columns.cellOf.size(); ++c) {
-            const QString cell = row.cells.value(columns.cellOf[c]);
-            const bool bold = failed && (columns.boldWhenFailing.contains(c) || cell.startsWith(u'('));
-            line.add(judgedCell(c * ColumnStep, cell, bold));
-        }
+        for (int c = 0; c < columns.cellOf.size(); ++c)
+            line.add(listCell(row, columns, c, c * ColumnStep));
+        lines << line;
+    }
+    return lines;
+}
+
+QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer,
+                               const SectionTables& tables) {
+    QList<ReportLine> lines;
+    for (const SectionTable& table : tables.tables)
+        if (table.list.verdict != PageVerdict::NoneJudged)
+            lines << table.above << listTable(table.list, table.columns, table.side);
+    if (lines.isEmpty())
+        return lines;
+    return sectionHeading(record, transducer, tables.heading) + lines << ReportLine{};
+}
+
+ExportLines exportSectionTitle(const AudiometerRecord& record, const QString& heading) {
+    const QString dashes = QStringLiteral("-------");
+    return {{dashes, heading, dashes},
+            {dashes, heading, QStringLiteral("Channel #: %1").arg(record.setup.channelToTest), dashes}};
+}
+
+ExportLines exportRows(const ResultList& list, const QList<int>& cellOf) {
+    ExportLines lines;
+    for (const ResultRow& row : list.rows) {
+        ExportLine line;
+        for (const int cell : cellOf)
+            line.cells << unmarked(row.cells.value(cell));
         lines << line;
     }
     return lines;

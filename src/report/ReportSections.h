@@ -2,15 +2,22 @@
 
 #include "measure/ResultList.h"
 #include "model/AudiometerRecord.h"
+#include "report/ExportLine.h"
 #include "report/ReportLine.h"
 
 namespace orvik {
 
+struct SectionTables;
+
 // The printed results of one test for one transducer. Each test's section lives in its own file and registers
-// itself, so a test added later brings its section along without touching the report.
+// itself, so a test added later brings its section along without touching the report. The comparison of two
+// tests needs the section's lists rather than its lines, and the export its own lines; a section without them
+// is left out of those.
 struct ReportSection {
     TestNumber test;
     QList<ReportLine> (*lines)(const AudiometerRecord& record, TransducerKind transducer);
+    SectionTables (*tables)(const AudiometerRecord& record, TransducerKind transducer) = nullptr;
+    ExportLines (*exportLines)(const AudiometerRecord& record, TransducerKind transducer) = nullptr;
 };
 
 const ReportSection* findReportSection(TestNumber test);
@@ -23,8 +30,9 @@ struct ReportSectionRegistration {
 QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind transducer, const QString& heading);
 // "Left Earphone", "Right Speaker", … for ear 0 or 1 of a transducer.
 QString sideHeading(TransducerKind transducer, int ear);
-// A value the lists show failing "(…)" is printed bold instead.
+// A value the lists show failing "(…)" is printed bold instead, and exported bare.
 ReportCell judgedCell(int column, const QString& listText, bool failed);
+QString unmarked(const QString& listText);
 
 // How a section prints a page's list: its head lines and, for each printed column, the list cell it shows.
 struct SectionColumns {
@@ -35,7 +43,33 @@ struct SectionColumns {
     QList<int> boldWhenFailing;
 };
 
+// Printed column `printed` of a list row at `column`: bold when the row fails and the column is one that shows
+// it, or the list puts the value in parentheses.
+ReportCell listCell(const ResultRow& row, const SectionColumns& columns, int printed, int column);
+
 // One table of a section: a blank line, the side heading (none when empty), the heads, a line per list row.
 QList<ReportLine> listTable(const ResultList& list, const SectionColumns& columns, const QString& side);
+
+// A page's list for one ear or speaker as a section prints it.
+struct SectionTable {
+    QString side; // empty for a list that is not by side
+    ResultList list;
+    SectionColumns columns;
+    QList<ReportLine> above; // lines between the section heading and the table
+};
+
+struct SectionTables {
+    QString heading;
+    QList<SectionTable> tables; // every side the test has, judged or not
+};
+
+// The section of the judged tables, under its heading; nothing when no table is judged.
+QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer,
+                               const SectionTables& tables);
+
+// The two title lines every exported section starts with.
+ExportLines exportSectionTitle(const AudiometerRecord& record, const QString& heading);
+// The rows of a list with the cells `cellOf` picks, as the export writes them.
+ExportLines exportRows(const ResultList& list, const QList<int>& cellOf);
 
 } // namespace orvik

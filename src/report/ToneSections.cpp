@@ -1,6 +1,6 @@
-// The report sections of the tests measured on the hearing-level and frequency pages: hearing level, frequency
-// accuracy, frequency modulation and narrow band level. Their numbers and judgements are the pages' own lists,
-// so a point prints exactly as the technician saw it, failing values in bold instead of in parentheses.
+// The report and export sections of the tests measured on the hearing-level and frequency pages: hearing level,
+// frequency accuracy, frequency modulation and narrow band level. Their numbers and judgements are the pages' own
+// lists, so a point prints exactly as the technician saw it, failing values in bold instead of in parentheses.
 #include "measure/ToneList.h"
 #include "report/ReportSections.h"
 
@@ -13,8 +13,8 @@ SectionColumns columnsFor(ToneKind kind, TransducerKind transducer) {
     const QString level = transducer == TransducerKind::BoneVibrator ? QStringLiteral("FL") : QStringLiteral("SPL");
     switch (kind) {
     case ToneKind::Frequency:
-        return {{"Freq", "Measured", "Target", "Deviation"}, {"(Hz)", "Frequency", "Frequency", ""}, {0, 1, 3, 2},
-                {1, 3}};
+        return {
+            {"Freq", "Measured", "Target", "Deviation"}, {"(Hz)", "Frequency", "Frequency", ""}, {0, 1, 3, 2}, {1, 3}};
     case ToneKind::Fm:
         return {{"Dial", "Carrier", "Minimum", "Maximum", "Repetition", "Deviation"},
                 {"", "Frequency", "Frequency", "Frequency", "Rate", ""},
@@ -26,6 +26,20 @@ SectionColumns columnsFor(ToneKind kind, TransducerKind transducer) {
                 {0, 1, 2, 4, 3},
                 {1, 4}};
     }
+}
+
+// The export keeps the list's own column order: level, hearing level, deviation, then the target range.
+SectionColumns exportColumnsFor(ToneKind kind, TransducerKind transducer) {
+    const QString level = transducer == TransducerKind::BoneVibrator ? QStringLiteral("FL") : QStringLiteral("SPL");
+    if (kind == ToneKind::Fm)
+        return {{"Dial", "Carrier", "Minimum", "Maximum", "Repetition", "Frequency"},
+                {"Frequency", "Frequency", "Frequency", "Frequency", "Rate", "Deviation"},
+                {0, 1, 3, 4, 5, 6},
+                {}};
+    return {{"Freq", "Measured", "Hearing", level, "Target"},
+            {"(Hz)", level, "Level", "Deviation", level},
+            {0, 1, 2, 3, 4},
+            {}};
 }
 
 ResultList listOf(const AudiometerRecord& record, TransducerKind transducer, int ear, ToneKind kind) {
@@ -40,40 +54,69 @@ ResultList listOf(const AudiometerRecord& record, TransducerKind transducer, int
     return buildHLFreqList({record.setup, transducer, kind, false, blocks, dial});
 }
 
-QList<ReportLine> toneSection(const AudiometerRecord& record, TransducerKind transducer, ToneKind kind,
-                              const QString& heading) {
-    QList<ReportLine> lines;
-    const SectionColumns columns = columnsFor(kind, transducer);
-    for (int ear = 0; ear < EarCount; ++ear) {
-        const ResultList list = listOf(record, transducer, ear, kind);
-        if (list.verdict != PageVerdict::NoneJudged)
-            lines << listTable(list, columns, sideHeading(transducer, ear));
+const char* headingOf(ToneKind kind) {
+    switch (kind) {
+    case ToneKind::HearingLevel:
+        return "Hearing Level Test";
+    case ToneKind::Frequency:
+        return "Frequency Accuracy Test";
+    case ToneKind::Fm:
+        return "Frequency Modulation Test";
+    default:
+        return "Narrow Band Level Test";
     }
-    if (lines.isEmpty())
-        return lines;
-    return sectionHeading(record, transducer, heading) + lines << ReportLine{};
 }
 
-template <ToneKind Kind> QList<ReportLine> section(const AudiometerRecord& record, TransducerKind transducer);
+template <ToneKind Kind> SectionTables tables(const AudiometerRecord& record, TransducerKind transducer) {
+    SectionTables section{QLatin1String(headingOf(Kind)), {}};
+    for (int ear = 0; ear < EarCount; ++ear)
+        section.tables << SectionTable{
+            sideHeading(transducer, ear), listOf(record, transducer, ear, Kind), columnsFor(Kind, transducer), {}};
+    return section;
+}
 
-template <> QList<ReportLine> section<ToneKind::HearingLevel>(const AudiometerRecord& r, TransducerKind t) {
-    return toneSection(r, t, ToneKind::HearingLevel, QStringLiteral("Hearing Level Test"));
+template <ToneKind Kind> QList<ReportLine> lines(const AudiometerRecord& record, TransducerKind transducer) {
+    return sectionLines(record, transducer, tables<Kind>(record, transducer));
 }
-template <> QList<ReportLine> section<ToneKind::Frequency>(const AudiometerRecord& r, TransducerKind t) {
-    return toneSection(r, t, ToneKind::Frequency, QStringLiteral("Frequency Accuracy Test"));
+
+template <ToneKind Kind> ExportLines exported(const AudiometerRecord& record, TransducerKind transducer) {
+    const SectionColumns columns = exportColumnsFor(Kind, transducer);
+    ExportLines body;
+    for (const SectionTable& table : tables<Kind>(record, transducer).tables) {
+        if (table.list.verdict == PageVerdict::NoneJudged)
+            continue;
+        body << ExportLine{table.side} << ExportLine{columns.top} << ExportLine{columns.bottom}
+             << exportRows(table.list, columns.cellOf);
+    }
+    return body.isEmpty() ? body : exportSectionTitle(record, QLatin1String(headingOf(Kind))) + body;
 }
-template <> QList<ReportLine> section<ToneKind::Fm>(const AudiometerRecord& r, TransducerKind t) {
-    return toneSection(r, t, ToneKind::Fm, QStringLiteral("Frequency Modulation Test"));
+
+// Frequency accuracy is exported with both ears side by side around the target range they share.
+template <> ExportLines exported<ToneKind::Frequency>(const AudiometerRecord& record, TransducerKind transducer) {
+    const ResultList left = listOf(record, transducer, 0, ToneKind::Frequency);
+    const ResultList right = listOf(record, transducer, 1, ToneKind::Frequency);
+    if (left.verdict == PageVerdict::NoneJudged && right.verdict == PageVerdict::NoneJudged)
+        return {};
+    ExportLines lines = exportSectionTitle(record, QLatin1String(headingOf(ToneKind::Frequency)));
+    lines << ExportLine{"", "Left", "", "", "Right", ""}
+          << ExportLine{"Freq", "Measured", "Frequency", "Target", "Measured", "Frequency"}
+          << ExportLine{"Hz", "Frequency", "Deviation", "Frequency", "Frequency", "Deviation"};
+    const ExportLines l = exportRows(left, {0, 1, 2, 3});
+    const ExportLines r = exportRows(right, {1, 2});
+    for (qsizetype i = 0; i < l.size() && i < r.size(); ++i)
+        lines << ExportLine{l[i].cells + r[i].cells};
+    return lines;
 }
-template <> QList<ReportLine> section<ToneKind::NarrowBand>(const AudiometerRecord& r, TransducerKind t) {
-    return toneSection(r, t, ToneKind::NarrowBand, QStringLiteral("Narrow Band Level Test"));
+
+template <ToneKind Kind> ReportSection registered(TestNumber test) {
+    return {test, lines<Kind>, tables<Kind>, exported<Kind>};
 }
 
 const ReportSectionRegistration registrations[] = {
-    ReportSectionRegistration({TestNumber::HearingLevel, section<ToneKind::HearingLevel>}),
-    ReportSectionRegistration({TestNumber::FrequencyAccuracy, section<ToneKind::Frequency>}),
-    ReportSectionRegistration({TestNumber::FrequencyModulation, section<ToneKind::Fm>}),
-    ReportSectionRegistration({TestNumber::NarrowBandLevel, section<ToneKind::NarrowBand>}),
+    ReportSectionRegistration(registered<ToneKind::HearingLevel>(TestNumber::HearingLevel)),
+    ReportSectionRegistration(registered<ToneKind::Frequency>(TestNumber::FrequencyAccuracy)),
+    ReportSectionRegistration(registered<ToneKind::Fm>(TestNumber::FrequencyModulation)),
+    ReportSectionRegistration(registered<ToneKind::NarrowBand>(TestNumber::NarrowBandLevel)),
 };
 } // namespace
 

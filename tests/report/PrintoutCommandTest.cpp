@@ -1,4 +1,5 @@
-// orvik-cli report and certificate as processes, on a calibration and a booth measured by orvik-cli.
+// orvik-cli report, certificate, compare and export as processes, on a calibration and a booth measured by
+// orvik-cli.
 #include "RunCli.h"
 
 #include <QFile>
@@ -14,33 +15,39 @@ protected:
         dir = new QTemporaryDir;
         db = dir->filePath(QStringLiteral("lab.mdb"));
         ASSERT_EQ(test::runCli({"db", "create", db}).exitCode, 0);
-        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq", "--transducers", "supra",
-                                "--fault", "level:supra:left:4000=4.5"})
+        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq", "--transducers", "supra", "--fault",
+                                "level:supra:left:4000=4.5"})
                       .exitCode,
                   0);
         ASSERT_EQ(test::runCli({"booth", "measure", "--db", db, "--name", "Room", "--simulate"}).exitCode, 0);
+        lastYear = dir->filePath(QStringLiteral("last-year.mdb"));
+        ASSERT_EQ(test::runCli({"db", "create", lastYear}).exitCode, 0);
+        ASSERT_EQ(test::runCli({"calibrate", "--db", lastYear, "--tests", "hl", "--transducers", "supra"}).exitCode, 0);
     }
     static void TearDownTestSuite() { delete dir; }
 
-    static QByteArray pdfAt(const QString& path) {
+    static QByteArray contentsOf(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static inline QTemporaryDir* dir = nullptr;
     static inline QString db;
+    static inline QString lastYear;
 };
 
 TEST_F(PrintoutCommand, EveryPrintoutOfAStoredTestIsAWholePdf) {
     const QStringList printouts[] = {{"report", "--id", "1"},
                                      {"report", "--booth", "Room"},
                                      {"certificate", "--id", "1", "--no-border", "--no-date"},
-                                     {"certificate", "--booth", "Room"}};
+                                     {"certificate", "--booth", "Room"},
+                                     {"compare", "--id", "1", "--with", "1", "--with-db", lastYear},
+                                     {"compare", "--booth", "Room", "--with-booth", "Room"}};
     for (const QStringList& printout : printouts) {
-        const QString pdf = dir->filePath(printout.join(u'_') + QStringLiteral(".pdf"));
+        const QString pdf = dir->filePath(printout.mid(0, 3).join(u'_') + QStringLiteral(".pdf"));
         const test::CliRun run = test::runCli(printout + QStringList{"--db", db, "--pdf", pdf});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const QByteArray bytes = pdfAt(pdf);
+        const QByteArray bytes = contentsOf(pdf);
         EXPECT_TRUE(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF")) << printout.join(u' ').toStdString();
     }
 }
@@ -57,15 +64,60 @@ TEST_F(PrintoutCommand, AMissingTestLeavesTheOutputAloneAndBadOptionsAreRefused)
         << missingId.err.toStdString();
     const test::CliRun missingBooth = test::runCli({"certificate", "--db", db, "--booth", "Attic", "--pdf", pdf});
     EXPECT_EQ(missingBooth.exitCode, 1);
-    EXPECT_EQ(pdfAt(pdf), QByteArray("earlier"));
+    EXPECT_EQ(contentsOf(pdf), QByteArray("earlier"));
 
     const QStringList refused[] = {{"report", "--db", db, "--pdf", pdf},
                                    {"report", "--db", db, "--id", "1", "--booth", "Room", "--pdf", pdf},
                                    {"report", "--db", db, "--id", "1", "--pdf", pdf, "--no-border"},
                                    {"report", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "nonsense"},
-                                   {"certificate", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "hl"}};
+                                   {"certificate", "--db", db, "--id", "1", "--pdf", pdf, "--tests", "hl"},
+                                   {"compare", "--db", db, "--id", "1", "--pdf", pdf},
+                                   {"compare", "--db", db, "--id", "1", "--with-booth", "Room", "--pdf", pdf},
+                                   {"export", "--db", db, "--id", "1", "--out", dir->filePath("x.xls")},
+                                   {"export", "--db", db, "--id", "1", "--out", dir->filePath("x.csv"), "--tab"},
+                                   {"export", "--db", db, "--id", "1", "--pdf", pdf},
+                                   {"graph", "--points", db}};
     for (const QStringList& arguments : refused)
         EXPECT_EQ(test::runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
+}
+
+// The format follows the extension; the file's first line names the audiometer, or the lab for a booth.
+TEST_F(PrintoutCommand, ExportWritesTheFormatOfTheExtension) {
+    struct Case {
+        QStringList arguments;
+        const char* file;
+        QByteArray start;
+    };
+    const Case cases[] = {{{"--id", "1"}, "a.csv", "Audiometer Calibration: "},
+                          {{"--id", "1", "--tab"}, "a.txt", "Audiometer Calibration: "},
+                          {{"--booth", "Room"}, "b.txt", "Measurement Date:,"},
+                          {{"--id", "1"}, "a.xlsx", "PK"}};
+    for (const Case& c : cases) {
+        const QString out = dir->filePath(QLatin1String(c.file));
+        const test::CliRun run = test::runCli(QStringList{"export", "--db", db, "--out", out} + c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QByteArray bytes = contentsOf(out);
+        EXPECT_TRUE(bytes.contains(c.start)) << c.file;
+        EXPECT_EQ(bytes.contains("Hearing Level Test\tChannel #: 1"), QLatin1String(c.file) == "a.txt") << c.file;
+    }
+}
+
+// A spectrum file becomes a PNG; a line that is not two numbers writes nothing.
+TEST_F(PrintoutCommand, GraphDrawsASpectrumFileAsAPng) {
+    const struct {
+        QByteArray points;
+        int exitCode;
+    } cases[] = {{"0,40\n5000\t52.5\n\n10000 38\n", 0}, {"0,40\n5000,loud\n", 1}};
+    for (const auto& c : cases) {
+        const QString points = dir->filePath(QStringLiteral("points.txt"));
+        const QString png = dir->filePath(QStringLiteral("graph%1.png").arg(c.exitCode));
+        QFile file(points);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.points);
+        file.close();
+        EXPECT_EQ(test::runCli({"graph", "--points", points, "--png", png}).exitCode, c.exitCode);
+        EXPECT_EQ(contentsOf(png).startsWith("\x89PNG"), c.exitCode == 0);
+    }
 }
 
 } // namespace

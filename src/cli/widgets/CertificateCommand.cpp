@@ -39,7 +39,8 @@ QString paragraphText(const QString& path, QTextStream& err) {
 
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const std::optional<PrintoutArguments> a = parsePrintoutArguments(
-        arguments, {QStringLiteral("--paragraph"), QStringLiteral("--no-border"), QStringLiteral("--no-date")});
+        arguments, {QStringLiteral("--pdf"), QStringLiteral("--no-retspl-message"), QStringLiteral("--paragraph"),
+                    QStringLiteral("--no-border"), QStringLiteral("--no-date")});
     if (!a)
         return usageError(Certificate, err);
     if (const QString warning = missingFontWarning(); !warning.isEmpty())

@@ -37,7 +37,8 @@ bool readTests(const QString& text, AudiometerReportOptions& options, QTextStrea
 
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const std::optional<PrintoutArguments> a =
-        parsePrintoutArguments(arguments, {QStringLiteral("--tests")});
+        parsePrintoutArguments(arguments, {QStringLiteral("--pdf"), QStringLiteral("--no-retspl-message"),
+                                           QStringLiteral("--tests")});
     if (!a)
         return usageError(Report, err);
     AudiometerReportOptions options = AudiometerReportOptions::all();

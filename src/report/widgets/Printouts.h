@@ -3,6 +3,7 @@
 #include "ambient/AmbientRecord.h"
 #include "core/FileChoice.h"
 #include "core/Preferences.h"
+#include "core/SettingsStore.h"
 #include "model/AudiometerRecord.h"
 #include "report/BoothReport.h"
 
@@ -28,5 +29,13 @@ void previewBoothReport(const PrintoutSeams& seams, const AmbientRecord& record,
 // "Certificate...": the certification paragraph and options first, then the preview.
 void previewAudiometerCertificate(const PrintoutSeams& seams, const AudiometerRecord& record);
 void previewBoothCertificate(const PrintoutSeams& seams, const AmbientRecord& record);
+// "Compare With...", once the stored test is chosen: the data selection for an audiometer, then the preview.
+void previewAudiometerComparison(const PrintoutSeams& seams, const AudiometerRecord& record,
+                                 const AudiometerRecord& comparison);
+void previewBoothComparison(const PrintoutSeams& seams, const AmbientRecord& record, const BoothReportOptions& options);
+// "Export...": the export dialog over the current test; a booth follows its view's display.
+void exportAudiometerTest(const PrintoutSeams& seams, SettingsStore& settings, const AudiometerRecord& record);
+void exportBoothTest(const PrintoutSeams& seams, SettingsStore& settings, const AmbientRecord& record,
+                     const BoothReportOptions& options);
 
 } // namespace orvik

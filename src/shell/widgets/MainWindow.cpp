@@ -145,9 +145,9 @@ void MainWindow::createMenus() {
     report->addAction(addCommand(C::Certificate, QStringLiteral("&Certificate..."),
                                  printout(C::Certificate, QStringLiteral("Certificate printing"))));
     report->addAction(
-        addCommand(C::Export, QStringLiteral("&Export..."), [this] { notAvailable(QStringLiteral("Export")); }));
+        addCommand(C::Export, QStringLiteral("&Export..."), printout(C::Export, QStringLiteral("Export"))));
     report->addAction(addCommand(C::CompareWith, QStringLiteral("Com&pare With..."),
-                                 [this] { notAvailable(QStringLiteral("The comparison report")); }));
+                                 printout(C::CompareWith, QStringLiteral("The comparison report"))));
 
     MeterConnection& meter = m_seams.meter;
     QMenu* slm = menuBar()->addMenu(QStringLiteral("&SLM"));

@@ -52,7 +52,8 @@ public:
         std::function<void(bool)> answerPromptsAutomatically = {};
         // The meter link's state for the status bar; without it the bar says whether the port is open.
         MeterLinkStatus* linkStatus = nullptr;
-        // "Report..." and "Certificate..." for the view in front; without it the window says they are missing.
+        // "Report...", "Certificate...", "Export..." and "Compare With..." for the view in front; without it the
+        // window says they are missing.
         std::function<void(MenuCommand, QWidget*)> printout = {};
     };
 

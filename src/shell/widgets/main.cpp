@@ -11,6 +11,8 @@
 #include "database/Document.h"
 #include "database/widgets/ChangeDatabaseDialog.h"
 #include "database/widgets/StoredMeasurementsDialog.h"
+#include "database/widgets/StoredAudiometerTestsPage.h"
+#include "database/widgets/StoredBoothTestsPage.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "model/DefaultRetspl.h"
 #include "report/widgets/PdfOutput.h"
@@ -162,6 +164,8 @@ private:
     QWidget* createTestSheet(ViewContext& context, int test);
     QWidget* createBoothView(ViewContext& context);
     void printout(MenuCommand command, QWidget* view);
+    void compareWith(const PrintoutSeams& seams, AmbientView* booth);
+    BoothReportOptions boothOptions(const AmbientView& booth);
     void addDemoInstruments();
     void connectWindow();
 
@@ -264,21 +268,46 @@ QWidget* Program::createBoothView(ViewContext& context) {
                                                    .microphoneInBooth = microphoneInBooth});
 }
 
-// The booth view prints its own record as its pages show it; every other view prints the audiometer test.
+// The booth view prints and exports its own record as its pages show it; every other view the audiometer test.
 void Program::printout(MenuCommand command, QWidget* view) {
     const PrintoutSeams seams{m_window.get(), m_messages, fileDialogChooser(m_window.get()), m_database.preferences(),
                               [this] { m_document.writePreferences(); }};
     auto* booth = qobject_cast<AmbientView*>(view);
-    if (booth && command == MenuCommand::Report)
-        previewBoothReport(seams, booth->test().working(),
-                           {booth->displayMode(), booth->showFail(),
-                            Setting::DisplayEarsNotCovered.read(m_settings) != 0});
+    if (command == MenuCommand::CompareWith)
+        compareWith(seams, booth);
+    else if (booth && command == MenuCommand::Export)
+        exportBoothTest(seams, m_settings, booth->test().working(), boothOptions(*booth));
+    else if (command == MenuCommand::Export)
+        exportAudiometerTest(seams, m_settings, m_database.record());
+    else if (booth && command == MenuCommand::Report)
+        previewBoothReport(seams, booth->test().working(), boothOptions(*booth));
     else if (booth)
         previewBoothCertificate(seams, booth->test().working());
     else if (command == MenuCommand::Report)
         previewAudiometerReport(seams, m_database.record());
     else
         previewAudiometerCertificate(seams, m_database.record());
+}
+
+// The stored test to compare with is chosen on the "Stored Measurements" sheet; an audiometer test is loaded as
+// the document's comparison record, the current one stays. A booth comparison prints the current booth alone.
+void Program::compareWith(const PrintoutSeams& seams, AmbientView* booth) {
+    StoredMeasurementsBrowser browser(m_database, m_messages);
+    StoredMeasurementsDialog sheet(browser, m_window.get());
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    if (booth) {
+        if (sheet.boothPage()->selectedId() >= 0)
+            previewBoothComparison(seams, booth->test().working(), boothOptions(*booth));
+        return;
+    }
+    const RowId id = sheet.audiometricPage()->selectedId();
+    if (id >= 0 && m_database.loadComparisonRecord(id))
+        previewAudiometerComparison(seams, m_database.record(), m_database.comparisonRecord());
+}
+
+BoothReportOptions Program::boothOptions(const AmbientView& booth) {
+    return {booth.displayMode(), booth.showFail(), Setting::DisplayEarsNotCovered.read(m_settings) != 0};
 }
 
 void Program::addDemoInstruments() {

@@ -1,0 +1,245 @@
+#include "report/Comparison.h"
+
+#include "model/FixedText.h"
+#include "report/InstrumentRows.h"
+#include "report/ReportSections.h"
+
+#include <algorithm>
+
+namespace orvik {
+
+namespace {
+const QString Test1 = QStringLiteral("Test 1");
+const QString Test2 = QStringLiteral("Test 2");
+const QString Mismatch = QStringLiteral("There is a mis-match of available frequencies between the two tests.");
+
+constexpr int DateColumns[] = {18, 26, 44, 52}; // "Test 1:", its value, "Test 2:", its value
+constexpr int InstrumentLabelColumn = 2;
+constexpr int InstrumentLabelWidth = 18; // "Sound Level Meter" and a gap
+constexpr int SummaryNameWidth = 20;
+constexpr int SummaryPairWidth = 16;
+constexpr int SummaryHalf = 8;
+constexpr int MinimumCellWidth = 8; // "Test 1" and a gap
+
+// Where the columns of a doubled table start: a first column `firstWidth` wide from `first`, then each column
+// twice its width, Test 1 in the first half and Test 2 in the second. The last entry is the table's end.
+QList<int> pairedStarts(int first, int firstWidth, const QList<qsizetype>& widths) {
+    QList<int> starts{first, first + firstWidth};
+    for (const qsizetype width : widths)
+        starts << starts.last() + 2 * int(qMax<qsizetype>(width + 2, MinimumCellWidth));
+    return starts;
+}
+
+ReportLine bothTests(const QString& label, const QString& first, const QString& second) {
+    return ReportLine{}
+        .add(0, label, true)
+        .add(DateColumns[0], QStringLiteral("Test 1:"))
+        .add(DateColumns[1], first)
+        .add(DateColumns[2], QStringLiteral("Test 2:"))
+        .add(DateColumns[3], second);
+}
+
+QStringList identityTexts(const EmbeddedIdentity& id) {
+    return {fixedText(id.manufacturer), fixedText(id.model), fixedText(id.serialNumber), fixedText(id.dueDate)};
+}
+
+QList<ReportLine> instrumentation(const TestInstruments& first, const TestInstruments& second) {
+    const QStringList heads{"Manufacturer", "Model", "Serial Number", "Cal Due"};
+    const QList<InstrumentRow> a = instrumentSlots(first, MicLabels::Report);
+    const QList<InstrumentRow> b = instrumentSlots(second, MicLabels::Report);
+    bool differ = false;
+    struct Row {
+        QString label;
+        QStringList values[2];
+    };
+    QList<Row> rows;
+    QList<qsizetype> widths;
+    for (const QString& head : heads)
+        widths << head.size();
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const EmbeddedIdentity &x = *a[i].identity, &y = *b[i].identity;
+        differ = differ || !sameInstrument(x, y);
+        if (!hasSerialNumber(x) && !hasSerialNumber(y))
+            continue;
+        rows.append({hasSerialNumber(x) ? a[i].label : b[i].label, {identityTexts(x), identityTexts(y)}});
+        for (int c = 0; c < heads.size(); ++c)
+            widths[c] = std::max({widths[c], rows.last().values[0][c].size(), rows.last().values[1][c].size()});
+    }
+    const QList<int> start = pairedStarts(InstrumentLabelColumn, InstrumentLabelWidth, widths);
+    ReportLine head, subHead;
+    head.add(0, QStringLiteral("Instrumentation"), true);
+    for (int c = 0; c < heads.size(); ++c) {
+        const int half = (start[c + 2] - start[c + 1]) / 2;
+        head.add(start[c + 1], heads[c], true);
+        subHead.add(start[c + 1], Test1, true).add(start[c + 1] + half, Test2, true);
+    }
+    QList<ReportLine> lines;
+    if (differ)
+        lines << ReportLine{}.add(0, QStringLiteral("NOTE: Instrumentation is not the same for both tests."), true);
+    lines << head << subHead;
+    for (const Row& row : rows) {
+        ReportLine line;
+        line.add(InstrumentLabelColumn, row.label);
+        for (int c = 0; c < heads.size(); ++c) {
+            const int half = (start[c + 2] - start[c + 1]) / 2;
+            line.add(start[c + 1], row.values[0][c]).add(start[c + 1] + half, row.values[1][c]);
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+QList<ReportLine> testInformation(const AudiometerRecord& first, const AudiometerRecord& second, bool retspl) {
+    const TestSetup &a = first.setup, &b = second.setup;
+    QList<ReportLine> lines{
+        bothTests(QStringLiteral("Calibration Date:"), fixedText(a.testDate), fixedText(b.testDate)),
+        bothTests(QStringLiteral("Technician:"), fixedText(a.technician), fixedText(b.technician))};
+    lines << customerLines(a) << equipmentLines(a, retspl) << instrumentation(a.instruments, b.instruments)
+          << retsplNote(a, retspl);
+    return lines << ReportLine{};
+}
+
+QString statusWord(qint16 status) {
+    if (status == qint16(TestStatus::Pass))
+        return QStringLiteral("Pass");
+    return status == qint16(TestStatus::Fail) ? QStringLiteral("FAIL") : QStringLiteral("n/a");
+}
+
+QList<ReportLine> summary(const AudiometerRecord& first, const AudiometerRecord& second,
+                          const AudiometerReportOptions& options) {
+    ReportLine heads[3];
+    heads[0].add(0, QStringLiteral("Test Name"), true);
+    for (int t = 0; t < TransducerCount; ++t) {
+        const int column = SummaryNameWidth + t * SummaryPairWidth;
+        heads[0].add(column, summaryHead(0, t), true);
+        heads[1].add(column, summaryHead(1, t), true);
+        heads[2].add(column, Test1, true).add(column + SummaryHalf, Test2, true);
+    }
+    QList<ReportLine> lines{heads[0], heads[1], heads[2]};
+    for (const ReportTest& test : reportTests()) {
+        if (!options.tests.contains(test.test))
+            continue;
+        ReportLine row;
+        row.add(0, QLatin1String(test.summaryName));
+        for (int t = 0; t < TransducerCount; ++t) {
+            const int column = SummaryNameWidth + t * SummaryPairWidth;
+            for (const auto& [record, offset] : {std::pair{&first, 0}, std::pair{&second, SummaryHalf}}) {
+                const qint16 status = record->header.testStatus[int(test.test)][t];
+                row.add(column + offset, statusWord(status), status == qint16(TestStatus::Fail));
+            }
+        }
+        lines << row;
+    }
+    return lines;
+}
+
+QList<FreqIndex> frequenciesOf(const ResultList& list) {
+    QList<FreqIndex> frequencies;
+    for (const ResultRow& row : list.rows)
+        frequencies << row.frequency;
+    return frequencies;
+}
+
+// Each printed column is as wide as its longest text in either test, so doubled columns never collide.
+QList<int> columnStarts(const SectionTable& a, const SectionTable& b) {
+    const SectionColumns& columns = a.columns;
+    QList<qsizetype> widths;
+    for (int c = 0; c < columns.cellOf.size(); ++c) {
+        qsizetype width = qMax(columns.top.value(c).size(), columns.bottom.value(c).size());
+        for (const ResultList* list : {&a.list, &b.list})
+            for (const ResultRow& row : list->rows)
+                width = qMax(width, unmarked(row.cells.value(columns.cellOf[c])).size());
+        widths << width;
+    }
+    const int firstWidth = int(qMax<qsizetype>(widths.takeFirst() + 2, MinimumCellWidth));
+    return pairedStarts(0, firstWidth, widths);
+}
+
+QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b) {
+    QList<ReportLine> lines{ReportLine{}};
+    if (!a.side.isEmpty())
+        lines << ReportLine{}.add(0, a.side, true);
+    if (frequenciesOf(a.list) != frequenciesOf(b.list))
+        return lines << ReportLine{}.add(0, Mismatch);
+    const QList<int> start = columnStarts(a, b);
+    const int count = int(a.columns.cellOf.size());
+    auto half = [&](int c) { return (start[c + 1] - start[c]) / 2; };
+    ReportLine top, bottom, tests;
+    for (int c = 0; c < count; ++c) {
+        top.add(start[c], a.columns.top.value(c), true);
+        bottom.add(start[c], a.columns.bottom.value(c), true);
+        if (c > 0)
+            tests.add(start[c], Test1, true).add(start[c] + half(c), Test2, true);
+    }
+    lines << top;
+    if (!a.columns.bottom.isEmpty())
+        lines << bottom;
+    lines << tests;
+    for (qsizetype r = 0; r < a.list.rows.size(); ++r) {
+        ReportLine line;
+        line.add(listCell(a.list.rows[r], a.columns, 0, start[0]));
+        for (int c = 1; c < count; ++c)
+            line.add(listCell(a.list.rows[r], a.columns, c, start[c]))
+                .add(listCell(b.list.rows[r], b.columns, c, start[c] + half(c)));
+        lines << line;
+    }
+    return lines;
+}
+
+QList<ReportLine> comparedSection(const SectionTables& first, const SectionTables& second,
+                                  const AudiometerRecord& record, TransducerKind transducer) {
+    QList<ReportLine> lines;
+    for (qsizetype i = 0; i < first.tables.size() && i < second.tables.size(); ++i) {
+        const SectionTable &a = first.tables[i], &b = second.tables[i];
+        if (a.list.verdict != PageVerdict::NoneJudged || b.list.verdict != PageVerdict::NoneJudged)
+            lines << a.above << doubledTable(a, b);
+    }
+    if (lines.isEmpty())
+        return lines;
+    return sectionHeading(record, transducer, first.heading) + lines << ReportLine{};
+}
+
+void addSections(ReportBuilder& report, const AudiometerRecord& first, const AudiometerRecord& second,
+                 const AudiometerReportOptions& options) {
+    for (const ReportTest& test : reportTests()) {
+        const ReportSection* section = findReportSection(test.test);
+        if (!section || !section->tables || !options.tests.contains(test.test))
+            continue;
+        for (int t = 0; t < TransducerCount; ++t) {
+            const TransducerKind transducer = TransducerKind(t);
+            if (judgedStatus(first.header.testStatus[int(test.test)][t]) ||
+                judgedStatus(second.header.testStatus[int(test.test)][t]))
+                report.addKeptTogether(comparedSection(section->tables(first, transducer),
+                                                       section->tables(second, transducer), first, transducer));
+        }
+    }
+}
+} // namespace
+
+void buildAudiometerComparison(ReportBuilder& report, const AudiometerRecord& first, const AudiometerRecord& second,
+                               const ReportHeading& heading, const AudiometerReportOptions& options) {
+    for (const ReportLine& line : companyLines(heading) + testInformation(first, second, options.retsplMessage) +
+                                      summary(first, second, options))
+        report.add(line);
+    report.pageBreak();
+    addSections(report, first, second, options);
+}
+
+int printAudiometerComparison(PageCanvas& canvas, const AudiometerRecord& first, const AudiometerRecord& second,
+                              const ReportHeading& heading, const AudiometerReportOptions& options) {
+    canvas.setFonts(reportFonts());
+    const PageMetrics metrics = reportMetrics(canvas);
+    ReportBuilder report(reportLinesPerPage(metrics));
+    buildAudiometerComparison(report, first, second, heading, options);
+    printReport(canvas, metrics, report, audiometerPageHeader(first));
+    return report.pageCount();
+}
+
+int printBoothComparison(PageCanvas& canvas, const AmbientRecord& record, const ReportHeading& heading,
+                         const BoothReportOptions& options) {
+    BoothReportOptions ansiOnly = options;
+    ansiOnly.displayMode = 0;
+    return printBoothReport(canvas, record, heading, ansiOnly);
+}
+
+} // namespace orvik
