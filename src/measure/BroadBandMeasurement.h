@@ -38,6 +38,8 @@ public:
     bool viewDataAllowed(const QList<int>& rows);
     // The spectrum of a row's source as (frequency Hz, level dB), for the graph.
     QList<QPointF> viewDataPoints(int row) const;
+    // The graph window could not be built from the points.
+    void tellGraphFailed() { m_link.messages().show(QStringLiteral("Something messed up")); }
     const BroadBandSource& source(int index) const { return m_sources[index]; }
 
 private:

@@ -1,5 +1,7 @@
 #include "measure/widgets/SourcePageControls.h"
 
+#include "report/widgets/GraphDialog.h"
+
 #include "measure/BroadBandMeasurement.h"
 #include "measure/SpeechMeasurement.h"
 #include "measure/widgets/ResultListPage.h"
@@ -74,7 +76,15 @@ void BroadBandControls::viewData() {
     const QList<int> rows = m_view.selectedRows();
     if (!m_page.viewDataAllowed(rows))
         return;
-    Q_EMIT spectrumChosen(m_page.list().rows[rows.front()].cells.value(0), m_page.viewDataPoints(rows.front()));
+    const QList<QPointF> points = m_page.viewDataPoints(rows.front());
+    Q_EMIT spectrumChosen(m_page.list().rows[rows.front()].cells.value(0), points);
+    QList<double> hz, db;
+    for (const QPointF& point : points) {
+        hz << point.x();
+        db << point.y();
+    }
+    if (!GraphDialog::showSpectrum(this, hz, db))
+        m_page.tellGraphFailed();
 }
 
 void addBroadBandControls(ResultListPage& view, Measurement& measurement) {

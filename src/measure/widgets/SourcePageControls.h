@@ -21,7 +21,8 @@ Q_SIGNALS:
     void spectrumChosen(const QString& source, const QList<QPointF>& points);
 
 public Q_SLOTS:
-    // "View Data": refuses without a selected row or valid data, else hands the selected source's spectrum on.
+    // "View Data": refuses without a selected row or valid data, else shows the selected source's spectrum in the
+    // graph window (and hands it on).
     void viewData();
 
 private:

@@ -1,4 +1,5 @@
 #include "measure/widgets/TestSheetView.h"
+#include "ModalDialog.h"
 #include "SheetWindowFixture.h"
 #include "core/Settings.h"
 #include "core/widgets/ProgressDialog.h"
@@ -6,17 +7,18 @@
 #include "measure/TestSheetController.h"
 #include "measure/widgets/AdjustLevelDialog.h"
 #include "measure/widgets/DialLevelsPage.h"
-#include "measure/widgets/SpeechAdjustDialog.h"
 #include "measure/widgets/LinearityInputsView.h"
 #include "measure/widgets/MeasurementWindows.h"
 #include "measure/widgets/MeterCalibrationDialog.h"
 #include "measure/widgets/ResultListPage.h"
 #include "measure/widgets/SourcePageControls.h"
+#include "measure/widgets/SpeechAdjustDialog.h"
 #include "meter/MeterSession.h"
 #include "model/FixedText.h"
+#include "report/widgets/GraphDialog.h"
 #include "shell/BusyState.h"
-#include "sim/ModelMastoid.h"
 #include "sim/AudiometerFault.h"
+#include "sim/ModelMastoid.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -420,7 +422,10 @@ TEST_F(TestSheetViewTest, BroadBandAndSpeechRunOnAgreedPromptsAndReachTheStatusT
         if (auto* controls = page->findChild<BroadBandControls*>()) {
             QSignalSpy chosen(controls, &BroadBandControls::spectrumChosen);
             page->table()->selectRow(1);
-            controls->viewData();
+            whileModal<GraphDialog>([controls] { controls->viewData(); }, [](GraphDialog& graph) {
+                EXPECT_EQ(graph.windowTitle(), "FFT Values");
+                graph.reject();
+            });
             ASSERT_EQ(chosen.size(), 1);
             EXPECT_EQ(chosen.front()[0].toString(), "Tape/CD A");
             EXPECT_EQ(chosen.front()[1].value<QList<QPointF>>().size(), 401);
