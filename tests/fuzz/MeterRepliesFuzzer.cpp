@@ -11,27 +11,27 @@
 using namespace orvik;
 
 namespace {
-void exerciseCommander(SlmCommander& meter) {
+void exerciseCommander(SlmCommander& commander) {
     int value = 0;
     bool hanning = false;
     float level = 0.0f;
-    meter.getInstrument(value);
-    meter.getMode(value);
-    meter.getWeighting(value);
-    meter.readFftWindow(hanning);
-    meter.getBandwidth(value);
-    meter.readLevel(level);
-    meter.stop();
+    commander.getInstrument(value);
+    commander.getMode(value);
+    commander.getWeighting(value);
+    commander.readFftWindow(hanning);
+    commander.getBandwidth(value);
+    commander.readLevel(level);
+    commander.stop();
     QByteArray block;
-    if (meter.downloadBlock("&R7", FmBlockSize, block, 1) >= 0) {
+    if (commander.downloadBlock("&R7", FmBlockSize, block, 1) >= 0) {
         PulseReply pulse;
         parsePulseReply(block, 0.5f, pulse);
         parseFmReply(block);
     }
-    if (meter.downloadBlock("&R1", SpectrumBlockSize, block, 1) >= 0)
+    if (commander.downloadBlock("&R1", SpectrumBlockSize, block, 1) >= 0)
         spectrumFromBlock(block, 0.5f);
     QByteArray reply;
-    if (meter.sendCommand("R 201", &reply, 40, 1) >= 0) {
+    if (commander.sendCommand("R 201", &reply, 40, 1) >= 0) {
         harmonicsNotComputed(reply);
         relativeHarmonicDb(reply);
         meter::replyNumber(reply);

@@ -20,7 +20,7 @@ void checkAccepted(const SetupFileData& data) {
 }
 
 void checkApplied(const SetupFileData& data) {
-    InstrumentEntry pages;
+    InstrumentEntry pages = emptyInstrumentEntry(data.kind);
     if (!applySetupFile(data, 2, pages).isEmpty())
         return;
     const float* responses = data.kind == InstrumentKind::Mastoid ? pages.mastoidResponseSet(2)
