@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         const int version = QByteArray(argv[i]).toInt();
         const QString path = folder.filePath(QStringLiteral("version%1.mdb").arg(version));
         QFile::remove(path);
-        generator.writeDatabase(path, version, 2, 1, generator.instruments(1, version >= 2));
+        generator.writeDatabase(path, version, 1, 1, generator.instruments(1, version >= 2));
     }
     return 0;
 }
