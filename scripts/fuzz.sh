@@ -20,6 +20,7 @@ export QT_QPA_PLATFORM=offscreen
 status=0
 printf '%-16s %12s %8s %8s  %s\n' harness executions cov features result
 for harness in "$build_dir"/tests/fuzz/fuzz_*; do
+  [ -f "$harness" ] && [ -x "$harness" ] || continue
   name=${harness##*/fuzz_}
   mkdir -p "$work/$name" "$work/$name-crashes" "$corpus/$name"
   log=$work/$name.log
@@ -27,8 +28,8 @@ for harness in "$build_dir"/tests/fuzz/fuzz_*; do
   "$harness" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$work/$name-crashes/" "$work/$name" "$corpus/$name" >"$log" 2>&1 || { result="CRASH, see $log"; status=1; }
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  features=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+  coverage=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' "$log" | tail -1)
+  features=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' "$log" | tail -1)
   printf '%-16s %12s %8s %8s  %s\n' "$name" "${executions:-?}" "${coverage:-?}" "${features:-?}" "$result"
 done
 exit $status
