@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Orvik needs to build, run and test, when they are missing.
-# Idempotent; runs as root or through sudo.
+# Idempotent; runs as root or through sudo. --full adds what the fuzz harnesses need (clang and libFuzzer).
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
 )
+if [ "${1:-}" = --full ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
