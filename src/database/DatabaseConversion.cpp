@@ -129,6 +129,7 @@ bool DatabaseConversion::copyAudiometerRows(Database& target, int fromVersion) {
     TableCursor to(target, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
     try {
         from.open(OpenType::Table);
+        from.recordCount(); // reads the old rows here, where a damaged file is told as a failed conversion
         to.open(OpenType::Table);
     } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open Audiometer Measurements Recordset"), e));
@@ -198,6 +199,7 @@ bool DatabaseConversion::copyEquipmentList(Database& target, int fromVersion) {
     TableCursor to(target, Table::EquipmentList, {});
     try {
         from.open(OpenType::Table);
+        from.recordCount(); // as for the measurements: damage is told here, not thrown past the conversion
     } catch (const DatabaseError& e) {
         tell(withException(QStringLiteral("Couldn't open old Equipment List Recordset"), e));
         return false;

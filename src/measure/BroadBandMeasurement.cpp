@@ -212,16 +212,18 @@ PointAttempt BroadBandMeasurement::readSource(int source, const QString& dialTex
 }
 
 int BroadBandMeasurement::readSpectrum(float (&levels)[BroadBandLevelCount], ProgressWindow& progress) {
-    if (const int status = useSpectrumBandwidth(progress); status < 0)
-        return status;
-    if (!m_offsetRead) {
-        if (const int status = readCalibrationOffset(&progress); status < 0)
-            return status;
-        if (const int status = setMeterGain(m_link, WorkingGain, &progress); status < 0)
-            return status;
+    int status = useSpectrumBandwidth(progress);
+    if (status >= 0 && !m_offsetRead) {
+        status = readCalibrationOffset(&progress);
+        if (status >= 0)
+            status = setMeterGain(m_link, WorkingGain, &progress);
     }
-    progress.setStatus(QStringLiteral("Waiting for stable reading...."));
-    if (const int status = waitForMeterReady(m_link.meter(), false, &progress); status < 0) {
+    if (status >= 0) {
+        progress.setStatus(QStringLiteral("Waiting for stable reading...."));
+        status = waitForMeterReady(m_link.meter(), false, &progress);
+    }
+    // Whatever step of the set-up the meter failed in, the run ends with the technician told why.
+    if (status < 0) {
         if (status != Status::Cancelled)
             m_link.messages().show(QString::asprintf("Failed communication with K37: Data Error:%d", status));
         return status;

@@ -138,10 +138,12 @@ PointAttempt SpeechMeasurement::readSource(int source, const QString& dialText, 
     float level = 0.0f;
     const bool overall = source == SpeechWhiteNoise;
     const int status = overall ? readOverallLevel(level, progress) : measureBandLevel(At1000, &progress);
-    if (status == Status::NeverStable)
-        return {status, unstableQuestion(At1000, selectedRun)};
-    if (status < 0)
+    if (status == Status::Cancelled)
         return {status, {}};
+    // Any failed reading offers to measure again, as on the tone pages: the technician learns why the source was
+    // not stored.
+    if (status < 0)
+        return {status, unstableQuestion(At1000, selectedRun)};
     if (!overall)
         level = float(m_bandLevel - microphoneCorrection(m_transducer, At1000, m_record.setup));
     if (level <= NotMeasuredLimit) {

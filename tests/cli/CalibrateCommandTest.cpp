@@ -208,6 +208,8 @@ TEST_F(Calibration, DistortionFaultsFailTheirOwnValue) {
         EXPECT_EQ(failures(run), expected) << c.faults;
         EXPECT_EQ(run.lines().filter(QStringLiteral("point ") + point + u' ').size(), 1) << c.faults;
     }
+}
+
 // Broad band: one point per source at the frequency of its greatest deviation, a resonance 6 dB up failing every
 // source of that ear and a 4 dB one none; speech: a generator 4 dB loud fails the speech sources of both ears
 // (its prompts name no ear) and passes white noise, which has -3..+5 dB.
@@ -241,6 +243,8 @@ TEST_F(Calibration, BroadBandAndSpeechPointsFailForTheirFaults) {
     EXPECT_EQ(clean.lines().filter(QRegularExpression(QStringLiteral("^point speech supra left \\w+ -?\\d+\\.\\d PASS$")))
                   .size(),
               5);
+}
+
 // Steps of 5 dB may stray 1.0 dB and a level 2.0 dB from its dial. A level 1.5 dB loud at 40 dB HL fails the steps
 // into and out of it but not its own hearing level, 2.5 dB fails that too, 0.5 dB nothing; each a whole descending
 // run with its noise floor.

@@ -231,3 +231,34 @@ TEST(ConversionFailure, StaleConversionFileIsReplaced) {
 }
 
 } // namespace
+
+namespace {
+
+// Old files whose pages a disk damaged (found by fuzzing): reading their rows fails in the engine. The conversion
+// must say so and leave the file as it was, never end the program with the engine's error.
+TEST(DamagedPages, FailTheConversionWithAMessage) {
+    for (const char* name : {"damaged-pages-equipment-v1.mdb", "damaged-pages-audiometer-v4.mdb"}) {
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        TestServices services;
+        services.messages.stopEveryQuestion();
+        const QString path = dir.filePath(QStringLiteral("OrvikDB.mdb"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIK_TEST_DATA_DIR "/") + QLatin1String(name), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray before = [&path] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        Document doc(services.services(), dir.path());
+        int status = 0;
+        EXPECT_NO_THROW(status = doc.openDatabase(path, false) ? doc.checkDatabaseVersion() : -1);
+        EXPECT_NE(status, 0);
+        EXPECT_GT(services.messages.count(QStringLiteral("malformed")), 0) << services.messages.texts().join('\n').toStdString();
+        doc.closeDatabase();
+        QFile after(path);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), before) << "the damaged file stays as it was for a repair";
+    }
+}
+
+} // namespace

@@ -40,10 +40,10 @@ struct Procedure {
 };
 
 const Procedure Procedures[] = {
-    {"hearing level", PageKind::Tone, 0, 3},
-    {"harmonic distortion", PageKind::Distortion, 3, 2},
-    {"pulse", PageKind::Pulse, 4, 0},
-    {"cross talk", PageKind::CrossTalk, 5, 0},
+    {"hearing level", PageKind::Tone, 0, 3},      {"linearity", PageKind::Linearity, 2, 3},
+    {"harmonic distortion", PageKind::Distortion, 3, 2}, {"pulse", PageKind::Pulse, 4, 0},
+    {"cross talk", PageKind::CrossTalk, 5, 0},    {"broad band", PageKind::BroadBand, 8, 1},
+    {"speech", PageKind::Speech, 9, 2},
 };
 
 int judgedRows(const ResultList& list) {
@@ -89,7 +89,11 @@ TEST(FaultTable, EveryProcedureEndsAndKeepsWhatWasMeasuredBeforeTheFault) {
                 EXPECT_EQ(faulty.points, clean.points) << "recovered, so every point is measured";
             } else {
                 EXPECT_LT(faulty.status, 0);
-                EXPECT_EQ(faulty.points, procedure.pointsBeforeFault);
+                // A fault that strikes only some exchanges may let a point or two more through first.
+                if (fault.lasting)
+                    EXPECT_EQ(faulty.points, procedure.pointsBeforeFault);
+                else
+                    EXPECT_GE(faulty.points, procedure.pointsBeforeFault);
                 EXPECT_GT(faulty.told, 0) << "the technician is told why the run ended";
             }
         }

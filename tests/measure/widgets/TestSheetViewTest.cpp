@@ -1,5 +1,4 @@
 #include "measure/widgets/TestSheetView.h"
-#include "ModalDialog.h"
 #include "SheetWindowFixture.h"
 #include "core/Settings.h"
 #include "core/widgets/ProgressDialog.h"
@@ -422,7 +421,10 @@ TEST_F(TestSheetViewTest, BroadBandAndSpeechRunOnAgreedPromptsAndReachTheStatusT
         if (auto* controls = page->findChild<BroadBandControls*>()) {
             QSignalSpy chosen(controls, &BroadBandControls::spectrumChosen);
             page->table()->selectRow(1);
-            whileModal<GraphDialog>([controls] { controls->viewData(); }, [](GraphDialog& graph) {
+            whileModal<GraphDialog>([controls] {
+                controls->viewData();
+                return 0;
+            }, [](GraphDialog& graph) {
                 EXPECT_EQ(graph.windowTitle(), "FFT Values");
                 graph.reject();
             });
