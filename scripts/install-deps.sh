@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libqt6opengl6-dev
   libxlsxwriter-dev libfreexl-dev fonts-liberation
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth
+  xvfb xauth unzip
 )
 if [ "${1:-}" = --full ]; then
   packages+=(clang libclang-rt-14-dev)
