@@ -158,18 +158,10 @@ int BroadBandMeasurement::measureSelected(const QList<int>& rows) {
 }
 
 int BroadBandMeasurement::measureSources(const QList<int>& sources, bool selectedRun) {
-    if (m_running)
-        return m_lastStatus;
-    m_running = true;
-    m_lastStatus = 0;
-    if (equipmentReady(true)) {
-        RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, int(sources.size()));
-        m_run = &progress;
-        if (matchMeterTransducer(m_link, microphoneInUse(), progress) == Status::Cancelled)
-            cancelRun();
-        for (int n = 0; n < sources.size() && m_lastStatus >= 0; ++n) {
+    return runSources(
+        int(sources.size()), [&sources](int n) { return QString::fromLatin1(SourceNames[sources[n]]); },
+        [&](int n) {
             const int source = sources[n];
-            progress.startPoint(n, QLatin1String(SourceNames[source]));
             PointPlan plan;
             plan.dialText = QString::asprintf(" %d dBHL %s on %s", m_dialHl, qPrintable(channelName(m_channel)),
                                               PromptNames[source]);
@@ -180,14 +172,7 @@ int BroadBandMeasurement::measureSources(const QList<int>& sources, bool selecte
             plan.checkingText = QStringLiteral("Checking the K37 for FFT mode");
             plan.selectedRun = selectedRun;
             measurePoint(plan, [&](ProgressWindow& window) { return readSource(source, plan.dialText, window); });
-            progress.pointDone();
-            fillList();
-        }
-        m_run = nullptr;
-        fillList();
-    }
-    m_running = false;
-    return m_lastStatus;
+        });
 }
 
 PointAttempt BroadBandMeasurement::readSource(int source, const QString& dialText, ProgressWindow& progress) {

@@ -131,6 +131,30 @@ void Measurement::runPoints(const QList<FreqIndex>& points, bool selectedRun, co
     m_run = nullptr;
 }
 
+int Measurement::runSources(int count, const std::function<QString(int)>& name,
+                            const std::function<void(int)>& measureOne) {
+    if (m_running)
+        return m_lastStatus;
+    m_running = true;
+    m_lastStatus = 0;
+    if (equipmentReady(true)) {
+        RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, count);
+        m_run = &progress;
+        if (matchMeterTransducer(m_link, microphoneInUse(), progress) == Status::Cancelled)
+            cancelRun();
+        for (int n = 0; n < count && m_lastStatus >= 0; ++n) {
+            progress.startPoint(n, name(n));
+            measureOne(n);
+            progress.pointDone();
+            fillList();
+        }
+        m_run = nullptr;
+        fillList();
+    }
+    m_running = false;
+    return m_lastStatus;
+}
+
 void Measurement::refill() {
     if (onRefill)
         onRefill();

@@ -103,6 +103,10 @@ protected:
     using PointRunner = std::function<PointOutcome(FreqIndex, bool checkMode)>;
     void runPoints(const QList<FreqIndex>& points, bool selectedRun, const PointRunner& measureOne,
                    const std::function<void()>& pointDone);
+    // A whole run over points that are not frequencies (the sources of the masking-noise and speech pages): one run
+    // at a time, the equipment check, one progress window, the meter's transducer matched; `measureOne(n)`
+    // measures the n-th, and the run ends with the first point that fails. The list is refilled after each.
+    int runSources(int count, const std::function<QString(int)>& name, const std::function<void(int)>& measureOne);
     void cancelRun() { m_lastStatus = Status::Cancelled; }
     // The microphone whose model sets the meter's transducer: the one the calibration check was made with,
     // else the microphone the set-up chose for this transducer.

@@ -100,18 +100,10 @@ QString SpeechMeasurement::dialText(int source) const {
 }
 
 int SpeechMeasurement::measureSources(const QList<int>& sources, bool selectedRun) {
-    if (m_running)
-        return m_lastStatus;
-    m_running = true;
-    m_lastStatus = 0;
-    if (equipmentReady(true)) {
-        RunProgress progress(m_link.services.progress, ProgressCaption::Measurement, int(sources.size()));
-        m_run = &progress;
-        if (matchMeterTransducer(m_link, microphoneInUse(), progress) == Status::Cancelled)
-            cancelRun();
-        for (int n = 0; n < sources.size() && m_lastStatus >= 0; ++n) {
+    return runSources(
+        int(sources.size()), [&sources](int n) { return speechSourceName(sources[n]); },
+        [&](int n) {
             const int source = sources[n];
-            progress.startPoint(n, speechSourceName(source));
             PointPlan plan;
             plan.dialText = dialText(source);
             plan.frequency = At1000;
@@ -123,14 +115,7 @@ int SpeechMeasurement::measureSources(const QList<int>& sources, bool selectedRu
             measurePoint(plan, [&](ProgressWindow& window) {
                 return readSource(source, plan.dialText, selectedRun, window);
             });
-            progress.pointDone();
-            fillList();
-        }
-        m_run = nullptr;
-        fillList();
-    }
-    m_running = false;
-    return m_lastStatus;
+        });
 }
 
 PointAttempt SpeechMeasurement::readSource(int source, const QString& dialText, bool selectedRun,
