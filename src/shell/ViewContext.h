@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AlternateMode.h"
 #include "model/EarphoneBlock.h"
 #include "shell/SerialPortList.h"
 
@@ -25,7 +26,8 @@ struct ViewContext {
     std::function<std::vector<EarphoneBlock>()> earphones; // the earphones the set-up pages offer
     // The "Earphone - Coupler Incompatible" question: true to continue; sets the flag to stop asking.
     std::function<bool(const QString&, bool&)> askIncompatible;
-    bool alternateMode = false;
+    bool alternateMode = false; // the program-wide flag
+    AlternateModeKind alternateModeKind = AlternateModeKind::Off; // what the speech references follow
     std::function<void()> writeInstruments;  // the lists into the database
     std::function<void()> reloadInstruments; // the lists back from the database, dropping edits
 };

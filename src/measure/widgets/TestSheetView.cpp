@@ -56,7 +56,7 @@ TestSheetView::TestSheetView(ViewContext& context, TestSheetSeams seams, int tes
         m_seams.session, m_seams.services, m_context.document.record(), m_seams.save,
         [this] { return SaveNowDialog(m_context.settings, this).askSave(); }, this);
     m_links->link.calibratedMicrophoneModel = m_seams.calibratedMicrophoneModel;
-    m_links->link.alternateMode = m_context.alternateMode ? AlternateModeKind::One : AlternateModeKind::Off;
+    m_links->link.alternateMode = m_context.alternateModeKind;
     m_links->sheet.conditions = m_seams.conditions;
     m_links->sheet.conditions.ask = [this](TestSetup& setup) {
         return ConditionsDialog(setup, m_seams.services.messageBox, this).exec() == QDialog::Accepted;

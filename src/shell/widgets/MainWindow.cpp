@@ -44,7 +44,8 @@ MainWindow::MainWindow(Seams seams, QWidget* parent)
       m_commands(m_seams.document, m_seams.messages, m_views, *this),
       m_context{m_seams.document,      m_seams.messages,  m_views,
                 m_seams.settings,      m_seams.enumeratePorts, m_seams.instruments,
-                m_seams.earphones,     m_seams.askIncompatible, m_seams.alternateMode,
+                m_seams.earphones,     m_seams.askIncompatible,
+                isProgramWideAlternate(m_seams.alternateMode), m_seams.alternateMode,
                 m_seams.writeInstruments, m_seams.reloadInstruments} {
     if (!m_context.askIncompatible) {
         m_context.askIncompatible = [this](const QString& text, bool& dontShowAgain) {
@@ -181,7 +182,7 @@ void MainWindow::createMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(addCommand(C::About, QStringLiteral("&About Orvik..."), [this] {
-        AboutDialog(m_seams.alternateMode, this).exec();
+        AboutDialog(isProgramWideAlternate(m_seams.alternateMode), this).exec();
     }));
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);

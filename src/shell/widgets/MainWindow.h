@@ -31,7 +31,7 @@ public:
         CalibrationCheck& calibration;
         SettingsStore& settings;
         std::function<QList<SerialPortInfo>()> enumeratePorts;
-        bool alternateMode = false;
+        AlternateModeKind alternateMode = AlternateModeKind::Off;
         QString titleSuffix = {}; // e.g. " - Simulated K37"
         // Seeds empty instrumentation lists with the simulated bench; only when simulating.
         std::function<void()> addDemoInstruments = {};

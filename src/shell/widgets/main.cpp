@@ -172,7 +172,7 @@ private:
     const Options& m_options;
     SettingsStore& m_settings;
     const QString m_programFolder = QApplication::applicationDirPath();
-    const bool m_alternateMode = readAlternateMode(m_programFolder);
+    const AlternateModeKind m_alternateMode = readAlternateModeKind(m_programFolder);
     QtMessageBox m_messages;
     QtProgressFactory m_progress;
     SystemClock m_clock;
@@ -199,7 +199,7 @@ private:
 Program::Program(const Options& options, SettingsStore& settings) : m_options(options), m_settings(settings) {
     if (simulating())
         m_bench.simulator().scene().boothNoise() = sim::demoBooth();
-    m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(m_alternateMode); };
+    m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(isProgramWideAlternate(m_alternateMode)); };
     m_bench.addFaults(options.faults);
     m_database.onNewDocument();
     // Printouts are laid out in the widths of two font families; say so at once when they are missing.

@@ -34,7 +34,7 @@ protected:
             database->writeEquipmentLists();
         document = std::make_unique<AppDocument>(*database, services.settings);
         frame = std::make_unique<MainWindow>(MainWindow::Seams{
-            *document, services.messages, meter, calibration, services.settings, [this] { return ports; }, false,
+            *document, services.messages, meter, calibration, services.settings, [this] { return ports; }, AlternateModeKind::Off,
             QString(), {}, &database->instruments(), [] { return defaultEarphoneList(false); }, askIncompatible});
         frame->updateCommandStates();
     }
