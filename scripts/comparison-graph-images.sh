@@ -3,21 +3,7 @@
 # supra-aural earphone, last year's without fault, from a database of its own) and the graph window's drawing of
 # a synthetic broad-band spectrum (white noise with a slight tilt, 0 to 10000 Hz in 401 points) to docs/images.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${ORVIK_BUILD_DIR:-build}
-[ -x "$build/src/cli/orvik-cli" ] || ./scripts/build.sh
-command -v pdftoppm >/dev/null || { echo "pdftoppm missing: apt-get install poppler-utils" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-mkdir -p "$XDG_CONFIG_HOME/Veltan-Quirn"
-cat >"$XDG_CONFIG_HOME/Veltan-Quirn/Orvik.conf" <<'INI'
-[Preferences]
-CompanyName=Northfield Hearing Instruments
-Header1="12 Mill Lane, Northfield"
-Header2=Tel. 555 0199
-INI
-cli="$build/src/cli/orvik-cli"
+source "$(dirname "$0")/image-bench.sh"
 for db in now last; do "$cli" db create "$work/$db.mdb" >/dev/null; done
 "$cli" calibrate --db "$work/now.mdb" --tests hl,freq --transducers supra --fault level:supra:left:4000=4.5 >/dev/null
 "$cli" calibrate --db "$work/last.mdb" --tests hl,freq --transducers supra --seed 2 >/dev/null

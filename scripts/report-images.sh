@@ -4,22 +4,7 @@
 # the certificate, the full audiometer report and the booth report, each as PDF by orvik-cli and then as PNG
 # pages in docs/images.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${ORVIK_BUILD_DIR:-build}
-[ -x "$build/src/cli/orvik-cli" ] || ./scripts/build.sh
-command -v pdftoppm >/dev/null || { echo "pdftoppm missing: apt-get install poppler-utils" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The lab's letterhead comes from the preferences; a private settings folder keeps the user's own out of it.
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
-mkdir -p "$XDG_CONFIG_HOME/Veltan-Quirn"
-cat >"$XDG_CONFIG_HOME/Veltan-Quirn/Orvik.conf" <<'INI'
-[Preferences]
-CompanyName=Northfield Hearing Instruments
-Header1="12 Mill Lane, Northfield"
-Header2=Tel. 555 0199
-INI
-cli="$build/src/cli/orvik-cli"
+source "$(dirname "$0")/image-bench.sh"
 db="$work/lab.mdb"
 "$cli" db create "$db" >/dev/null
 "$cli" calibrate --db "$db" --fault level:supra:left:4000=4.5 >/dev/null
