@@ -85,18 +85,9 @@ int BoneLevelMeasurement::measureSelected(const QList<int>& rows) {
 }
 
 void BoneLevelMeasurement::run(const QList<FreqIndex>& points, bool selectedRun) {
-    if (m_running)
-        return;
-    m_running = true;
-    m_lastStatus = 0;
-    if (equipmentReady(false))
-        runPoints(
-            points, selectedRun, [&](FreqIndex i, bool checkMode) { return levelPoint(i, checkMode, selectedRun); },
-            [this] {
-                m_measuring = -1;
-                fillList();
-            });
-    m_running = false;
+    runLevelPoints(
+        points, selectedRun, [&](FreqIndex i, bool checkMode) { return levelPoint(i, checkMode, selectedRun); },
+        m_measuring);
 }
 
 PointOutcome BoneLevelMeasurement::levelPoint(FreqIndex i, bool checkMode, bool selectedRun) {

@@ -131,6 +131,20 @@ void Measurement::runPoints(const QList<FreqIndex>& points, bool selectedRun, co
     m_run = nullptr;
 }
 
+void Measurement::runLevelPoints(const QList<FreqIndex>& points, bool selectedRun, const PointRunner& measureOne,
+                                 FreqIndex& measuring) {
+    if (m_running)
+        return;
+    m_running = true;
+    m_lastStatus = 0;
+    if (equipmentReady(false))
+        runPoints(points, selectedRun, measureOne, [this, &measuring] {
+            measuring = -1;
+            fillList();
+        });
+    m_running = false;
+}
+
 int Measurement::runSources(int count, const std::function<QString(int)>& name,
                             const std::function<void(int)>& measureOne) {
     if (m_running)

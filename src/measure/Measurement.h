@@ -103,6 +103,10 @@ protected:
     using PointRunner = std::function<PointOutcome(FreqIndex, bool checkMode)>;
     void runPoints(const QList<FreqIndex>& points, bool selectedRun, const PointRunner& measureOne,
                    const std::function<void()>& pointDone);
+    // A whole run of a level page: one run at a time, the equipment check (no grid question), then runPoints;
+    // `measuring`, the page's point in view, is cleared after each point before the list is refilled.
+    void runLevelPoints(const QList<FreqIndex>& points, bool selectedRun, const PointRunner& measureOne,
+                        FreqIndex& measuring);
     // A whole run over points that are not frequencies (the sources of the masking-noise and speech pages): one run
     // at a time, the equipment check, one progress window, the meter's transducer matched; `measureOne(n)`
     // measures the n-th, and the run ends with the first point that fails. The list is refilled after each.
