@@ -151,22 +151,29 @@ AmbientTest::NameCheck AmbientTest::checkName() {
         messages.show(QStringLiteral("You must enter a booth test name."));
         return NameCheck::Refused;
     }
+    // The record's own stored row may be replaced; another row of that name only when the technician agrees.
+    NameCheck accepted = m_store.boothFromDatabase() ? NameCheck::Replace : NameCheck::New;
     if (qstrncmp(m_working.testName, m_store.boothRecord().testName, sizeof m_working.testName) != 0) {
         const std::optional<bool> used = m_store.boothNameUsed(name);
         if (!used)
             return NameCheck::LookupFailed;
-        if (*used && messages.show(QStringLiteral("The booth test name \"%1\"\nis already used for an ambient record "
-                                                  "in the database.\nDo you wish to overwrite it?")
-                                       .arg(name),
-                                   MessageButtons::YesNoCancel) != MessageAnswer::Yes)
+        if (*used && !agreesToOverwrite(name))
             return NameCheck::Refused;
+        accepted = *used ? NameCheck::Replace : NameCheck::New;
     }
     if (std::any_of(name.begin(), name.end(), [](QChar c) { return IllegalNameCharacters.contains(c); })) {
         messages.show(QStringLiteral("Illegal character in the test name.\n\nThese characters are not valid:   '% ^ "
                                      "\" & * #\n\nPlease re-enter the name."));
         return NameCheck::Refused;
     }
-    return NameCheck::Accepted;
+    return accepted;
+}
+
+bool AmbientTest::agreesToOverwrite(const QString& name) {
+    return m_services.messageBox.show(QStringLiteral("The booth test name \"%1\"\nis already used for an ambient "
+                                                     "record in the database.\nDo you wish to overwrite it?")
+                                          .arg(name),
+                                      MessageButtons::YesNoCancel) == MessageAnswer::Yes;
 }
 
 AmbientTest::SaveOutcome AmbientTest::save() {
@@ -175,23 +182,36 @@ AmbientTest::SaveOutcome AmbientTest::save() {
     if (!m_modified)
         return SaveOutcome::NothingToSave;
     store(m_working);
-    switch (checkName()) {
-    case NameCheck::Accepted:
-        break;
-    case NameCheck::LookupFailed: // the store has said why
+    const NameCheck check = checkName();
+    if (check == NameCheck::LookupFailed) // the store has said why
         return SaveOutcome::Stopped;
-    case NameCheck::Refused:
-        if (focusTestName)
-            focusTestName();
-        return SaveOutcome::NameRefused;
-    }
+    if (check == NameCheck::Refused)
+        return nameRefused();
     if (m_store.boothFromDatabase() &&
         m_services.messageBox.show(QStringLiteral("Saving measurement will overwrite previous Ambient values. "
                                                   "Continue?"),
                                    MessageButtons::YesNoCancel) != MessageAnswer::Yes)
         return SaveOutcome::Stopped;
     m_store.boothRecord() = m_working;
-    return m_store.storeBooth() ? SaveOutcome::Saved : SaveOutcome::Stopped;
+    bool mayReplace = check == NameCheck::Replace;
+    for (;;) {
+        switch (m_store.storeBooth(mayReplace)) {
+        case BoothStore::StoreResult::Stored:
+            return SaveOutcome::Saved;
+        case BoothStore::StoreResult::Failed:
+            return SaveOutcome::Stopped;
+        case BoothStore::StoreResult::NameTaken: // by another desk since the name was checked
+            if (!agreesToOverwrite(fixedText(m_working.testName)))
+                return nameRefused();
+            mayReplace = true;
+        }
+    }
+}
+
+AmbientTest::SaveOutcome AmbientTest::nameRefused() {
+    if (focusTestName)
+        focusTestName();
+    return SaveOutcome::NameRefused;
 }
 
 void AmbientTest::cancel() {

@@ -48,8 +48,11 @@ private:
     bool readCalibrationOffset(MeterLink& link, float& offset);
     bool readStableLevel(MeterLink& link, ProgressWindow& progress, float offset);
     void store(AmbientRecord& record) const;
-    enum class NameCheck { Accepted, Refused, LookupFailed };
+    // New: store as a new row; Replace: the row of that name may be replaced.
+    enum class NameCheck { New, Replace, Refused, LookupFailed };
     NameCheck checkName();
+    bool agreesToOverwrite(const QString& name);
+    SaveOutcome nameRefused();
 
     BoothStore& m_store;
     const InstrumentLists& m_instruments;

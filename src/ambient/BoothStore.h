@@ -18,8 +18,11 @@ public:
     virtual bool boothFromDatabase() const = 0;
     // Whether a stored booth test has this name; nullopt after a reported failure.
     virtual std::optional<bool> boothNameUsed(const QString& testName) = 0;
-    // Marks the record present and stores it under its test name; false after a reported failure.
-    virtual bool storeBooth() = 0;
+    enum class StoreResult { Stored, NameTaken, Failed };
+    // Marks the record present and stores it under its test name. The row of that name is replaced only when
+    // mayReplace (the technician agreed, or it is this record's own row); otherwise a name another desk took
+    // since it was checked is NameTaken and nothing is stored. Failed after a reported failure.
+    virtual StoreResult storeBooth(bool mayReplace) = 0;
 };
 
 } // namespace orvik

@@ -1,15 +1,17 @@
 // orvik-cli db: the database for lab administrators and scripts.
 #include "cli/CliCommand.h"
 #include "cli/ConsoleMessageBox.h"
+#include "cli/OpenedDocument.h"
 #include "core/Clock.h"
 #include "core/SilentProgress.h"
+#include "database/DatabaseCopy.h"
 #include "database/Document.h"
 #include "database/EngineDate.h"
 #include "database/StoredMeasurementsBrowser.h"
 #include "equipment/InstrumentationEditor.h"
 #include "equipment/SetupFileImport.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QHash>
 
 namespace orvik::cli {
@@ -20,7 +22,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 const CliCommand Db{
     "db",
-    "db create FILE | convert FILE | info FILE | instruments FILE\n"
+    "db create FILE | convert FILE | info FILE | instruments FILE | copy FROM TO\n"
     "     db tests FILE [--serial S] [--model M] [--technician T] [--channel 1|2] [--from DATE] [--to DATE]\n"
     "     db booths FILE [--customer C] [--booth B] [--from DATE] [--to DATE]\n"
     "     db import-setup FILE --mic|--mastoid SETUPFILE [--tab] [--coupler 1|2|3]",
@@ -75,11 +77,6 @@ struct Options {
     }
 };
 
-// The length rule is about the full path, whatever directory a script runs in.
-QString fullPath(const QString& file) {
-    return QFileInfo(file).absoluteFilePath();
-}
-
 // The document over FILE, opened as the program opens it (conversions keep the old file). Commands that only
 // look open it read-only, so the file stays byte for byte as it was, and an old or foreign file is refused.
 class OpenedDatabase {
@@ -89,8 +86,8 @@ public:
         messages.settle(QStringLiteral("Save old database with name"), MessageAnswer::Yes);
     }
     bool open(const QString& file, OpenMode mode) {
-        const bool opened = mode == OpenMode::ReadOnly ? doc.openDatabaseReadOnly(fullPath(file))
-                                                       : doc.openDatabase(fullPath(file), false);
+        const bool opened = mode == OpenMode::ReadOnly ? doc.openDatabaseReadOnly(databaseLocation(file))
+                                                       : doc.openDatabase(databaseLocation(file), false);
         return opened && doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
     }
 
@@ -116,7 +113,7 @@ int create(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.size() != 1)
         return usageError(Db, err);
     OpenedDatabase opened(err);
-    if (!opened.doc.createDatabase(fullPath(arguments[0])) || opened.doc.checkDatabaseVersion() != 0)
+    if (!opened.doc.createDatabase(databaseLocation(arguments[0])) || opened.doc.checkDatabaseVersion() != 0)
         return 1;
     out << opened.doc.database().path() << '\n';
     return 0;
@@ -248,6 +245,50 @@ int importSetup(const QStringList& arguments, QTextStream& out, QTextStream& err
     return 0;
 }
 
+// What a failed copy made is taken away again, so the copy can simply be run again.
+void removeFailedCopy(Document& target) {
+    Database& database = target.database();
+    const QString location = database.path();
+    try {
+        if (database.engine() == Engine::Server) {
+            target.closeDatabase();
+            database.open(location);
+            database.dropTables();
+            database.close();
+            return;
+        }
+    } catch (const DatabaseError&) {
+        return; // the message already shown says the copy failed; an empty database is what is left
+    }
+    target.closeDatabase();
+    QFile::remove(location);
+}
+
+// FROM (a file or a server) into TO, which must not exist yet (a file) or hold no tables (a server).
+int copy(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.size() != 2)
+        return usageError(Db, err);
+    OpenedDatabase from(err);
+    if (!from.open(arguments[0], OpenMode::ReadOnly))
+        return 1;
+    OpenedDatabase to(err);
+    if (!to.doc.createDatabase(databaseLocation(arguments[1])) || to.doc.checkDatabaseVersion() != 0)
+        return 1;
+    std::vector<DatabaseCopy::TableCount> counts;
+    try {
+        counts = DatabaseCopy::copy(from.doc.database(), to.doc.database());
+    } catch (const DatabaseError& e) {
+        err << "Could not copy " << from.doc.database().path() << " to " << to.doc.database().path() << ": "
+            << e.text() << Qt::endl;
+        removeFailedCopy(to.doc);
+        return 1;
+    }
+    for (const DatabaseCopy::TableCount& count : counts)
+        out << count.table << '\t' << count.rows << '\n';
+    out << "verified\t" << to.doc.database().path() << '\n';
+    return 0;
+}
+
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.isEmpty())
         return usageError(Db, err);
@@ -265,6 +306,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return booths(rest, out, err);
     if (sub == QLatin1String("instruments"))
         return instruments(rest, out, err);
+    if (sub == QLatin1String("copy"))
+        return copy(rest, out, err);
     if (sub == QLatin1String("import-setup"))
         return importSetup(rest, out, err);
     return usageError(Db, err);

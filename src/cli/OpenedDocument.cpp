@@ -1,5 +1,6 @@
 #include "cli/OpenedDocument.h"
 
+#include "core/ServerLocation.h"
 #include "database/DatabaseError.h"
 #include "database/SearchFilter.h"
 #include "database/TableCursor.h"
@@ -9,8 +10,12 @@
 
 namespace orvik::cli {
 
+QString databaseLocation(const QString& argument) {
+    return isServerLocation(argument) ? argument.trimmed() : QFileInfo(argument).absoluteFilePath();
+}
+
 bool OpenedDocument::open(const QString& file, bool readOnly) {
-    const QString path = QFileInfo(file).absoluteFilePath();
+    const QString path = databaseLocation(file);
     return (readOnly ? doc.openDatabaseReadOnly(path) : doc.openOrCreateDatabase(path)) &&
            doc.checkDatabaseVersion() == 0 && doc.readEquipmentLists();
 }

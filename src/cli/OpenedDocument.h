@@ -20,6 +20,10 @@ struct OpenedDocument {
     Document doc{services, QString()};
 };
 
+// A database argument as the document opens it: a server's URI as given, a file by its full path (the length
+// rule is about the full path, whatever folder a script runs in).
+QString databaseLocation(const QString& argument);
+
 // The id of the stored booth test with this name, or -1.
 RowId storedBoothId(Database& db, const QString& name);
 

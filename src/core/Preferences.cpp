@@ -1,5 +1,6 @@
 #include "core/Preferences.h"
 
+#include "core/ServerLocation.h"
 #include "core/Settings.h"
 
 #include <QDir>
@@ -65,6 +66,9 @@ void Preferences::write(SettingsStore& store) const {
     store.writeInt(s, QStringLiteral("AudBaudRate"), audBaudRate);
 }
 
-QString Preferences::databasePath() const { return withSeparator(databaseDir) + databaseName; }
+QString Preferences::databasePath() const {
+    // A server database's name is its whole address; the folder stays the last file's, where Browse starts.
+    return isServerLocation(databaseName) ? databaseName : withSeparator(databaseDir) + databaseName;
+}
 
 } // namespace orvik

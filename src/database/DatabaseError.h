@@ -32,6 +32,7 @@ inline constexpr int FileNotFound = 3024;  // "Could not find file ..."
 inline constexpr int FieldTooSmall = 3163; // a text longer than its column
 inline constexpr int DatabaseExists = 3204;
 inline constexpr int NoCurrentRecord = 3021;
+inline constexpr int DuplicateKey = 3022; // a second row with a value that must be unique
 inline constexpr int NotSupported = 3251;       // a filter on a table-mode recordset
 inline constexpr int ItemNotFound = 3265;       // a table that does not exist
 inline constexpr int UnrecognizedFormat = 3343; // not a database file

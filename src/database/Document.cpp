@@ -1,10 +1,12 @@
 #include "database/Document.h"
 
 #include "core/PumpWait.h"
+#include "core/ServerLocation.h"
 #include "core/Settings.h"
 #include "database/DatabaseConversion.h"
 #include "database/EngineDate.h"
 #include "database/NoDatabaseMessage.h"
+#include "database/ServerAddress.h"
 #include "database/StoredBlock.h"
 #include "database/TableCursor.h"
 #include "model/FixedText.h"
@@ -17,6 +19,14 @@ namespace orvik {
 
 namespace {
 constexpr int MaxPathLength = 251;
+
+// A database as messages name it: a server's address never with its password.
+QString shownLocation(const QString& location) {
+    if (!isServerLocation(location))
+        return location;
+    const auto address = ServerAddress::parse(location);
+    return address ? address->uri() : location;
+}
 
 QVariant engineDateOf(const QString& recordDate) {
     const auto date = parseRecordDate(recordDate);
@@ -78,6 +88,8 @@ void Document::closeDatabase() {
 }
 
 std::optional<QString> Document::fullPathOf(const QString& path) {
+    if (isServerLocation(path))
+        return path.trimmed();
     if (path.size() > MaxPathLength) {
         m_services.messageBox.show(QStringLiteral("Database full path name too long"));
         return std::nullopt;
@@ -87,12 +99,12 @@ std::optional<QString> Document::fullPathOf(const QString& path) {
 
 bool Document::openDatabase(const QString& path, bool mayCreate) {
     const auto fullPath = fullPathOf(path);
-    return fullPath && openFile(*fullPath, OpenMode::ReadWrite, mayCreate);
+    return fullPath && openFile(*fullPath, OpenMode::ReadWrite, mayCreate ? WhenMissing::Ask : WhenMissing::Refuse);
 }
 
 bool Document::openDatabaseReadOnly(const QString& path) {
     const auto fullPath = fullPathOf(path);
-    return fullPath && openFile(*fullPath, OpenMode::ReadOnly, false);
+    return fullPath && openFile(*fullPath, OpenMode::ReadOnly, WhenMissing::Refuse);
 }
 
 bool Document::createDatabase(const QString& path) {
@@ -104,24 +116,28 @@ bool Document::createDatabase(const QString& path) {
 }
 
 bool Document::openOrCreateDatabase(const QString& path) {
+    if (isServerLocation(path))
+        return openFile(path.trimmed(), OpenMode::ReadWrite, WhenMissing::Create);
     const QString file = withMdbExtension(QFileInfo(path).absoluteFilePath());
     return QFileInfo::exists(file) ? openDatabase(file, false) : createDatabase(file);
 }
 
-bool Document::openFile(const QString& fullPath, OpenMode mode, bool mayCreate) {
+bool Document::openFile(const QString& fullPath, OpenMode mode, WhenMissing missing) {
     closeDatabase();
-    if (mode == OpenMode::ReadWrite)
+    if (mode == OpenMode::ReadWrite && !isServerLocation(fullPath))
         DatabaseConversion::finishInterruptedSwap(fullPath);
     try {
         m_db->open(fullPath, mode);
         return true;
     } catch (const DatabaseError& e) {
-        if (e.code() != DatabaseErrorCode::FileNotFound || !mayCreate)
+        if (e.code() != DatabaseErrorCode::FileNotFound || missing == WhenMissing::Refuse)
             return reportOpenFailure(fullPath, e);
     }
+    if (missing == WhenMissing::Create)
+        return createDatabaseFile(fullPath);
     const QString question = QStringLiteral("Database %1 doesn't exist.  Do you want to create a new database (Yes)? "
                                             "\n Or open an existing database (No, use File/ChangeDatabase)?")
-                                 .arg(fullPath);
+                                 .arg(shownLocation(fullPath));
     return m_services.messageBox.show(question, MessageButtons::YesNo) == MessageAnswer::Yes &&
            createDatabaseFile(fullPath);
 }
@@ -137,10 +153,11 @@ bool Document::createDatabaseFile(const QString& path) {
 
 bool Document::reportOpenFailure(const QString& path, const DatabaseError& e) {
     closeDatabase();
+    const QString shown = shownLocation(path);
     if (e.text().isEmpty())
-        m_services.messageBox.show(QStringLiteral("Could not open %1 database -- unknown cause.").arg(path));
+        m_services.messageBox.show(QStringLiteral("Could not open %1 database -- unknown cause.").arg(shown));
     else
-        m_services.messageBox.show(QStringLiteral("Couldn't open database %1 --Exception: %2").arg(path, e.text()));
+        m_services.messageBox.show(QStringLiteral("Couldn't open database %1 --Exception: %2").arg(shown, e.text()));
     return false;
 }
 
@@ -180,6 +197,14 @@ int Document::checkDatabaseVersion() {
         m_services.messageBox.show(
             QStringLiteral("Database %1 has version %2 and must be converted before it can be read.\n"
                            "It was opened read-only and left unchanged.")
+                .arg(m_db->path())
+                .arg(version));
+    } else if (version > 0 && version < CurrentSchemaVersion && m_db->engine() == Engine::Server) {
+        // Conversion works on files (a converted copy beside the old one); a server holds version 7 only.
+        m_services.messageBox.show(
+            QStringLiteral("Database %1 has version %2 and must be converted before it can be read.\n"
+                           "Convert it as a database file, then copy that file to the server "
+                           "(orvik-cli db copy).")
                 .arg(m_db->path())
                 .arg(version));
     } else if (version > 0 && version < CurrentSchemaVersion) {
@@ -224,7 +249,8 @@ bool Document::openRecordsets() {
 }
 
 bool Document::mayChangeDatabase() {
-    if (m_preferences.databaseDir.size() + m_preferences.databaseName.size() > MaxPathLength) {
+    if (!isServerLocation(m_preferences.databaseName) &&
+        m_preferences.databaseDir.size() + m_preferences.databaseName.size() > MaxPathLength) {
         m_services.messageBox.show(QStringLiteral("Database name is too long."));
         return false;
     }
@@ -243,13 +269,17 @@ bool Document::connectDatabase(const QString& newPath) {
                 "Could  not open Previous Database!\n Select a different database using Files/Change Database"));
         return false;
     }
-    const QFileInfo opened(m_db->path());
-    m_preferences.databaseDir = opened.absolutePath() + u'/';
-    m_preferences.databaseName = opened.fileName();
+    if (m_db->engine() == Engine::Server) {
+        m_preferences.databaseName = m_db->path(); // the address without its password
+    } else {
+        const QFileInfo opened(m_db->path());
+        m_preferences.databaseDir = opened.absolutePath() + u'/';
+        m_preferences.databaseName = opened.fileName();
+    }
     if (listsHeld &&
         m_services.messageBox.show(QStringLiteral("Save previous Database Equipment lists to new database?"),
                                    MessageButtons::YesNo) == MessageAnswer::Yes)
-        return writeEquipmentLists();
+        return writeEquipmentLists(ListsToWrite::All);
     return readEquipmentLists();
 }
 
@@ -351,42 +381,49 @@ Document::SaveResult Document::saveRecord() {
 
     // "Audiomentric" is the message as technicians know it; kept verbatim.
     const QString failure = QStringLiteral("Couldn't open Audiomentric Cal Measurements Recordset");
-    TableCursor rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
-    bool found = false;
-    try {
-        rows.open(OpenType::Dynaset, identity);
-        found = rows.recordCount() > 0;
-    } catch (const DatabaseError& e) {
-        if (e.code() != DatabaseErrorCode::ItemNotFound) {
+    // The lookup and the write are one transaction holding the audiometer's lock, so a colleague saving the same
+    // test at the same moment from another desk comes second and finds this row. The overwrite question is asked
+    // outside the transaction and the lookup made again after it: the answer holds for the row it was asked
+    // about, and a row that appeared meanwhile is asked about in turn.
+    std::optional<RowId> agreedRow;
+    for (;;) {
+        TableCursor rows(*m_db, Table::AudTestMeasurements, TableColumns::AudTestMeasurements);
+        try {
+            m_db->beginTransaction();
+            m_db->lockKey(QStringLiteral("audiometer\n%1\n%2").arg(serial, model));
+            rows.open(OpenType::Dynaset, identity);
+            const bool found = rows.recordCount() > 0;
+            if (found && !asNewRow && m_modified && !asked && agreedRow != rows.id()) {
+                agreedRow = rows.id();
+                m_db->rollback();
+                // One blank, unlike the question above; kept verbatim.
+                if (m_services.messageBox.show(
+                        QStringLiteral("Saving measurement will overwrite previous values. Continue?"),
+                        MessageButtons::YesNo) != MessageAnswer::Yes) {
+                    setModified(false);
+                    return SaveResult::Stopped;
+                }
+                continue;
+            }
+            if (found && !asNewRow)
+                rows.edit();
+            else
+                rows.addNew();
+            rows.setData(block);
+            rows.setValue(QStringLiteral("Technician"), technician);
+            rows.setValue(QStringLiteral("ModelNum"), model);
+            rows.setValue(QStringLiteral("SerialNum"), serial);
+            rows.setValue(QStringLiteral("ChannelNum"), static_cast<int>(setup.channelToTest));
+            rows.setValue(QStringLiteral("Date"), engineDate(*testDate));
+            const RowId saved = rows.update();
+            m_db->commit();
+            m_savedRecordId = saved;
+            break;
+        } catch (const DatabaseError& e) {
+            m_db->rollback();
             m_services.messageBox.show(withException(failure, e));
             return SaveResult::Failed;
         }
-    }
-    try {
-        if (!found || asNewRow) {
-            rows.addNew();
-        } else {
-            // One blank, unlike the question above; kept verbatim.
-            if (m_modified && !asked &&
-                m_services.messageBox.show(
-                    QStringLiteral("Saving measurement will overwrite previous values. Continue?"),
-                    MessageButtons::YesNo) != MessageAnswer::Yes) {
-                rows.close();
-                setModified(false);
-                return SaveResult::Stopped;
-            }
-            rows.edit();
-        }
-        rows.setData(block);
-        rows.setValue(QStringLiteral("Technician"), technician);
-        rows.setValue(QStringLiteral("ModelNum"), model);
-        rows.setValue(QStringLiteral("SerialNum"), serial);
-        rows.setValue(QStringLiteral("ChannelNum"), static_cast<int>(setup.channelToTest));
-        rows.setValue(QStringLiteral("Date"), engineDate(*testDate));
-        m_savedRecordId = rows.update();
-    } catch (const DatabaseError& e) {
-        m_services.messageBox.show(withException(failure, e));
-        return SaveResult::Failed;
     }
     *m_savedSetup = setup;
     m_recordFromDatabase = true;
@@ -450,12 +487,22 @@ std::optional<bool> Document::ambientTestNameUsed(const QString& testName) {
     }
 }
 
-bool Document::saveAmbientRecord() {
+BoothStore::StoreResult Document::saveAmbientRecord(bool mayReplace) {
+    using Result = BoothStore::StoreResult;
     const QString testName = fixedText(m_ambient.testName);
     try {
+        // The name's lock makes the lookup and the write one step against another desk saving the same name; the
+        // engine's unique name stops any writer that does not take the lock.
+        m_db->beginTransaction();
+        m_db->lockKey(QStringLiteral("booth\n") + testName);
         TableCursor rows(*m_db, Table::AmbientMeasurements, TableColumns::AmbientMeasurements);
         rows.open(OpenType::Dynaset, SearchFilter().equals(QStringLiteral("TestName"), testName));
-        if (rows.recordCount() > 0)
+        const bool found = rows.recordCount() > 0;
+        if (found && !mayReplace) {
+            m_db->rollback();
+            return Result::NameTaken;
+        }
+        if (found)
             rows.edit();
         else
             rows.addNew();
@@ -465,13 +512,17 @@ bool Document::saveAmbientRecord() {
         rows.setValue(QStringLiteral("Customer"), fixedText(m_ambient.customerName));
         rows.setValue(QStringLiteral("Booth"), fixedText(m_ambient.booth));
         rows.update();
+        m_db->commit();
     } catch (const DatabaseError& e) {
+        m_db->rollback();
+        if (e.code() == DatabaseErrorCode::DuplicateKey && !mayReplace)
+            return Result::NameTaken;
         m_services.messageBox.show(withException(QStringLiteral("Couldn't open Ambient Measurements Recordset"), e));
-        return false;
+        return Result::Failed;
     }
     m_ambientPresent = true;
     m_ambientFromDatabase = true;
-    return true;
+    return Result::Stored;
 }
 
 bool Document::loadAmbientRecord(RowId id) {
@@ -498,21 +549,42 @@ bool Document::loadAmbientRecord(RowId id) {
 
 // ---- Instruments ----
 
-bool Document::writeEquipmentLists() {
+bool Document::writeEquipmentLists(ListsToWrite which) {
+    const QString failure = QStringLiteral("Couldn't open Equipment List Recordset");
+    InstrumentLists written;
     try {
+        // Another desk may have written the lists since this one read them: under the lists' lock, read what is
+        // stored and keep the lists this desk did not change as they are stored now.
+        m_db->beginTransaction();
+        m_db->lockKey(QStringLiteral("equipment"));
         TableCursor rows(*m_db, Table::EquipmentList, {});
         rows.open(OpenType::Dynaset);
-        if (rows.recordCount() > 0)
+        const bool found = rows.recordCount() > 0;
+        InstrumentLists stored = m_instrumentsAsRead;
+        if (found) {
+            const auto entries = equipmentEntriesOfBlock(rows.data());
+            if (entries)
+                stored = InstrumentLists::fromBlock(entries->constData(), entries->size());
             rows.edit();
-        else
+        } else {
             rows.addNew();
-        rows.setData(storedHeader() + m_instruments.toBlock());
+        }
+        written = which == ListsToWrite::All ? m_instruments
+                                             : InstrumentLists::merged(m_instruments, m_instrumentsAsRead, stored);
+        rows.setData(storedHeader() + written.toBlock());
         rows.update();
+        m_db->commit();
     } catch (const DatabaseError& e) {
-        m_services.messageBox.show(withException(QStringLiteral("Couldn't open Equipment List Recordset"), e));
+        m_db->rollback();
+        m_services.messageBox.show(withException(failure, e));
         return false;
     }
+    const bool othersChanged = !(written == m_instruments);
+    m_instruments = written;
+    m_instrumentsAsRead = written;
     m_equipmentDefined = !m_instruments.isEmpty();
+    if (othersChanged && rebuildEarphoneList)
+        rebuildEarphoneList();
     return true;
 }
 
@@ -537,6 +609,7 @@ bool Document::readEquipmentLists() {
         }
         m_instruments = InstrumentLists::fromBlock(entries->constData(), entries->size());
     }
+    m_instrumentsAsRead = m_instruments;
     m_equipmentDefined = !m_instruments.isEmpty();
     if (rebuildEarphoneList)
         rebuildEarphoneList();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ambient/AmbientRecord.h"
+#include "ambient/BoothStore.h"
 #include "core/AppServices.h"
 #include "core/Preferences.h"
 #include "database/Database.h"
@@ -92,13 +93,17 @@ public:
     void setAmbientPresent(bool present) { m_ambientPresent = present; }
     // Whether a stored booth test has this name; nullopt after a reported failure.
     std::optional<bool> ambientTestNameUsed(const QString& testName);
-    // Stores the booth record under its test name: replaces the row of that name or adds one.
-    bool saveAmbientRecord();
+    // Stores the booth record under its test name: replaces the row of that name (only when mayReplace) or adds
+    // one.
+    BoothStore::StoreResult saveAmbientRecord(bool mayReplace = true);
     bool loadAmbientRecord(RowId id);
 
     // ---- Instruments ----
     InstrumentLists& instruments() { return m_instruments; }
-    bool writeEquipmentLists();
+    // Changed: the lists changed since they were read, the others as stored now (another desk may have written
+    // them); All: every list as held here, as when the lists are carried to another database.
+    enum class ListsToWrite { Changed, All };
+    bool writeEquipmentLists(ListsToWrite which = ListsToWrite::Changed);
     bool readEquipmentLists();
     bool equipmentDefined() const { return m_equipmentDefined; }
     void setEquipmentDefined(bool defined) { m_equipmentDefined = defined; }
@@ -124,7 +129,8 @@ public:
 private:
     friend class DatabaseConversion;
     std::optional<QString> fullPathOf(const QString& path);
-    bool openFile(const QString& fullPath, OpenMode mode, bool mayCreate);
+    enum class WhenMissing { Refuse, Ask, Create };
+    bool openFile(const QString& fullPath, OpenMode mode, WhenMissing missing);
     bool createDatabaseFile(const QString& path);
     bool reportOpenFailure(const QString& path, const DatabaseError& e);
     bool openRecordsets();
@@ -155,6 +161,7 @@ private:
     bool m_ambientFromDatabase = false;
 
     InstrumentLists m_instruments;
+    InstrumentLists m_instrumentsAsRead; // as last read or written: what this desk changed since
     bool m_equipmentDefined = false;
     bool m_calibrationChecked = false;
     QString m_calibratedMicrophoneModel;

@@ -15,9 +15,9 @@ public:
     std::optional<bool> boothNameUsed(const QString& testName) override {
         return m_document.ambientTestNameUsed(testName);
     }
-    bool storeBooth() override {
+    StoreResult storeBooth(bool mayReplace) override {
         m_document.setAmbientPresent(true);
-        return m_document.saveAmbientRecord();
+        return m_document.saveAmbientRecord(mayReplace);
     }
 
 private:

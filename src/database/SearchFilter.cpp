@@ -25,10 +25,10 @@ SearchFilter& SearchFilter::startsWith(const QString& column, const QString& tex
     return where(column, Like, pattern + u'%');
 }
 
-QString SearchFilter::whereClause() const {
+QString SearchFilter::whereClause(const QString& likeOperator) const {
     QStringList parts;
     for (const Condition& c : m_conditions)
-        parts << (c.op == Like ? QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(c.column)
+        parts << (c.op == Like ? QStringLiteral("%1 %2 ? ESCAPE '\\'").arg(c.column, likeOperator)
                                : QStringLiteral("%1 %2 ?").arg(c.column, c.op));
     return parts.join(QStringLiteral(" AND "));
 }

@@ -24,14 +24,15 @@ public:
     }
 
     // Rows whose column begins with the text. "%", "_" and the escape character in the text are matched as
-    // themselves; letters match in either case (ASCII letters only, as the engine compares them).
+    // themselves; letters match in either case (the file engine: ASCII letters only).
     SearchFilter& startsWith(const QString& column, const QString& text);
 
     static SearchFilter byId(RowId id) { return SearchFilter().equals(QStringLiteral("Id"), id); }
 
     bool isEmpty() const { return m_conditions.empty(); }
     const std::vector<Condition>& conditions() const { return m_conditions; }
-    QString whereClause() const; // "SerialNum LIKE ? ESCAPE '\\' AND ChannelNum = ?"
+    // "SerialNum LIKE ? ESCAPE '\\' AND ChannelNum = ?", with the engine's operator in place of LIKE.
+    QString whereClause(const QString& likeOperator = QStringLiteral("LIKE")) const;
     QString describe() const;    // "SerialNum LIKE 'A1%' AND ChannelNum = 2", for messages and diagnostics
 
 private:

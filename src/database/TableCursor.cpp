@@ -28,16 +28,17 @@ QString TableCursor::selectStatement() const {
         statement += QStringLiteral(", ") + column;
     statement += QStringLiteral(" FROM ") + m_table;
     if (!m_filter.isEmpty())
-        statement += QStringLiteral(" WHERE ") + m_filter.whereClause();
+        statement += QStringLiteral(" WHERE ") + m_filter.whereClause(m_db.likeOperator());
     // No ORDER BY: the engine may then answer from a covering index without touching the rows and their
     // blocks; the Id order is restored in load() at a fraction of the cost.
     return statement;
 }
 
 void TableCursor::requery() {
+    m_db.checkConnection();
     QSqlQuery query(m_db.connection());
     if (!query.prepare(selectStatement()))
-        m_db.failWithEngineError(m_table, query.lastError().text());
+        m_db.failWithEngineError(m_table, query.lastError());
     m_rows.clear();
     m_loaded = false;
     m_position = 0;
@@ -47,13 +48,14 @@ void TableCursor::requery() {
 void TableCursor::load() const {
     if (m_loaded || !m_open)
         return;
+    m_db.checkConnection();
     QSqlQuery query(m_db.connection());
     query.setForwardOnly(true);
     query.prepare(selectStatement());
     for (const SearchFilter::Condition& condition : m_filter.conditions())
         query.addBindValue(condition.value);
     if (!query.exec())
-        m_db.failWithEngineError(m_table, query.lastError().text());
+        m_db.failWithEngineError(m_table, query.lastError());
     const int width = static_cast<int>(m_columns.size()) + 1;
     std::vector<std::pair<RowId, QVariantList>> rows;
     while (query.next()) {
@@ -105,11 +107,13 @@ QVariant TableCursor::value(int columnIndex) const {
 }
 
 QByteArray TableCursor::data() const {
+    const RowId rowId = id();
+    m_db.checkConnection();
     QSqlQuery query(m_db.connection());
     query.prepare(QStringLiteral("SELECT Data FROM %1 WHERE Id = ?").arg(m_table));
-    query.addBindValue(id());
+    query.addBindValue(rowId);
     if (!query.exec())
-        m_db.failWithEngineError(m_table, query.lastError().text());
+        m_db.failWithEngineError(m_table, query.lastError());
     return query.next() ? query.value(0).toByteArray() : QByteArray();
 }
 
@@ -152,7 +156,8 @@ RowId TableCursor::update() {
     }
     QString statement;
     if (m_pending == Pending::Add) {
-        statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        // Both engines give the new Id back with the insert itself.
+        statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING Id")
                         .arg(m_table, columns.join(QStringLiteral(", ")),
                              QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
     } else {
@@ -165,12 +170,12 @@ RowId TableCursor::update() {
     query.prepare(statement);
     for (const QVariant& value : values)
         query.addBindValue(value);
-    if (!query.exec()) {
-        const QString text = query.lastError().text();
+    if (!query.exec() || (m_pending == Pending::Add && !query.next())) {
+        const QSqlError error = query.lastError();
         m_db.rollback();
-        m_db.failWithEngineError(m_table, text);
+        m_db.failWithEngineError(m_table, error);
     }
-    const RowId rowId = m_pending == Pending::Add ? query.lastInsertId().toLongLong() : id();
+    const RowId rowId = m_pending == Pending::Add ? query.value(0).toLongLong() : id();
     query.finish();
     m_db.commit();
 
@@ -193,9 +198,9 @@ void TableCursor::remove() {
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE Id = ?").arg(m_table));
     query.addBindValue(rowId);
     if (!query.exec()) {
-        const QString text = query.lastError().text();
+        const QSqlError error = query.lastError();
         m_db.rollback();
-        m_db.failWithEngineError(m_table, text);
+        m_db.failWithEngineError(m_table, error);
     }
     query.finish();
     m_db.commit();

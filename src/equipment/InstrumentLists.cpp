@@ -80,4 +80,25 @@ InstrumentLists InstrumentLists::fromBlock(const char* data, qsizetype size) {
     return lists;
 }
 
+namespace {
+bool sameEntries(const std::vector<InstrumentEntry>& a, const std::vector<InstrumentEntry>& b) {
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(InstrumentEntry)) == 0);
+}
+} // namespace
+
+InstrumentLists InstrumentLists::merged(const InstrumentLists& mine, const InstrumentLists& asRead,
+                                        const InstrumentLists& stored) {
+    InstrumentLists result;
+    for (int i = 0; i < StoredListCount; ++i)
+        result.m_lists[i] = sameEntries(mine.m_lists[i], asRead.m_lists[i]) ? stored.m_lists[i] : mine.m_lists[i];
+    return result;
+}
+
+bool InstrumentLists::operator==(const InstrumentLists& other) const {
+    for (int i = 0; i < StoredListCount; ++i)
+        if (!sameEntries(m_lists[i], other.m_lists[i]))
+            return false;
+    return true;
+}
+
 } // namespace orvik

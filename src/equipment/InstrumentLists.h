@@ -27,6 +27,13 @@ public:
     // with codes outside 0..9 or with a value measurements read that is not a finite number are skipped.
     static InstrumentLists fromBlock(const char* data, qsizetype size);
 
+    // Two desks writing the lists: each list this desk changed since it read them (mine against asRead) is
+    // taken from mine, every other list as another desk stored it meanwhile (stored). The last writer of a
+    // list wins; an unchanged list never undoes a colleague's change.
+    static InstrumentLists merged(const InstrumentLists& mine, const InstrumentLists& asRead,
+                                  const InstrumentLists& stored);
+    bool operator==(const InstrumentLists& other) const;
+
 private:
     static constexpr int StoredListCount = 10;
     static int slot(qint32 code); // 0..9 by stored order

@@ -23,10 +23,10 @@ public:
     bool boothPresent() const override { return present; }
     bool boothFromDatabase() const override { return fromDatabase; }
     std::optional<bool> boothNameUsed(const QString& name) override { return storedNames.contains(name); }
-    bool storeBooth() override {
+    StoreResult storeBooth(bool) override {
         ++stores;
         present = fromDatabase = true;
-        return true;
+        return StoreResult::Stored;
     }
 };
 

@@ -56,7 +56,7 @@ protected:
         setFixedText(doc.ambientRecord().customerName, QString::fromUtf8(customer));
         setFixedText(doc.ambientRecord().booth, QStringLiteral("Booth A"));
         setFixedText(doc.ambientRecord().measurementDate, QString::fromLatin1(date));
-        ASSERT_TRUE(doc.saveAmbientRecord());
+        ASSERT_EQ(doc.saveAmbientRecord(), BoothStore::StoreResult::Stored);
     }
 
     QTemporaryDir dir;

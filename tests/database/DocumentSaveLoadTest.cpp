@@ -303,7 +303,7 @@ TEST_F(StoredBlocks, BoothRecordSurvivesSaveAndLoad) {
     booth.spectrum[19] = 21.5f;
     booth.microphone.sensitivity = 48.7f;
     const AmbientRecord saved = booth;
-    ASSERT_TRUE(doc.saveAmbientRecord());
+    ASSERT_EQ(doc.saveAmbientRecord(), BoothStore::StoreResult::Stored);
     booth = clearedAmbientRecord();
     ASSERT_TRUE(doc.loadAmbientRecord(1));
     EXPECT_EQ(std::memcmp(&doc.ambientRecord(), &saved, sizeof saved), 0);
