@@ -87,8 +87,8 @@ start_cluster() {
   mkdir -p -- "$dir" || { echo "cannot create $dir" >&2; exit 1; }
   local bindir cluster port
   bindir=$(find_bindir)
-  [ -x "$bindir/initdb" ] && [ -x "$bindir/pg_ctl" ] ||
-    fail "no PostgreSQL server programs (initdb, pg_ctl) found; install the postgresql package"
+  [ -x "$bindir/initdb" ] && [ -x "$bindir/pg_ctl" ] && [ -x "$bindir/pg_isready" ] ||
+    fail "no PostgreSQL server programs (initdb, pg_ctl, pg_isready) found; install the postgresql package"
   cluster=$(mktemp -d "${TMPDIR:-/tmp}/orvik-pg.XXXXXX") || fail "cannot make a folder under ${TMPDIR:-/tmp}"
   echo "$cluster" >"$dir/cluster"
   chmod 755 "$cluster"
