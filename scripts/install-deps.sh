@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libqt6opengl6-dev
+  qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libqt6sql6-psql libqt6opengl6-dev
   libxlsxwriter-dev libfreexl-dev fonts-liberation
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth unzip
+  postgresql
 )
 if [ "${1:-}" = --full ]; then
   packages+=(clang libclang-rt-14-dev)
