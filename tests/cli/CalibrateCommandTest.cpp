@@ -1,4 +1,5 @@
 // orvik-cli calibrate end to end: the built command against the simulated bench, verdicts read from its lines.
+#include "EngineUnderTest.h"
 #include "RunCli.h"
 
 #include <QFile>
@@ -11,10 +12,15 @@ using orvik::test::runCli;
 namespace {
 
 struct Calibration : ::testing::Test {
-    QTemporaryDir dir;
-    CliRun calibrate(const QStringList& arguments) {
-        return runCli(QStringList{"calibrate", "--db", dir.filePath("lab.mdb")} + arguments);
+    void SetUp() override {
+        ORVIK_REQUIRE_ENGINE();
+        database = orvik::test::newDatabaseLocation(dir, QStringLiteral("lab.mdb"));
     }
+    CliRun calibrate(const QStringList& arguments) {
+        return runCli(QStringList{"calibrate", "--db", database} + arguments);
+    }
+    QTemporaryDir dir;
+    QString database;
 };
 
 // The lines that say FAIL, with the value taken out of point lines so that they compare across noise.

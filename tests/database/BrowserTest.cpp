@@ -51,6 +51,8 @@ class Browser : public DocumentFixture {
 protected:
     void SetUp() override {
         createDatabase();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         saveTest("J. Smith", "AC40", "0412877", 1, "2024-03-05");
         saveTest("P. O'Neill", "AC40", "0412877", 2, "2024-03-06");
         saveTest("J. Smith", "MA41", "77", 1, "2023-11-20");
@@ -133,6 +135,8 @@ TEST_F(Browser, IdsBeyondThirtyTwoBitsNameTheirOwnRows) {
     constexpr RowId High = (RowId(1) << 32) + 2;
     QSqlQuery move(doc.database().connection());
     ASSERT_TRUE(move.exec(QStringLiteral("UPDATE AudTestMeasurements SET Id = %1 WHERE Id = 2").arg(High)));
+    // The server's Ids follow their own counter, which a copy moves past the copied Ids; so does this move.
+    doc.database().continueIdsAfterCopy(Table::AudTestMeasurements);
     saveTest("A. Lund", "AC40", "LA2291", 1, "2024-04-01");
     EXPECT_EQ(ids(browser.searchAudiometric({})), (Ids{1, 3, High, High + 1}));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EngineUnderTest.h"
 #include "TestServices.h"
 #include "database/Document.h"
 #include "model/FixedText.h"
@@ -9,7 +10,8 @@
 
 namespace orvik::test {
 
-// A document over a database file in a fresh temporary folder, with scripted answers.
+// A document over a new database (a file in a fresh temporary folder, or one on the test server), with scripted
+// answers.
 class DocumentFixture : public ::testing::Test {
 protected:
     DocumentFixture() : doc(services.services(), dir.path()) {
@@ -18,10 +20,13 @@ protected:
 
     QString path(const QString& name = QStringLiteral("OrvikDB.mdb")) const { return dir.filePath(name); }
 
-    // A new database, created by answering the create question, version checked and recordsets open.
+    // A new database, created by answering the create question, version checked and recordsets open. Without a
+    // server for a server-engine test, the test is skipped here.
     void createDatabase(const QString& name = QStringLiteral("OrvikDB.mdb")) {
+        ORVIK_REQUIRE_ENGINE();
+        location = newDatabaseLocation(dir, name);
         services.messages.answer(QStringLiteral("doesn't exist"), MessageAnswer::Yes, 1);
-        ASSERT_TRUE(doc.openDatabase(path(name), true));
+        ASSERT_TRUE(doc.openDatabase(location, true));
         ASSERT_EQ(doc.checkDatabaseVersion(), 0);
         services.messages.clear();
     }
@@ -60,6 +65,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QString location; // of the database createDatabase() made
     TestServices services;
     Document doc;
 };
