@@ -5,6 +5,7 @@
 #include "report/ReportSections.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orvik {
 
@@ -133,11 +134,20 @@ QList<ReportLine> summary(const AudiometerRecord& first, const AudiometerRecord&
     return lines;
 }
 
-QList<FreqIndex> frequenciesOf(const ResultList& list) {
-    QList<FreqIndex> frequencies;
+// A row is matched by its frequency and, where the frequency alone does not name it, its point: the dial
+// levels of a linearity list all share the test frequency.
+QList<std::pair<FreqIndex, QString>> frequenciesOf(const ResultList& list) {
+    QList<std::pair<FreqIndex, QString>> frequencies;
     for (const ResultRow& row : list.rows)
-        frequencies << row.frequency;
+        frequencies << std::pair{row.frequency, row.point};
     return frequencies;
+}
+
+QList<ReportLine> namedNotes(const SectionTable& table, const QString& test) {
+    QList<ReportLine> lines;
+    for (const TestNote& note : table.notes)
+        lines << ReportLine{}.add(0, note.named.arg(test));
+    return lines;
 }
 
 // Each printed column is as wide as its longest text in either test, so doubled columns never collide.
@@ -159,8 +169,12 @@ QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b) {
     QList<ReportLine> lines{ReportLine{}};
     if (!a.side.isEmpty())
         lines << ReportLine{}.add(0, a.side, true);
+    lines << a.above;
+    const QList<ReportLine> notes = namedNotes(a, Test1) + namedNotes(b, Test2);
     if (frequenciesOf(a.list) != frequenciesOf(b.list))
-        return lines << ReportLine{}.add(0, Mismatch);
+        return lines << ReportLine{}.add(0, Mismatch) << notes;
+    if (a.list.rows.isEmpty())
+        return lines << notes;
     const QList<int> start = columnStarts(a, b);
     const int count = int(a.columns.cellOf.size());
     auto half = [&](int c) { return (start[c + 1] - start[c]) / 2; };
@@ -183,7 +197,7 @@ QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b) {
                 .add(listCell(b.list.rows[r], b.columns, c, start[c] + half(c)));
         lines << line;
     }
-    return lines;
+    return lines << notes;
 }
 
 QList<ReportLine> comparedSection(const SectionTables& first, const SectionTables& second,
@@ -192,7 +206,7 @@ QList<ReportLine> comparedSection(const SectionTables& first, const SectionTable
     for (qsizetype i = 0; i < first.tables.size() && i < second.tables.size(); ++i) {
         const SectionTable &a = first.tables[i], &b = second.tables[i];
         if (a.list.verdict != PageVerdict::NoneJudged || b.list.verdict != PageVerdict::NoneJudged)
-            lines << a.above << doubledTable(a, b);
+            lines << doubledTable(a, b);
     }
     if (lines.isEmpty())
         return lines;
