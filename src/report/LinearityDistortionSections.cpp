@@ -95,6 +95,9 @@ ExportLines linearityExport(const AudiometerRecord& record, TransducerKind trans
     return body.isEmpty() ? body : exportSectionTitle(record, QStringLiteral("Linearity Test")) + body;
 }
 
+// Nine columns fit between the margins only this close together.
+constexpr int NarrowColumnStep = 12;
+
 // The distortion list's cells; the bone vibrator's list adds its deviation, which the report does not print.
 enum { Frequency = 0, Thd = 7, MaxThd = 8 };
 
@@ -107,7 +110,8 @@ SectionTables distortionTables(const AudiometerRecord& record, TransducerKind tr
         {"Frequency", "Meas Freq.", "Fund.", "2nd Harm", "3rd Harm", "4th Harm", "5th Harm", "THD", "Max THD"},
         {"(Hz)", "(Hz)", "(dB)", "(dB)", "(dB)", "(dB)", "(dB)", "", ""},
         {0, 1, 2, 3, 4, 5, 6, Thd, MaxThd},
-        {}};
+        {},
+        NarrowColumnStep};
     SectionTables section{QStringLiteral("Distortion Test"), {}};
     // The bone vibrator's page has one channel, kept in the left slot.
     const bool bone = transducer == TransducerKind::BoneVibrator;

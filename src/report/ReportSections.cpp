@@ -6,13 +6,12 @@ namespace orvik {
 
 namespace {
 constexpr int TransducerColumn = 14;
-constexpr int ColumnStep = 14;
 constexpr int BinauralSide = 2;
 
-ReportLine headLine(const QStringList& words) {
+ReportLine headLine(const QStringList& words, int step) {
     ReportLine line;
     for (int c = 0; c < words.size(); ++c)
-        line.add(c * ColumnStep, words[c], true);
+        line.add(c * step, words[c], true);
     return line;
 }
 
@@ -74,14 +73,14 @@ QList<ReportLine> tableLines(const SectionTable& table) {
         lines << ReportLine{}.add(0, table.side, true);
     lines << table.above;
     if (!table.list.rows.isEmpty()) {
-        lines << headLine(columns.top);
+        lines << headLine(columns.top, columns.step);
         if (!columns.bottom.isEmpty())
-            lines << headLine(columns.bottom);
+            lines << headLine(columns.bottom, columns.step);
     }
     for (const ResultRow& row : table.list.rows) {
         ReportLine line;
         for (int c = 0; c < columns.cellOf.size(); ++c)
-            line.add(listCell(row, columns, c, c * ColumnStep));
+            line.add(listCell(row, columns, c, c * columns.step));
         lines << line;
     }
     for (const TestNote& note : table.notes)

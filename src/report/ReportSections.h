@@ -41,6 +41,7 @@ struct SectionColumns {
     QList<int> cellOf;
     // Printed columns that are bold on a failing row (besides the cells the list puts in parentheses).
     QList<int> boldWhenFailing;
+    int step = 14; // character widths from one column's start to the next
 };
 
 // Printed column `printed` of a list row at `column`: bold when the row fails and the column is one that shows
