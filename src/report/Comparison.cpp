@@ -150,22 +150,68 @@ QList<ReportLine> namedNotes(const SectionTable& table, const QString& test) {
     return lines;
 }
 
-// Each printed column is as wide as its longest text in either test, so doubled columns never collide.
-QList<int> columnStarts(const SectionTable& a, const SectionTable& b) {
+// Each printed column is as wide as its longest text in either test, so doubled columns never collide: the
+// first column once, every other one twice (Test 1 and Test 2).
+QList<int> columnWidths(const SectionTable& a, const SectionTable& b) {
     const SectionColumns& columns = a.columns;
-    QList<qsizetype> widths;
+    QList<int> widths;
     for (int c = 0; c < columns.cellOf.size(); ++c) {
         qsizetype width = qMax(columns.top.value(c).size(), columns.bottom.value(c).size());
         for (const ResultList* list : {&a.list, &b.list})
             for (const ResultRow& row : list->rows)
                 width = qMax(width, unmarked(row.cells.value(columns.cellOf[c])).size());
-        widths << width;
+        const int cell = int(qMax<qsizetype>(width + 2, MinimumCellWidth));
+        widths << (c == 0 ? cell : 2 * cell);
     }
-    const int firstWidth = int(qMax<qsizetype>(widths.takeFirst() + 2, MinimumCellWidth));
-    return pairedStarts(0, firstWidth, widths);
+    return widths;
 }
 
-QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b) {
+// The value columns in runs that fit beside the first column within `pageChars` character widths; a table wider
+// than the page goes on below with the next run, the first column repeated, rather than off the paper.
+QList<QList<int>> columnRuns(const QList<int>& widths, int pageChars) {
+    QList<QList<int>> runs{{}};
+    int used = widths.value(0);
+    for (int c = 1; c < widths.size(); ++c) {
+        if (!runs.last().isEmpty() && used + widths[c] > pageChars) {
+            runs << QList<int>{};
+            used = widths.value(0);
+        }
+        runs.last() << c;
+        used += widths[c];
+    }
+    return runs;
+}
+
+// The heads and rows of both tests for the first column and the value columns of one run.
+QList<ReportLine> doubledColumns(const SectionTable& a, const SectionTable& b, const QList<int>& widths,
+                                 const QList<int>& run) {
+    const QList<int> columns = QList<int>{0} + run;
+    QList<int> start{0};
+    for (qsizetype i = 1; i < columns.size(); ++i)
+        start << start.last() + widths[columns[i - 1]];
+    ReportLine top, bottom, tests;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        top.add(start[i], a.columns.top.value(columns[i]), true);
+        bottom.add(start[i], a.columns.bottom.value(columns[i]), true);
+        if (i > 0)
+            tests.add(start[i], Test1, true).add(start[i] + widths[columns[i]] / 2, Test2, true);
+    }
+    QList<ReportLine> lines{top};
+    if (!a.columns.bottom.isEmpty())
+        lines << bottom;
+    lines << tests;
+    for (qsizetype r = 0; r < a.list.rows.size(); ++r) {
+        ReportLine line;
+        line.add(listCell(a.list.rows[r], a.columns, 0, start[0]));
+        for (qsizetype i = 1; i < columns.size(); ++i)
+            line.add(listCell(a.list.rows[r], a.columns, columns[i], start[i]))
+                .add(listCell(b.list.rows[r], b.columns, columns[i], start[i] + widths[columns[i]] / 2));
+        lines << line;
+    }
+    return lines;
+}
+
+QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b, int pageChars) {
     QList<ReportLine> lines{ReportLine{}};
     if (!a.side.isEmpty())
         lines << ReportLine{}.add(0, a.side, true);
@@ -175,38 +221,23 @@ QList<ReportLine> doubledTable(const SectionTable& a, const SectionTable& b) {
         return lines << ReportLine{}.add(0, Mismatch) << notes;
     if (a.list.rows.isEmpty())
         return lines << notes;
-    const QList<int> start = columnStarts(a, b);
-    const int count = int(a.columns.cellOf.size());
-    auto half = [&](int c) { return (start[c + 1] - start[c]) / 2; };
-    ReportLine top, bottom, tests;
-    for (int c = 0; c < count; ++c) {
-        top.add(start[c], a.columns.top.value(c), true);
-        bottom.add(start[c], a.columns.bottom.value(c), true);
-        if (c > 0)
-            tests.add(start[c], Test1, true).add(start[c] + half(c), Test2, true);
-    }
-    lines << top;
-    if (!a.columns.bottom.isEmpty())
-        lines << bottom;
-    lines << tests;
-    for (qsizetype r = 0; r < a.list.rows.size(); ++r) {
-        ReportLine line;
-        line.add(listCell(a.list.rows[r], a.columns, 0, start[0]));
-        for (int c = 1; c < count; ++c)
-            line.add(listCell(a.list.rows[r], a.columns, c, start[c]))
-                .add(listCell(b.list.rows[r], b.columns, c, start[c] + half(c)));
-        lines << line;
+    const QList<int> widths = columnWidths(a, b);
+    const QList<QList<int>> runs = columnRuns(widths, pageChars);
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        if (i > 0)
+            lines << ReportLine{};
+        lines << doubledColumns(a, b, widths, runs[i]);
     }
     return lines << notes;
 }
 
 QList<ReportLine> comparedSection(const SectionTables& first, const SectionTables& second,
-                                  const AudiometerRecord& record, TransducerKind transducer) {
+                                  const AudiometerRecord& record, TransducerKind transducer, int pageChars) {
     QList<ReportLine> lines;
     for (qsizetype i = 0; i < first.tables.size() && i < second.tables.size(); ++i) {
         const SectionTable &a = first.tables[i], &b = second.tables[i];
         if (a.list.verdict != PageVerdict::NoneJudged || b.list.verdict != PageVerdict::NoneJudged)
-            lines << doubledTable(a, b);
+            lines << doubledTable(a, b, pageChars);
     }
     if (lines.isEmpty())
         return lines;
@@ -214,7 +245,7 @@ QList<ReportLine> comparedSection(const SectionTables& first, const SectionTable
 }
 
 void addSections(ReportBuilder& report, const AudiometerRecord& first, const AudiometerRecord& second,
-                 const AudiometerReportOptions& options) {
+                 const AudiometerReportOptions& options, int pageChars) {
     for (const ReportTest& test : reportTests()) {
         const ReportSection* section = findReportSection(test.test);
         if (!section || !section->tables || !options.tests.contains(test.test))
@@ -224,19 +255,20 @@ void addSections(ReportBuilder& report, const AudiometerRecord& first, const Aud
             if (judgedStatus(first.header.testStatus[int(test.test)][t]) ||
                 judgedStatus(second.header.testStatus[int(test.test)][t]))
                 report.addKeptTogether(comparedSection(section->tables(first, transducer),
-                                                       section->tables(second, transducer), first, transducer));
+                                                       section->tables(second, transducer), first, transducer,
+                                                       pageChars));
         }
     }
 }
 } // namespace
 
 void buildAudiometerComparison(ReportBuilder& report, const AudiometerRecord& first, const AudiometerRecord& second,
-                               const ReportHeading& heading, const AudiometerReportOptions& options) {
+                               const ReportHeading& heading, const AudiometerReportOptions& options, int pageChars) {
     for (const ReportLine& line : companyLines(heading) + testInformation(first, second, options.retsplMessage) +
                                       summary(first, second, options))
         report.add(line);
     report.pageBreak();
-    addSections(report, first, second, options);
+    addSections(report, first, second, options, pageChars);
 }
 
 int printAudiometerComparison(PageCanvas& canvas, const AudiometerRecord& first, const AudiometerRecord& second,
@@ -244,7 +276,8 @@ int printAudiometerComparison(PageCanvas& canvas, const AudiometerRecord& first,
     canvas.setFonts(reportFonts());
     const PageMetrics metrics = reportMetrics(canvas);
     ReportBuilder report(reportLinesPerPage(metrics));
-    buildAudiometerComparison(report, first, second, heading, options);
+    const int pageChars = (metrics.pageWidth - 2 * metrics.leftMargin) / metrics.charWidth;
+    buildAudiometerComparison(report, first, second, heading, options, pageChars);
     printReport(canvas, metrics, report, audiometerPageHeader(first));
     return report.pageCount();
 }
