@@ -14,6 +14,16 @@ const QString Missing = QStringLiteral("----");
 // The linearity list's cells.
 enum { DialLevel = 0, DbHl = 1, HlVariance = 2, MeasuredSpl = 3, MeasuredStep = 4, StepVariance = 5, TargetStep = 6 };
 
+constexpr int TestStepColumn = 28; // right of "Test frequency: 10000.0 Hz"
+
+QString testFrequencyText(const LinearityBlock& block) {
+    return QString::asprintf("Test frequency: %.1f Hz", double(block.testFrequency));
+}
+
+QString testStepText(const LinearityBlock& block) {
+    return QString::asprintf("Test step: %d dB", dialStepOrDefault(block.dialStep));
+}
+
 // Below this the meter could not have read it: a noise floor the run never measured, or a reading of nothing.
 bool noiseFloorTooLow(const LinearityBlock& block) {
     return block.noiseFloor <= NotMeasuredLimit;
@@ -42,10 +52,7 @@ SectionTable linearityTable(const AudiometerRecord& record, TransducerKind trans
     } else {
         list.rows.clear();
     }
-    const int step = dialStepOrDefault(block.dialStep);
-    const ReportLine settings = ReportLine{}
-                                    .add(0, QString::asprintf("Test frequency: %.1f Hz", double(block.testFrequency)))
-                                    .add(28, QString::asprintf("Test step: %d dB", step));
+    const ReportLine settings = ReportLine{}.add(0, testFrequencyText(block)).add(TestStepColumn, testStepText(block));
     return {sideHeading(transducer, ear),
             list,
             {{"Dial", "Measured", "Step", "Target", "Variance"},
@@ -83,13 +90,11 @@ ExportLines linearityExport(const AudiometerRecord& record, TransducerKind trans
             body << ExportLine{table.side, QString::asprintf(" Noise Floor (%.2f) Too Low", double(block.noiseFloor))};
             continue;
         }
-        body << ExportLine{table.side}
-             << ExportLine{QString::asprintf("Test frequency: %.1f Hz", double(block.testFrequency)), "",
-                           QStringLiteral("Test step: %1 dB").arg(dialStepOrDefault(block.dialStep))}
+        body << ExportLine{table.side} << ExportLine{testFrequencyText(block), "", testStepText(block)}
              << ExportLine{"Dial", "dB", "HL", "Measured", "Measured", "Step", "Target"}
              << ExportLine{"Level", "HL", "Variance", "SPL", "Step", "Variance", "Step"}
-             << exportRows(table.list, {DialLevel, DbHl, HlVariance, MeasuredSpl, MeasuredStep, StepVariance,
-                                        TargetStep})
+             << exportRows(table.list,
+                           {DialLevel, DbHl, HlVariance, MeasuredSpl, MeasuredStep, StepVariance, TargetStep})
              << ExportLine{table.notes.front().text};
     }
     return body.isEmpty() ? body : exportSectionTitle(record, QStringLiteral("Linearity Test")) + body;
@@ -116,11 +121,11 @@ SectionTables distortionTables(const AudiometerRecord& record, TransducerKind tr
     // The bone vibrator's page has one channel, kept in the left slot.
     const bool bone = transducer == TransducerKind::BoneVibrator;
     for (int ear = 0; ear < (bone ? 1 : EarCount); ++ear)
-        section.tables << SectionTable{bone ? QString() : sideHeading(transducer, ear),
-                                       buildDistortionList(profileOf(transducer), record.setup,
-                                                           record.results.distortion[int(transducer)][ear]),
-                                       columns,
-                                       {}};
+        section.tables << SectionTable{
+            bone ? QString() : sideHeading(transducer, ear),
+            buildDistortionList(profileOf(transducer), record.setup, record.results.distortion[int(transducer)][ear]),
+            columns,
+            {}};
     return section;
 }
 
@@ -149,8 +154,7 @@ ExportLines distortionExport(const AudiometerRecord& record, TransducerKind tran
 
 const ReportSectionRegistration registrations[] = {
     ReportSectionRegistration({TestNumber::Linearity, linearitySection, linearityTables, linearityExport}),
-    ReportSectionRegistration(
-        {TestNumber::HarmonicDistortion, distortionSection, distortionTables, distortionExport}),
+    ReportSectionRegistration({TestNumber::HarmonicDistortion, distortionSection, distortionTables, distortionExport}),
 };
 } // namespace
 

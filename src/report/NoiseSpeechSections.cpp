@@ -13,7 +13,16 @@ namespace orvik {
 
 namespace {
 // The broad band list's cells with the two levels its other views show added: the rows are the sources.
-enum { Source = 0, Target = 1, MaxDeviation = 2, MaxDeviationHz = 3, Failures = 4, Result = 5, Overall = 6, At1000 = 7 };
+enum {
+    Source = 0,
+    Target = 1,
+    MaxDeviation = 2,
+    MaxDeviationHz = 3,
+    Failures = 4,
+    Result = 5,
+    Overall = 6,
+    At1000 = 7
+};
 
 ResultList broadBandList(const BroadBandSource (&sources)[BroadBandSourceCount]) {
     ResultList list = buildBroadBandList(sources, BroadBandListView::Deviation);
@@ -72,11 +81,11 @@ ExportLines broadBandExport(const AudiometerRecord& record, TransducerKind trans
     const ResultList right = broadBandList(record.results.broadBand[int(earphone)][1]);
     if (left.verdict == PageVerdict::NoneJudged && right.verdict == PageVerdict::NoneJudged)
         return {};
-    ExportLines judged{{"", "", "Left", "", "", "Right", "", "", "", ""},
-                       {"Sound", "Pass /", " # of", "Freq. at", "Max", "Target", "Pass /", "# of", "Freq. at", "Max.",
-                        "Target"},
-                       {"Source", "Fail", "Failures", "Max Dev.", "Deviation", "Value", "Fail", "Failures",
-                        "Max. Dev.", "Deviation", "Value"}};
+    ExportLines judged{
+        {"", "", "Left", "", "", "Right", "", "", "", ""},
+        {"Sound", "Pass /", " # of", "Freq. at", "Max", "Target", "Pass /", "# of", "Freq. at", "Max.", "Target"},
+        {"Source", "Fail", "Failures", "Max Dev.", "Deviation", "Value", "Fail", "Failures", "Max. Dev.", "Deviation",
+         "Value"}};
     ExportLines levels{{"", "Left", "", "Right", ""},
                        {"Sound", "SPL At", "Overall", "SPL At", "Overall"},
                        {"Source", "1000 Hz", "SPL", "1000 Hz", "SPL"}};
@@ -107,8 +116,10 @@ QString levelWord(TransducerKind transducer) {
 
 SectionTables speechTables(const AudiometerRecord& record, TransducerKind transducer) {
     const QString level = levelWord(transducer);
-    const SectionColumns columns{
-        {"Source", "Measured", "Hearing", "Target", "Deviation"}, {"", level, "Level", level, ""}, {0, 1, 2, 4, 3}, {1, 4}};
+    const SectionColumns columns{{"Source", "Measured", "Hearing", "Target", "Deviation"},
+                                 {"", level, "Level", level, ""},
+                                 {0, 1, 2, 4, 3},
+                                 {1, 4}};
     SectionTables section{QStringLiteral("Speech Levels Test"), {}};
     // The bone vibrator's page has one channel, kept in the left slot.
     const bool bone = transducer == TransducerKind::BoneVibrator;

@@ -88,8 +88,7 @@ QList<ReportLine> tableLines(const SectionTable& table) {
     return lines;
 }
 
-QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer,
-                               const SectionTables& tables) {
+QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer, const SectionTables& tables) {
     QList<ReportLine> lines;
     for (const SectionTable& table : tables.tables)
         if (table.list.verdict != PageVerdict::NoneJudged)

@@ -74,8 +74,7 @@ struct SectionTables {
 };
 
 // The section of the judged tables, under its heading; nothing when no table is judged.
-QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer,
-                               const SectionTables& tables);
+QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer, const SectionTables& tables);
 
 // The two title lines every exported section starts with.
 ExportLines exportSectionTitle(const AudiometerRecord& record, const QString& heading);

@@ -71,7 +71,8 @@ inline std::unique_ptr<AudiometerRecord> sectionsRecord() {
             linearity.spl[level] = float(level + 10) + (level >= 30 ? 1.5f : 0.0f);
     }
     for (const FreqIndex i : {at1000, at4000})
-        r.distortion[Supra][0][i] = {float(frequencyHz(i)), 90.0f, {i == at1000 ? 50.0f : 60.0f, 40.0f, 0.0f, 0.0f}, 0.0f};
+        r.distortion[Supra][0][i] = {
+            float(frequencyHz(i)), 90.0f, {i == at1000 ? 50.0f : 60.0f, 40.0f, 0.0f, 0.0f}, 0.0f};
     BroadBandSource& white = r.broadBand[Supra][0][0];
     for (float& level : white.level)
         level = 60.0f;

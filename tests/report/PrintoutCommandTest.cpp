@@ -113,7 +113,7 @@ TEST_F(PrintoutCommand, TheExportHoldsASectionForEachTestAndTransducerMeasured) 
     } expected[] = {{"-------,Hearing Level Test,Channel #: 1,-------\r", 3}, // supra-aural, bone, speakers
                     {"-------,Distortion Test,Channel #: 1,-------\r", 2},    // supra-aural, bone
                     {"(Hz),FL,Level,Deviation,FL\r", 1},
-                    {"Binaural\r", 2}, // hearing level and narrow band
+                    {"Binaural\r", 2},       // hearing level and narrow band
                     {"Left Earphone\r", 2}}; // hearing level, distortion; frequency has both ears on a line
     for (const auto& e : expected)
         EXPECT_EQ(lines.count(QByteArray(e.line)), e.count) << e.line;

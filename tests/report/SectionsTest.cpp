@@ -116,7 +116,10 @@ TEST(Sections, TheComparisonNamesTheTestOfEachNoiseFloorSentence) {
         int mismatches;
     };
     const Case cases[] = {
-        {"same", [](AudiometerRecord&) {}, {"Test 1 NF = 12.3 dB", "Test 2 NF = 12.3 dB", "Noise Floor Test 2(5.00) too low."}, 0},
+        {"same",
+         [](AudiometerRecord&) {},
+         {"Test 1 NF = 12.3 dB", "Test 2 NF = 12.3 dB", "Noise Floor Test 2(5.00) too low."},
+         0},
         {"left too low in test 2",
          [](AudiometerRecord& r) { r.results.linearity[0][0].noiseFloor = 8.25f; },
          {"Test 1 NF = 12.3 dB", "Noise Floor Test 2(8.25) too low."},
