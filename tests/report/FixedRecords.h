@@ -55,7 +55,8 @@ inline std::unique_ptr<AudiometerRecord> fixedRecord() {
 // The fixed record with the other sections measured as well, each with one known failure: linearity (left: a
 // step of 11.5 dB at 30 dB HL; right: a noise floor too low to show values), distortion (left: a 2nd harmonic of
 // 3.2 % at 4000 Hz), broad band noise (left white noise 6 dB down at 300 Hz), speech (left white noise 6 dB
-// high), the bone vibrator's level at 1000 Hz (15 dB loud) and the speakers' binaural level at 1000 Hz.
+// high), the narrow band level at 1000 Hz, the bone vibrator's level at 1000 Hz (7.5 dB loud) and the speakers'
+// binaural level at 1000 Hz.
 inline std::unique_ptr<AudiometerRecord> sectionsRecord() {
     auto record = fixedRecord();
     RecordResults& r = record->results;
@@ -81,6 +82,7 @@ inline std::unique_ptr<AudiometerRecord> sectionsRecord() {
     SpeechSource* speech = r.speech[Supra][0];
     speech[0] = {72.5f, 50, 0, 0}; // Mic: the reference is 22.5 dB
     speech[4] = {69.0f, 50, 0, 0}; // White Noise: 13 dB above the dial, 6 dB high
+    r.narrowBand[Supra][0][at1000] = {84.4f, 70}; // exported in whole decibels
     r.boneLevel.forceLevel[at1000] = 90.0f;
     r.boneLevel.dialHl[at1000] = 40;
     r.soundField[0][2].level[at1000] = 70.0f;
@@ -89,6 +91,7 @@ inline std::unique_ptr<AudiometerRecord> sectionsRecord() {
     auto status = [&](TestNumber test, int transducer, TestStatus verdict) {
         record->header.testStatus[int(test)][transducer] = qint16(verdict);
     };
+    status(TestNumber::NarrowBandLevel, Supra, TestStatus::Pass);
     status(TestNumber::Linearity, Supra, TestStatus::Fail);
     status(TestNumber::HarmonicDistortion, Supra, TestStatus::Fail);
     status(TestNumber::BroadBandMasking, Supra, TestStatus::Fail);
