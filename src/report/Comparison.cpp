@@ -22,12 +22,32 @@ constexpr int SummaryPairWidth = 16;
 constexpr int SummaryHalf = 8;
 constexpr int MinimumCellWidth = 8; // "Test 1" and a gap
 
-// Where the columns of a doubled table start: a first column `firstWidth` wide from `first`, then each column
-// twice its width, Test 1 in the first half and Test 2 in the second. The last entry is the table's end.
-QList<int> pairedStarts(int first, int firstWidth, const QList<qsizetype>& widths) {
-    QList<int> starts{first, first + firstWidth};
-    for (const qsizetype width : widths)
-        starts << starts.last() + 2 * int(qMax<qsizetype>(width + 2, MinimumCellWidth));
+// The width of a doubled column whose longest text is `longest`: Test 1 in the first half, Test 2 in the second.
+int doubledWidth(qsizetype longest) {
+    return 2 * int(qMax<qsizetype>(longest + 2, MinimumCellWidth));
+}
+
+// The value columns in runs that fit beside the first column within `pageChars` character widths; a table wider
+// than the page goes on below with the next run, the first column repeated, rather than off the paper.
+QList<QList<int>> columnRuns(const QList<int>& widths, int pageChars) {
+    QList<QList<int>> runs{{}};
+    int used = widths.value(0);
+    for (int c = 1; c < widths.size(); ++c) {
+        if (!runs.last().isEmpty() && used + widths[c] > pageChars) {
+            runs << QList<int>{};
+            used = widths.value(0);
+        }
+        runs.last() << c;
+        used += widths[c];
+    }
+    return runs;
+}
+
+// Where the columns of one run start, from `first`: the first column, then the run's columns.
+QList<int> runStarts(int first, const QList<int>& widths, const QList<int>& run) {
+    QList<int> starts{first, first + widths.value(0)};
+    for (qsizetype i = 0; i + 1 < run.size(); ++i)
+        starts << starts.last() + widths[run[i]];
     return starts;
 }
 
@@ -44,7 +64,7 @@ QStringList identityTexts(const EmbeddedIdentity& id) {
     return {fixedText(id.manufacturer), fixedText(id.model), fixedText(id.serialNumber), fixedText(id.dueDate)};
 }
 
-QList<ReportLine> instrumentation(const TestInstruments& first, const TestInstruments& second) {
+QList<ReportLine> instrumentation(const TestInstruments& first, const TestInstruments& second, int pageChars) {
     const QStringList heads{"Manufacturer", "Model", "Serial Number", "Cal Due"};
     const QList<InstrumentRow> a = instrumentSlots(first, MicLabels::Report);
     const QList<InstrumentRow> b = instrumentSlots(second, MicLabels::Report);
@@ -66,36 +86,41 @@ QList<ReportLine> instrumentation(const TestInstruments& first, const TestInstru
         for (int c = 0; c < heads.size(); ++c)
             widths[c] = std::max({widths[c], rows.last().values[0][c].size(), rows.last().values[1][c].size()});
     }
-    const QList<int> start = pairedStarts(InstrumentLabelColumn, InstrumentLabelWidth, widths);
-    ReportLine head, subHead;
-    head.add(0, QStringLiteral("Instrumentation"), true);
-    for (int c = 0; c < heads.size(); ++c) {
-        const int half = (start[c + 2] - start[c + 1]) / 2;
-        head.add(start[c + 1], heads[c], true);
-        subHead.add(start[c + 1], Test1, true).add(start[c + 1] + half, Test2, true);
-    }
+    // Column 0 is the label; head and value c are column c + 1.
+    QList<int> doubled{InstrumentLabelWidth};
+    for (const qsizetype width : widths)
+        doubled << doubledWidth(width);
     QList<ReportLine> lines;
     if (differ)
         lines << ReportLine{}.add(0, QStringLiteral("NOTE: Instrumentation is not the same for both tests."), true);
-    lines << head << subHead;
-    for (const Row& row : rows) {
-        ReportLine line;
-        line.add(InstrumentLabelColumn, row.label);
-        for (int c = 0; c < heads.size(); ++c) {
-            const int half = (start[c + 2] - start[c + 1]) / 2;
-            line.add(start[c + 1], row.values[0][c]).add(start[c + 1] + half, row.values[1][c]);
+    for (const QList<int>& run : columnRuns(doubled, pageChars - InstrumentLabelColumn)) {
+        const QList<int> start = runStarts(InstrumentLabelColumn, doubled, run);
+        ReportLine head, subHead;
+        head.add(0, QStringLiteral("Instrumentation"), true);
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            head.add(start[i + 1], heads[run[i] - 1], true);
+            subHead.add(start[i + 1], Test1, true).add(start[i + 1] + doubled[run[i]] / 2, Test2, true);
         }
-        lines << line;
+        lines << head << subHead;
+        for (const Row& row : rows) {
+            ReportLine line;
+            line.add(InstrumentLabelColumn, row.label);
+            for (qsizetype i = 0; i < run.size(); ++i)
+                line.add(start[i + 1], row.values[0][run[i] - 1])
+                    .add(start[i + 1] + doubled[run[i]] / 2, row.values[1][run[i] - 1]);
+            lines << line;
+        }
     }
     return lines;
 }
 
-QList<ReportLine> testInformation(const AudiometerRecord& first, const AudiometerRecord& second, bool retspl) {
+QList<ReportLine> testInformation(const AudiometerRecord& first, const AudiometerRecord& second, bool retspl,
+                                  int pageChars) {
     const TestSetup &a = first.setup, &b = second.setup;
     QList<ReportLine> lines{
         bothTests(QStringLiteral("Calibration Date:"), fixedText(a.testDate), fixedText(b.testDate)),
         bothTests(QStringLiteral("Technician:"), fixedText(a.technician), fixedText(b.technician))};
-    lines << customerLines(a) << equipmentLines(a, retspl) << instrumentation(a.instruments, b.instruments)
+    lines << customerLines(a) << equipmentLines(a, retspl) << instrumentation(a.instruments, b.instruments, pageChars)
           << retsplNote(a, retspl);
     return lines << ReportLine{};
 }
@@ -160,35 +185,16 @@ QList<int> columnWidths(const SectionTable& a, const SectionTable& b) {
         for (const ResultList* list : {&a.list, &b.list})
             for (const ResultRow& row : list->rows)
                 width = qMax(width, unmarked(row.cells.value(columns.cellOf[c])).size());
-        const int cell = int(qMax<qsizetype>(width + 2, MinimumCellWidth));
-        widths << (c == 0 ? cell : 2 * cell);
+        widths << (c == 0 ? doubledWidth(width) / 2 : doubledWidth(width));
     }
     return widths;
-}
-
-// The value columns in runs that fit beside the first column within `pageChars` character widths; a table wider
-// than the page goes on below with the next run, the first column repeated, rather than off the paper.
-QList<QList<int>> columnRuns(const QList<int>& widths, int pageChars) {
-    QList<QList<int>> runs{{}};
-    int used = widths.value(0);
-    for (int c = 1; c < widths.size(); ++c) {
-        if (!runs.last().isEmpty() && used + widths[c] > pageChars) {
-            runs << QList<int>{};
-            used = widths.value(0);
-        }
-        runs.last() << c;
-        used += widths[c];
-    }
-    return runs;
 }
 
 // The heads and rows of both tests for the first column and the value columns of one run.
 QList<ReportLine> doubledColumns(const SectionTable& a, const SectionTable& b, const QList<int>& widths,
                                  const QList<int>& run) {
     const QList<int> columns = QList<int>{0} + run;
-    QList<int> start{0};
-    for (qsizetype i = 1; i < columns.size(); ++i)
-        start << start.last() + widths[columns[i - 1]];
+    const QList<int> start = runStarts(0, widths, run);
     ReportLine top, bottom, tests;
     for (qsizetype i = 0; i < columns.size(); ++i) {
         top.add(start[i], a.columns.top.value(columns[i]), true);
@@ -264,7 +270,8 @@ void addSections(ReportBuilder& report, const AudiometerRecord& first, const Aud
 
 void buildAudiometerComparison(ReportBuilder& report, const AudiometerRecord& first, const AudiometerRecord& second,
                                const ReportHeading& heading, const AudiometerReportOptions& options, int pageChars) {
-    for (const ReportLine& line : companyLines(heading) + testInformation(first, second, options.retsplMessage) +
+    for (const ReportLine& line : companyLines(heading) +
+                                      testInformation(first, second, options.retsplMessage, pageChars) +
                                       summary(first, second, options))
         report.add(line);
     report.pageBreak();

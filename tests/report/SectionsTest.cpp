@@ -16,12 +16,11 @@ const ReportHeading Lab{"Lab", "", ""};
 
 struct Drawn {
     RecordingCanvas canvas;
-    // The first text of the sections' pages (after the first) that runs past the right margin of three quarters
-    // of an inch; empty when none does.
+    // The first text that runs past the right margin of three quarters of an inch; empty when none does.
     QString pastTheMargin() const {
         const int rightEdge = canvas.pageSize().width() - canvas.dotsPerInch().width() * 3 / 4;
         for (const RecordingCanvas::Text& t : canvas.texts())
-            if (t.page > 0 && t.x + canvas.textWidth(t.role, t.text) > rightEdge)
+            if (t.x + canvas.textWidth(t.role, t.text) > rightEdge)
                 return t.text;
         return {};
     }
@@ -87,8 +86,9 @@ TEST(Sections, EachTestPrintsItsPagesListWithFailingValuesBold) {
     EXPECT_EQ(drawn.pastTheMargin().toStdString(), "");
 }
 
-// Doubled, the distortion table is wider than the page: its later columns go on in a table below, which repeats
-// the frequencies, and both tests' values still stand side by side.
+// Doubled, the distortion table and the instruments (with the fixed record's manufacturer) are wider than the
+// page: their later columns go on in a table below, which repeats the frequencies, and both tests' values still
+// stand side by side.
 TEST(Sections, AComparedTableWiderThanThePageGoesOnBelow) {
     auto second = test::sectionsRecord();
     second->results.distortion[0][0][freqIndexOf(4000.0f)].harmonic[0] = 55.0f;
@@ -99,6 +99,7 @@ TEST(Sections, AComparedTableWiderThanThePageGoesOnBelow) {
     EXPECT_EQ(drawn.pastTheMargin().toStdString(), "");
     EXPECT_EQ(drawn.count(QStringLiteral("Frequency")), 2);
     EXPECT_EQ(drawn.count(QStringLiteral("Max THD")), 1);
+    EXPECT_EQ(drawn.count(QStringLiteral("Instrumentation")), 2);
     const RecordingCanvas::Text *first = drawn.canvas.find("60.0"), *other = drawn.canvas.find("55.0");
     ASSERT_TRUE(first && other);
     EXPECT_EQ(first->y, other->y);
