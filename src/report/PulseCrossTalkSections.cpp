@@ -43,14 +43,9 @@ QList<ReportLine> crossTalkSection(const AudiometerRecord& record, TransducerKin
 }
 
 ExportLines pulseExport(const AudiometerRecord& record, TransducerKind transducer) {
-    const SectionTable table = pulseTables(record, transducer).tables.front();
-    if (table.list.verdict == PageVerdict::NoneJudged)
-        return {};
-    return exportSectionTitle(record, QStringLiteral("Pulse Test"))
-           << ExportLine{table.side}
-           << ExportLine{"Freq", "Rise Time", "Fall Time", "On Time", "Off Time", "Width", "On/Off"}
-           << ExportLine{"(Hz)", "(ms)", "(ms)", "(ms)", "(ms)", "(ms)", "Ratio"}
-           << exportRows(table.list, AllPulseCells);
+    return exportTables(record, pulseTables(record, transducer),
+                        {"Freq", "Rise Time", "Fall Time", "On Time", "Off Time", "Width", "On/Off"},
+                        {"(Hz)", "(ms)", "(ms)", "(ms)", "(ms)", "(ms)", "Ratio"}, AllPulseCells);
 }
 
 ExportLines crossTalkExport(const AudiometerRecord& record, TransducerKind transducer) {

@@ -6,12 +6,12 @@ namespace orvik {
 
 namespace {
 constexpr int TransducerColumn = 14;
-constexpr int ColumnStep = 14;
+constexpr int BinauralSide = 2;
 
-ReportLine headLine(const QStringList& words) {
+ReportLine headLine(const QStringList& words, int step) {
     ReportLine line;
     for (int c = 0; c < words.size(); ++c)
-        line.add(c * ColumnStep, words[c], true);
+        line.add(c * step, words[c], true);
     return line;
 }
 
@@ -43,6 +43,8 @@ QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind 
 }
 
 QString sideHeading(TransducerKind transducer, int ear) {
+    if (ear == BinauralSide)
+        return QStringLiteral("Binaural");
     const bool speaker = transducer == TransducerKind::SoundField;
     const QString side = ear == 0 ? QStringLiteral("Left ") : QStringLiteral("Right ");
     return side + (speaker ? QStringLiteral("Speaker") : QStringLiteral("Earphone"));
@@ -64,28 +66,33 @@ ReportCell listCell(const ResultRow& row, const SectionColumns& columns, int pri
     return judgedCell(column, cell, failed && (columns.boldWhenFailing.contains(printed) || cell.startsWith(u'(')));
 }
 
-QList<ReportLine> listTable(const ResultList& list, const SectionColumns& columns, const QString& side) {
+QList<ReportLine> tableLines(const SectionTable& table) {
+    const SectionColumns& columns = table.columns;
     QList<ReportLine> lines{ReportLine{}};
-    if (!side.isEmpty())
-        lines << ReportLine{}.add(0, side, true);
-    lines << headLine(columns.top);
-    if (!columns.bottom.isEmpty())
-        lines << headLine(columns.bottom);
-    for (const ResultRow& row : list.rows) {
+    if (!table.side.isEmpty())
+        lines << ReportLine{}.add(0, table.side, true);
+    lines << table.above;
+    if (!table.list.rows.isEmpty()) {
+        lines << headLine(columns.top, columns.step);
+        if (!columns.bottom.isEmpty())
+            lines << headLine(columns.bottom, columns.step);
+    }
+    for (const ResultRow& row : table.list.rows) {
         ReportLine line;
         for (int c = 0; c < columns.cellOf.size(); ++c)
-            line.add(listCell(row, columns, c, c * ColumnStep));
+            line.add(listCell(row, columns, c, c * columns.step));
         lines << line;
     }
+    for (const TestNote& note : table.notes)
+        lines << ReportLine{}.add(0, note.text);
     return lines;
 }
 
-QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer,
-                               const SectionTables& tables) {
+QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer, const SectionTables& tables) {
     QList<ReportLine> lines;
     for (const SectionTable& table : tables.tables)
         if (table.list.verdict != PageVerdict::NoneJudged)
-            lines << table.above << listTable(table.list, table.columns, table.side);
+            lines << tableLines(table);
     if (lines.isEmpty())
         return lines;
     return sectionHeading(record, transducer, tables.heading) + lines << ReportLine{};
@@ -106,6 +113,22 @@ ExportLines exportRows(const ResultList& list, const QList<int>& cellOf) {
         lines << line;
     }
     return lines;
+}
+
+ExportLines exportTables(const AudiometerRecord& record, const SectionTables& tables, const QStringList& top,
+                         const QStringList& bottom, const QList<int>& cellOf) {
+    ExportLines body;
+    for (const SectionTable& table : tables.tables) {
+        if (table.list.verdict == PageVerdict::NoneJudged)
+            continue;
+        if (!table.side.isEmpty())
+            body << ExportLine{table.side};
+        body << ExportLine{top};
+        if (!bottom.isEmpty())
+            body << ExportLine{bottom};
+        body << exportRows(table.list, cellOf);
+    }
+    return body.isEmpty() ? body : exportSectionTitle(record, tables.heading) + body;
 }
 
 } // namespace orvik

@@ -28,7 +28,7 @@ struct ReportSectionRegistration {
 
 // The lines every section starts with: its heading, the channel tested and the transducer.
 QList<ReportLine> sectionHeading(const AudiometerRecord& record, TransducerKind transducer, const QString& heading);
-// "Left Earphone", "Right Speaker", … for ear 0 or 1 of a transducer.
+// "Left Earphone", "Right Speaker", … for ear 0 or 1 of a transducer; "Binaural" for the speakers' third page.
 QString sideHeading(TransducerKind transducer, int ear);
 // A value the lists show failing "(…)" is printed bold instead, and exported bare.
 ReportCell judgedCell(int column, const QString& listText, bool failed);
@@ -41,22 +41,32 @@ struct SectionColumns {
     QList<int> cellOf;
     // Printed columns that are bold on a failing row (besides the cells the list puts in parentheses).
     QList<int> boldWhenFailing;
+    int step = 14; // character widths from one column's start to the next
 };
 
 // Printed column `printed` of a list row at `column`: bold when the row fails and the column is one that shows
 // it, or the list puts the value in parentheses.
 ReportCell listCell(const ResultRow& row, const SectionColumns& columns, int printed, int column);
 
-// One table of a section: a blank line, the side heading (none when empty), the heads, a line per list row.
-QList<ReportLine> listTable(const ResultList& list, const SectionColumns& columns, const QString& side);
+// A line under a table about one test's own reading (its noise floor). Side by side with a second test it
+// must say which test it is about, and where that goes depends on the sentence.
+struct TestNote {
+    QString text;
+    QString named; // the same with "%1" where "Test 1" or "Test 2" goes
+};
 
 // A page's list for one ear or speaker as a section prints it.
 struct SectionTable {
     QString side; // empty for a list that is not by side
     ResultList list;
     SectionColumns columns;
-    QList<ReportLine> above; // lines between the section heading and the table
+    QList<ReportLine> above = {}; // lines between the side heading and the heads
+    QList<TestNote> notes = {};   // under the rows; a table whose values cannot be shown has notes and no rows
 };
+
+// One table of a section: a blank line, the side heading (none when empty), the lines above, the heads and a
+// line per list row (neither when the list has no rows), then the notes.
+QList<ReportLine> tableLines(const SectionTable& table);
 
 struct SectionTables {
     QString heading;
@@ -64,12 +74,15 @@ struct SectionTables {
 };
 
 // The section of the judged tables, under its heading; nothing when no table is judged.
-QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer,
-                               const SectionTables& tables);
+QList<ReportLine> sectionLines(const AudiometerRecord& record, TransducerKind transducer, const SectionTables& tables);
 
 // The two title lines every exported section starts with.
 ExportLines exportSectionTitle(const AudiometerRecord& record, const QString& heading);
 // The rows of a list with the cells `cellOf` picks, as the export writes them.
 ExportLines exportRows(const ResultList& list, const QList<int>& cellOf);
+// The usual exported section: the title lines, then for each judged table its side, the head lines (a second
+// only when `bottom` is not empty) and its rows; nothing when no table is judged.
+ExportLines exportTables(const AudiometerRecord& record, const SectionTables& tables, const QStringList& top,
+                         const QStringList& bottom, const QList<int>& cellOf);
 
 } // namespace orvik

@@ -1,6 +1,10 @@
 // The report and export sections of the tests measured on the hearing-level and frequency pages: hearing level,
-// frequency accuracy, frequency modulation and narrow band level. Their numbers and judgements are the pages' own
-// lists, so a point prints exactly as the technician saw it, failing values in bold instead of in parentheses.
+// frequency accuracy, frequency modulation and narrow band level, with the bone vibrator's and the speakers'
+// level pages. Their numbers and judgements are the pages' own lists, so a point prints exactly as the
+// technician saw it, failing values in bold instead of in parentheses.
+#include "measure/BoneLevelList.h"
+#include "measure/ListNumber.h"
+#include "measure/SoundFieldList.h"
 #include "measure/ToneList.h"
 #include "report/ReportSections.h"
 
@@ -54,6 +58,32 @@ ResultList listOf(const AudiometerRecord& record, TransducerKind transducer, int
     return buildHLFreqList({record.setup, transducer, kind, false, blocks, dial});
 }
 
+// The bone page's list with the corrections shown, in the tone list's order: frequency, measured, hearing
+// level, deviation, target. Its hearing level is the force level less the RETFL, both as the page shows them.
+ResultList boneList(const AudiometerRecord& record) {
+    const BoneLevelBlock& block = record.results.boneLevel;
+    ResultList list = buildBoneLevelList({record.setup, block, block.dialHl, true});
+    enum { Frequency = 0, Retfl = 2, ForceLevel = 3, Measured = 9, Target = 10, Deviation = 11 };
+    for (ResultRow& row : list.rows) {
+        bool measured = false, known = false;
+        const double level = row.cells.value(ForceLevel).toDouble(&measured);
+        const double reference = row.cells.value(Retfl).toDouble(&known);
+        const QString hearingLevel = measured && known ? listNumber(level - reference) : row.cells.value(ForceLevel);
+        row.cells = QStringList{row.cells.value(Frequency), row.cells.value(Measured), hearingLevel,
+                                row.cells.value(Deviation), row.cells.value(Target)};
+    }
+    return list;
+}
+
+SectionTable soundFieldTable(const AudiometerRecord& record, ToneKind kind, int page) {
+    const SoundFieldKind field = kind == ToneKind::NarrowBand ? SoundFieldKind::NarrowBand : SoundFieldKind::WarbleTone;
+    const SoundFieldBlock& block = record.results.soundField[int(field)][page];
+    return {sideHeading(TransducerKind::SoundField, page),
+            buildSoundFieldList({record.setup, block, block.dialHl, field}),
+            columnsFor(kind, TransducerKind::SoundField),
+            {}};
+}
+
 const char* headingOf(ToneKind kind) {
     switch (kind) {
     case ToneKind::HearingLevel:
@@ -67,8 +97,19 @@ const char* headingOf(ToneKind kind) {
     }
 }
 
+// The bone vibrator's and the speakers' levels have pages of their own; the other tests run on earphones only.
 template <ToneKind Kind> SectionTables tables(const AudiometerRecord& record, TransducerKind transducer) {
     SectionTables section{QLatin1String(headingOf(Kind)), {}};
+    const bool levels = Kind == ToneKind::HearingLevel || Kind == ToneKind::NarrowBand;
+    if (levels && transducer == TransducerKind::SoundField) {
+        for (int page = 0; page < SoundFieldPageCount; ++page)
+            section.tables << soundFieldTable(record, Kind, page);
+        return section;
+    }
+    if (Kind == ToneKind::HearingLevel && transducer == TransducerKind::BoneVibrator) {
+        section.tables << SectionTable{QString(), boneList(record), columnsFor(Kind, transducer), {}};
+        return section;
+    }
     for (int ear = 0; ear < EarCount; ++ear)
         section.tables << SectionTable{
             sideHeading(transducer, ear), listOf(record, transducer, ear, Kind), columnsFor(Kind, transducer), {}};
@@ -81,14 +122,23 @@ template <ToneKind Kind> QList<ReportLine> lines(const AudiometerRecord& record,
 
 template <ToneKind Kind> ExportLines exported(const AudiometerRecord& record, TransducerKind transducer) {
     const SectionColumns columns = exportColumnsFor(Kind, transducer);
-    ExportLines body;
-    for (const SectionTable& table : tables<Kind>(record, transducer).tables) {
-        if (table.list.verdict == PageVerdict::NoneJudged)
-            continue;
-        body << ExportLine{table.side} << ExportLine{columns.top} << ExportLine{columns.bottom}
-             << exportRows(table.list, columns.cellOf);
-    }
-    return body.isEmpty() ? body : exportSectionTitle(record, QLatin1String(headingOf(Kind))) + body;
+    return exportTables(record, tables<Kind>(record, transducer), columns.top, columns.bottom, columns.cellOf);
+}
+
+// The exported narrow band table is the one place whose deviation is in whole decibels ("%1.f"); the file's
+// layout is fixed, so it stays that way although the page shows tenths.
+template <> ExportLines exported<ToneKind::NarrowBand>(const AudiometerRecord& record, TransducerKind transducer) {
+    constexpr int Deviation = 3;
+    SectionTables section = tables<ToneKind::NarrowBand>(record, transducer);
+    for (SectionTable& table : section.tables)
+        for (ResultRow& row : table.list.rows) {
+            bool measured = false;
+            const double deviation = unmarked(row.cells.value(Deviation)).toDouble(&measured);
+            if (measured)
+                row.cells[Deviation] = QString::asprintf("%1.f", deviation);
+        }
+    const SectionColumns columns = exportColumnsFor(ToneKind::NarrowBand, transducer);
+    return exportTables(record, section, columns.top, columns.bottom, columns.cellOf);
 }
 
 // Frequency accuracy is exported with both ears side by side around the target range they share.

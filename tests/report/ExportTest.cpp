@@ -40,6 +40,7 @@ void expectGolden(const QByteArray& bytes, const char* name) {
 
 TEST(Export, WholeFilesOfAFixedAudiometerAndBoothTest) {
     expectGolden(delimitedText(audiometerExport(*fixedRecord(), Lab), u','), "audiometer.csv");
+    expectGolden(delimitedText(audiometerExport(*test::sectionsRecord(), Lab), u','), "audiometer-sections.csv");
     expectGolden(delimitedText(boothExport(fixedBooth(), Lab, BoothReportOptions{}), u'\t'), "booth-tab.txt");
 }
 

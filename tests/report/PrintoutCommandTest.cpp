@@ -15,8 +15,8 @@ protected:
         dir = new QTemporaryDir;
         db = dir->filePath(QStringLiteral("lab.mdb"));
         ASSERT_EQ(test::runCli({"db", "create", db}).exitCode, 0);
-        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq", "--transducers", "supra", "--fault",
-                                "level:supra:left:4000=4.5"})
+        ASSERT_EQ(test::runCli({"calibrate", "--db", db, "--tests", "hl,freq,thd,bonethd,bone,bsf", "--transducers",
+                                "supra,bone,speaker", "--fault", "level:supra:left:4000=4.5"})
                       .exitCode,
                   0);
         ASSERT_EQ(test::runCli({"booth", "measure", "--db", db, "--name", "Room", "--simulate"}).exitCode, 0);
@@ -100,6 +100,23 @@ TEST_F(PrintoutCommand, ExportWritesTheFormatOfTheExtension) {
         EXPECT_TRUE(bytes.contains(c.start)) << c.file;
         EXPECT_EQ(bytes.contains("Hearing Level Test\tChannel #: 1"), QLatin1String(c.file) == "a.txt") << c.file;
     }
+}
+
+// Every test the calibration ran has its section in the export, on every transducer it ran on.
+TEST_F(PrintoutCommand, TheExportHoldsASectionForEachTestAndTransducerMeasured) {
+    const QString out = dir->filePath(QStringLiteral("sections.csv"));
+    ASSERT_EQ(test::runCli({"export", "--db", db, "--id", "1", "--out", out}).exitCode, 0);
+    const QList<QByteArray> lines = contentsOf(out).split('\n');
+    const struct {
+        const char* line;
+        int count;
+    } expected[] = {{"-------,Hearing Level Test,Channel #: 1,-------\r", 3}, // supra-aural, bone, speakers
+                    {"-------,Distortion Test,Channel #: 1,-------\r", 2},    // supra-aural, bone
+                    {"(Hz),FL,Level,Deviation,FL\r", 1},
+                    {"Binaural\r", 2},       // hearing level and narrow band
+                    {"Left Earphone\r", 2}}; // hearing level, distortion; frequency has both ears on a line
+    for (const auto& e : expected)
+        EXPECT_EQ(lines.count(QByteArray(e.line)), e.count) << e.line;
 }
 
 // A spectrum file becomes a PNG; a line that is not two numbers writes nothing.
