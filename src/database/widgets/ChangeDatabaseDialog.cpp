@@ -1,5 +1,7 @@
 #include "database/widgets/ChangeDatabaseDialog.h"
 
+#include "core/ServerLocation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -18,6 +20,8 @@ ChangeDatabaseDialog::ChangeDatabaseDialog(QString folder, ChooseFile chooseFile
     enter->setBuddy(m_name);
     auto* browseNote = new QLabel(QStringLiteral("Selecting an existing database in the Browse dialog will open it."),
                                   this);
+    auto* serverNote =
+        new QLabel(QStringLiteral("A database on a server: postgresql://user@host:5432/database"), this);
     auto* browseButton = new QPushButton(QStringLiteral("Browse"), this);
     m_connect = new QPushButton(QStringLiteral("Connect"), this);
     m_connect->setDefault(true);
@@ -40,6 +44,7 @@ ChangeDatabaseDialog::ChangeDatabaseDialog(QString folder, ChooseFile chooseFile
     layout->addWidget(enter);
     layout->addLayout(nameRow);
     layout->addWidget(browseNote);
+    layout->addWidget(serverNote);
     layout->addLayout(buttons);
 }
 
@@ -55,10 +60,13 @@ void ChangeDatabaseDialog::browse() {
 }
 
 void ChangeDatabaseDialog::connectToNamed() {
-    const QString name = QDir::fromNativeSeparators(m_name->text().trimmed());
-    if (name.isEmpty())
+    const QString typed = m_name->text().trimmed();
+    if (typed.isEmpty())
         return;
-    m_path = QFileInfo(name).isAbsolute() ? name : QDir(m_folder).filePath(name);
+    const QString name = QDir::fromNativeSeparators(typed);
+    m_path = isServerLocation(typed)         ? typed
+             : QFileInfo(name).isAbsolute() ? name
+                                             : QDir(m_folder).filePath(name);
     accept();
 }
 

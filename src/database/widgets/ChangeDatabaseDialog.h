@@ -10,7 +10,7 @@ class QPushButton;
 namespace orvik {
 
 // "Change database": the name of the database to connect to, typed or found with "Browse". A bare name means
-// a file in the folder of the current database.
+// a file in the folder of the current database; a "postgresql://" address a database on a server.
 class ChangeDatabaseDialog final : public QDialog {
     Q_OBJECT
 public:

@@ -7,9 +7,12 @@
 #include "core/widgets/FileDialogChooser.h"
 #include "core/widgets/ProgressDialog.h"
 #include "core/widgets/QtMessageBox.h"
+#include "core/ServerLocation.h"
 #include "database/DatabaseError.h"
 #include "database/Document.h"
+#include "database/ServerAddress.h"
 #include "database/widgets/ChangeDatabaseDialog.h"
+#include "database/widgets/ServerPasswordDialog.h"
 #include "database/widgets/StoredMeasurementsDialog.h"
 #include "database/widgets/StoredAudiometerTestsPage.h"
 #include "database/widgets/StoredBoothTestsPage.h"
@@ -59,7 +62,7 @@ Options parseOptions(const QApplication& app) {
     parser.addHelpOption();
     const QCommandLineOption simulate(QStringLiteral("simulate"),
                                       QStringLiteral("Work with the built-in K37 simulator and a demo database."));
-    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("Database file to open."),
+    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("Database to open: a file, or a server's postgresql:// address."),
                                       QStringLiteral("path"));
     const QCommandLineOption settings(QStringLiteral("settings"),
                                       QStringLiteral("Keep settings in this file instead of the user's."),
@@ -102,7 +105,7 @@ QString demoFolder() {
 
 // The demo database is the program's own to make: created silently the first time.
 void ensureDemoDatabase(const QString& path) {
-    if (QFileInfo::exists(path))
+    if (isServerLocation(path) || QFileInfo::exists(path))
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
@@ -115,6 +118,13 @@ void ensureDemoDatabase(const QString& path) {
 
 // A database named on the command line becomes the last used one, as if chosen with File/Change Database.
 void nameDatabase(SettingsStore& settings, const QString& path) {
+    if (isServerLocation(path)) {
+        // Stored as shown: never with a password typed into the address.
+        const auto address = ServerAddress::parse(path);
+        settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseName"),
+                           address ? address->uri() : path);
+        return;
+    }
     const QFileInfo file(path);
     settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseDir"), file.absolutePath() + u'/');
     settings.writeText(QStringLiteral("Preferences"), QStringLiteral("DatabaseName"), file.fileName());
@@ -199,6 +209,7 @@ private:
 Program::Program(const Options& options, SettingsStore& settings) : m_options(options), m_settings(settings) {
     if (simulating())
         m_bench.simulator().scene().boothNoise() = sim::demoBooth();
+    m_database.database().askPassword = [](const QString& uri) { return askServerPassword(uri, nullptr); };
     m_database.rebuildEarphoneList = [this] { m_earphones = defaultEarphoneList(isProgramWideAlternate(m_alternateMode)); };
     m_bench.addFaults(options.faults);
     m_database.onNewDocument();
