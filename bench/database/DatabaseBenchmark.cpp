@@ -1,9 +1,13 @@
 // A laboratory's history (25,000 audiometer tests, 2,000 booth tests, 50 instruments) and the database
 // operations a technician waits for: opening at start-up, saving, loading and the browser's searches.
 // The file is made once and kept in the temporary folder (ORVIK_BENCH_DB names another); its size is reported.
+// ORVIK_BENCH_DB may also name an empty database on a server ("postgresql://..."): the lab file is then copied
+// into it once, and the same operations run against the server.
 #include "core/Clock.h"
 #include "core/SettingsStore.h"
 #include "core/SilentProgress.h"
+#include "core/ServerLocation.h"
+#include "database/DatabaseCopy.h"
 #include "database/Document.h"
 #include "database/LabHistoryGenerator.h"
 #include "database/StoredMeasurementsBrowser.h"
@@ -31,7 +35,7 @@ QString labPath() {
 }
 
 bool labIsComplete(const QString& path) {
-    if (!QFileInfo::exists(path))
+    if (!isServerLocation(path) && !QFileInfo::exists(path))
         return false;
     try {
         Database db;
@@ -44,15 +48,40 @@ bool labIsComplete(const QString& path) {
     }
 }
 
+void writeLabFile(const QString& path) {
+    if (labIsComplete(path))
+        return;
+    QFile::remove(path);
+    const LabHistoryGenerator generator;
+    generator.writeDatabase(path, CurrentSchemaVersion, AudiometerTests, BoothTests,
+                            generator.instruments(InstrumentsPerKind));
+}
+
+// The server gets the very rows of the file lab, so both engines are measured on the same history.
+void copyLabToServer(const QString& uri) {
+    const QString file = QDir::temp().filePath(QStringLiteral("orvik-bench-lab.mdb"));
+    writeLabFile(file);
+    Database server;
+    try {
+        server.open(uri);
+        server.dropTables(); // an incomplete copy of an earlier run
+        server.close();
+    } catch (const DatabaseError&) {
+        // an empty database: nothing to drop
+    }
+    server.create(uri);
+    Database original;
+    original.open(file, OpenMode::ReadOnly);
+    DatabaseCopy::copy(original, server);
+}
+
 const QString& lab() {
     static const QString path = [] {
         const QString p = labPath();
-        if (!labIsComplete(p)) {
-            QFile::remove(p);
-            const LabHistoryGenerator generator;
-            generator.writeDatabase(p, CurrentSchemaVersion, AudiometerTests, BoothTests,
-                                    generator.instruments(InstrumentsPerKind));
-        }
+        if (isServerLocation(p) && !labIsComplete(p))
+            copyLabToServer(p);
+        else
+            writeLabFile(p);
         return p;
     }();
     return path;

@@ -16,7 +16,7 @@ QPushButton* button(QWidget& root, const QString& text) { return buttonLabelled(
 struct NameCase {
     const char* name;
     const char* typed;
-    const char* connectsTo; // relative to the folder; "" when Connect stays off
+    const char* connectsTo; // relative to the folder, or a server's address as it stands; "" when Connect stays off
 };
 
 class ChangeDatabaseName : public ::testing::TestWithParam<NameCase> {};
@@ -29,13 +29,17 @@ TEST_P(ChangeDatabaseName, ABareNameIsInTheCurrentFolderAndAFullPathStandsAsType
     const QString expected = QString::fromUtf8(GetParam().connectsTo);
     EXPECT_EQ(connect->isEnabled(), !expected.isEmpty());
     connect->click();
-    EXPECT_EQ(dialog.path(), expected.isEmpty() ? QString() : dir.filePath(expected));
+    EXPECT_EQ(dialog.path(), expected.isEmpty()                      ? QString()
+                             : expected.startsWith(QLatin1String("postgres")) ? expected
+                                                                               : dir.filePath(expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ChangeDatabaseName,
                          ::testing::Values(NameCase{"Bare", " Lab2026.mdb ", "Lab2026.mdb"},
                                            NameCase{"FullPath", "$DIR/sub/Other.mdb", "sub/Other.mdb"},
-                                           NameCase{"Blank", "   ", ""}),
+                                           NameCase{"Blank", "   ", ""},
+                                           NameCase{"Server", " postgresql://orvik@lab:5432/orvik ",
+                                                    "postgresql://orvik@lab:5432/orvik"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChangeDatabaseBrowse, AnExistingFileOpensAtOnceAndANewNameWaitsForConnect) {
