@@ -203,6 +203,30 @@ TEST_F(DocumentFixture, PasswordInTheAddressIsNeitherStoredNorShown) {
     EXPECT_FALSE(services.messages.texts().join(u'\n').contains(QLatin1String("s3cret")));
 }
 
+TEST_F(DocumentFixture, ChangesFromAFileToTheServerAndBackWithTheListsAndThePreference) {
+    createDatabase(); // on the server
+    if (IsSkipped())
+        return;
+    const QString file = path(QStringLiteral("Laptop.mdb"));
+    services.messages.answer(QStringLiteral("doesn't exist"), MessageAnswer::Yes, 1);
+    services.messages.answer(QStringLiteral("Save previous Database Equipment lists"), MessageAnswer::No);
+    ASSERT_TRUE(doc.connectDatabase(file));
+    doc.instruments().list(InstrumentKind::Calibrator).push_back(instrument(InstrumentKind::Calibrator, "C-7"));
+    ASSERT_TRUE(doc.writeEquipmentLists());
+    EXPECT_EQ(doc.databasePath(), file);
+
+    ASSERT_TRUE(doc.connectDatabase(location));
+    EXPECT_EQ(doc.databasePath(), location);
+    EXPECT_TRUE(doc.instruments().isEmpty()) << "the server's own lists";
+    fill(doc);
+    ASSERT_EQ(doc.saveRecord(), Document::SaveResult::Saved);
+
+    ASSERT_TRUE(doc.connectDatabase(file));
+    EXPECT_EQ(doc.databasePath(), file);
+    EXPECT_EQ(serials(doc.instruments(), InstrumentKind::Calibrator), QStringList{"C-7"});
+    EXPECT_EQ(doc.database().rowCount(Table::AudTestMeasurements), 0);
+}
+
 // A lab moving its file to the server, and an auditor taking it back as a file: every row arrives and the
 // copy of the copy lists and loads as the original.
 TEST(DatabaseCopyBetweenEngines, FileToServerToFileKeepsEveryRow) {
