@@ -99,9 +99,9 @@ public:
     Document doc;
 };
 
-void printRows(const std::vector<BrowserRow>& rows, QTextStream& out) {
-    for (const BrowserRow& row : rows)
-        out << row.id << '\t' << row.cells.join(u'\t') << '\n';
+void printRows(const BrowserRows& rows, QTextStream& out) {
+    for (std::size_t line = 0; line < rows.size(); ++line)
+        out << rows.id(line) << '\t' << rows.cells(line).join(u'\t') << '\n';
 }
 
 bool validDateOption(const Options& options, const char* name) {

@@ -8,8 +8,6 @@
 #include "model/FixedText.h"
 #include "model/TestSetup.h"
 
-#include <QHash>
-
 namespace orvik {
 
 namespace {
@@ -29,39 +27,6 @@ void addDateRange(SearchFilter& filter, const QString& from, const QString& to) 
         filter.where(QStringLiteral("Date"), QStringLiteral("<="), engineDate(*date));
 }
 
-// Thousands of rows share a few thousand days: each day's text is made once.
-QString dateCell(const QVariant& value, QHash<qint64, QString>& days) {
-    if (value.isNull())
-        return {};
-    const double day = value.toDouble();
-    if (!isEngineDay(day))
-        return {};
-    const auto key = static_cast<qint64>(day);
-    auto it = days.find(key);
-    if (it == days.end())
-        it = days.insert(key, browserDateText(day));
-    return *it;
-}
-
-std::vector<BrowserRow> rowsOf(TableCursor& rows, const QStringList& columns) {
-    const qsizetype dateColumn = columns.indexOf(QStringLiteral("Date"));
-    const qsizetype channelColumn = columns.indexOf(QStringLiteral("ChannelNum"));
-    QHash<qint64, QString> days;
-    std::vector<BrowserRow> result;
-    result.reserve(static_cast<std::size_t>(rows.recordCount()));
-    for (rows.moveFirst(); !rows.isEOF(); rows.moveNext()) {
-        BrowserRow row{rows.id(), {}};
-        row.cells.reserve(columns.size());
-        for (int i = 0; i < columns.size(); ++i) {
-            const QVariant value = rows.value(i);
-            row.cells << (i == dateColumn      ? dateCell(value, days)
-                          : i == channelColumn ? QString::number(value.toInt())
-                                               : value.toString());
-        }
-        result.push_back(std::move(row));
-    }
-    return result;
-}
 } // namespace
 
 StoredMeasurementsBrowser::StoredMeasurementsBrowser(Document& doc, MessageBox& messages)
@@ -93,36 +58,35 @@ bool StoredMeasurementsBrowser::databaseAvailable() {
     return false;
 }
 
-std::vector<BrowserRow> StoredMeasurementsBrowser::searchAudiometric(const AudiometricSearch& search) {
+BrowserRows StoredMeasurementsBrowser::listRows(const QString& table, const QStringList& columns,
+                                                std::vector<BrowserCell> cells, const SearchFilter& filter,
+                                                const QString& failure) {
     if (!databaseAvailable())
         return {};
-    const QStringList columns{QStringLiteral("Technician"), QStringLiteral("ModelNum"), QStringLiteral("SerialNum"),
-                              QStringLiteral("ChannelNum"), QStringLiteral("Date")};
     try {
-        TableCursor rows(m_doc.database(), Table::AudTestMeasurements, columns);
-        const SearchFilter filter = audiometricFilter(search);
+        TableCursor rows(m_doc.database(), table, columns);
         rows.open(filter.isEmpty() ? OpenType::Table : OpenType::Dynaset, filter);
-        return rowsOf(rows, columns);
+        return BrowserRows(rows.rows(), std::move(cells));
     } catch (const DatabaseError& e) {
-        m_messages.show(QStringLiteral("Couldn't open Test data Recordset--Exception: ") + e.text());
+        m_messages.show(failure + QStringLiteral("--Exception: ") + e.text());
         return {};
     }
 }
 
-std::vector<BrowserRow> StoredMeasurementsBrowser::searchBooths(const BoothSearch& search) {
-    if (!databaseAvailable())
-        return {};
-    const QStringList columns{QStringLiteral("TestName"), QStringLiteral("Customer"), QStringLiteral("Booth"),
-                              QStringLiteral("Date")};
-    try {
-        TableCursor rows(m_doc.database(), Table::AmbientMeasurements, columns);
-        const SearchFilter filter = boothFilter(search);
-        rows.open(filter.isEmpty() ? OpenType::Table : OpenType::Dynaset, filter);
-        return rowsOf(rows, columns);
-    } catch (const DatabaseError& e) {
-        m_messages.show(QStringLiteral("Couldn't open Booth Measurements Recordset--Exception: ") + e.text());
-        return {};
-    }
+BrowserRows StoredMeasurementsBrowser::searchAudiometric(const AudiometricSearch& search) {
+    return listRows(Table::AudTestMeasurements,
+                    {QStringLiteral("Technician"), QStringLiteral("ModelNum"), QStringLiteral("SerialNum"),
+                     QStringLiteral("ChannelNum"), QStringLiteral("Date")},
+                    {BrowserCell::Text, BrowserCell::Text, BrowserCell::Text, BrowserCell::Channel, BrowserCell::Date},
+                    audiometricFilter(search), QStringLiteral("Couldn't open Test data Recordset"));
+}
+
+BrowserRows StoredMeasurementsBrowser::searchBooths(const BoothSearch& search) {
+    return listRows(Table::AmbientMeasurements,
+                    {QStringLiteral("TestName"), QStringLiteral("Customer"), QStringLiteral("Booth"),
+                     QStringLiteral("Date")},
+                    {BrowserCell::Text, BrowserCell::Text, BrowserCell::Text, BrowserCell::Date},
+                    boothFilter(search), QStringLiteral("Couldn't open Booth Measurements Recordset"));
 }
 
 StoredMeasurementsBrowser::Retrieved StoredMeasurementsBrowser::retrieve(RowId boothId, RowId audiometricId) {

@@ -2,6 +2,7 @@
 
 #include "core/MessageBox.h"
 #include "core/SettingsStore.h"
+#include "database/BrowserRows.h"
 #include "database/SearchFilter.h"
 
 #include <QStringList>
@@ -29,12 +30,6 @@ struct BoothSearch {
     QString toDate;
 };
 
-// One line of a result list: the row's Id and the cells in column order.
-struct BrowserRow {
-    RowId id;
-    QStringList cells;
-};
-
 // The "Stored Measurements" sheet's logic: searches, retrieve and delete over the document's database.
 class StoredMeasurementsBrowser {
 public:
@@ -46,9 +41,9 @@ public:
     static SearchFilter boothFilter(const BoothSearch& search);
 
     // Technician, model, serial number, channel, date; an empty list after a reported failure.
-    std::vector<BrowserRow> searchAudiometric(const AudiometricSearch& search);
+    BrowserRows searchAudiometric(const AudiometricSearch& search);
     // Test name, customer, booth, date.
-    std::vector<BrowserRow> searchBooths(const BoothSearch& search);
+    BrowserRows searchBooths(const BoothSearch& search);
 
     // "Retrieve" with the selected Ids (-1: none); says what was loaded so the caller can show its view.
     struct Retrieved {
@@ -61,6 +56,8 @@ public:
 
 private:
     bool databaseAvailable();
+    BrowserRows listRows(const QString& table, const QStringList& columns, std::vector<BrowserCell> cells,
+                         const SearchFilter& filter, const QString& failure);
     bool removeRow(const QString& table, RowId id, const char* what, const QString& failure);
 
     Document& m_doc;

@@ -40,6 +40,11 @@ public:
     QVariant value(const QString& column) const;
     QVariant value(int columnIndex) const; // by position in the column list given at construction
     QByteArray data() const;               // the current row's block; empty when it has none
+    // Every row in Id order, each its Id and then the columns: for a caller that lists them all at once.
+    const std::vector<QVariantList>& rows() const {
+        load();
+        return m_rows;
+    }
 
     void addNew();
     void edit();

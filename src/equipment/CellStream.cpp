@@ -52,7 +52,7 @@ std::optional<CellGrid> decode(const QByteArray& stream) {
     const QList<QByteArray> size = sizeLine ? sizeLine->split(' ') : QList<QByteArray>();
     const auto rows = size.size() == 2 ? number(size[0], MaxRows + 1) : std::nullopt;
     const auto columns = size.size() == 2 ? number(size[1], MaxColumns + 1) : std::nullopt;
-    if (!rows || !columns)
+    if (!rows || !columns || static_cast<unsigned long long>(*rows) * *columns > MaxCells)
         return std::nullopt;
     CellGrid cells(*rows, std::vector<QVariant>(*columns));
     for (;;) {

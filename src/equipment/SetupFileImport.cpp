@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orvik {
 
@@ -161,6 +163,12 @@ QString decodeText(const QByteArray& text) {
 double interpolate(const ResponsePoint& a, const ResponsePoint& b, double frequency) {
     return a.response + (b.response - a.response) * (frequency - a.frequency) / (b.frequency - a.frequency);
 }
+
+// The pages keep 32-bit values. A certificate's cells are not bounded like a setup file's numbers, and the
+// extrapolation to 20000 Hz can leave the range of either: such a response would be stored as infinity.
+bool fitsStoredValue(double response) {
+    return std::isfinite(response) && std::abs(response) <= std::numeric_limits<float>::max();
+}
 } // namespace
 
 QString badDataTypeMessage(SetupDelimiter delimiter) {
@@ -201,27 +209,33 @@ QString mapResponses(const std::vector<ResponsePoint>& points, int firstTarget, 
         return QStringLiteral("The first frequency in the setup file is higher than the first possible audiometer "
                               "frequency (Line %1).")
             .arg(FirstPointLine);
+    const auto failedOn = [](std::size_t point) {
+        return QStringLiteral("Internal error.  Unable to import setup from the setup file. (Failed on line %1).")
+            .arg(FirstPointLine + static_cast<int>(point));
+    };
     float mapped[FrequencyCount];
     std::copy_n(values, FrequencyCount, mapped);
     const std::size_t n = points.size();
     for (int target = firstTarget; target < FrequencyCount; ++target) {
         const double f = Frequencies[target];
-        if (f > points.back().frequency + SameFrequency) {
-            if (target == FrequencyCount - 1 && n >= 3)
-                mapped[target] = static_cast<float>(interpolate(points[n - 2], points[n - 1], f));
-            break;
-        }
         std::size_t above = 0;
         while (above < n && points[above].frequency < f - SameFrequency)
             ++above;
-        if (above < n && std::abs(points[above].frequency - f) <= SameFrequency) {
-            mapped[target] = static_cast<float>(points[above].response);
-            continue;
+        double response = 0.0;
+        if (f > points.back().frequency + SameFrequency) {
+            if (target != FrequencyCount - 1 || n < 3)
+                break;
+            response = interpolate(points[n - 2], points[n - 1], f);
+        } else if (above < n && std::abs(points[above].frequency - f) <= SameFrequency) {
+            response = points[above].response;
+        } else if (above == 0 || above == n) {
+            return failedOn(above);
+        } else {
+            response = interpolate(points[above - 1], points[above], f);
         }
-        if (above == 0 || above == n)
-            return QStringLiteral("Internal error.  Unable to import setup from the setup file. (Failed on line %1).")
-                .arg(FirstPointLine + static_cast<int>(above));
-        mapped[target] = static_cast<float>(interpolate(points[above - 1], points[above], f));
+        if (!fitsStoredValue(response))
+            return failedOn(std::min(above, n - 1));
+        mapped[target] = static_cast<float>(response);
     }
     std::copy_n(mapped, FrequencyCount, values);
     return {};

@@ -34,7 +34,7 @@ CellGrid firstWorksheet(const void* handle) {
     CellGrid cells;
     if (freexl_select_active_worksheet(handle, 0) != FREEXL_OK ||
         freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK || rows > CellStream::MaxRows ||
-        columns > CellStream::MaxColumns)
+        columns > CellStream::MaxColumns || static_cast<unsigned long long>(rows) * columns > CellStream::MaxCells)
         return cells;
     cells.resize(rows);
     for (unsigned int r = 0; r < rows; ++r) {

@@ -14,8 +14,13 @@ constexpr int BottomRoom = 55;
 
 GraphAxis graphAxis(double a, double b, int pixels) {
     GraphAxis axis{qMin(a, b), qMax(a, b), 1.0};
-    if (axis.maximum == axis.minimum)
-        axis.maximum += 0.1;
+    // Ends too close for any scale to span them (a damaged value a hair from zero) count as equal. Past 2^52 a
+    // tenth is lost to the magnitude; the next value up still gives the axis a length.
+    if (!std::isfinite(pixels / (axis.maximum - axis.minimum))) {
+        axis.maximum = axis.minimum + 0.1;
+        if (axis.maximum == axis.minimum)
+            axis.maximum = std::nextafter(axis.minimum, HUGE_VAL);
+    }
     axis.pixelsPerUnit = pixels / (axis.maximum - axis.minimum);
     return axis;
 }
@@ -31,10 +36,20 @@ QList<double> axisTicks(const GraphAxis& axis, int most) {
             break;
     }
     QList<double> ticks;
-    // A hair of tolerance keeps an end that is itself a multiple from being lost to rounding.
-    const double tolerance = step * 1e-9;
-    for (double v = std::ceil((axis.minimum - tolerance) / step) * step; v <= axis.maximum + tolerance; v += step)
-        ticks << (std::abs(v) < tolerance ? 0.0 : v);
+    // A hair of tolerance keeps an end that is itself a multiple from being lost to rounding. It is counted in
+    // steps: added to a value at the end of the doubles' range it would overflow.
+    constexpr double Tolerance = 1e-9;
+    const double first = std::ceil(axis.minimum / step - Tolerance) * step;
+    // Counted rather than stepped: on an axis far from zero a step can be smaller than the doubles there can
+    // tell apart, and adding it would never reach the end. Such neighbours are numbered once.
+    for (int i = 0; i <= qMax(1, most) + 1; ++i) {
+        const double v = first + i * step;
+        if (!((v - axis.maximum) / step <= Tolerance))
+            break;
+        const double tick = std::abs(v) < step * Tolerance ? 0.0 : v;
+        if (ticks.isEmpty() || tick != ticks.last())
+            ticks << tick;
+    }
     return ticks;
 }
 

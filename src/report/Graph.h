@@ -14,7 +14,8 @@ struct GraphAxis {
     double pixelsPerUnit = 1.0;
 };
 
-// The smaller end becomes the minimum; equal ends are drawn as [v, v + 0.1], so the scale stays finite.
+// The smaller end becomes the minimum; equal ends, or ends closer than any scale spans, are drawn as
+// [v, v + 0.1], so the scale stays finite.
 GraphAxis graphAxis(double a, double b, int pixels);
 // The values an axis is numbered at: multiples of 1, 2 or 5 times a power of ten, no more than about `most`.
 QList<double> axisTicks(const GraphAxis& axis, int most);

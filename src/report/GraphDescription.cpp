@@ -16,6 +16,10 @@ bool xRangeStartsAtZero(int type) {
 bool canShow(const GraphDescription& d) {
     if (d.type < 0 || d.type > LastGraphType || d.subType < 0 || d.subType > LastGraphSubType)
         return false;
+    // A range wider than the doubles can measure has no scale: every position on it would be infinite.
+    const double xMin = xRangeStartsAtZero(d.type) ? 0.0 : d.xMin;
+    if (!std::isfinite(d.xMax - xMin) || !std::isfinite(d.yMax - d.yMin))
+        return false;
     return !isPointType(d.type) || (!d.x.isEmpty() && d.x.size() == d.y.size());
 }
 

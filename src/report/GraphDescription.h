@@ -33,7 +33,8 @@ inline constexpr int LastGraphSubType = 3;
 bool isPointType(int type);
 // Types 7 and 8 count from the origin: their x range starts at 0.
 bool xRangeStartsAtZero(int type);
-// A type or sub-type out of range, or a point type without points, cannot be shown.
+// A type or sub-type out of range, a range that is not finite or too wide to scale, or a point type without
+// points cannot be shown.
 bool canShow(const GraphDescription& description);
 int seriesCount(const GraphDescription& description);
 

@@ -1,5 +1,6 @@
 #include "DocumentFixture.h"
 #include "core/Settings.h"
+#include "database/EngineDate.h"
 #include "database/StoredMeasurementsBrowser.h"
 
 #include <QSqlQuery>
@@ -60,10 +61,10 @@ protected:
         saveBooth("BT-2", "Lakeside Audiology", "2024-02-10");
     }
 
-    Ids ids(const std::vector<BrowserRow>& rows) {
+    Ids ids(const BrowserRows& rows) {
         Ids result;
-        for (const BrowserRow& row : rows)
-            result.push_back(row.id);
+        for (std::size_t line = 0; line < rows.size(); ++line)
+            result.push_back(rows.id(line));
         return result;
     }
 
@@ -73,7 +74,7 @@ protected:
 TEST_F(Browser, EmptySearchListsEveryRowWithItsCells) {
     const auto rows = browser.searchAudiometric({});
     ASSERT_EQ(ids(rows), (Ids{1, 2, 3}));
-    EXPECT_EQ(rows[1].cells,
+    EXPECT_EQ(rows.cells(1),
               (QStringList{QStringLiteral("P. O'Neill"), QStringLiteral("AC40"), QStringLiteral("0412877"),
                            QStringLiteral("2"), QStringLiteral("Mar. 06, 2024")}));
 }
@@ -164,15 +165,15 @@ TEST_F(Browser, ADateNoCalendarHoldsListsAsBlank) {
     ASSERT_TRUE(damage.exec(QStringLiteral("UPDATE AudTestMeasurements SET Date = -3.5e6 WHERE Id = 2")));
     const auto rows = browser.searchAudiometric({});
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].cells.last(), QString());
-    EXPECT_EQ(rows[1].cells.last(), QString());
-    EXPECT_EQ(rows[2].cells.last(), QStringLiteral("Nov. 20, 2023"));
+    EXPECT_EQ(rows.cells(0).last(), QString());
+    EXPECT_EQ(rows.cells(1).last(), QString());
+    EXPECT_EQ(rows.cells(2).last(), QStringLiteral("Nov. 20, 2023"));
 }
 
 TEST_F(Browser, BoothRowsShowNameCustomerBoothAndDate) {
     const auto rows = browser.searchBooths({});
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].cells, (QStringList{QStringLiteral("BT-2"), QStringLiteral("Lakeside Audiology"),
+    EXPECT_EQ(rows.cells(1), (QStringList{QStringLiteral("BT-2"), QStringLiteral("Lakeside Audiology"),
                                           QStringLiteral("Booth A"), QStringLiteral("Feb. 10, 2024")}));
 }
 
@@ -224,7 +225,35 @@ TEST_F(Browser, BoothSavedUnderAnExistingNameReplacesThatRow) {
     saveBooth("BT-2", "Northside ENT", "2024-02-11");
     const auto rows = browser.searchBooths({});
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].cells[1], QStringLiteral("Northside ENT"));
+    EXPECT_EQ(rows.cells(1)[1], QStringLiteral("Northside ENT"));
+}
+
+// Lines are made only when a view asks for them, in whatever order it asks; each day's text is made once and
+// shared, so a line must never show a day another line asked for first.
+TEST(BrowserRows, CellsReadTheirColumnsInAnyOrderAskedAndOutsideTheListAreEmpty) {
+    const double mar5 = engineDate(QDate(2024, 3, 5));
+    const BrowserRows rows({{RowId(7), QStringLiteral("J. Smith"), 2, mar5},
+                            {RowId(1) << 33, QStringLiteral("P. O'Neill"), QVariant(), mar5 + 0.75},
+                            {RowId(9), QString(), QStringLiteral("1"), QVariant()},
+                            {RowId(4), QStringLiteral("K. Olsen"), 1, 1e300},
+                            {RowId(5), QStringLiteral("A. Lund"), 1, mar5 - 366}},
+                           {BrowserCell::Text, BrowserCell::Channel, BrowserCell::Date});
+    const struct {
+        std::size_t line;
+        int column;
+        const char* text;
+    } cases[] = {
+        {4, 2, "Mar. 05, 2023"}, {0, 2, "Mar. 05, 2024"}, {1, 2, "Mar. 05, 2024"}, {2, 2, ""},
+        {3, 2, ""},              {0, 1, "2"},             {1, 1, "0"},             {2, 1, "1"},
+        {1, 0, "P. O'Neill"},    {2, 0, ""},              {0, 3, ""},              {5, 0, ""},
+        {0, -1, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rows.cell(c.line, c.column), QString::fromUtf8(c.text)) << c.line << ' ' << c.column;
+    EXPECT_EQ(rows.cells(3), (QStringList{QStringLiteral("K. Olsen"), QStringLiteral("1"), QString()}));
+    EXPECT_TRUE(rows.cells(5).isEmpty());
+    EXPECT_EQ(rows.id(1), RowId(1) << 33);
+    EXPECT_EQ(rows.id(5), -1);
 }
 
 struct SaveDataCase {

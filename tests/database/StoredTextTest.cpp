@@ -14,10 +14,10 @@ class StoredText : public DocumentFixture {
 protected:
     void SetUp() override { createDatabase(); }
 
-    std::vector<int> ids(const std::vector<BrowserRow>& rows) {
+    std::vector<int> ids(const BrowserRows& rows) {
         std::vector<int> result;
-        for (const BrowserRow& row : rows)
-            result.push_back(row.id);
+        for (std::size_t line = 0; line < rows.size(); ++line)
+            result.push_back(rows.id(line));
         return result;
     }
 
@@ -40,7 +40,7 @@ TEST_F(StoredText, TechnicianModelAndSerialBeyondLatin1AreFoundAsTypedAndLoadBac
     search.serialNumber = QStringLiteral("№0412");
     const auto rows = browser.searchAudiometric(search);
     ASSERT_EQ(ids(rows), std::vector<int>{2});
-    EXPECT_EQ(rows[0].cells.mid(0, 3),
+    EXPECT_EQ(rows.cells(0).mid(0, 3),
               (QStringList{QStringLiteral("Łukasz Wróblewski"), QStringLiteral("ΑΚ-40"), QStringLiteral("№0412")}));
     EXPECT_TRUE(browser.searchAudiometric(byTechnician(QStringLiteral("?ukasz Wróblewski"))).empty());
 
@@ -58,7 +58,7 @@ TEST_F(StoredText, ANameLongerThanItsFieldIsFoundByTheNameAsTyped) {
 
     const auto rows = browser.searchAudiometric(byTechnician(typed));
     ASSERT_EQ(ids(rows), std::vector<int>{1});
-    EXPECT_EQ(rows[0].cells[0], kept); // the column holds what the record holds
+    EXPECT_EQ(rows.cells(0)[0], kept); // the column holds what the record holds
     EXPECT_EQ(ids(browser.searchAudiometric(byTechnician(kept))), std::vector<int>{1});
 
     // Saving the loaded record again finds its own row rather than adding one.
@@ -78,7 +78,7 @@ TEST_F(StoredText, ARecordWithLatin1BytesFromAnEarlierVersionReadsAndIsFoundAsBe
 
     const auto rows = browser.searchAudiometric(byTechnician(QStringLiteral("Jörg Müller")));
     ASSERT_EQ(ids(rows), std::vector<int>{1});
-    EXPECT_EQ(rows[0].cells[0], QStringLiteral("Jörg Müller"));
+    EXPECT_EQ(rows.cells(0)[0], QStringLiteral("Jörg Müller"));
     ASSERT_TRUE(doc.loadRecord(1));
     EXPECT_EQ(QByteArray(doc.record().setup.technician), QByteArray(latin1));
 }
@@ -92,9 +92,9 @@ TEST_F(StoredText, BoothTextsBeyondLatin1AreFoundAsTyped) {
     search.customer = customer;
     const auto rows = browser.searchBooths(search);
     ASSERT_EQ(ids(rows), std::vector<int>{1});
-    EXPECT_EQ(rows[0].cells[0], QStringLiteral("Kabina Ż-1"));
-    EXPECT_EQ(rows[0].cells[1], fittedFixedText(customer, sizeof(AmbientRecord::customerName)));
-    EXPECT_TRUE(customer.startsWith(rows[0].cells[1]));
+    EXPECT_EQ(rows.cells(0)[0], QStringLiteral("Kabina Ż-1"));
+    EXPECT_EQ(rows.cells(0)[1], fittedFixedText(customer, sizeof(AmbientRecord::customerName)));
+    EXPECT_TRUE(customer.startsWith(rows.cells(0)[1]));
 
     const QString longName = QStringLiteral("Kabina Ż-2 ") + QString(40, QChar(u'ż'));
     saveBooth(longName.toUtf8().constData(), "Lakeside Audiology");

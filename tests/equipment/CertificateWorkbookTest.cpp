@@ -104,4 +104,21 @@ TEST_F(ApplyCertificate, MissingCouplerAndExistingValuesAskBeforeReplacing) {
     EXPECT_EQ(messages.texts().size(), 2);
 }
 
+// Found by the certificate harness: a response cell beyond what the pages hold, reached by interpolation.
+TEST_F(ApplyCertificate, ResponseBeyondThePagesRangeIsRefusedAndLeavesThem) {
+    const auto cells = CellStream::decode("ORVIK-CELLS 1\n8 3\n0 0 T 5\nModel\n0 1 T 3\nX-1\n1 0 T 14\n"
+                                          "Serial Number:\n1 2 T 4\nA 17\n2 1 T 9\nFreq (Hz)\n3 1 N 125\n"
+                                          "3 2 N -1.5\n4 1 N 8000\n4 2 N 1e+39\n5 1 T 3\nend\nEND\n");
+    ASSERT_TRUE(cells);
+    const CertificateResult found = findCertificateData(*cells);
+    ASSERT_TRUE(found.ok) << found.message.toStdString();
+    messages.answer(QStringLiteral("does not have a coupler model name"), MessageAnswer::Yes, 1);
+    messages.answer(QStringLiteral("Internal error.  Unable to import setup from the setup file. (Failed on line 3)."),
+                    MessageAnswer::Ok, 1);
+    EXPECT_FALSE(applyCertificate(found.data, 1, pages, messages));
+    EXPECT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(pages.model().isEmpty());
+    EXPECT_FLOAT_EQ(pages.values.mastoid.response1[24], 0.0f);
+}
+
 } // namespace

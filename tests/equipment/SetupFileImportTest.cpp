@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace orvik;
 
 namespace {
@@ -233,6 +236,26 @@ TEST(ResponseMapping, MastoidStartsAt250Hz) {
     EXPECT_FLOAT_EQ(pages.values.mastoid.response2[0], 5.0f); // below 250 Hz: untouched
     EXPECT_FLOAT_EQ(pages.values.mastoid.response1[5], 0.0f); // another set: untouched
     EXPECT_EQ(pages.model(), QStringLiteral("RKB800"));       // mastoid models in capitals
+}
+
+TEST(ResponseMapping, ResponsesBeyondThirtyTwoBitsAreRefusedByTheirLine) {
+    const struct {
+        const char* name;
+        std::vector<ResponsePoint> points;
+        const char* message;
+    } cases[] = {
+        {"GivenOutright", {{31.5, 1e39}, {20000.0, 0.0}},
+         "Internal error.  Unable to import setup from the setup file. (Failed on line 2)."},
+        {"InterpolatedBetweenExtremes", {{31.5, -3e38}, {20000.0, 3e38}}, ""},
+        {"ExtrapolatedTo20000Hz", {{31.5, 0.0}, {19000.0, 0.0}, {19000.5, 3e38}},
+         "Internal error.  Unable to import setup from the setup file. (Failed on line 4)."},
+    };
+    for (const auto& c : cases) {
+        float values[FrequencyCount] = {};
+        EXPECT_EQ(mapResponses(c.points, 0, values), QString::fromLatin1(c.message)) << c.name;
+        EXPECT_TRUE(std::all_of(std::begin(values), std::end(values), [](float v) { return std::isfinite(v); }))
+            << c.name;
+    }
 }
 
 TEST(ResponseMapping, FailedMappingLeavesThePagesUnchanged) {

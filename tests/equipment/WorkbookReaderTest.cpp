@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadReader{"FailsAfterWholeCells", "printf 'ORVIK-CELLS 1\\n1 1\\n0 0 N 1\\nEND\\n'; exit 1"},
                       BadReader{"CellOutsideTheGrid", "printf 'ORVIK-CELLS 1\\n1 1\\n0 1 N 1\\nEND\\n'"},
                       BadReader{"OversizedGrid", "printf 'ORVIK-CELLS 1\\n4000000000 1\\nEND\\n'"},
+                      BadReader{"GridBeyondAMillionCells", "printf 'ORVIK-CELLS 1\\n4097 256\\nEND\\n'"},
                       BadReader{"TextPastTheEnd", "printf 'ORVIK-CELLS 1\\n1 1\\n0 0 T 99\\nab\\nEND\\n'"},
                       BadReader{"NotANumber", "printf 'ORVIK-CELLS 1\\n1 1\\n0 0 N nan\\nEND\\n'"},
                       BadReader{"NoEnd", "printf 'ORVIK-CELLS 1\\n1 1\\n0 0 N 1\\n'"},
@@ -62,6 +63,16 @@ TEST(CellStream, CarriesTextsWithLineBreaksAndNumbersExactly) {
     const CellGrid cells{{QStringLiteral("Freq (Hz)"), QVariant(), QStringLiteral("two\nlines END\n")},
                          {250.0, 0.1 + 0.2, QStringLiteral("Müller")}};
     EXPECT_EQ(CellStream::decode(CellStream::encode(cells)), cells);
+}
+
+TEST(CellStream, GridsUpToAMillionCellsAreTaken) {
+    const struct {
+        const char* size;
+        bool taken;
+    } cases[] = {{"4096 256", true}, {"65536 16", true}, {"4097 256", false}, {"65536 17", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CellStream::decode(QByteArray("ORVIK-CELLS 1\n") + c.size + "\nEND\n").has_value(), c.taken)
+            << c.size;
 }
 
 } // namespace

@@ -29,13 +29,13 @@ void checkSaveAndLoad(Document& doc) {
 void browseAndLoad(Document& doc, MessageBox& messages) {
     doc.readEquipmentLists();
     StoredMeasurementsBrowser browser(doc, messages);
-    const std::vector<BrowserRow> tests = browser.searchAudiometric({});
+    const BrowserRows tests = browser.searchAudiometric({});
     for (std::size_t i = 0; i < tests.size() && i < RowsTried; ++i)
-        if (doc.loadRecord(tests[i].id))
+        if (doc.loadRecord(tests.id(i)))
             checkSaveAndLoad(doc);
-    const std::vector<BrowserRow> booths = browser.searchBooths({});
+    const BrowserRows booths = browser.searchBooths({});
     for (std::size_t i = 0; i < booths.size() && i < RowsTried; ++i)
-        doc.loadAmbientRecord(booths[i].id);
+        doc.loadAmbientRecord(booths.id(i));
 }
 } // namespace
 

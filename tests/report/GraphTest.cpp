@@ -13,7 +13,9 @@ TEST(Graph, RangesTakeTheSmallerEndAsMinimumAndWidenEqualEnds) {
         double a, b, minimum, maximum;
     };
     const Case cases[] = {
-        {0.0, 10.0, 0.0, 10.0}, {10.0, 0.0, 0.0, 10.0}, {5.0, 5.0, 5.0, 5.1}, {-3.0, -3.0, -3.0, -2.9}};
+        {0.0, 10.0, 0.0, 10.0}, {10.0, 0.0, 0.0, 10.0}, {5.0, 5.0, 5.0, 5.1}, {-3.0, -3.0, -3.0, -2.9},
+        {1e17, 1e17, 1e17, 1e17 + 16}, // a tenth is below the resolution there
+        {1e-320, 1e-309, 1e-320, 0.1}}; // no scale spans a denormal's width
     for (const Case& c : cases) {
         const GraphAxis axis = graphAxis(c.a, c.b, 200);
         EXPECT_EQ(axis.minimum, c.minimum) << c.a << ' ' << c.b;
@@ -32,6 +34,10 @@ TEST(Graph, AxesAreNumberedAtRoundStepsInFourSignificantDigits) {
         {-3.7, 12.2, {"-2", "0", "2", "4", "6", "8", "10", "12"}},
         {5.0, 5.1, {"5", "5.02", "5.04", "5.06", "5.08", "5.1"}},
         {0.0, 100000.0, {"0", "2e+04", "4e+04", "6e+04", "8e+04", "1e+05"}},
+        // Steps smaller than the doubles there can tell apart: each distinct value once, and an end.
+        {1e17, 1e17 + 16, {"1e+17", "1e+17"}},
+        // The lowest double: a tolerance added to it would overflow.
+        {-1.7976931348623157e308, 0.0, {"-1.5e+308", "-1e+308", "-5e+307", "0"}},
     };
     for (const Case& c : cases) {
         QStringList numbers;
@@ -106,6 +112,9 @@ TEST(Graph, ASpectrumIsAnFftValuesGraphOrNothing) {
     EXPECT_FALSE(spectrumGraph({}, {}));
     EXPECT_FALSE(spectrumGraph({1.0, 2.0}, {1.0}));
     EXPECT_FALSE(spectrumGraph({1.0, 2.0}, {1.0, std::nan("")}));
+    const auto tooWide = spectrumGraph({-1e308, 1e308}, {0.0, 1.0});
+    ASSERT_TRUE(tooWide);
+    EXPECT_FALSE(canShow(*tooWide)) << "a range wider than the doubles reach has no scale";
 }
 
 } // namespace

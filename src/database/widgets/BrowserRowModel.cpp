@@ -5,17 +5,13 @@ namespace orvik {
 BrowserRowModel::BrowserRowModel(QStringList headings, QObject* parent)
     : QAbstractTableModel(parent), m_headings(std::move(headings)) {}
 
-void BrowserRowModel::setRows(std::vector<BrowserRow> rows) {
+void BrowserRowModel::setRows(BrowserRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
 }
 
-RowId BrowserRowModel::idAt(int line) const {
-    if (line < 0 || static_cast<std::size_t>(line) >= m_rows.size())
-        return -1;
-    return m_rows[static_cast<std::size_t>(line)].id;
-}
+RowId BrowserRowModel::idAt(int line) const { return line < 0 ? -1 : m_rows.id(static_cast<std::size_t>(line)); }
 
 int BrowserRowModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
@@ -28,8 +24,7 @@ int BrowserRowModel::columnCount(const QModelIndex& parent) const {
 QVariant BrowserRowModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
         return {};
-    const QStringList& cells = m_rows[static_cast<std::size_t>(index.row())].cells;
-    return index.column() < cells.size() ? cells[index.column()] : QString();
+    return m_rows.cell(static_cast<std::size_t>(index.row()), index.column());
 }
 
 QVariant BrowserRowModel::headerData(int section, Qt::Orientation orientation, int role) const {

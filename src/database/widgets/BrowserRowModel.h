@@ -3,7 +3,6 @@
 #include "database/StoredMeasurementsBrowser.h"
 
 #include <QAbstractTableModel>
-#include <vector>
 
 namespace orvik {
 
@@ -13,7 +12,7 @@ class BrowserRowModel final : public QAbstractTableModel {
 public:
     explicit BrowserRowModel(QStringList headings, QObject* parent = nullptr);
 
-    void setRows(std::vector<BrowserRow> rows);
+    void setRows(BrowserRows rows);
     // The stored row's Id of a line; -1 outside the list.
     RowId idAt(int line) const;
 
@@ -24,7 +23,7 @@ public:
 
 private:
     QStringList m_headings;
-    std::vector<BrowserRow> m_rows;
+    BrowserRows m_rows;
 };
 
 } // namespace orvik

@@ -18,7 +18,7 @@ StoredAudiometerTestsPage::StoredAudiometerTestsPage(StoredMeasurementsBrowser& 
                        {{"Technician", 125}, {"Model", 105}, {"Serial Num", 105}, {"Channel", 70}, {"Date", 0}},
                        parent) {}
 
-std::vector<BrowserRow> StoredAudiometerTestsPage::search() {
+BrowserRows StoredAudiometerTestsPage::search() {
     return browser().searchAudiometric({fieldText(Technician), fieldText(Model), fieldText(SerialNumber),
                                        fieldChoice(Channel), fieldText(FromDate), fieldText(ToDate)});
 }

@@ -12,7 +12,7 @@ public:
     StoredAudiometerTestsPage(StoredMeasurementsBrowser& browser, QWidget* parent = nullptr);
 
 private:
-    std::vector<BrowserRow> search() override;
+    BrowserRows search() override;
 };
 
 } // namespace orvik

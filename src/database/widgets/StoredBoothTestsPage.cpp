@@ -15,7 +15,7 @@ StoredBoothTestsPage::StoredBoothTestsPage(StoredMeasurementsBrowser& browser, Q
                         {"To Date:", SearchField::Date}},
                        {{"Test Name", 130}, {"Customer", 130}, {"Booth", 130}, {"Date", 0}}, parent) {}
 
-std::vector<BrowserRow> StoredBoothTestsPage::search() {
+BrowserRows StoredBoothTestsPage::search() {
     return browser().searchBooths({fieldText(Customer), fieldText(Booth), fieldText(FromDate), fieldText(ToDate)});
 }
 

@@ -11,7 +11,7 @@ public:
     StoredBoothTestsPage(StoredMeasurementsBrowser& browser, QWidget* parent = nullptr);
 
 private:
-    std::vector<BrowserRow> search() override;
+    BrowserRows search() override;
 };
 
 } // namespace orvik

@@ -51,7 +51,7 @@ protected:
     QString fieldText(int field) const;
     // The position chosen in a list field.
     int fieldChoice(int field) const;
-    virtual std::vector<BrowserRow> search() = 0;
+    virtual BrowserRows search() = 0;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
