@@ -380,8 +380,13 @@ void Database::rollback() {
 }
 
 void Database::lockKey(const QString& key) {
-    if (m_engine != Engine::Server)
+    if (m_engine == Engine::File) {
+        // The file has one writer at a time: a write statement (that changes nothing) makes this transaction
+        // that writer now, so a second program saving into the same file waits here (the busy time-out) instead
+        // of failing when both have looked and both want to write.
+        exec(QStringLiteral("UPDATE Schema SET Schema = Schema WHERE 0"));
         return;
+    }
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(?))"));
     query.addBindValue(key);

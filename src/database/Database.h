@@ -85,8 +85,8 @@ public:
     void commit();
     void rollback();
     // Inside a transaction: waits until no other desk holds the same key in its transaction, and holds it until
-    // this one ends, so two saves of one test from two desks follow each other. A file has one writer at a
-    // time already; there it does nothing.
+    // this one ends, so two saves of one test from two desks follow each other. A file, which has one writer at
+    // a time, makes the transaction its writer at once, whatever the key.
     void lockKey(const QString& key);
 
     // The comparison that finds a leading part of a text: the file engine's LIKE ignores the case of ASCII

@@ -256,41 +256,49 @@ TEST(DatabaseCopyBetweenEngines, FileToServerToFileKeepsEveryRow) {
     EXPECT_TRUE(again.err.contains(QLatin1String("Database already exists."))) << again.err.toStdString();
 }
 
-// Two technicians storing the same audiometer's test at the same moment, while a third browses: one row, which
-// both name, and every listing whole.
-TEST(ServerConcurrency, TwoProcessesSavingOneTestWhileAThirdBrowses) {
-    ORVIK_REQUIRE_POSTGRES();
-    const QString server = PostgresTestServer::instance().createDatabase();
-    ASSERT_EQ(runCli({"db", "create", server}).exitCode, 0);
-    const QString cli = QStringLiteral(ORVIK_BINARY_DIR "/src/cli/orvik-cli");
-    for (int round = 0; round < 3; ++round) {
-        QProcess desks[2];
-        for (int i = 0; i < 2; ++i) {
-            desks[i].setStandardInputFile(QProcess::nullDevice());
-            desks[i].start(cli, {"calibrate", "--db", server, "--tests", "hl", "--transducers", "supra", "--seed",
-                                 QString::number(round * 2 + i + 1)});
-        }
-        const auto running = [&desks] {
-            // A process's state moves on only when it is waited for.
-            for (QProcess& desk : desks)
-                desk.waitForFinished(20);
-            return desks[0].state() != QProcess::NotRunning || desks[1].state() != QProcess::NotRunning;
-        };
-        while (running()) {
-            const CliRun listing = runCli({"db", "tests", server});
-            EXPECT_EQ(listing.exitCode, 0) << listing.err.toStdString();
-            EXPECT_LE(listing.lines().size(), 1);
-        }
-        QStringList stored;
-        for (QProcess& desk : desks) {
-            desk.waitForFinished(120000);
-            EXPECT_EQ(desk.exitCode(), 0) << desk.readAllStandardError().toStdString();
-            stored << QString::fromUtf8(desk.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).last();
-        }
-        EXPECT_EQ(stored[0], stored[1]);
-        EXPECT_EQ(runCli({"db", "tests", server}).lines().size(), 1);
+// Two desks saving the same tests at the same moments while a third browses: each test one row, and every
+// listing whole. On the server, and on a file that two programs share.
+class Concurrency : public ::testing::TestWithParam<bool> {};
+
+TEST_P(Concurrency, TwoProcessesSavingTheSameTestsWhileAThirdBrowses) {
+    const bool onServer = GetParam();
+    if (onServer)
+        ORVIK_REQUIRE_POSTGRES();
+    QTemporaryDir dir;
+    const QString database = onServer ? PostgresTestServer::instance().createDatabase() : dir.filePath("shared.mdb");
+    ASSERT_EQ(runCli({"db", "create", database}).exitCode, 0);
+    constexpr int Tests = 150;
+    QProcess desks[2];
+    for (QProcess& desk : desks) {
+        desk.setStandardInputFile(QProcess::nullDevice());
+        desk.start(QStringLiteral(ORVIK_BINARY_DIR "/tests/database/database_save_loop"),
+                   {database, "--same-tests", QString::number(Tests)});
     }
+    const auto running = [&desks] {
+        // A process's state moves on only when it is waited for.
+        for (QProcess& desk : desks)
+            desk.waitForFinished(20);
+        return desks[0].state() != QProcess::NotRunning || desks[1].state() != QProcess::NotRunning;
+    };
+    int listings = 0;
+    while (running()) {
+        const CliRun listing = runCli({"db", "tests", database});
+        EXPECT_EQ(listing.exitCode, 0) << listing.err.toStdString();
+        ++listings;
+    }
+    for (QProcess& desk : desks)
+        EXPECT_EQ(desk.exitCode(), 0) << desk.readAllStandardError().toStdString();
+    QStringList serials;
+    for (const QString& line : runCli({"db", "tests", database}).lines())
+        serials << line.section(u'\t', 3, 3);
+    EXPECT_EQ(serials.size(), Tests);
+    serials.removeDuplicates();
+    EXPECT_EQ(serials.size(), Tests) << "a test saved at the same moment by both desks is one row";
+    EXPECT_GT(listings, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Concurrency, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "Server" : "File"); });
 
 } // namespace
 } // namespace orvik::test
