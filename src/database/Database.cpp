@@ -214,8 +214,21 @@ void Database::connectServer(ServerAddress address, OpenMode mode) {
             fail(DatabaseErrorCode::General, text.trimmed());
         address.setPassword(*password);
     }
-    if (mode == OpenMode::ReadOnly)
-        QSqlQuery(m_db).exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
+    // Looking never writes: the server itself refuses any write on a connection opened to look.
+    if (mode == OpenMode::ReadOnly) {
+        const QString refused = [this] {
+            QSqlQuery readOnly(m_db);
+            return readOnly.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"))
+                       ? QString()
+                       : readOnly.lastError().text();
+        }();
+        if (!refused.isEmpty()) {
+            m_db.close();
+            m_db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            fail(DatabaseErrorCode::General, refused);
+        }
+    }
     m_open = true;
     m_mode = mode;
     m_engine = Engine::Server;
